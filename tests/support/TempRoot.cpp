@@ -1,0 +1,119 @@
+#include "TempRoot.h"
+
+#include "TintPaths.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+TempRoot::TempRoot()
+{
+    char tmpl[] = "/tmp/tintroot.XXXXXX";
+    char *dir = mkdtemp(tmpl);
+    root_ = dir ? dir : "/tmp/tintroot.failed";
+    ::chmod(root_.c_str(), 0755);
+
+    if (const char *old = std::getenv("TINT_ROOT")) {
+        hadRoot_ = true;
+        savedRoot_ = old;
+    }
+    setenv("TINT_ROOT", root_.c_str(), 1);
+
+    std::error_code ec;
+    fs::create_directories(preferences(), ec);
+
+    // Link the built relay and service at their fixed paths.
+    const std::string stage = TINT_STAGE_ROOT;
+    for (const char *fixed : {kTintRelayPath, kTintVaultPath}) {
+        fs::path built = stage + fixed;
+        if (fs::exists(built, ec)) {
+            fs::path target = root_ + fixed;
+            fs::create_directories(target.parent_path(), ec);
+            fs::create_symlink(built, target, ec);
+        }
+    }
+}
+
+TempRoot::~TempRoot()
+{
+    std::error_code ec;
+    fs::remove_all(root_, ec);
+    if (hadRoot_)
+        setenv("TINT_ROOT", savedRoot_.c_str(), 1);
+    else
+        unsetenv("TINT_ROOT");
+}
+
+std::string TempRoot::preferences() const { return root_ + kTintPreferencesFolder; }
+
+std::string TempRoot::prefFile(const std::string &name) const { return preferences() + name; }
+
+std::string TempRoot::currentList() const { return prefFile(TintLoginName() + "-QV-MR52-profile.plist"); }
+
+std::string TempRoot::previousList() const
+{
+    return prefFile(TintLoginName() + "-QV-MR52-profile.prev.plist");
+}
+
+void TempRoot::openToAll() const
+{
+    std::error_code ec;
+    fs::permissions(root_, fs::perms::all, ec);
+    for (auto it = fs::recursive_directory_iterator(root_, ec); it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            fs::permissions(it->path(), fs::perms::all, ec);
+    }
+}
+
+std::string ReadFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::string();
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+bool WriteFile(const std::string &path, const std::string &content)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out << content;
+    return static_cast<bool>(out);
+}
+
+bool FileExists(const std::string &path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+std::string RunCommand(const std::string &command, int *status)
+{
+    std::string output;
+    FILE *pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        if (status)
+            *status = -1;
+        return output;
+    }
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, n);
+    int rc = ::pclose(pipe);
+    if (status)
+        *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return output;
+}

@@ -1,0 +1,40 @@
+// A temporary root for one test: TINT_ROOT points at it while it lives, the
+// printer preferences folder exists in it, and the built Tintrelay (and
+// Tintvault beside it) are linked at their fixed paths when they have been
+// built. Everything is removed again at the end.
+#pragma once
+
+#include <string>
+
+class TempRoot {
+public:
+    TempRoot();
+    ~TempRoot();
+    TempRoot(const TempRoot &) = delete;
+    TempRoot &operator=(const TempRoot &) = delete;
+
+    const std::string &path() const { return root_; }
+    // The printer preferences folder inside this root, ending with '/'.
+    std::string preferences() const;
+    // Full path of a file in the preferences folder.
+    std::string prefFile(const std::string &name) const;
+    // The profile list file of the current user ("<login>-QV-MR52-profile.plist").
+    std::string currentList() const;
+    std::string previousList() const;
+    // Makes the tree writable by everybody (for tests that drop privileges).
+    void openToAll() const;
+
+private:
+    std::string root_;
+    std::string savedRoot_;
+    bool hadRoot_ = false;
+};
+
+// Reads a whole file; "" when it cannot be read.
+std::string ReadFile(const std::string &path);
+// Writes a whole file; false on failure.
+bool WriteFile(const std::string &path, const std::string &content);
+bool FileExists(const std::string &path);
+// Runs a shell command and returns its standard output; status receives the
+// exit status.
+std::string RunCommand(const std::string &command, int *status = nullptr);
