@@ -31,6 +31,30 @@ public:
     virtual ppd_file_t *ppdFile() = 0; // opened, owned and closed by the host
 };
 
+// What the host may ask a panel beyond the print dialog's protocol, so that
+// it can report and drive the controls as a user would (tintdialog's show,
+// set and print). The controls themselves are the panel's Qt widgets: the
+// host reads their state and acts on them through Qt (clicking a check box,
+// choosing a pop-up item and emitting activated()).
+struct PDEControlInfo {
+    QWidget *control = nullptr; // its objectName() is the outlet name
+    int kind = 0;               // 1034 static text, 1035 pop-up, 1036 check box, 1039 button, 1040 tab view
+    std::string ppdKey;         // "" when the control has no PPD option
+    std::string identifier;     // "" when the preset rules do not refer to it
+    int profileListKind = 0;
+};
+
+class PDEPanelIntrospection {
+public:
+    virtual ~PDEPanelIntrospection() = default;
+    // The compound control table in order, end record excluded (empty before the panel is loaded).
+    virtual std::vector<PDEControlInfo> controlInfo() = 0;
+    // "ColorOptions" or "AdvancedColorOptions": the pane now shown in the panel's area.
+    virtual std::string shownPane() = 0;
+    // Shows the Advanced Color Options pane (as its button does); false when it cannot.
+    virtual bool showAdvancedPane() = 0;
+};
+
 // One panel. Destroying it is the protocol's dealloc; the host does that
 // before it destroys the widget tree the panel's view lives in.
 class PDEPanelProtocol {
@@ -49,6 +73,9 @@ public:
     // Item name -> item value (strings), plus kPDESummaryDisplayOrderKey -> array of names.
     virtual PMDictionaryRef summaryInfo() = 0;
     virtual void terminate() = 0;
+
+    // Host-side extension (not part of the print dialog's protocol).
+    virtual PDEPanelIntrospection *introspection() { return nullptr; }
 };
 
 // The principal class of a plug-in bundle.
