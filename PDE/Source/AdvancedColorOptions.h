@@ -1,0 +1,121 @@
+// The Advanced Color Options pane: RGB source, intent, gray treatment,
+// destination profile, halftone and edge enhancement for images, text and
+// graphics, plus CMYK simulation, on a tab view; each pop-up bound to its PPD
+// option through the pane's control table. The pane also knows the Quick
+// Color presets: the fixed positions its pop-ups take when Quick Color
+// stands on one of its first three choices.
+#pragma once
+
+#include "PrintCore.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <cups/ppd.h>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+struct PDEControlItem;
+
+class AdvancedColorOptions : public QWidget
+{
+    Q_OBJECT
+  public:
+    // initWithFrame: the base view only.
+    explicit AdvancedColorOptions(QWidget *parent = nullptr);
+    ~AdvancedColorOptions() override;
+
+    void setPPDFile(ppd_file_t *ppdFile);
+    void setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession);
+    void setViewBounds(const QRect &bounds);
+    // Builds the 47-record table from the outlets, selects the first tab and
+    // enables "Management Profile" only for users who may write the list.
+    void createPDEControlTable();
+    void deallocPDEControlTable();
+    PDEControlItem *getControlData();
+    int16_t getControlCount();
+    void addPPDArray(std::vector<std::string> *array);
+    // Titles and PPD menus, then the ticked profiles of the profile list.
+    void createPDEItemForPPDKey();
+    void defaultFromPPDInfo();
+    void setControlValueToTicket();
+    void getControlValueFromTicket();
+    void getSummaryText(PMDictionaryRef summaryDict, PMArrayRef addArray);
+
+    // Selects the preset positions of Quick Color position quickColor (0, 1
+    // or 2; anything else changes nothing) in the 21 pop-ups, with the
+    // Econo Mode overrides when econoMode is non-zero. Selection only.
+    void changeItemAccodingQuickColor(int16_t quickColor, int16_t econoMode);
+    // The summary the same preset gives: for each pop-up the title of its
+    // item at the preset position, whatever the pop-up shows now.
+    void getSummaryItemAccodingQuickColor(int16_t quickColor, int16_t econoMode, PMDictionaryRef summaryDict,
+                                          PMArrayRef addArray);
+
+    // Action of the "Sendrix" button: opens the maker's tool when it is
+    // installed, silently nothing otherwise.
+    void sendrixButton(QObject *sender);
+
+    // Pane state, then the outlets the layout connects.
+    ppd_file_t *ppd = nullptr;
+    std::unique_ptr<PDEControlItem[]> ctrlTable;
+    int16_t ctrlCount = 0;
+    PMPrintSettings setting = nullptr;
+    PMPrintSession session = nullptr;
+
+    QComboBox *menu_iRGBSource = nullptr;
+    QComboBox *menu_iRGBIntent = nullptr;
+    QComboBox *menu_iRGBGrayTreatment = nullptr;
+    QComboBox *menu_iDestinationProfile = nullptr;
+    QComboBox *menu_iHalftone = nullptr;
+    QComboBox *menu_iEdgeEnhancement = nullptr;
+    QComboBox *menu_tRGBSource = nullptr;
+    QComboBox *menu_tRGBIntent = nullptr;
+    QComboBox *menu_tRGBGrayTreatment = nullptr;
+    QComboBox *menu_tDestinationProfile = nullptr;
+    QComboBox *menu_tHalftone = nullptr;
+    QComboBox *menu_tEdgeEnhancement = nullptr;
+    QComboBox *menu_gRGBSource = nullptr;
+    QComboBox *menu_gRGBIntent = nullptr;
+    QComboBox *menu_gRGBGrayTreatment = nullptr;
+    QComboBox *menu_gDestinationProfile = nullptr;
+    QComboBox *menu_gHalftone = nullptr;
+    QComboBox *menu_gEdgeEnhancement = nullptr;
+    QComboBox *menu_sSimulationProfile = nullptr;
+    QComboBox *menu_sMatchPaperColor = nullptr;
+    QComboBox *menu_sCMYKGrayTreatment = nullptr;
+    QTabWidget *tab_SwitchVew = nullptr;
+    QLabel *text_iRGBSource = nullptr;
+    QLabel *text_iRGBIntent = nullptr;
+    QLabel *text_iRGBGrayTreatment = nullptr;
+    QLabel *text_iDestinationProfile = nullptr;
+    QLabel *text_iHalftone = nullptr;
+    QLabel *text_iEdgeEnhancement = nullptr;
+    QLabel *text_tRGBSource = nullptr;
+    QLabel *text_tRGBIntent = nullptr;
+    QLabel *text_tRGBGrayTreatment = nullptr;
+    QLabel *text_tDestinationProfile = nullptr;
+    QLabel *text_tHalftone = nullptr;
+    QLabel *text_tEdgeEnhancement = nullptr;
+    QLabel *text_gRGBSource = nullptr;
+    QLabel *text_gRGBIntent = nullptr;
+    QLabel *text_gRGBGrayTreatment = nullptr;
+    QLabel *text_gDestinationProfile = nullptr;
+    QLabel *text_gHalftone = nullptr;
+    QLabel *text_gEdgeEnhancement = nullptr;
+    QLabel *text_sSimulationProfile = nullptr;
+    QLabel *text_sMatchPaperColor = nullptr;
+    QLabel *text_sCMYKGrayTreatment = nullptr;
+    QPushButton *button_ManageProfile = nullptr;
+    QPushButton *button_Sendrix = nullptr;
+    QPushButton *button_HideAdvancedOptions = nullptr;
+
+  private:
+    // The 21 pop-ups in preset order (Image, Text, Graphics, Simulation).
+    std::vector<QComboBox *> presetPopups() const;
+};
