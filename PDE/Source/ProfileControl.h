@@ -1,0 +1,150 @@
+// The profile management window: lists the profiles of one profile group
+// (RGB, SIM or DST) of the user's current profile list, lets the user tick
+// which of them the profile pop-ups offer, add a profile by file name and
+// display name, edit and delete one. Everything acts on working copies of
+// the three groups; only the window's OK writes them to the list file, then
+// the Advanced Color Options pane rebuilds its menus from that file and the
+// colour preset rules run again. Cancel discards the working copies.
+//
+// The object is created by run-time name by the panel's layout loader, which
+// fills onAdvancedView; the panel hands over the print settings, the session
+// and the compound control table (setPMPrint, setConstTable). The window
+// itself comes from the bundle's layout file ProfileControl.ui, loaded the
+// first time it is needed.
+#pragma once
+
+#include "PrintCore.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class AdvancedColorOptions;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+class WQTextField;
+struct PDEControlItem;
+struct ProfileEntry;
+struct ProfileTable;
+
+class ProfileTableModel;
+
+class ProfileControl : public QObject
+{
+    Q_OBJECT
+  public:
+    // Local edit modes (buttonIdentify).
+    enum { kModeIdle = 0, kModeAdding = 1, kModeEditing = 2 };
+
+    explicit ProfileControl(QObject *parent = nullptr);
+    ~ProfileControl() override;
+
+    // Prepares the window on every opening: saves the pane to the ticket,
+    // takes the queue's protocol code, resets the controls and reads the
+    // three groups afresh.
+    void initWithProfileControl();
+
+    // Table data source and delegate. Column identifiers are "icon",
+    // "inmenu", "filename", "profilename" and "location".
+    int numberOfRowsInTableView(QTableView *tableView);
+    QVariant tableView(QTableView *tableView, const QString &tableColumn, int row);
+    void tableView(QTableView *tableView, const QVariant &object, const QString &tableColumn, int row);
+    void tableViewSelectionDidChange();
+    bool selectionShouldChangeInTableView(QTableView *tableView);
+    bool tableView(QTableView *tableView, int row);
+
+    void vHandlingButtonSetDisable(bool add, bool edit, bool del);
+    void vProfileSettingsClearEditText();
+    void vProfileSettingsAllDisablePart();
+    void vProfileSettingsAllEnablePart();
+    // The working table of the group shown in _profileMenu, or nullptr.
+    ProfileTable *currentProfileDict();
+    // True when the selected entry came from the printer (inMenu 1 to 4).
+    bool isCustomProfile();
+
+    void setPMPrint(PMPrintSettings setting, PMPrintSession session);
+    void setConstTable(PDEControlItem *table);
+
+    // The window, loaded on first use (nullptr when its layout cannot be
+    // loaded). A host that drives the window from a script acts on its
+    // controls while showProfileManagementWindow() runs it.
+    QDialog *profileManagementWindow();
+    // Layout file used instead of the bundle's (tests and tools).
+    static void setLayoutFile(const QString &path);
+
+    // Working and deleted tables, for whoever inspects the window's state.
+    const ProfileTable &workingTable(int group) const;
+    const ProfileTable &deletedTable(int group) const;
+    int mode() const { return buttonIdentify; }
+    short protocol() const { return protocolType; }
+
+  public slots:
+    // Actions.
+    void showProfileManagementWindow(QObject *sender = nullptr);
+    void profileWindowOK(QObject *sender = nullptr);
+    void profileWindowCancel(QObject *sender = nullptr);
+    void profileMenu(QObject *sender = nullptr);
+    void addButton(QObject *sender = nullptr);
+    void deleteButton(QObject *sender = nullptr);
+    void editButton(QObject *sender = nullptr);
+    void browseButton(QObject *sender = nullptr);
+    void profileOK(QObject *sender = nullptr);
+    void profileCancel(QObject *sender = nullptr);
+
+  public:
+    // Outlet filled by the panel's layout loader.
+    AdvancedColorOptions *onAdvancedView = nullptr;
+
+    // Outlets of the window, filled from its layout by object name.
+    QDialog *_profileManagementWindow = nullptr;
+    QTableView *_profileTableView = nullptr;
+    QComboBox *_profileMenu = nullptr;
+    QPushButton *_addButton = nullptr;
+    QPushButton *_editButton = nullptr;
+    QPushButton *_deleteButton = nullptr;
+    QGroupBox *_editGroupBox = nullptr;
+    QLabel *_fileNameText = nullptr;
+    QLabel *_profileNameText = nullptr;
+    QLabel *_locationText = nullptr;
+    WQTextField *_fileNameEdit = nullptr;
+    WQTextField *_profileNameEdit = nullptr;
+    QComboBox *_locationMenu = nullptr;
+    QPushButton *_browse = nullptr;
+    QPushButton *_localOK = nullptr;
+    QPushButton *_localCancel = nullptr;
+    QPushButton *_windowOK = nullptr;
+    QPushButton *_windowCancel = nullptr;
+
+  private:
+    bool loadWindow();
+    void reloadTable();
+    void deselectAll();
+    int selectedRow() const;
+    ProfileTable *deletedTableOfShownGroup();
+    void appendToDeleted(const ProfileEntry &entry);
+    void endModal(bool accepted);
+
+    int buttonIdentify = kModeIdle;
+    short protocolType = -1;
+    // plistRGBDict, plistSIMDict, plistDSTDict and plistRGBDelete,
+    // plistSIMDDelete, plistDSTDelete: together a quarter of a megabyte, so
+    // they live on the heap.
+    struct Tables;
+    std::unique_ptr<Tables> tables;
+    PMPrintSession session = nullptr;
+    PMPrintSettings setting = nullptr;
+    PDEControlItem *constTable = nullptr;
+
+    ProfileTableModel *model = nullptr;
+    bool windowLoaded = false;
+    bool programmaticSelection = false;
+
+    friend class ProfileTableModel;
+    friend class ProfileSelectionModel;
+};
