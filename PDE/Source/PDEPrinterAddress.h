@@ -1,0 +1,25 @@
+// The network address of the printer behind a print queue's device URI, as
+// the SNMP walk of its profile table needs it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Longest printer address text (the walk's address buffer holds 255 bytes).
+constexpr std::size_t kPDEPrinterAddressMax = 254;
+
+// The URI's network location: the text after "scheme://" up to the first
+// "/", "?" or "#", without any "user@" part. "" when there is none.
+std::string PDEURINetLocation(const std::string &uri);
+
+// The URI's host part: the network location up to its port ("[...]"
+// literals kept whole). "" when there is none.
+std::string PDEURIHostPart(const std::string &uri);
+
+// The address to walk for a device URI of protocol code 1 (Bonjour: the
+// service named by the host part resolved within resolveSeconds, first IPv4
+// address) or 0 (lpd: the network location cut before its first ':').
+// false for every other code and whenever no address can be had; then the
+// printer must not be walked.
+bool PDEPrinterAddressForURI(const std::string &uri, int16_t protocolCode, double resolveSeconds,
+                             std::string *address);
