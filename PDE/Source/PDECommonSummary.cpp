@@ -1,0 +1,61 @@
+// The panel's summary: item name (the localized summary key) to the text the
+// control shows, with the names also listed in display order.
+#include "Localization.h"
+#include "PDECommon.h"
+
+namespace
+{
+
+bool IsASCII(const char *s)
+{
+    for (; *s; ++s)
+        if (static_cast<unsigned char>(*s) >= 0x80)
+            return false;
+    return true;
+}
+
+void AddItem(const QString &name, const std::string &value, const PMDictionaryRef &adddict,
+             const PMArrayRef &addArray)
+{
+    const std::string key = name.toStdString();
+    (*adddict)[key] = PMValue(value);
+    addArray->push_back(PMValue(key));
+}
+
+} // namespace
+
+int32_t PDECommon::commonGetSummaryText(const PDEControlItem *table, const PMDictionaryRef &adddict,
+                                        const PMArrayRef &addArray)
+{
+    if (!Localization::bundleAvailable())
+        return kPDENoErr;
+    if (!table || !adddict || !addArray)
+        return kPDEBadArgument;
+    int32_t result = kPDENoErr;
+    for (const PDEControlItem *item = table; item->control; ++item) {
+        if (!item->summaryKey)
+            continue;
+        const std::optional<QString> name =
+            IsASCII(item->summaryKey) ? Localization::localizedString(item->summaryKey) : std::nullopt;
+        const std::optional<std::string> value = commonGetControlValueFromPPDWithNSString(item);
+        if (name && value)
+            AddItem(*name, *value, adddict, addArray);
+        else
+            result = kPDEBadArgument;
+    }
+    return result;
+}
+
+int32_t PDECommon::commonGetSummaryTextQuickColor(const char *itemName, const std::string &value,
+                                                  const PMDictionaryRef &adddict, const PMArrayRef &addArray)
+{
+    if (!Localization::bundleAvailable())
+        return kPDENoErr;
+    if (!itemName || !IsASCII(itemName) || !adddict || !addArray)
+        return kPDEBadArgument;
+    const std::optional<QString> name = Localization::localizedString(itemName);
+    if (!name)
+        return kPDEBadArgument;
+    AddItem(*name, value, adddict, addArray);
+    return kPDENoErr;
+}

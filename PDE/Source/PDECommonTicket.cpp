@@ -1,0 +1,314 @@
+// Moving control values between a control table and the ticket.
+//
+// Values are kept twice in the ticket: in the plug-in's model dictionary
+// (ticket["QV-MR52"][printer ID]), from which the panes are restored, and as
+// top-level settings keyed by PPD option keyword, which is how the choices
+// reach the job. Profile pop-ups may hold a profile of the user's profile
+// list after the PPD's choices; it is stored as the option's first choice
+// plus "<key>Custom" = "True" and "<key>CustomFilename" = the profile's path
+// as nibble text, and found again by that path.
+#include "PDECommon.h"
+
+#if defined(TINT_HAVE_PROFILESTORE)
+#include "ProfileStore.h"
+#endif
+
+#include <QString>
+
+#include <cstring>
+#include <new>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+constexpr char kCustomSuffix[] = "Custom";
+constexpr char kCustomFilenameSuffix[] = "CustomFilename";
+constexpr char kFlagTrue[] = "True";
+constexpr char kFlagFalse[] = "False";
+// Longest nibble text read back from the ticket.
+constexpr std::size_t kMaxNibbleText = 1023;
+// Longest profile file name (a 32-byte field with its NUL).
+constexpr std::size_t kProfileFileNameBytes = 32;
+
+bool IsProfilePopUp(const PDEControlItem *item)
+{
+    return item && item->profileListKind >= kProfileListRGBSource &&
+           item->profileListKind <= kProfileListSimulation;
+}
+
+bool IsValidUTF8(const std::string &text)
+{
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// One shown entry of a profile group: its file name and location.
+struct ShownProfile {
+    std::string fileName;
+    int32_t location;
+};
+
+// The shown entries (MissingShown, DeviceShown, UserShown) of the record's
+// profile group, in the order of the user's profile list. An unreadable list
+// has none.
+bool ShownProfilesOf(const PDEControlItem *item, std::vector<ShownProfile> *shown)
+{
+    int32_t group;
+    switch (item->profileListKind) {
+    case kProfileListRGBSource:
+        group = 0;
+        break;
+    case kProfileListSimulation:
+        group = 1;
+        break;
+    case kProfileListDestination:
+        group = 2;
+        break;
+    default:
+        return false;
+    }
+#if defined(TINT_HAVE_PROFILESTORE)
+    // The table is a 42 kB value; keep it off the dialog thread's stack.
+    std::unique_ptr<ProfileTable> table(new (std::nothrow) ProfileTable());
+    if (!table)
+        return true;
+    WQPListReadProfile_Dict(table.get(), group); // a failed read leaves the table empty
+    const int32_t used =
+        table->iNum < 0 ? 0 : (table->iNum > kProfileTableSlots ? kProfileTableSlots : table->iNum);
+    for (int32_t i = 0; i < used; ++i) {
+        const ProfileEntry &entry = table->entry[i];
+        if (entry.inMenu == InMenu::MissingShown || entry.inMenu == InMenu::DeviceShown ||
+            entry.inMenu == InMenu::UserShown)
+            shown->push_back({std::string(entry.fileName, strnlen(entry.fileName, sizeof entry.fileName)),
+                              entry.location});
+    }
+#else
+    (void)group;
+    (void)shown;
+#endif
+    return true;
+}
+
+} // namespace
+
+std::string PDECommon::commonNibbleEncode(const std::string &bytes)
+{
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (unsigned char byte : bytes) {
+        text.push_back(static_cast<char>((byte >> 4) + 0x30));
+        text.push_back(static_cast<char>((byte & 0x0F) + 0x30));
+    }
+    return text;
+}
+
+std::string PDECommon::commonNibbleDecode(const std::string &nibbles)
+{
+    std::string bytes;
+    bytes.reserve(nibbles.size() / 2);
+    for (std::size_t i = 0; i + 1 < nibbles.size(); i += 2) {
+        const unsigned first = static_cast<unsigned char>(nibbles[i]);
+        const unsigned second = static_cast<unsigned char>(nibbles[i + 1]);
+        bytes.push_back(static_cast<char>((first * 16 + second - 48) % 256));
+    }
+    return bytes;
+}
+
+std::string PDECommon::commonProfilePath(const char *fileName, int32_t location)
+{
+    const std::string name = fileName ? std::string(fileName, strnlen(fileName, kProfileFileNameBytes)) : "";
+    return location == 4 ? std::string(kPDEPrinterProfileFolder) + name : name;
+}
+
+std::string PDECommon::commonGetPPDProductName(PMPrintSettings)
+{
+    return kPDEProductName;
+}
+
+std::optional<std::string> PDECommon::commonGetPrintQueueName(PMPrintSession session)
+{
+    PMPrinter printer = nullptr;
+    if (!session || PMSessionGetCurrentPrinter(session, &printer) != noErr || !printer)
+        return std::nullopt;
+    std::string identifier = PMPrinterGetID(printer);
+    if (identifier.empty())
+        return std::nullopt;
+    return identifier;
+}
+
+PMDictionaryRef PDECommon::commonCFDictionaryGetValueWithType(const PMDictionaryRef &dict,
+                                                              const std::string &key)
+{
+    if (!dict || dict->empty())
+        return nullptr;
+    const auto found = dict->find(key);
+    return found == dict->end() ? nullptr : found->second.dictionary();
+}
+
+PMDictionaryRef PDECommon::commonGetModelDictionary(PMPrintSettings settings, PMPrintSession session)
+{
+    if (!settings)
+        return nullptr;
+    const std::string product = commonGetPPDProductName(settings);
+    const std::optional<std::string> printerID = commonGetPrintQueueName(session);
+
+    PMValue productValue;
+    if (PMPrintSettingsGetValue(settings, product, &productValue) != noErr || productValue.isNull()) {
+        PMPrintSettingsSetValue(settings, product, PMValue::newDictionary(), false);
+        PMPrintSettingsGetValue(settings, product, &productValue);
+    }
+    // Settings written by something else may hold another type here; they
+    // are left as they are and nothing is synchronised.
+    const PMDictionaryRef productDict = productValue.dictionary();
+    if (!productDict || !printerID)
+        return nullptr;
+    if (productDict->find(*printerID) == productDict->end())
+        (*productDict)[*printerID] = PMValue::newDictionary();
+    return commonCFDictionaryGetValueWithType(productDict, *printerID);
+}
+
+int32_t PDECommon::commonCFDictionaryMapToTicket(PMPrintSettings settings, const PMDictionaryRef &copyDict)
+{
+    if (!settings || !copyDict)
+        return kPDEBadArgument;
+    std::vector<std::pair<std::string, PMValue>> entries;
+    try {
+        entries.assign(copyDict->begin(), copyDict->end());
+    } catch (const std::bad_alloc &) {
+        return kPDEOutOfMemory;
+    }
+    const std::string product = commonGetPPDProductName(settings);
+    for (const auto &[key, value] : entries) {
+        // A model dictionary never names the product entry itself; copying
+        // such a key would replace every printer's stored values.
+        if (key == product)
+            continue;
+        PMPrintSettingsSetValue(settings, key, value, false);
+    }
+    return kPDENoErr;
+}
+
+int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSession session,
+                                            PDEControlItem *table)
+{
+    const PMDictionaryRef model = commonGetModelDictionary(settings, session);
+    if (!model)
+        return kPDENoErr;
+    for (PDEControlItem *item = table; item && item->control; ++item) {
+        if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
+            continue;
+        const int32_t value = commonGetControlValueFromPPDWithSInt32(item);
+        const int32_t count = static_cast<int32_t>(item->choices->size());
+        if (value < 0)
+            continue;
+        if (value < count) {
+            const PPDChoiceEntry &entry = (*item->choices)[value];
+            (*model)[entry[kPPDChoiceOption]] = PMValue(entry[kPPDChoiceKeyword]);
+            commonSetTicketAddedProfileFlag(item, model, kFlagFalse);
+        } else {
+            commonSetTicketAddedProfile(item, model, static_cast<int16_t>(value - count + 1));
+            commonSetTicketAddedProfileFlag(item, model, kFlagTrue);
+        }
+    }
+    return commonCFDictionaryMapToTicket(settings, model);
+}
+
+int32_t PDECommon::commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSession session,
+                                            PDEControlItem *table)
+{
+    const PMDictionaryRef model = commonGetModelDictionary(settings, session);
+    if (!model)
+        return kPDENoErr;
+    for (PDEControlItem *item = table; item && item->control; ++item) {
+        if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
+            continue;
+        // Every record starts without a value of its own, so that a record
+        // the ticket says nothing usable about never takes the one before's.
+        std::optional<int32_t> value;
+        const int32_t count = static_cast<int32_t>(item->choices->size());
+        const PMValue flag = commonGetTicketAddedProfileFlag(item, model);
+        if (IsProfilePopUp(item) && flag.string() && *flag.string() == kFlagTrue) {
+            const int16_t shown = commonGetTicketAddedProfile(item, model);
+            value = shown >= 1 ? count + shown - 1 : commonGetDefualtValueFromPPDWithSInt32(item);
+        } else {
+            const auto found = model->find(item->ppdKey);
+            if (found == model->end())
+                value = commonGetDefualtValueFromPPDWithSInt32(item);
+            else if (found->second.string())
+                value = commonGetTicketValueWithSInt32(item, item->ppdKey, found->second);
+        }
+        if (value && *value != -1)
+            commonSetControlValueWithSInt32(item, *value);
+    }
+    return commonCFDictionaryMapToTicket(settings, model);
+}
+
+int32_t PDECommon::commonSetTicketAddedProfile(const PDEControlItem *item, const PMDictionaryRef &dict,
+                                               int16_t select)
+{
+    if (!dict || !IsProfilePopUp(item) || !item->ppdKey)
+        return kPDENotApplicable;
+    std::vector<ShownProfile> shown;
+    ShownProfilesOf(item, &shown);
+    std::string path;
+    if (select >= 1 && static_cast<std::size_t>(select) <= shown.size()) {
+        const ShownProfile &profile = shown[select - 1];
+        path = commonProfilePath(profile.fileName.c_str(), profile.location);
+    }
+    if (!IsValidUTF8(path))
+        return kPDENoErr;
+    // The option itself carries its first choice; the profile rides beside it.
+    if (item->choices && !item->choices->empty())
+        (*dict)[item->ppdKey] = PMValue(item->choices->front()[kPPDChoiceKeyword]);
+    (*dict)[std::string(item->ppdKey) + kCustomFilenameSuffix] = PMValue(commonNibbleEncode(path));
+    commonSetTicketAddedProfileFlag(item, dict, kFlagTrue);
+    return kPDENoErr;
+}
+
+int16_t PDECommon::commonGetTicketAddedProfile(const PDEControlItem *item, const PMDictionaryRef &dict)
+{
+    if (!dict || !IsProfilePopUp(item) || !item->ppdKey)
+        return -1;
+    std::vector<ShownProfile> shown;
+    ShownProfilesOf(item, &shown);
+    const auto found = dict->find(std::string(item->ppdKey) + kCustomFilenameSuffix);
+    if (found == dict->end() || !found->second.string())
+        return 0;
+    const std::string &nibbles = *found->second.string();
+    if (nibbles.size() > kMaxNibbleText)
+        return 0;
+    for (unsigned char c : nibbles)
+        if (c >= 0x80 || c == 0)
+            return 0;
+    std::string path = commonNibbleDecode(nibbles);
+    path.resize(strnlen(path.c_str(), path.size())); // the path ends at its first NUL
+    if (!IsValidUTF8(path))
+        return 0;
+    // Only profiles on the printer's disk are named by a full path that can
+    // be told apart from a bare file name.
+    int16_t count = 0;
+    for (const ShownProfile &profile : shown) {
+        ++count;
+        if (profile.location == 4 && commonProfilePath(profile.fileName.c_str(), 4) == path)
+            return count;
+    }
+    return 0;
+}
+
+int32_t PDECommon::commonSetTicketAddedProfileFlag(const PDEControlItem *item, const PMDictionaryRef &dict,
+                                                   const std::string &flag)
+{
+    if (IsProfilePopUp(item) && dict && item->ppdKey)
+        (*dict)[std::string(item->ppdKey) + kCustomSuffix] = PMValue(flag);
+    return kPDENoErr;
+}
+
+PMValue PDECommon::commonGetTicketAddedProfileFlag(const PDEControlItem *item, const PMDictionaryRef &dict)
+{
+    if (!IsProfilePopUp(item) || !dict || !item->ppdKey)
+        return PMValue();
+    const auto found = dict->find(std::string(item->ppdKey) + kCustomSuffix);
+    return found == dict->end() ? PMValue() : found->second;
+}
