@@ -1,0 +1,156 @@
+#include "RelayCall.h"
+
+#include "RelayProtocol.h"
+#include "RequestSplitter.h"
+#include "TintPaths.h"
+#include "UniqueFd.h"
+#include "Utf8Text.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+extern char **environ;
+
+namespace
+{
+
+// The spawned relay; waited for (and so reaped) on every path.
+class SpawnedChild
+{
+  public:
+    explicit SpawnedChild(pid_t pid) : pid_(pid) {}
+    ~SpawnedChild() { wait(); }
+    SpawnedChild(const SpawnedChild &) = delete;
+    SpawnedChild &operator=(const SpawnedChild &) = delete;
+
+    void wait()
+    {
+        if (pid_ <= 0)
+            return;
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+        pid_ = -1;
+    }
+
+  private:
+    pid_t pid_;
+};
+
+class SpawnActions
+{
+  public:
+    SpawnActions() { ok_ = ::posix_spawn_file_actions_init(&actions_) == 0; }
+    ~SpawnActions()
+    {
+        if (ok_)
+            ::posix_spawn_file_actions_destroy(&actions_);
+    }
+    SpawnActions(const SpawnActions &) = delete;
+    SpawnActions &operator=(const SpawnActions &) = delete;
+    bool ok() const { return ok_; }
+    posix_spawn_file_actions_t *get() { return &actions_; }
+
+  private:
+    posix_spawn_file_actions_t actions_;
+    bool ok_ = false;
+};
+
+} // namespace
+
+bool TintRelayRun(const std::string &method, const std::vector<std::string> &args, std::string *output)
+{
+    output->clear();
+    const std::string relay = TintRelayPath();
+    struct stat st;
+    if (::stat(relay.c_str(), &st) != 0)
+        return false;
+
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    UniqueFd readEnd(fds[0]);
+    UniqueFd writeEnd(fds[1]);
+
+    SpawnActions actions;
+    if (!actions.ok() ||
+        ::posix_spawn_file_actions_adddup2(actions.get(), writeEnd.get(), STDOUT_FILENO) != 0)
+        return false;
+
+    std::vector<char *> argv;
+    argv.reserve(args.size() + 3);
+    argv.push_back(const_cast<char *>(relay.c_str()));
+    argv.push_back(const_cast<char *>(method.c_str()));
+    for (const std::string &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+
+    pid_t pid = -1;
+    if (::posix_spawn(&pid, relay.c_str(), actions.get(), nullptr, argv.data(), environ) != 0)
+        return false;
+    SpawnedChild child(pid);
+    writeEnd.reset();
+
+    // Read to the end before waiting: a child whose output outgrew the pipe
+    // would otherwise never exit.
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(readEnd.get(), buffer, sizeof buffer);
+        if (n > 0) {
+            bytes.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            return false;
+        }
+    }
+    child.wait();
+
+    if (!TintIsValidUtf8(bytes))
+        return false;
+    *output = std::move(bytes);
+    return true;
+}
+
+bool TintRelayCallBool(const std::string &method, const std::vector<std::string> &args)
+{
+    std::string output;
+    if (!TintRelayRun(method, args, &output))
+        return false;
+    return output.find(method + "=" + kWQReplyTrue) != std::string::npos;
+}
+
+bool TintRelayCallWalk(const std::string &model, const std::string &user,
+                       const std::vector<std::string> &walkArgs, int *result)
+{
+    std::vector<std::string> args;
+    args.reserve(walkArgs.size() + 2);
+    args.push_back(model);
+    args.push_back(user);
+    args.insert(args.end(), walkArgs.begin(), walkArgs.end());
+
+    std::string output;
+    if (!TintRelayRun(kMibwalk_XPC, args, &output))
+        return false;
+    const std::string marker = std::string(kMibwalk_XPC) + "=" + kWQReplyWalkPrefix;
+    const std::size_t at = output.find(marker);
+    if (at == std::string::npos)
+        return false;
+    bool found = false;
+    // Only the rest of that line can hold the number.
+    std::size_t start = at + marker.size();
+    std::size_t end = output.find('\n', start);
+    const int value =
+        WQLeadingInteger(output.substr(start, end == std::string::npos ? end : end - start), &found);
+    if (!found)
+        return false;
+    if (result)
+        *result = value;
+    return true;
+}
