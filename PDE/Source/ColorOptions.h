@@ -4,7 +4,7 @@
 // lives in its controls and goes through PDECommon.
 #pragma once
 
-#include "PrintCore.h"
+#include "PDECommon.h"
 
 #include <QWidget>
 
@@ -13,13 +13,10 @@
 #include <string>
 #include <vector>
 
-#include <cups/ppd.h>
-
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-struct PDEControlItem;
 
 class ColorOptions : public QWidget
 {
@@ -32,6 +29,8 @@ class ColorOptions : public QWidget
     void setPPDFile(ppd_file_t *ppdFile);
     void setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession);
     void setViewBounds(const QRect &bounds);
+    // Fills the pane's table from its template and the outlets as they are
+    // now, then builds the choice lists from the pane's PPD.
     void createPDEControlTable();
     void deallocPDEControlTable();
     PDEControlItem *getControlData();
@@ -41,7 +40,7 @@ class ColorOptions : public QWidget
     void defaultFromPPDInfo();
     void setControlValueToTicket();
     void getControlValueFromTicket();
-    void getSummaryText(PMDictionaryRef summaryDict, PMArrayRef addArray);
+    void getSummaryText(const PMDictionaryRef &summaryDict, const PMArrayRef &addArray);
 
     // Selected position of the Quick Color pop-up (-1: nothing selected).
     int16_t getQuickColorValue();

@@ -26,8 +26,8 @@ class PainChangeController : public QObject
 
     // Actions of the "Advanced Color Options" and "Hide Advanced Options"
     // buttons; each refuses silently while the pane to show has no table.
-    void ColorToAdvancedView(QObject *sender);
-    void AdvancedToColorView(QObject *sender);
+    void ColorToAdvancedView(QObject *sender = nullptr);
+    void AdvancedToColorView(QObject *sender = nullptr);
 
     // The swap itself.
     void SHowColorToAdvancedView();
@@ -49,9 +49,10 @@ class PainChangeController : public QObject
     // and the Advanced table in slot 1; returns 2.
     int getControlDataEachView(PDEControlItem **tables, int count);
     int getControlCountEachView();
-    void getSummaryTextEachView(PMDictionaryRef summaryDict, PMArrayRef addArray);
+    void getSummaryTextEachView(const PMDictionaryRef &summaryDict, const PMArrayRef &addArray);
     void changeAdvancedItemAccodingQuickColor();
-    void getSummaryAdvancedItemAccodingQuickColor(PMDictionaryRef summaryDict, PMArrayRef addArray);
+    void getSummaryAdvancedItemAccodingQuickColor(const PMDictionaryRef &summaryDict,
+                                                  const PMArrayRef &addArray);
 
     // The pane now shown in onMainCustomView, or nullptr.
     QWidget *shownPane() const;

@@ -1,0 +1,219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Tintpane</name>
+    <message>
+        <source>Color Options</source>
+        <translation>Farboptionen</translation>
+    </message>
+    <message>
+        <source>Quick Color</source>
+        <translation>Schnellfarbe</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Color as Grayscale</source>
+        <translation>Farbe als Graustufen</translation>
+    </message>
+    <message>
+        <source>Color Separation</source>
+        <translation>Farbauszug</translation>
+    </message>
+    <message>
+        <source>EconoMode</source>
+        <translation>Sparmodus</translation>
+    </message>
+    <message>
+        <source>EdgeType</source>
+        <translation>Kantentyp</translation>
+    </message>
+    <message>
+        <source>AutoTrapping</source>
+        <translation>Automatisches Überfüllen</translation>
+    </message>
+    <message>
+        <source>BlackOverprint</source>
+        <translation>Schwarz überdrucken</translation>
+    </message>
+    <message>
+        <source>Quick Color:</source>
+        <translation>Schnellfarbe:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>EdgeType:</source>
+        <translation>Kantentyp:</translation>
+    </message>
+    <message>
+        <source>BlackOverprint:</source>
+        <translation>Schwarz überdrucken:</translation>
+    </message>
+    <message>
+        <source>Advanced Color Options</source>
+        <translation>Erweiterte Farboptionen</translation>
+    </message>
+    <message>
+        <source>RGB Source:</source>
+        <translation>RGB-Quelle:</translation>
+    </message>
+    <message>
+        <source>RGB Intent:</source>
+        <translation>RGB-Wiedergabe:</translation>
+    </message>
+    <message>
+        <source>RGB Gray Treatment:</source>
+        <translation>RGB-Graubehandlung:</translation>
+    </message>
+    <message>
+        <source>Destination Profile:</source>
+        <translation>Zielprofil:</translation>
+    </message>
+    <message>
+        <source>Halftone:</source>
+        <translation>Raster:</translation>
+    </message>
+    <message>
+        <source>EdgeEnhance:</source>
+        <translation>Kantenverstärkung:</translation>
+    </message>
+    <message>
+        <source>Simulation Profile:</source>
+        <translation>Simulationsprofil:</translation>
+    </message>
+    <message>
+        <source>Match Paper Color:</source>
+        <translation>Papierfarbe angleichen:</translation>
+    </message>
+    <message>
+        <source>CMYK Gray Treatment:</source>
+        <translation>CMYK-Graubehandlung:</translation>
+    </message>
+    <message>
+        <source>Image RGB Source</source>
+        <translation>Bild RGB-Quelle</translation>
+    </message>
+    <message>
+        <source>Image RGB Intent</source>
+        <translation>Bild RGB-Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Image RGB Gray Treatment</source>
+        <translation>Bild RGB-Graubehandlung</translation>
+    </message>
+    <message>
+        <source>Image Destination Profile</source>
+        <translation>Bild Zielprofil</translation>
+    </message>
+    <message>
+        <source>Image Halftone</source>
+        <translation>Bild Raster</translation>
+    </message>
+    <message>
+        <source>Image EdgeEnhance</source>
+        <translation>Bild Kantenverstärkung</translation>
+    </message>
+    <message>
+        <source>Text RGB Source</source>
+        <translation>Text RGB-Quelle</translation>
+    </message>
+    <message>
+        <source>Text RGB Intent</source>
+        <translation>Text RGB-Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Text RGB Gray Treatment</source>
+        <translation>Text RGB-Graubehandlung</translation>
+    </message>
+    <message>
+        <source>Text Destination Profile</source>
+        <translation>Text Zielprofil</translation>
+    </message>
+    <message>
+        <source>Text Halftone</source>
+        <translation>Text Raster</translation>
+    </message>
+    <message>
+        <source>Text EdgeEnhance</source>
+        <translation>Text Kantenverstärkung</translation>
+    </message>
+    <message>
+        <source>Graphics RGB Source</source>
+        <translation>Grafik RGB-Quelle</translation>
+    </message>
+    <message>
+        <source>Graphics RGB Intent</source>
+        <translation>Grafik RGB-Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Graphics RGB Gray Treatment</source>
+        <translation>Grafik RGB-Graubehandlung</translation>
+    </message>
+    <message>
+        <source>Graphics Destination Profile</source>
+        <translation>Grafik Zielprofil</translation>
+    </message>
+    <message>
+        <source>Graphics Halftone</source>
+        <translation>Grafik Raster</translation>
+    </message>
+    <message>
+        <source>Graphics EdgeEnhance</source>
+        <translation>Grafik Kantenverstärkung</translation>
+    </message>
+    <message>
+        <source>Simulation Profile</source>
+        <translation>Simulationsprofil</translation>
+    </message>
+    <message>
+        <source>Match Paper Color</source>
+        <translation>Papierfarbe angleichen</translation>
+    </message>
+    <message>
+        <source>CMYK Gray Treatment</source>
+        <translation>CMYK-Graubehandlung</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Management Profile</source>
+        <translation>Profilverwaltung</translation>
+    </message>
+    <message>
+        <source>Sendrix</source>
+        <translation>Sendrix</translation>
+    </message>
+    <message>
+        <source>Hide Advanced Options</source>
+        <translation>Erweiterte Optionen ausblenden</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Festplatte</translation>
+    </message>
+    <message>
+        <source>ProfileTitle</source>
+        <translation>Profilverwaltung</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Tintpane</name>
+    <message>
+        <source>Color Options</source>
+        <translation>Color Options</translation>
+    </message>
+    <message>
+        <source>Quick Color</source>
+        <translation>Quick Color</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Color as Grayscale</source>
+        <translation>Color as Grayscale</translation>
+    </message>
+    <message>
+        <source>Color Separation</source>
+        <translation>Color Separation</translation>
+    </message>
+    <message>
+        <source>EconoMode</source>
+        <translation>EconoMode</translation>
+    </message>
+    <message>
+        <source>EdgeType</source>
+        <translation>EdgeType</translation>
+    </message>
+    <message>
+        <source>AutoTrapping</source>
+        <translation>AutoTrapping</translation>
+    </message>
+    <message>
+        <source>BlackOverprint</source>
+        <translation>BlackOverprint</translation>
+    </message>
+    <message>
+        <source>Quick Color:</source>
+        <translation>Quick Color:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>EdgeType:</source>
+        <translation>EdgeType:</translation>
+    </message>
+    <message>
+        <source>BlackOverprint:</source>
+        <translation>BlackOverprint:</translation>
+    </message>
+    <message>
+        <source>Advanced Color Options</source>
+        <translation>Advanced Color Options</translation>
+    </message>
+    <message>
+        <source>RGB Source:</source>
+        <translation>RGB Source:</translation>
+    </message>
+    <message>
+        <source>RGB Intent:</source>
+        <translation>RGB Intent:</translation>
+    </message>
+    <message>
+        <source>RGB Gray Treatment:</source>
+        <translation>RGB Gray Treatment:</translation>
+    </message>
+    <message>
+        <source>Destination Profile:</source>
+        <translation>Destination Profile:</translation>
+    </message>
+    <message>
+        <source>Halftone:</source>
+        <translation>Halftone:</translation>
+    </message>
+    <message>
+        <source>EdgeEnhance:</source>
+        <translation>EdgeEnhance:</translation>
+    </message>
+    <message>
+        <source>Simulation Profile:</source>
+        <translation>Simulation Profile:</translation>
+    </message>
+    <message>
+        <source>Match Paper Color:</source>
+        <translation>Match Paper Color:</translation>
+    </message>
+    <message>
+        <source>CMYK Gray Treatment:</source>
+        <translation>CMYK Gray Treatment:</translation>
+    </message>
+    <message>
+        <source>Image RGB Source</source>
+        <translation>Image RGB Source</translation>
+    </message>
+    <message>
+        <source>Image RGB Intent</source>
+        <translation>Image RGB Intent</translation>
+    </message>
+    <message>
+        <source>Image RGB Gray Treatment</source>
+        <translation>Image RGB Gray Treatment</translation>
+    </message>
+    <message>
+        <source>Image Destination Profile</source>
+        <translation>Image Destination Profile</translation>
+    </message>
+    <message>
+        <source>Image Halftone</source>
+        <translation>Image Halftone</translation>
+    </message>
+    <message>
+        <source>Image EdgeEnhance</source>
+        <translation>Image EdgeEnhance</translation>
+    </message>
+    <message>
+        <source>Text RGB Source</source>
+        <translation>Text RGB Source</translation>
+    </message>
+    <message>
+        <source>Text RGB Intent</source>
+        <translation>Text RGB Intent</translation>
+    </message>
+    <message>
+        <source>Text RGB Gray Treatment</source>
+        <translation>Text RGB Gray Treatment</translation>
+    </message>
+    <message>
+        <source>Text Destination Profile</source>
+        <translation>Text Destination Profile</translation>
+    </message>
+    <message>
+        <source>Text Halftone</source>
+        <translation>Text Halftone</translation>
+    </message>
+    <message>
+        <source>Text EdgeEnhance</source>
+        <translation>Text EdgeEnhance</translation>
+    </message>
+    <message>
+        <source>Graphics RGB Source</source>
+        <translation>Graphics RGB Source</translation>
+    </message>
+    <message>
+        <source>Graphics RGB Intent</source>
+        <translation>Graphics RGB Intent</translation>
+    </message>
+    <message>
+        <source>Graphics RGB Gray Treatment</source>
+        <translation>Graphics RGB Gray Treatment</translation>
+    </message>
+    <message>
+        <source>Graphics Destination Profile</source>
+        <translation>Graphics Destination Profile</translation>
+    </message>
+    <message>
+        <source>Graphics Halftone</source>
+        <translation>Graphics Halftone</translation>
+    </message>
+    <message>
+        <source>Graphics EdgeEnhance</source>
+        <translation>Graphics EdgeEnhance</translation>
+    </message>
+    <message>
+        <source>Simulation Profile</source>
+        <translation>Simulation Profile</translation>
+    </message>
+    <message>
+        <source>Match Paper Color</source>
+        <translation>Match Paper Color</translation>
+    </message>
+    <message>
+        <source>CMYK Gray Treatment</source>
+        <translation>CMYK Gray Treatment</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Management Profile</source>
+        <translation>Management Profile</translation>
+    </message>
+    <message>
+        <source>Sendrix</source>
+        <translation>Sendrix</translation>
+    </message>
+    <message>
+        <source>Hide Advanced Options</source>
+        <translation>Hide Advanced Options</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>ProfileTitle</source>
+        <translation>ProfileTitle</translation>
+    </message>
+</context>
+</TS>

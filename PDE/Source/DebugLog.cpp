@@ -1,0 +1,281 @@
+#include "DebugLog.h"
+
+#include "PDECommon.h"
+
+#include <QObject>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
+#include <memory>
+#include <string>
+
+#include <iconv.h>
+#include <langinfo.h>
+#include <syslog.h>
+
+namespace
+{
+
+std::string DescribeObject(const QObject *object)
+{
+    if (!object)
+        return "(null)";
+    char address[32];
+    std::snprintf(address, sizeof address, "%p", static_cast<const void *>(object));
+    std::string text = std::string(object->metaObject()->className()) + "(" + address;
+    const QString name = object->objectName();
+    if (!name.isEmpty())
+        text += ", \"" + name.toStdString() + "\"";
+    return text + ")";
+}
+
+// One printf conversion, written into out. spec is the whole directive with
+// any '*' already replaced by its number.
+template <typename T> void AppendFormatted(std::string &out, const std::string &spec, T value)
+{
+    char small[256];
+    const int needed = std::snprintf(small, sizeof small, spec.c_str(), value);
+    if (needed < 0)
+        return;
+    if (static_cast<size_t>(needed) < sizeof small) {
+        out.append(small, static_cast<size_t>(needed));
+        return;
+    }
+    std::string big(static_cast<size_t>(needed) + 1, '\0');
+    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    out.append(big.data(), static_cast<size_t>(needed));
+}
+
+// printf-style formatting that also takes "%@" (a QObject *). Each directive
+// is handed to snprintf on its own with the argument read at its type, so
+// the va_list is consumed exactly as a printf of the same format would.
+std::string FormatText(const char *format, va_list ap)
+{
+    std::string out;
+    if (!format)
+        return out;
+    for (const char *p = format; *p;) {
+        if (*p != '%') {
+            const char *next = std::strchr(p, '%');
+            const size_t n = next ? static_cast<size_t>(next - p) : std::strlen(p);
+            out.append(p, n);
+            p += n;
+            continue;
+        }
+        std::string spec = "%";
+        const char *q = p + 1;
+        while (*q && std::strchr("-+ #0'", *q))
+            spec += *q++;
+        if (*q == '*') {
+            spec += std::to_string(va_arg(ap, int));
+            ++q;
+        } else {
+            while (*q >= '0' && *q <= '9')
+                spec += *q++;
+        }
+        if (*q == '.') {
+            spec += *q++;
+            if (*q == '*') {
+                spec += std::to_string(va_arg(ap, int));
+                ++q;
+            } else {
+                while (*q >= '0' && *q <= '9')
+                    spec += *q++;
+            }
+        }
+        std::string length;
+        while (*q && std::strchr("hlLqjzt", *q))
+            length += *q++;
+        const char conversion = *q;
+        if (!conversion) {
+            out += spec + length;
+            break;
+        }
+        p = q + 1;
+        spec += length;
+        spec += conversion;
+        switch (conversion) {
+        case '%':
+            out += '%';
+            break;
+        case '@':
+            out += DescribeObject(va_arg(ap, const QObject *));
+            break;
+        case 'd':
+        case 'i':
+            if (length == "l")
+                AppendFormatted(out, spec, va_arg(ap, long));
+            else if (length == "ll" || length == "q" || length == "j")
+                AppendFormatted(out, spec, va_arg(ap, long long));
+            else if (length == "z" || length == "t")
+                AppendFormatted(out, spec, va_arg(ap, ptrdiff_t));
+            else
+                AppendFormatted(out, spec, va_arg(ap, int));
+            break;
+        case 'u':
+        case 'o':
+        case 'x':
+        case 'X':
+            if (length == "l")
+                AppendFormatted(out, spec, va_arg(ap, unsigned long));
+            else if (length == "ll" || length == "q" || length == "j")
+                AppendFormatted(out, spec, va_arg(ap, unsigned long long));
+            else if (length == "z" || length == "t")
+                AppendFormatted(out, spec, va_arg(ap, size_t));
+            else
+                AppendFormatted(out, spec, va_arg(ap, unsigned int));
+            break;
+        case 'c':
+            if (length == "l")
+                AppendFormatted(out, spec, va_arg(ap, wint_t));
+            else
+                AppendFormatted(out, spec, va_arg(ap, int));
+            break;
+        case 'e':
+        case 'E':
+        case 'f':
+        case 'F':
+        case 'g':
+        case 'G':
+        case 'a':
+        case 'A':
+            if (length == "L")
+                AppendFormatted(out, spec, va_arg(ap, long double));
+            else
+                AppendFormatted(out, spec, va_arg(ap, double));
+            break;
+        case 's':
+            if (length == "l") {
+                AppendFormatted(out, spec, va_arg(ap, const wchar_t *));
+            } else {
+                const char *s = va_arg(ap, const char *);
+                AppendFormatted(out, spec, s ? s : "(null)");
+            }
+            break;
+        case 'p':
+            AppendFormatted(out, spec, va_arg(ap, void *));
+            break;
+        case 'n':
+            // Writing through an argument is never wanted in a log line.
+            (void)va_arg(ap, void *);
+            break;
+        default:
+            out += spec;
+            break;
+        }
+    }
+    return out;
+}
+
+struct IconvCloser {
+    void operator()(void *cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+
+// text (UTF-8) in the locale's character set; characters it cannot hold
+// become '?'.
+std::string ToLocaleCharset(const std::string &text)
+{
+    const char *codeset = nl_langinfo(CODESET);
+    iconv_t raw = iconv_open(codeset && *codeset ? codeset : "UTF-8", "UTF-8");
+    if (raw == reinterpret_cast<iconv_t>(-1))
+        return text;
+    std::unique_ptr<void, IconvCloser> cd(raw);
+    std::string out;
+    char buffer[512];
+    char *in = const_cast<char *>(text.data());
+    size_t inLeft = text.size();
+    while (inLeft > 0) {
+        char *outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t r = iconv(raw, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, sizeof buffer - outLeft);
+        if (r != static_cast<size_t>(-1))
+            continue;
+        if (errno == E2BIG)
+            continue;
+        // One character that does not convert (or a broken sequence): '?'
+        // in its place, then go on after its UTF-8 bytes.
+        out += '?';
+        size_t skip = 1;
+        while (skip < inLeft && (static_cast<unsigned char>(in[skip]) & 0xC0) == 0x80)
+            ++skip;
+        in += skip;
+        inLeft -= skip;
+        iconv(raw, nullptr, nullptr, nullptr, nullptr);
+    }
+    char *outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    iconv(raw, nullptr, nullptr, &outPtr, &outLeft);
+    out.append(buffer, sizeof buffer - outLeft);
+    return out;
+}
+
+// Object descriptions may contain '%'; they become literal text of the
+// format that the remaining arguments are formatted into.
+std::string EscapePercent(const std::string &text)
+{
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '%')
+            out += '%';
+    }
+    return out;
+}
+
+void LogWithPrefix(const char *prefix, const char *separator, const QObject *self, const char *format,
+                   va_list ap)
+{
+    const std::string combined = std::string(prefix) + " self(" + EscapePercent(DescribeObject(self)) + ")" +
+                                 separator + " " + (format ? format : "(null)");
+    const std::string text = FormatText(combined.c_str(), ap);
+    syslog(LOG_NOTICE, "%s", text.c_str());
+}
+
+} // namespace
+
+extern "C" long MyLog(FILE *stream, const char *format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    const std::string text = FormatText(format, ap);
+    va_end(ap);
+    const std::string bytes = ToLocaleCharset(text);
+    if (!stream || bytes.empty())
+        return 0;
+    std::fprintf(stream, "%.*s", static_cast<int>(bytes.size()), bytes.data());
+    std::fflush(stream);
+    return 0;
+}
+
+extern "C" void _PDEProlog(const QObject *self, const char *format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    LogWithPrefix("BEGIN", "", self, format, ap);
+    va_end(ap);
+}
+
+extern "C" void _PDEEpilog(const QObject *self, const char *format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    LogWithPrefix("END", "", self, format, ap);
+    va_end(ap);
+}
+
+extern "C" void _PDELog(const QObject *self, const char *format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    LogWithPrefix("LOG", ":", self, format, ap);
+    va_end(ap);
+}
+
+extern "C" uint16_t _DEBUGControlTable(const PDEControlItem *table)
+{
+    return static_cast<uint16_t>(PDECommon::commonCountControlTable(table));
+}

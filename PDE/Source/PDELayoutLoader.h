@@ -1,0 +1,26 @@
+// Loads the panel's layout file: the view tree from a Qt Designer file, in
+// which the bundle's own view classes appear under their run-time names; the
+// two controller objects the file cannot describe (the pane switcher and the
+// profile window's controller); then every outlet from the outlet table and
+// every action from the action table, by object name.
+#pragma once
+
+#include <QUiLoader>
+
+class PDEPlugInInterface;
+
+class PDELayoutLoader : public QUiLoader
+{
+    Q_OBJECT
+  public:
+    explicit PDELayoutLoader(QObject *parent = nullptr);
+
+    // Registered classes by run-time name, then Qt's own widgets.
+    QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override;
+
+    // Loads layoutPath with owner as the file's owner. Returns the root view
+    // (owned by the caller; the controller objects are its children), or
+    // nullptr when the file cannot be read. Outlets whose object is missing,
+    // or of another class, stay null.
+    static QWidget *loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner);
+};

@@ -1,0 +1,68 @@
+# The plug-in bundle Tintpane.plugin:
+#   Contents/Info.plist            principal class by run-time name
+#   Contents/Linux/libTintpane.so  the plug-in (exports only the factory and the logging functions)
+#   Contents/Resources/            layouts (.ui) and translations (.qm)
+
+file(GLOB _tintpane_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Source/*.cpp)
+list(FILTER _tintpane_sources EXCLUDE REGEX "/SplitCharEvery\\.cpp$")
+file(GLOB _tintpane_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Source/*.h)
+
+# Everything of the plug-in except the module itself, so that tests link the
+# same objects the bundle is made of.
+add_library(tint_pde OBJECT ${_tintpane_sources} ${_tintpane_headers})
+set_target_properties(tint_pde PROPERTIES
+  AUTOMOC ON
+  CXX_VISIBILITY_PRESET hidden
+  VISIBILITY_INLINES_HIDDEN ON)
+target_include_directories(tint_pde PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/Source)
+target_link_libraries(tint_pde PUBLIC Qt6::Widgets Qt6::UiTools Cups::Cups tint_paths)
+foreach(_lib tint_printcore tint_relaycall tint_split tint_bonjour tint_profilestore_relay)
+  if(TARGET ${_lib})
+    target_link_libraries(tint_pde PUBLIC ${_lib})
+  endif()
+endforeach()
+if(TARGET tint_profilestore_relay)
+  target_compile_definitions(tint_pde PUBLIC TINT_HAVE_PROFILESTORE=1)
+endif()
+
+set(TINT_PLUGIN_RESOURCES "${TINT_PLUGIN_DIR}/Contents/Resources")
+
+add_library(Tintpane MODULE)
+target_link_libraries(Tintpane PRIVATE tint_pde)
+# The static libraries linked in are built with default visibility; the
+# version script keeps every symbol but the bundle's own entry points local.
+set(_tintpane_exports ${CMAKE_CURRENT_SOURCE_DIR}/Tintpane.exports)
+target_link_options(Tintpane PRIVATE "LINKER:--version-script=${_tintpane_exports}")
+set_target_properties(Tintpane PROPERTIES
+  OUTPUT_NAME Tintpane
+  LIBRARY_OUTPUT_DIRECTORY "${TINT_PLUGIN_DIR}/Contents/Linux"
+  LINK_DEPENDS ${_tintpane_exports})
+
+# Bundle resources: copied at build time so that edits reach the staged bundle.
+file(GLOB _tintpane_layouts CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Resources/*.ui)
+file(GLOB _tintpane_ts CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Resources/*.ts)
+set(_tintpane_staged "${TINT_PLUGIN_DIR}/Contents/Info.plist")
+add_custom_command(OUTPUT "${TINT_PLUGIN_DIR}/Contents/Info.plist"
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Info.plist
+          "${TINT_PLUGIN_DIR}/Contents/Info.plist"
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Info.plist
+  COMMENT "Staging Tintpane Info.plist")
+foreach(_ui ${_tintpane_layouts})
+  get_filename_component(_name ${_ui} NAME)
+  add_custom_command(OUTPUT "${TINT_PLUGIN_RESOURCES}/${_name}"
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_ui} "${TINT_PLUGIN_RESOURCES}/${_name}"
+    DEPENDS ${_ui}
+    COMMENT "Staging Tintpane ${_name}")
+  list(APPEND _tintpane_staged "${TINT_PLUGIN_RESOURCES}/${_name}")
+endforeach()
+foreach(_ts ${_tintpane_ts})
+  get_filename_component(_name ${_ts} NAME_WE)
+  add_custom_command(OUTPUT "${TINT_PLUGIN_RESOURCES}/${_name}.qm"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${TINT_PLUGIN_RESOURCES}"
+    COMMAND Qt6::lrelease -silent ${_ts} -qm "${TINT_PLUGIN_RESOURCES}/${_name}.qm"
+    DEPENDS ${_ts}
+    COMMENT "Compiling Tintpane translation ${_name}")
+  list(APPEND _tintpane_staged "${TINT_PLUGIN_RESOURCES}/${_name}.qm")
+endforeach()
+add_custom_target(Tintpane_resources DEPENDS ${_tintpane_staged})
+add_dependencies(Tintpane Tintpane_resources)
