@@ -1,0 +1,289 @@
+#include "SnmpAgent.h"
+
+#include "TempRoot.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+extern char **environ;
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+std::string MakeTempDir(const char *prefix)
+{
+    std::string tmpl = std::string("/tmp/") + prefix + ".XXXXXX";
+    if (::mkdtemp(tmpl.data()) == nullptr)
+        return std::string();
+    return tmpl;
+}
+
+int FreeUdpPort()
+{
+    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    addr.sin_port = 0;
+    socklen_t len = sizeof addr;
+    int port = -1;
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len) == 0)
+        port = ntohs(addr.sin_port);
+    ::close(fd);
+    return port;
+}
+
+// The process's client configuration: chosen once, removed at exit.
+struct ClientConfig {
+    std::string dir;
+    int port = -1;
+
+    ClientConfig()
+    {
+        dir = MakeTempDir("tintsnmp-client");
+        port = FreeUdpPort();
+        WriteFile(dir + "/snmp.conf", "defaultPort " + std::to_string(port) + "\nmibs :\n");
+        fs::create_directories(dir + "/persist");
+        ::setenv("SNMPCONFPATH", dir.c_str(), 1);
+        ::setenv("SNMP_PERSISTENT_DIR", (dir + "/persist").c_str(), 1);
+    }
+    ~ClientConfig()
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+ClientConfig &Client()
+{
+    static ClientConfig config;
+    return config;
+}
+
+// Starts argv with standard output and error going to logPath and the given
+// extra environment entries; -1 on failure.
+pid_t Spawn(const std::vector<std::string> &args, const std::string &logPath,
+            const std::vector<std::string> &extraEnv)
+{
+    std::vector<std::string> env(extraEnv);
+    for (char **e = environ; *e != nullptr; ++e) {
+        std::string entry(*e);
+        const std::string key = entry.substr(0, entry.find('=') + 1);
+        bool replaced = false;
+        for (const auto &x : extraEnv)
+            replaced = replaced || x.compare(0, key.size(), key) == 0;
+        if (!replaced)
+            env.push_back(entry);
+    }
+    std::vector<char *> argv, envp;
+    for (const auto &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    for (const auto &e : env)
+        envp.push_back(const_cast<char *>(e.c_str()));
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = -1;
+    int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+// Waits until logPath holds marker (true), or the child ended or 10 s passed.
+bool WaitForMarker(pid_t pid, const std::string &logPath, const std::string &marker)
+{
+    for (int i = 0; i < 1000; ++i) {
+        if (ReadFile(logPath).find(marker) != std::string::npos)
+            return true;
+        int status;
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+void Stop(pid_t &pid)
+{
+    if (pid <= 0)
+        return;
+    ::kill(pid, SIGTERM);
+    for (int i = 0; i < 500; ++i) {
+        int status;
+        pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid || r < 0) {
+            pid = -1;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    pid = -1;
+}
+
+// Quoted octet_str value for snmpd.conf.
+std::string Quoted(const std::string &text)
+{
+    return "\"" + text + "\"";
+}
+
+} // namespace
+
+int SnmpClientPort()
+{
+    return Client().port;
+}
+
+std::string SnmpClientEnvironment()
+{
+    return "SNMPCONFPATH=" + Client().dir + " SNMP_PERSISTENT_DIR=" + Client().dir + "/persist";
+}
+
+std::vector<SnmpProfileRow> MakeProfileRows(int n)
+{
+    std::vector<SnmpProfileRow> rows;
+    for (int r = 1; r <= n; ++r) {
+        SnmpProfileRow row;
+        row.row = r;
+        row.indexOnDevice = r;
+        char name[32];
+        std::snprintf(name, sizeof name, "PRF%05d.ICC", r);
+        row.fileName = name;
+        row.profileName = "Profile " + std::to_string(r);
+        row.profileClass = 1 + r % 3;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<std::string> ProfileRowOverrides(const std::vector<SnmpProfileRow> &rows)
+{
+    std::vector<std::string> lines;
+    const std::string entry = kSnmpProfileEntryOid;
+    for (const auto &r : rows) {
+        const std::string suffix = ".1." + std::to_string(r.row);
+        auto integer = [&](int column, long value) {
+            lines.push_back("override " + entry + "." + std::to_string(column) + suffix + " integer " +
+                            std::to_string(value));
+        };
+        auto text = [&](int column, const std::string &value) {
+            lines.push_back("override " + entry + "." + std::to_string(column) + suffix + " octet_str " +
+                            Quoted(value));
+        };
+        if (r.hasIndex)
+            integer(1, r.indexOnDevice);
+        integer(2, r.location);
+        text(3, r.profileName);
+        text(4, r.fileName);
+        integer(5, r.profileClass);
+        integer(6, r.column6);
+        integer(7, r.availability);
+    }
+    return lines;
+}
+
+SnmpAgent::SnmpAgent(const Options &options)
+{
+    const int port = SnmpClientPort();
+    dir_ = MakeTempDir("tintsnmpd");
+    fs::create_directories(dir_ + "/persist");
+
+    std::ostringstream conf;
+    conf << "agentAddress udp:127.0.0.1:" << port << "\n";
+    if (options.viewSubtree.empty())
+        conf << "rocommunity wemblo 127.0.0.1\n";
+    else
+        conf << "rocommunity wemblo 127.0.0.1 " << options.viewSubtree << "\n";
+    conf << "dontLogTCPWrappersConnects yes\n";
+    for (const auto &line : ProfileRowOverrides(options.rows))
+        conf << line << "\n";
+    for (const auto &line : options.extraLines)
+        conf << line << "\n";
+    WriteFile(dir_ + "/snmpd.conf", conf.str());
+
+    // The persistent folder must not hold the configuration: snmpd writes
+    // its own snmpd.conf there when it stops.
+    pid_ = Spawn({"snmpd", "-f", "-Lo", "-C", "-c", dir_ + "/snmpd.conf", "-m", "", "-I", "-smux", "-p",
+                  dir_ + "/snmpd.pid"},
+                 dir_ + "/log", {"SNMP_PERSISTENT_DIR=" + dir_ + "/persist"});
+    // snmpd logs its version once its ports are open.
+    if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "NET-SNMP version"))
+        Stop(pid_);
+}
+
+SnmpAgent::~SnmpAgent()
+{
+    stop();
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+}
+
+void SnmpAgent::stop()
+{
+    Stop(pid_);
+}
+
+std::string SnmpAgent::log() const
+{
+    return ReadFile(dir_ + "/log");
+}
+
+ScriptedSnmpAgent::ScriptedSnmpAgent(const std::string &script)
+{
+    const int port = SnmpClientPort();
+    dir_ = MakeTempDir("tintsnmpscript");
+    WriteFile(dir_ + "/script.json", script);
+    WriteFile(dir_ + "/requests", "");
+    pid_ = Spawn({"python3", std::string(TINT_SOURCE_DIR) + "/tests/support/snmp_responder.py",
+                  std::to_string(port), dir_ + "/script.json", dir_ + "/requests"},
+                 dir_ + "/log", {});
+    if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "ready"))
+        Stop(pid_);
+}
+
+ScriptedSnmpAgent::~ScriptedSnmpAgent()
+{
+    stop();
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+}
+
+void ScriptedSnmpAgent::stop()
+{
+    Stop(pid_);
+}
+
+std::vector<std::string> ScriptedSnmpAgent::requests() const
+{
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile(dir_ + "/requests"));
+    std::string line;
+    while (std::getline(in, line))
+        if (!line.empty())
+            lines.push_back(line);
+    return lines;
+}
