@@ -1,0 +1,13 @@
+// Runs Python scripts (for plistlib, the reference reader and writer of
+// property lists) from tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Quotes text for a POSIX shell.
+std::string ShellQuote(const std::string &text);
+
+// Runs `python3 - ARGS` with script on its standard input; returns its
+// standard output, status receives the exit status.
+std::string RunPython(const std::string &script, const std::vector<std::string> &args, int *status = nullptr);
