@@ -82,8 +82,10 @@ PMDictionary SampleSettings()
     values["Scale"] = PMValue(0.5);
     values["Text"] = PMValue("Ünïcödé & <tags> 自動");
     PMValue list = PMValue::newArray();
-    list.array()->push_back(PMValue("a"));
-    list.array()->push_back(PMValue(7));
+    // Copies of named values (GCC 12 warns falsely on moved temporaries here).
+    const PMValue a("a"), seven(7);
+    list.array()->push_back(a);
+    list.array()->push_back(seven);
     values["List"] = list;
     return values;
 }

@@ -1,0 +1,244 @@
+#include "PanelReport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace
+{
+
+struct KindName {
+    int kind; // 0 closes the table
+    const char *name;
+};
+
+constexpr KindName kKindNames[] = {
+    {1034, "static text"}, {1035, "pop-up"},   {1036, "check box"},
+    {1039, "button"},      {1040, "tab view"}, {0, "other"},
+};
+
+const char *NameOfKind(int kind)
+{
+    const KindName *k = kKindNames;
+    while (k->kind && k->kind != kind)
+        k++;
+    return k->name;
+}
+
+QString Text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// The title a control shows: a label's text, a button's caption, a pop-up's
+// selected item, a tab view's current tab.
+QString TitleOf(const QWidget *control)
+{
+    if (auto label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (auto tabs = qobject_cast<const QTabWidget *>(control))
+        return tabs->currentIndex() >= 0 ? tabs->tabText(tabs->currentIndex()) : QString();
+    return {};
+}
+
+QStringList ItemsOf(const QWidget *control)
+{
+    QStringList items;
+    if (auto combo = qobject_cast<const QComboBox *>(control)) {
+        for (int i = 0; i < combo->count(); i++)
+            items << combo->itemText(i);
+    } else if (auto tabs = qobject_cast<const QTabWidget *>(control)) {
+        for (int i = 0; i < tabs->count(); i++)
+            items << tabs->tabText(i);
+    }
+    return items;
+}
+
+struct Summary {
+    QStringList order;
+    QJsonObject items;
+};
+
+Summary SummaryOf(PDEPanelProtocol *panel)
+{
+    Summary summary;
+    PMDictionaryRef info = panel->summaryInfo();
+    if (!info)
+        return summary;
+    for (const auto &[key, value] : *info) {
+        if (key == kPDESummaryDisplayOrderKey) {
+            if (PMArrayRef order = value.array()) {
+                for (const PMValue &name : *order) {
+                    if (const std::string *s = name.string())
+                        summary.order << Text(*s);
+                }
+            }
+        } else {
+            summary.items.insert(Text(key), PMValueToJSON(value));
+        }
+    }
+    return summary;
+}
+
+std::string ScalarText(const PMValue &value)
+{
+    switch (value.typeID()) {
+    case kPMTypeString:
+        return *value.string();
+    case kPMTypeInteger:
+        return std::to_string(*value.integer());
+    case kPMTypeBoolean:
+        return *value.boolean() ? "true" : "false";
+    case kPMTypeReal:
+        return std::to_string(*value.real());
+    default:
+        return {};
+    }
+}
+
+void SettingsText(const PMDictionary &dict, const std::string &indent, std::string *out)
+{
+    for (const auto &[key, value] : dict) {
+        if (PMDictionaryRef child = value.dictionary()) {
+            *out += indent + key + ":\n";
+            SettingsText(*child, indent + "  ", out);
+        } else if (PMArrayRef array = value.array()) {
+            *out += indent + key + ": (" + std::to_string(array->size()) + " values)\n";
+        } else {
+            *out += indent + key + " = " + ScalarText(value) + "\n";
+        }
+    }
+}
+
+} // namespace
+
+QJsonValue PMValueToJSON(const PMValue &value)
+{
+    switch (value.typeID()) {
+    case kPMTypeString:
+        return Text(*value.string());
+    case kPMTypeInteger:
+        return static_cast<qint64>(*value.integer());
+    case kPMTypeBoolean:
+        return *value.boolean();
+    case kPMTypeReal:
+        return *value.real();
+    case kPMTypeDictionary: {
+        QJsonObject object;
+        for (const auto &[key, child] : *value.dictionary())
+            object.insert(Text(key), PMValueToJSON(child));
+        return object;
+    }
+    case kPMTypeArray: {
+        QJsonArray array;
+        for (const PMValue &child : *value.array())
+            array.append(PMValueToJSON(child));
+        return array;
+    }
+    default:
+        return QJsonValue::Null;
+    }
+}
+
+bool PanelControlValue(const QWidget *control, int *value)
+{
+    if (auto combo = qobject_cast<const QComboBox *>(control)) {
+        *value = combo->currentIndex();
+        return true;
+    }
+    if (auto check = qobject_cast<const QCheckBox *>(control)) {
+        *value = check->isChecked() ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+QJsonObject PanelReportJSON(PrintDialog &dialog)
+{
+    PDEPanelProtocol *panel = dialog.panel();
+    QJsonObject report;
+    report.insert("panelName", Text(panel->panelName()));
+    report.insert("panelKind", Text(panel->panelKind()));
+    QJsonArray keys;
+    for (const std::string &key : panel->supportedPPDOptionKeys())
+        keys.append(Text(key));
+    report.insert("supportedPPDOptionKeys", keys);
+
+    PDEPanelIntrospection *introspection = dialog.introspection();
+    report.insert("shownPane", introspection ? Text(introspection->shownPane()) : QString());
+    QJsonArray controls;
+    if (introspection) {
+        for (const PDEControlInfo &info : introspection->controlInfo()) {
+            QJsonObject control;
+            control.insert("outlet", info.control ? info.control->objectName() : QString());
+            control.insert("kind", info.kind);
+            control.insert("ppdKey", Text(info.ppdKey));
+            control.insert("identifier", Text(info.identifier));
+            control.insert("enabled", info.control ? info.control->isEnabled() : false);
+            int value = 0;
+            control.insert("value",
+                           PanelControlValue(info.control, &value) ? QJsonValue(value) : QJsonValue());
+            control.insert("title", TitleOf(info.control));
+            control.insert("items", QJsonArray::fromStringList(ItemsOf(info.control)));
+            controls.append(control);
+        }
+    }
+    report.insert("controls", controls);
+
+    Summary summary = SummaryOf(panel);
+    QJsonObject summaryObject;
+    summaryObject.insert("order", QJsonArray::fromStringList(summary.order));
+    summaryObject.insert("items", summary.items);
+    report.insert("summary", summaryObject);
+
+    PMValue settings = PMValue::newDictionary();
+    *settings.dictionary() = dialog.settingsValues();
+    report.insert("settings", PMValueToJSON(settings));
+    return report;
+}
+
+std::string PanelReportText(PrintDialog &dialog)
+{
+    PDEPanelProtocol *panel = dialog.panel();
+    std::string out = "Panel: " + panel->panelName() + " (" + panel->panelKind() + ")\n";
+    PDEPanelIntrospection *introspection = dialog.introspection();
+    out += "Shown pane: " + (introspection ? introspection->shownPane() : std::string("-")) + "\n";
+    out += "PPD options:";
+    for (const std::string &key : panel->supportedPPDOptionKeys())
+        out += " " + key;
+    out += "\nControls:\n";
+    if (introspection) {
+        for (const PDEControlInfo &info : introspection->controlInfo()) {
+            QString name = info.control ? info.control->objectName() : QString("-");
+            out += "  " + name.toStdString() + " [" + NameOfKind(info.kind) + "]";
+            if (!info.ppdKey.empty())
+                out += " " + info.ppdKey;
+            int value = 0;
+            if (PanelControlValue(info.control, &value))
+                out += " = " + std::to_string(value);
+            QString title = TitleOf(info.control);
+            if (!title.isEmpty())
+                out += " \"" + title.toStdString() + "\"";
+            if (info.control && !info.control->isEnabled())
+                out += " (greyed)";
+            QStringList items = ItemsOf(info.control);
+            if (!items.isEmpty())
+                out += "\n      " + items.join(" | ").toStdString();
+            out += "\n";
+        }
+    }
+    out += "Summary:\n";
+    Summary summary = SummaryOf(panel);
+    for (const QString &name : summary.order)
+        out += "  " + name.toStdString() + ": " + summary.items.value(name).toString().toStdString() + "\n";
+    out += "Print settings:\n";
+    SettingsText(dialog.settingsValues(), "  ", &out);
+    return out;
+}

@@ -1,0 +1,27 @@
+// What tintdialog reports about a loaded panel: its name and kind, the PPD
+// option keys it handles, the pane shown, every control of its compound
+// table, the summary and the print settings.
+#pragma once
+
+#include "PrintDialog.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <string>
+
+// The report as one JSON object: panelName, panelKind,
+// supportedPPDOptionKeys, shownPane, controls (outlet, kind, ppdKey,
+// identifier, enabled, value, title, items), summary (order, items) and
+// settings.
+QJsonObject PanelReportJSON(PrintDialog &dialog);
+
+// The same report as text for people.
+std::string PanelReportText(PrintDialog &dialog);
+
+// A property-list value as JSON (dictionaries as objects, arrays as arrays).
+QJsonValue PMValueToJSON(const PMValue &value);
+
+// A control's value as show reports it: pop-up selected index (or -1),
+// check box 0/1; false for controls without a value.
+bool PanelControlValue(const QWidget *control, int *value);

@@ -1,0 +1,91 @@
+#include "PluginBundle.h"
+
+#include <plist/plist.h>
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+struct PlistFree {
+    void operator()(plist_t node) const { plist_free(node); }
+};
+
+// The string under key in a dictionary node, or "".
+std::string StringEntry(plist_t dict, const char *key)
+{
+    plist_t node = plist_dict_get_item(dict, key);
+    if (!node || plist_get_node_type(node) != PLIST_STRING)
+        return {};
+    char *value = nullptr;
+    plist_get_string_val(node, &value);
+    std::string text = value ? value : "";
+    std::free(value);
+    return text;
+}
+
+} // namespace
+
+bool PluginBundle::load(const std::string &bundlePath, std::string *error)
+{
+    std::error_code ec;
+    const fs::path bundle = fs::absolute(bundlePath, ec);
+    const fs::path infoPath = bundle / "Contents/Info.plist";
+    std::ifstream in(infoPath, std::ios::binary);
+    if (!in) {
+        *error = "no plug-in bundle at " + bundle.string() + " (missing Contents/Info.plist)";
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    const std::string xml = text.str();
+    plist_t root = nullptr;
+    if (!xml.empty())
+        plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
+    std::unique_ptr<void, PlistFree> owned(root);
+    if (!root || plist_get_node_type(root) != PLIST_DICT) {
+        *error = infoPath.string() + ": not a property list dictionary";
+        return false;
+    }
+    std::string principal = StringEntry(root, "NSPrincipalClass");
+    if (principal.empty()) {
+        *error = infoPath.string() + ": no NSPrincipalClass";
+        return false;
+    }
+    std::string executable = StringEntry(root, "CFBundleExecutable");
+    if (executable.empty())
+        executable = "Tintpane";
+    const fs::path library = bundle / "Contents/Linux" / ("lib" + executable + ".so");
+
+    // RTLD_LOCAL: the plug-in's own copies of shared code stay its own.
+    void *handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char *why = ::dlerror();
+        *error = "cannot load " + library.string() + ": " + (why ? why : "unknown error");
+        return false;
+    }
+    auto factory = reinterpret_cast<TintpaneCreateObjectFn>(::dlsym(handle, "TintpaneCreateObject"));
+    if (!factory) {
+        *error = library.string() + " does not export TintpaneCreateObject";
+        return false;
+    }
+    path_ = bundle.string();
+    principalClass_ = principal;
+    factory_ = factory;
+    return true;
+}
+
+std::unique_ptr<PDEPlugInProtocol> PluginBundle::createPrincipal() const
+{
+    if (!factory_)
+        return nullptr;
+    return std::unique_ptr<PDEPlugInProtocol>(
+        static_cast<PDEPlugInProtocol *>(factory_(principalClass_.c_str())));
+}

@@ -1,0 +1,108 @@
+#include "PrintDialog.h"
+
+#include "PrintSettingsFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+PrintDialog::~PrintDialog()
+{
+    close();
+}
+
+bool PrintDialog::open(std::string *error)
+{
+    if (!PMPrintSettingsReadFile(options_.settings, &settings_.values, error))
+        return false;
+
+    ppd_.reset(ppdOpenFile(options_.ppd.c_str()));
+    if (!ppd_) {
+        int line = 0;
+        ppd_status_t status = ppdLastError(&line);
+        *error = options_.ppd + ": " +
+                 (status == PPD_FILE_OPEN_ERROR ? std::strerror(errno) : ppdErrorString(status));
+        if (status != PPD_FILE_OPEN_ERROR && line > 0)
+            *error += " on line " + std::to_string(line);
+        return false;
+    }
+    ppdMarkDefaults(ppd_.get());
+
+    printer_.identifier = options_.printerID;
+    printer_.deviceURI = options_.deviceURI;
+    session_.currentPrinter = &printer_;
+
+    if (!bundle_.load(options_.plugin, error))
+        return false;
+    plugin_ = bundle_.createPrincipal();
+    if (!plugin_) {
+        *error = "the plug-in has no class " + bundle_.principalClass();
+        return false;
+    }
+    plugin_->initWithBundle(bundle_.path());
+    auto panels = plugin_->PDEPanelsForType(kPDEPrinterModuleType, this);
+    if (!panels || panels->empty() || !panels->front()) {
+        *error = "the plug-in offers no printer-module panel";
+        return false;
+    }
+    panel_ = std::move(panels->front());
+    return true;
+}
+
+QWidget *PrintDialog::loadPanel()
+{
+    if (!panel_)
+        return nullptr;
+    view_ = panel_->panelView();
+    int status = 0;
+    panel_->restoreValuesAndReturnError(&status);
+    return view_;
+}
+
+bool PrintDialog::writeSettings(std::string *error)
+{
+    std::error_code ec;
+    fs::path folder = fs::path(options_.settings).parent_path();
+    if (!folder.empty())
+        fs::create_directories(folder, ec);
+    return PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
+}
+
+bool PrintDialog::save(std::string *error)
+{
+    if (!panel_) {
+        *error = "no panel";
+        return false;
+    }
+    int status = 0;
+    panel_->saveValuesAndReturnError(&status);
+    return writeSettings(error);
+}
+
+bool PrintDialog::print(std::string *error)
+{
+    if (!panel_) {
+        *error = "no panel";
+        return false;
+    }
+    int status = 0;
+    panel_->saveValuesAndReturnError(&status);
+    panel_->shouldPrint();
+    return writeSettings(error);
+}
+
+void PrintDialog::close()
+{
+    if (panel_ && !terminated_) {
+        panel_->terminate();
+        terminated_ = true;
+    }
+    // The panel goes first: it still refers to its controls while it is
+    // released. Then its view, unless the panel or a window took it along.
+    panel_.reset();
+    delete view_.data();
+    plugin_.reset();
+    ppd_.reset();
+}

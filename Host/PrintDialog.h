@@ -1,0 +1,68 @@
+// The print dialog of one queue: it owns the job's print settings, the
+// print session with its current printer, the queue's PPD (opened with its
+// defaults marked), the plug-in's principal object and the Color Options
+// panel, and calls the panel protocol in the order a print dialog does.
+#pragma once
+
+#include "PDEPanelProtocol.h"
+#include "PluginBundle.h"
+#include "TintDialogOptions.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class PrintDialog : public PDEHostCallback
+{
+  public:
+    explicit PrintDialog(const TintDialogOptions &options) : options_(options) {}
+    ~PrintDialog() override;
+    PrintDialog(const PrintDialog &) = delete;
+    PrintDialog &operator=(const PrintDialog &) = delete;
+
+    // Reads the settings file, opens the PPD and marks its defaults, loads
+    // the bundle and asks its principal object for the printer-module
+    // panel. false with a one-line *error; nothing is written either way.
+    bool open(std::string *error);
+
+    // The panel protocol steps of a dialog being shown: panelView, then
+    // restoreValuesAndReturnError:. Returns the panel's view (or null).
+    QWidget *loadPanel();
+    // saveValuesAndReturnError: then writes the settings file.
+    bool save(std::string *error);
+    // As a dialog's Print button: save, shouldPrint, write the settings.
+    bool print(std::string *error);
+    // Writes the print settings to the settings file.
+    bool writeSettings(std::string *error);
+    // The dialog closes: terminate, then release the panel before any of
+    // its widgets are destroyed. Safe to call twice.
+    void close();
+
+    PDEPanelProtocol *panel() const { return panel_.get(); }
+    PDEPanelIntrospection *introspection() const { return panel_ ? panel_->introspection() : nullptr; }
+    const TintDialogOptions &options() const { return options_; }
+    const PMDictionary &settingsValues() const { return settings_.values; }
+
+    // PDEHostCallback
+    PMPrintSettings printSettings() override { return &settings_; }
+    PMPrintSession printSession() override { return &session_; }
+    ppd_file_t *ppdFile() override { return ppd_.get(); }
+
+  private:
+    struct PPDClose {
+        void operator()(ppd_file_t *ppd) const { ppdClose(ppd); }
+    };
+
+    TintDialogOptions options_;
+    PMPrintSettingsRecord settings_;
+    PMPrinterRecord printer_;
+    PMPrintSessionRecord session_;
+    std::unique_ptr<ppd_file_t, PPDClose> ppd_;
+    PluginBundle bundle_;
+    std::unique_ptr<PDEPlugInProtocol> plugin_;
+    std::unique_ptr<PDEPanelProtocol> panel_;
+    QPointer<QWidget> view_;
+    bool terminated_ = false;
+};

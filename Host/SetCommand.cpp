@@ -1,0 +1,43 @@
+// set KEY=CHOICE ...: choose choices as a user would, then save.
+#include "PanelControlChoice.h"
+#include "TintDialogCommand.h"
+#include "TintDialogContext.h"
+
+namespace
+{
+
+int RunSet(TintDialogContext &context, const std::vector<std::string> &args)
+{
+    if (args.empty())
+        return context.fail("set: give at least one KEY=CHOICE");
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const std::string &arg : args) {
+        size_t eq = arg.find('=');
+        if (eq == std::string::npos || eq == 0 || eq + 1 == arg.size())
+            return context.fail("set: expected KEY=CHOICE, got " + arg);
+        pairs.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+    }
+    PrintDialog *dialog = context.dialog();
+    if (!dialog)
+        return kTintDialogFailure;
+    dialog->loadPanel();
+    // One after the other, as a user would: a choice may grey out a control
+    // that a later pair names, and that pair is then refused.
+    for (const auto &[key, choice] : pairs) {
+        std::string error;
+        if (!PanelChooseChoice(*dialog, key, choice, &error))
+            return context.fail("set: " + error);
+    }
+    std::string error;
+    if (!dialog->save(&error))
+        return context.fail(error);
+    return kTintDialogSuccess;
+}
+
+const TintDialogCommand kSetCommand = {"set", "KEY=CHOICE ...",
+                                       "choose CHOICE in the control of PPD option KEY (True/False for check "
+                                       "boxes, #N for menu item N), then save",
+                                       false, RunSet};
+TINT_DIALOG_COMMAND(kSetCommand);
+
+} // namespace

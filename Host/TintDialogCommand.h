@@ -1,0 +1,38 @@
+// The commands of tintdialog. Each command lives in its own source file and
+// registers itself with one line:
+//     TINT_DIALOG_COMMAND(kShowCommand);
+// where kShowCommand is a static const TintDialogCommand. The command table
+// is the set of registered records, listed by name in the help text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TintDialogContext;
+
+// Exit statuses of the program.
+enum : int {
+    kTintDialogSuccess = 0,
+    kTintDialogFailure = 2, // bad usage, a refused change, or nothing to work on
+};
+
+struct TintDialogCommand {
+    const char *name;    // first word on the command line
+    const char *usage;   // arguments after the name, for the help text
+    const char *summary; // one line for the help text
+    bool interactive;    // wants a display unless its arguments hold "--screenshot"
+    // Runs the command with the words after its name; returns the exit status.
+    int (*run)(TintDialogContext &context, const std::vector<std::string> &args);
+};
+
+// Adds a command to the table; false when the name is taken (the first stays).
+bool TintDialogRegisterCommand(const TintDialogCommand *command);
+// The command of that name, or nullptr.
+const TintDialogCommand *TintDialogFindCommand(const std::string &name);
+// Every registered command, sorted by name.
+std::vector<const TintDialogCommand *> TintDialogCommands();
+
+#define TINT_DIALOG_COMMAND_CONCAT2(a, b) a##b
+#define TINT_DIALOG_COMMAND_CONCAT(a, b) TINT_DIALOG_COMMAND_CONCAT2(a, b)
+#define TINT_DIALOG_COMMAND(record)                                                                          \
+    static const bool TINT_DIALOG_COMMAND_CONCAT(record, _registered_) = TintDialogRegisterCommand(&record)

@@ -1,0 +1,70 @@
+#include "TintDialogMain.h"
+
+#include "TintDialogCommand.h"
+#include "TintDialogContext.h"
+#include "TintDialogOptions.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+bool HasDisplay()
+{
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+int Fail(const std::string &message)
+{
+    std::fprintf(stderr, "tintdialog: %s\n", message.c_str());
+    return kTintDialogFailure;
+}
+
+} // namespace
+
+int TintDialogMain(int argc, char **argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    TintDialogOptions options;
+    std::vector<std::string> rest;
+    std::string error;
+    if (!TintDialogParseOptions(args, &options, &rest, &error))
+        return Fail(error + " (see tintdialog --help)");
+    if (rest.empty())
+        return Fail("no command given (see tintdialog --help)");
+    if (rest[0] == "help") {
+        std::fputs(TintDialogUsage().c_str(), stdout);
+        return kTintDialogSuccess;
+    }
+    const TintDialogCommand *command = TintDialogFindCommand(rest[0]);
+    if (!command)
+        return Fail("unknown command " + rest[0] + " (see tintdialog --help)");
+    std::vector<std::string> commandArgs(rest.begin() + 1, rest.end());
+
+    // Only a window on screen needs a display; everything else renders
+    // offscreen, so that the commands work on a machine without one.
+    bool wantsDisplay = command->interactive && std::find(commandArgs.begin(), commandArgs.end(),
+                                                          "--screenshot") == commandArgs.end();
+    if (wantsDisplay && !HasDisplay())
+        return Fail("no display for the window (use show, or gui --screenshot FILE.png)");
+    if (!wantsDisplay)
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("tintdialog");
+    int status;
+    {
+        TintDialogContext context(options);
+        status = command->run(context, commandArgs);
+    } // the dialog and its widgets go before the application
+    return status;
+}

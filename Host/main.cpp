@@ -1,0 +1,7 @@
+// tintdialog: the print dialog of one QV-MR52 queue (see TintDialogMain).
+#include "TintDialogMain.h"
+
+int main(int argc, char **argv)
+{
+    return TintDialogMain(argc, argv);
+}
