@@ -1,0 +1,17 @@
+# The plug-in's entry, panel lifecycle, layout and the Color Options pane,
+# over the staged bundle (layout and translations) and the sample PPD.
+if(TARGET tint_pde AND TARGET Tintpane)
+  add_executable(test_pde_plugin
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_plugin.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_panes.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_plugin_support.h)
+  target_include_directories(test_pde_plugin PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(test_pde_plugin PRIVATE tint_pde tint_test_support GTest::gtest_main Qt6::Widgets)
+  target_compile_definitions(test_pde_plugin PRIVATE
+    TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}"
+    TINT_PLUGIN_LIBRARY="$<TARGET_FILE:Tintpane>")
+  # The tests load the staged layout and translations and inspect the module.
+  add_dependencies(test_pde_plugin Tintpane)
+  gtest_discover_tests(test_pde_plugin DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=")
+endif()

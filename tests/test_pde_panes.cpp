@@ -1,0 +1,185 @@
+// The Color Options pane and the pane switcher inside a loaded panel.
+#include "test_pde_plugin_support.h"
+
+#include "AdvancedColorOptions.h"
+#include "ColorOptions.h"
+#include "Localization.h"
+#include "PDELayoutLoader.h"
+#include "PainChangeController.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace
+{
+
+std::string SummaryValue(const PMDictionaryRef &summary, const std::string &name)
+{
+    auto it = summary->find(name);
+    return it != summary->end() && it->second.string() ? *it->second.string() : std::string("<absent>");
+}
+
+size_t SummaryCount(const PMDictionaryRef &summary)
+{
+    PMArrayRef order = (*summary)[kPDESummaryDisplayOrderKey].array();
+    return order ? order->size() : 0;
+}
+
+} // namespace
+
+TEST_F(PanelTest, CheckBoxFollowsTheChoiceKeywordsNotTheirOrder)
+{
+    TestHost falseFirst(std::string(TINT_TEST_DATA) + "/QV-MR52-econo-false-first.ppd");
+    ASSERT_TRUE(falseFirst.ppdFile());
+    auto panel = makePanel(falseFirst);
+    ASSERT_TRUE(panel && panel->panelView());
+    panel->restoreValuesAndReturnError(nullptr);
+    ColorOptions *pane = panel->onColorView;
+    EXPECT_EQ(pane->getEconoModeValue(), 0);
+
+    struct Case {
+        bool on;
+        const char *stored;
+        const char *shown;
+    } const cases[] = {{true, "True", "On"}, {false, "False", "Off"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.stored);
+        pane->check_EconomyPrint->setChecked(c.on);
+        EXPECT_EQ(pane->getEconoModeValue(), c.on ? 1 : 0);
+        panel->saveValuesAndReturnError(nullptr);
+        EXPECT_EQ(falseFirst.topLevel("WQEconoMode"), c.stored);
+        EXPECT_EQ(SummaryValue(panel->summaryInfo(), "EconoMode"), c.shown);
+    }
+}
+
+TEST_F(PanelTest, QuickColorWithoutSelectionIsNotWritten)
+{
+    auto panel = makePanel(host);
+    ASSERT_TRUE(panel && panel->panelView());
+    panel->restoreValuesAndReturnError(nullptr);
+    ColorOptions *pane = panel->onColorView;
+    pane->menu_QuickColor->setCurrentIndex(-1);
+    EXPECT_EQ(pane->getQuickColorValue(), -1);
+    panel->saveValuesAndReturnError(nullptr);
+    EXPECT_EQ(host.topLevel("WQQuickColor"), "");
+    EXPECT_NE(host.topLevel("WQBrightness"), "");
+    // The item without a value is left out, and no preset applies, so no
+    // advanced item is summarised either.
+    PMDictionaryRef summary = panel->summaryInfo();
+    EXPECT_EQ(SummaryCount(summary), 7u);
+    EXPECT_EQ(SummaryValue(summary, "Quick Color"), "<absent>");
+}
+
+TEST_F(PanelTest, LabelsWithoutTheirOptions)
+{
+    TestHost noBrightness(std::string(TINT_TEST_DATA) + "/QV-MR52-no-brightness.ppd");
+    ASSERT_TRUE(noBrightness.ppdFile());
+    auto panel = makePanel(noBrightness);
+    ASSERT_TRUE(panel && panel->panelView());
+    panel->restoreValuesAndReturnError(nullptr);
+    ColorOptions *pane = panel->onColorView;
+    EXPECT_EQ(pane->text_QuickColor->text(), "Quick Color:");
+    EXPECT_EQ(pane->text_Brightness->text(), "Brightness:");
+    EXPECT_EQ(pane->text_Strength->text(), "EdgeType:");
+    EXPECT_EQ(pane->text_BlackOverprint->text(), "BlackOverprint:");
+    EXPECT_EQ(pane->check_ColorAsGrayscale->text(), "Color as Grayscale");
+    EXPECT_EQ(pane->button_AdvanceColorOptions->text(), "Advanced Color Options");
+    // The option's keyword is still reported; its pop-up keeps the layout's
+    // (empty) menu and the rest of the pane works.
+    const std::vector<std::string> keys = panel->supportedPPDOptionKeys();
+    EXPECT_NE(std::find(keys.begin(), keys.end(), "WQBrightness"), keys.end());
+    EXPECT_EQ(pane->menu_Brightness->count(), 0);
+    EXPECT_EQ(pane->menu_QuickColor->count(), 4);
+    panel->saveValuesAndReturnError(nullptr);
+    EXPECT_EQ(noBrightness.topLevel("WQBrightness"), "");
+    EXPECT_EQ(noBrightness.topLevel("WQQuickColor"), "Auto");
+}
+
+TEST_F(PanelTest, SummaryFollowsQuickColor)
+{
+    auto panel = makePanel(host);
+    ASSERT_TRUE(panel && panel->panelView());
+    panel->restoreValuesAndReturnError(nullptr);
+    ColorOptions *pane = panel->onColorView;
+    QComboBox *halftone = panel->onAdvancedView->menu_iHalftone;
+    ASSERT_GE(halftone->count(), 3);
+    halftone->setCurrentIndex(2);
+
+    // A preset: the preset's position (1 for Image Halftone), whatever the
+    // pop-up shows.
+    pane->menu_QuickColor->setCurrentIndex(0);
+    PMDictionaryRef summary = panel->summaryInfo();
+    EXPECT_EQ(SummaryCount(summary), 29u);
+    EXPECT_EQ(SummaryValue(summary, "Image Halftone"), halftone->itemText(1).toStdString());
+
+    // Custom: the pop-up's own value.
+    pane->menu_QuickColor->setCurrentIndex(3);
+    summary = panel->summaryInfo();
+    EXPECT_EQ(SummaryCount(summary), 29u);
+    EXPECT_EQ(SummaryValue(summary, "Image Halftone"), halftone->itemText(2).toStdString());
+}
+
+TEST_F(PanelTest, PrintingAppliesThePresetToTheTicket)
+{
+    auto panel = makePanel(host);
+    ASSERT_TRUE(panel && panel->panelView());
+    panel->restoreValuesAndReturnError(nullptr);
+    QComboBox *halftone = panel->onAdvancedView->menu_iHalftone;
+    halftone->setCurrentIndex(0);
+    panel->onColorView->menu_QuickColor->setCurrentIndex(2);
+    panel->shouldPrint();
+    EXPECT_EQ(halftone->currentIndex(), 2);
+    EXPECT_EQ(host.topLevel("WQImageHalftone"), halftone->itemData(2).toString().toStdString());
+
+    // Custom leaves the user's choice.
+    panel->onColorView->menu_QuickColor->setCurrentIndex(3);
+    halftone->setCurrentIndex(0);
+    panel->shouldPrint();
+    EXPECT_EQ(halftone->currentIndex(), 0);
+    EXPECT_EQ(host.topLevel("WQImageHalftone"), halftone->itemData(0).toString().toStdString());
+}
+
+TEST_F(PanelTest, SwitchRefusedWithoutATable)
+{
+    // The layout alone, before any table is built.
+    auto owner = makePanel(host);
+    ASSERT_TRUE(owner);
+    std::unique_ptr<QWidget> root(PDELayoutLoader::loadPanelLayout(
+        QString::fromStdString(kTestBundle + "/Contents/Resources/PDEMain.ui"), owner.get()));
+    ASSERT_TRUE(root && owner->painChange && owner->onColorView && owner->onAdvancedView);
+    PainChangeController *switcher = owner->painChange;
+    QWidget *shown = switcher->shownPane();
+    ASSERT_EQ(shown, owner->onColorView);
+    switcher->ColorToAdvancedView(nullptr);
+    EXPECT_EQ(switcher->shownPane(), shown);
+    switcher->SHowColorToAdvancedView();
+    ASSERT_EQ(switcher->shownPane(), owner->onAdvancedView);
+    switcher->AdvancedToColorView(nullptr);
+    EXPECT_EQ(switcher->shownPane(), owner->onAdvancedView);
+    EXPECT_EQ(switcher->getControlCountEachView(), 0);
+    // The tree belongs to this test, not to the panel.
+    owner->pdeMainView = nullptr;
+    owner->painChange = nullptr;
+}
+
+TEST_F(PanelTest, NoLayoutNoFailure)
+{
+    // Without a bundle the layout cannot be found: every operation still
+    // succeeds, the summary is only its (empty) display order.
+    Localization::setBundlePath("/nonexistent/Tintpane.plugin");
+    auto panel = makePanel(host);
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->panelView(), nullptr);
+    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+    EXPECT_TRUE(panel->shouldPrint());
+    panel->willShow();
+    EXPECT_TRUE(panel->supportedPPDOptionKeys().empty());
+    PMDictionaryRef summary = panel->summaryInfo();
+    EXPECT_EQ(summary->size(), 1u);
+    EXPECT_EQ(SummaryCount(summary), 0u);
+    EXPECT_TRUE(host.settings.values.empty());
+    Localization::setBundlePath(kTestBundle);
+}
