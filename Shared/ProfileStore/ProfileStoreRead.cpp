@@ -7,9 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace
@@ -54,6 +57,40 @@ bool ReadWholeFile(const char *path, std::string *content)
     return true;
 }
 
+// A 32-bit integer value into *value; false (value untouched) for a missing
+// node, another type, or a number outside 32 bits.
+bool ReadIntegerValue(plist_t item, int32_t *value)
+{
+    if (item == nullptr || plist_get_node_type(item) != PLIST_UINT)
+        return false;
+    uint64_t raw = 0;
+    plist_get_uint_val(item, &raw);
+    // libplist has no signed type: negative values come back two's-complement.
+    auto signedValue = static_cast<int64_t>(raw);
+    if (signedValue < std::numeric_limits<int32_t>::min() ||
+        signedValue > std::numeric_limits<int32_t>::max())
+        return false;
+    *value = static_cast<int32_t>(signedValue);
+    return true;
+}
+
+// A string value into a text field: at most 31 bytes survive (a cut may fall
+// inside a character); text that is not UTF-8 empties the field; a missing
+// node or another type leaves it alone.
+void ReadStringValue(plist_t item, char field[kProfileTextField])
+{
+    if (item == nullptr || plist_get_node_type(item) != PLIST_STRING)
+        return;
+    uint64_t length = 0;
+    const char *text = plist_get_string_ptr(item, &length);
+    if (text == nullptr || !IsValidUtf8(text, std::strlen(text))) {
+        std::memset(field, 0, kProfileTextField);
+        return;
+    }
+    std::strncpy(field, text, kProfileTextField);
+    field[kProfileTextField - 1] = '\0';
+}
+
 struct SubDictionaries {
     plist_t indexOnDevice = nullptr;
     plist_t inMenu = nullptr;
@@ -78,36 +115,85 @@ bool FindSubDictionaries(plist_t group, SubDictionaries *subs)
            subs->location;
 }
 
-void ReadIntField(plist_t dict, const char *word, int slot, int32_t *value)
+// Value nodes of a group's numbered keys by slot; null where a key is absent.
+// Built by one pass over each sub-dictionary: looking up 3000 keys one by one
+// in dictionaries of 500 costs more than parsing the file.
+struct SlotValues {
+    plist_t indexOnDevice[kProfileTableSlots];
+    plist_t inMenu[kProfileTableSlots];
+    plist_t profileClass[kProfileTableSlots];
+    plist_t fileName[kProfileTableSlots];
+    plist_t profileName[kProfileTableSlots];
+    plist_t location[kProfileTableSlots];
+};
+
+// Slot number of a key that is word followed by exactly four digits, else -1.
+int SlotOfKey(const char *key, const char *word, size_t wordLength)
 {
-    char key[40];
-    FormatNumberedKey(key, sizeof key, word, slot);
-    ReadDictionaryIntEntry(dict, key, value);
+    if (std::strncmp(key, word, wordLength) != 0)
+        return -1;
+    const char *digits = key + wordLength;
+    int slot = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (digits[i] < '0' || digits[i] > '9')
+            return -1;
+        slot = slot * 10 + (digits[i] - '0');
+    }
+    return digits[4] == '\0' && slot < kProfileTableSlots ? slot : -1;
 }
 
-void ReadTextField(plist_t dict, const char *word, int slot, char *field)
+void IndexSubDictionary(plist_t sub, const char *word, plist_t *slots)
 {
-    char key[40];
-    FormatNumberedKey(key, sizeof key, word, slot);
-    ReadDictionaryStringEntry(dict, key, field);
+    std::fill(slots, slots + kProfileTableSlots, nullptr);
+    const size_t wordLength = std::strlen(word);
+    plist_dict_iter iter = nullptr;
+    plist_dict_new_iter(sub, &iter);
+    if (iter == nullptr)
+        return;
+    for (;;) {
+        char *key = nullptr;
+        plist_t value = nullptr;
+        plist_dict_next_item(sub, iter, &key, &value);
+        if (key == nullptr)
+            break;
+        const int slot = SlotOfKey(key, word, wordLength);
+        // The first of duplicate keys wins, as a lookup would find it.
+        if (slot >= 0 && slots[slot] == nullptr)
+            slots[slot] = value;
+        std::free(key);
+    }
+    std::free(iter);
+}
+
+std::unique_ptr<SlotValues> IndexGroup(const SubDictionaries &subs)
+{
+    auto values = std::make_unique<SlotValues>();
+    IndexSubDictionary(subs.indexOnDevice, cIndexOnDeviceKey, values->indexOnDevice);
+    IndexSubDictionary(subs.inMenu, cInMenuKey, values->inMenu);
+    IndexSubDictionary(subs.profileClass, cProfileClassKey, values->profileClass);
+    IndexSubDictionary(subs.fileName, cFileNameKey, values->fileName);
+    IndexSubDictionary(subs.profileName, cProfileNameKey, values->profileName);
+    IndexSubDictionary(subs.location, cLocationKey, values->location);
+    return values;
 }
 
 // Everything of file slot `slot` but InMenu into entry.
-void ReadSlotRest(const SubDictionaries &subs, int slot, ProfileEntry *entry)
+void ReadSlotRest(const SlotValues &values, int slot, ProfileEntry *entry)
 {
-    ReadIntField(subs.indexOnDevice, cIndexOnDeviceKey, slot, &entry->indexOnDevice);
-    ReadIntField(subs.profileClass, cProfileClassKey, slot, &entry->profileClass);
-    ReadTextField(subs.fileName, cFileNameKey, slot, entry->fileName);
-    ReadTextField(subs.profileName, cProfileNameKey, slot, entry->profileName);
-    ReadIntField(subs.location, cLocationKey, slot, &entry->location);
+    ReadIntegerValue(values.indexOnDevice[slot], &entry->indexOnDevice);
+    ReadIntegerValue(values.profileClass[slot], &entry->profileClass);
+    ReadStringValue(values.fileName[slot], entry->fileName);
+    ReadStringValue(values.profileName[slot], entry->profileName);
+    ReadIntegerValue(values.location[slot], &entry->location);
 }
 
 void ReadGroup(plist_t group, const SubDictionaries &subs, ProfileTable *table)
 {
+    const auto values = IndexGroup(subs);
     for (int i = 0; i < kProfileTableSlots; ++i) {
         ProfileEntry *entry = &table->entry[i];
-        ReadIntField(subs.inMenu, cInMenuKey, i, &entry->inMenu);
-        ReadSlotRest(subs, i, entry);
+        ReadIntegerValue(values->inMenu[i], &entry->inMenu);
+        ReadSlotRest(*values, i, entry);
     }
     ReadDictionaryIntEntry(group, cINumKey, &table->iNum);
     WQPlistCheckWithInMenu_Dict(table);
@@ -118,18 +204,17 @@ void ReadGroup(plist_t group, const SubDictionaries &subs, ProfileTable *table)
 // (DeviceShown becomes UserShown); kept slots are compacted.
 void ReadGroupPap(plist_t group, const SubDictionaries &subs, ProfileTable *table)
 {
+    const auto values = IndexGroup(subs);
     int j = 0;
     for (int i = 0; i < kProfileTableSlots; ++i) {
         ProfileEntry *entry = &table->entry[j];
         int32_t inMenu = 0;
-        char key[40];
-        FormatNumberedKey(key, sizeof key, cInMenuKey, i);
-        if (ReadDictionaryIntEntry(subs.inMenu, key, &inMenu) == 0) {
+        if (ReadIntegerValue(values->inMenu[i], &inMenu)) {
             if (inMenu == InMenu::DeviceHidden)
                 continue;
             entry->inMenu = inMenu == InMenu::DeviceShown ? InMenu::UserShown : inMenu;
         }
-        ReadSlotRest(subs, i, entry);
+        ReadSlotRest(*values, i, entry);
         ++j;
     }
     ReadDictionaryIntEntry(group, cINumKey, &table->iNum);
@@ -187,36 +272,14 @@ int32_t ReadDictionaryIntEntry(plist_t dict, const char *key, int32_t *value)
 {
     if (dict == nullptr || key == nullptr || value == nullptr || plist_get_node_type(dict) != PLIST_DICT)
         return -1;
-    plist_t item = plist_dict_get_item(dict, key);
-    if (item == nullptr || plist_get_node_type(item) != PLIST_UINT)
-        return -1;
-    uint64_t raw = 0;
-    plist_get_uint_val(item, &raw);
-    // libplist has no signed type: negative values come back two's-complement.
-    auto signedValue = static_cast<int64_t>(raw);
-    if (signedValue < std::numeric_limits<int32_t>::min() ||
-        signedValue > std::numeric_limits<int32_t>::max())
-        return -1;
-    *value = static_cast<int32_t>(signedValue);
-    return 0;
+    return ReadIntegerValue(plist_dict_get_item(dict, key), value) ? 0 : -1;
 }
 
 void ReadDictionaryStringEntry(plist_t dict, const char *key, char field[kProfileTextField])
 {
     if (dict == nullptr || key == nullptr || field == nullptr || plist_get_node_type(dict) != PLIST_DICT)
         return;
-    plist_t item = plist_dict_get_item(dict, key);
-    if (item == nullptr || plist_get_node_type(item) != PLIST_STRING)
-        return;
-    uint64_t length = 0;
-    const char *text = plist_get_string_ptr(item, &length);
-    if (text == nullptr || !IsValidUtf8(text, std::strlen(text))) {
-        std::memset(field, 0, kProfileTextField);
-        return;
-    }
-    // At most 31 bytes survive; the cut may fall inside a character.
-    std::strncpy(field, text, kProfileTextField);
-    field[kProfileTextField - 1] = '\0';
+    ReadStringValue(plist_dict_get_item(dict, key), field);
 }
 
 int32_t ReadProfileListRoot(plist_t root, ProfileTable *rgb, ProfileTable *sim, ProfileTable *dst)

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -14,18 +15,83 @@ plist_t NewInteger(int32_t value)
     return plist_new_uint(static_cast<uint64_t>(static_cast<int64_t>(value)));
 }
 
-// The field's text up to its NUL, or nothing when it is not UTF-8 that an XML
-// file can carry (it would make the whole file unreadable).
-void PutText(plist_t dict, const char *key, const char *field)
+void SetInteger(plist_t node, int32_t value)
+{
+    plist_set_uint_val(node, static_cast<uint64_t>(static_cast<int64_t>(value)));
+}
+
+// Sub-dictionaries in the order they stand in a group dictionary.
+enum SubIndex {
+    kSubIndexOnDevice,
+    kSubInMenu,
+    kSubProfileClass,
+    kSubLocation,
+    kSubFileName,
+    kSubProfileName,
+    kSubs
+};
+const char *const kSubKeys[kSubs] = {cIndexOnDeviceKey, cInMenuKey,   cProfileClassKey,
+                                     cLocationKey,      cFileNameKey, cProfileNameKey};
+
+// A group dictionary with every key in place: "iNum", then the six
+// sub-dictionaries with all 500 numbered keys. libplist checks each inserted
+// key against the ones already there, so filling 3000 keys per group costs
+// far more than copying this once made tree and setting its values in order.
+PlistPtr BuildGroupTemplate()
+{
+    PlistPtr group(plist_new_dict());
+    plist_dict_set_item(group.get(), cINumKey, NewInteger(0));
+    char key[40];
+    for (int s = 0; s < kSubs; ++s) {
+        plist_t sub = plist_new_dict();
+        const bool text = s == kSubFileName || s == kSubProfileName;
+        for (int i = 0; i < kProfileTableSlots; ++i) {
+            FormatNumberedKey(key, sizeof key, kSubKeys[s], i);
+            plist_dict_set_item(sub, key, text ? plist_new_string("") : NewInteger(0));
+        }
+        plist_dict_set_item(group.get(), kSubKeys[s], sub);
+    }
+    return group;
+}
+
+plist_t GroupTemplate()
+{
+    static const PlistPtr group = BuildGroupTemplate();
+    return group.get();
+}
+
+// Text of a field when an XML file can carry it: UTF-8 without control
+// characters other than tab, newline and return. Anything else would make the
+// whole file unreadable, so such a field is left out of the file.
+bool WritableText(const char *field, char text[kProfileTextField + 1])
 {
     size_t length = strnlen(field, kProfileTextField);
     if (!IsXmlSafeUtf8(field, length))
-        return;
-    char text[kProfileTextField + 1];
+        return false;
     std::memcpy(text, field, length);
     text[length] = '\0';
-    plist_dict_set_item(dict, key, plist_new_string(text));
+    return true;
 }
+
+// Values of consecutive dictionary entries, in insertion order.
+class DictionaryWalk
+{
+  public:
+    explicit DictionaryWalk(plist_t dict) : dict_(dict) { plist_dict_new_iter(dict, &iter_); }
+    ~DictionaryWalk() { std::free(iter_); }
+    DictionaryWalk(const DictionaryWalk &) = delete;
+    DictionaryWalk &operator=(const DictionaryWalk &) = delete;
+    plist_t next()
+    {
+        plist_t value = nullptr;
+        plist_dict_next_item(dict_, iter_, nullptr, &value);
+        return value;
+    }
+
+  private:
+    plist_t dict_;
+    plist_dict_iter iter_ = nullptr;
+};
 
 } // namespace
 
@@ -33,44 +99,53 @@ PlistPtr BuildGroupDictionary(const ProfileTable *table, plist_t *indexOnDeviceD
                               plist_t *profileClassDict, plist_t *locationDict, plist_t *fileNameDict,
                               plist_t *profileNameDict)
 {
-    PlistPtr group(plist_new_dict());
-    PlistPtr indexOnDevice(plist_new_dict());
-    PlistPtr inMenu(plist_new_dict());
-    PlistPtr profileClass(plist_new_dict());
-    PlistPtr location(plist_new_dict());
-    PlistPtr fileName(plist_new_dict());
-    PlistPtr profileName(plist_new_dict());
-
-    char key[40];
-    for (int i = 0; i < kProfileTableSlots; ++i) {
-        const ProfileEntry &entry = table->entry[i];
-        FormatNumberedKey(key, sizeof key, cIndexOnDeviceKey, i);
-        plist_dict_set_item(indexOnDevice.get(), key, NewInteger(entry.indexOnDevice));
-        FormatNumberedKey(key, sizeof key, cInMenuKey, i);
-        plist_dict_set_item(inMenu.get(), key, NewInteger(entry.inMenu));
-        FormatNumberedKey(key, sizeof key, cProfileClassKey, i);
-        plist_dict_set_item(profileClass.get(), key, NewInteger(entry.profileClass));
-        FormatNumberedKey(key, sizeof key, cLocationKey, i);
-        plist_dict_set_item(location.get(), key, NewInteger(entry.location));
-        FormatNumberedKey(key, sizeof key, cFileNameKey, i);
-        PutText(fileName.get(), key, entry.fileName);
-        FormatNumberedKey(key, sizeof key, cProfileNameKey, i);
-        PutText(profileName.get(), key, entry.profileName);
+    PlistPtr group(plist_copy(GroupTemplate()));
+    plist_t subs[kSubs] = {};
+    {
+        DictionaryWalk walk(group.get());
+        SetInteger(walk.next(), table->iNum);
+        for (plist_t &sub : subs)
+            sub = walk.next();
     }
 
-    // The group dictionary takes ownership of each sub-dictionary.
-    const auto adopt = [&](const char *name, PlistPtr &sub, plist_t *out) {
-        if (out != nullptr)
-            *out = sub.get();
-        plist_dict_set_item(group.get(), name, sub.release());
+    const auto setIntegers = [&](SubIndex s, int32_t ProfileEntry::*field) {
+        DictionaryWalk walk(subs[s]);
+        for (const ProfileEntry &entry : table->entry)
+            SetInteger(walk.next(), entry.*field);
     };
-    plist_dict_set_item(group.get(), cINumKey, NewInteger(table->iNum));
-    adopt(cIndexOnDeviceKey, indexOnDevice, indexOnDeviceDict);
-    adopt(cInMenuKey, inMenu, inMenuDict);
-    adopt(cProfileClassKey, profileClass, profileClassDict);
-    adopt(cLocationKey, location, locationDict);
-    adopt(cFileNameKey, fileName, fileNameDict);
-    adopt(cProfileNameKey, profileName, profileNameDict);
+    setIntegers(kSubIndexOnDevice, &ProfileEntry::indexOnDevice);
+    setIntegers(kSubInMenu, &ProfileEntry::inMenu);
+    setIntegers(kSubProfileClass, &ProfileEntry::profileClass);
+    setIntegers(kSubLocation, &ProfileEntry::location);
+
+    const auto setTexts = [&](SubIndex s, char(ProfileEntry::*field)[kProfileTextField]) {
+        std::vector<int> omitted;
+        {
+            DictionaryWalk walk(subs[s]);
+            char text[kProfileTextField + 1];
+            for (int i = 0; i < kProfileTableSlots; ++i) {
+                plist_t node = walk.next();
+                if (WritableText(table->entry[i].*field, text))
+                    plist_set_string_val(node, text);
+                else
+                    omitted.push_back(i);
+            }
+        }
+        char key[40];
+        for (int i : omitted) {
+            FormatNumberedKey(key, sizeof key, kSubKeys[s], i);
+            plist_dict_remove_item(subs[s], key);
+        }
+    };
+    setTexts(kSubFileName, &ProfileEntry::fileName);
+    setTexts(kSubProfileName, &ProfileEntry::profileName);
+
+    plist_t *outs[kSubs] = {indexOnDeviceDict, inMenuDict,   profileClassDict,
+                            locationDict,      fileNameDict, profileNameDict};
+    for (int s = 0; s < kSubs; ++s) {
+        if (outs[s] != nullptr)
+            *outs[s] = subs[s];
+    }
     return group;
 }
 
