@@ -55,7 +55,7 @@ void Fill(ProfileTable *table, int group)
 
 int main(int argc, char **argv)
 {
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     char folder[] = "/tmp/tintbench.XXXXXX";
     if (mkdtemp(folder) == nullptr)
         return 1;
