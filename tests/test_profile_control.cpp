@@ -391,8 +391,9 @@ TEST_F(ProfileWindowTest, CancelLeavesTheFileUntouchedAndOKWritesIt)
         click(control->_localOK);
         click(commit ? control->_windowOK : control->_windowCancel);
         EXPECT_FALSE(window->isVisible());
-        if (!commit)
+        if (!commit) {
             EXPECT_EQ(ReadFile(root.currentList()), before);
+        }
     }
     readList();
     ASSERT_EQ(rgb->iNum, 2);
@@ -489,7 +490,7 @@ TEST_F(ProfileWindowTest, BrowseTakesOnlyNamesThePrinterCanHold)
             ASSERT_NE(panel, nullptr);
             EXPECT_EQ(panel->directory().absolutePath().toStdString(), folder);
             panel->selectFile(QString::fromStdString(folder + "/" + c.name));
-            panel->accept();
+            static_cast<QDialog *>(panel)->accept();
         });
         click(control->_browse);
         EXPECT_EQ(control->_fileNameEdit->text().toStdString(), c.taken ? c.name : "") << c.name;

@@ -13,3 +13,21 @@ target_link_libraries(test_wq_text_field PRIVATE tint_test_support GTest::gtest_
   Cups::Cups)
 gtest_discover_tests(test_wq_text_field DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The window over the plug-in's own objects, with the store's direct back end
+# in place of the relay so that OK writes the list file in the test's root.
+if(TARGET tint_pde AND TARGET tint_profilestore_direct)
+  add_executable(test_profile_control
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control.cpp
+    $<TARGET_OBJECTS:tint_pde>)
+  target_include_directories(test_profile_control PRIVATE ${_window_src})
+  target_link_libraries(test_profile_control PRIVATE tint_test_support GTest::gtest_main
+    Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_direct)
+  foreach(_lib tint_printcore tint_relaycall tint_split tint_bonjour)
+    if(TARGET ${_lib})
+      target_link_libraries(test_profile_control PRIVATE ${_lib})
+    endif()
+  endforeach()
+  gtest_discover_tests(test_profile_control DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 120)
+endif()

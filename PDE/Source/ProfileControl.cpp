@@ -1,13 +1,35 @@
 #include "ProfileControl.h"
 
+#include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
-#if __has_include("ProfileTable.h")
-#include "ProfileTable.h"
-#else
-#include "../../Shared/ProfileStore/ProfileTable.h"
-#endif
+#include "ColorPresetConstraints.h"
+#include "IconedCell.h"
+#include "Localization.h"
+#include "PDECommon.h"
+#include "ProfileStore.h"
+#include "TextInputFilter.h"
+#include "TintPaths.h"
+#include "WQTextField.h"
 
-#include <QString>
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringDecoder>
+#include <QTableView>
+#include <QUiLoader>
+
+#include <cstring>
 
 struct ProfileControl::Tables {
     ProfileTable plistRGBDict, plistSIMDict, plistDSTDict;
@@ -18,16 +40,794 @@ TINT_REGISTER_OBJECT_CLASS(ProfileControl);
 
 namespace
 {
+
+// Limits of the two text fields: file name 31 units with a three-character
+// extension, file-name filter; display name 30 units of printable ASCII.
+// Neither may exceed the 31 bytes a record field holds.
+constexpr int32_t kFileNameMaxLength = 31;
+constexpr int32_t kFileNameExtension = 3;
+constexpr int32_t kProfileNameMaxLength = 30;
+constexpr int32_t kRecordTextBytes = kProfileTextField - 1;
+constexpr int32_t kLocationDisk = 4;
+constexpr int32_t kUserIndexBase = 500;
+constexpr int32_t kUserProfileClass = 2;
+constexpr int32_t kUserAvailability = 3;
+constexpr int kDeletedTableRoom = kProfileTableSlots - 1; // a copy is kept while iNum <= 499
+
+constexpr const char kLayoutFileName[] = "ProfileControl.ui";
+
 QString &layoutFileOverride()
 {
     static QString path;
     return path;
 }
+
+bool isPrinterEntry(int32_t inMenu)
+{
+    return inMenu >= InMenu::MissingHidden && inMenu <= InMenu::DeviceShown;
+}
+
+bool isOnPrinterNow(int32_t inMenu)
+{
+    return inMenu == InMenu::DeviceHidden || inMenu == InMenu::DeviceShown;
+}
+
+bool usesDirectConnection(short protocol)
+{
+    return protocol == 2 || protocol == 3;
+}
+
+// The record text as UTF-8; empty when its bytes are not valid UTF-8.
+QString recordText(const char field[kProfileTextField])
+{
+    QByteArrayView bytes(field, static_cast<qsizetype>(strnlen(field, kProfileTextField)));
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = decoder(bytes);
+    return decoder.hasError() ? QString() : text;
+}
+
+// Stores text into a record field (zero-filled, at most 31 bytes). Callers
+// have checked the size, so nothing is cut.
+void setRecordText(char field[kProfileTextField], const QByteArray &utf8)
+{
+    std::memset(field, 0, kProfileTextField);
+    std::memcpy(field, utf8.constData(),
+                static_cast<size_t>(std::min<qsizetype>(utf8.size(), kRecordTextBytes)));
+}
+
+QString diskText()
+{
+    return Localization::localizedString("Disk").value_or(QStringLiteral("Disk"));
+}
+
+QString layoutFilePath()
+{
+    if (!layoutFileOverride().isEmpty())
+        return layoutFileOverride();
+    std::string bundle = Localization::bundlePath();
+    if (bundle.empty())
+        bundle = TintPluginBundlePath();
+    return QString::fromStdString(bundle) + QStringLiteral("/Contents/Resources/") +
+           QLatin1String(kLayoutFileName);
+}
+
+// Creates the bundle's own view classes (the text fields) by their
+// run-time names; everything else as QUiLoader does.
+class ProfileLayoutLoader : public QUiLoader
+{
+  public:
+    using QUiLoader::QUiLoader;
+    QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override
+    {
+        std::string runtime = ClassRegistry::runtimeName(className.toUtf8().constData());
+        if (ClassRegistry::isWidgetClass(runtime) || ClassRegistry::isWidgetClass(className.toStdString())) {
+            QWidget *widget = ClassRegistry::createWidget(
+                ClassRegistry::isWidgetClass(runtime) ? runtime : className.toStdString(), parent);
+            if (widget) {
+                widget->setObjectName(name);
+                return widget;
+            }
+        }
+        return QUiLoader::createWidget(className, parent, name);
+    }
+};
+
 } // namespace
+
+// The table view's data source: every question goes to the ProfileControl.
+class ProfileTableModel : public QAbstractTableModel
+{
+  public:
+    ProfileTableModel(ProfileControl *owner, QTableView *view, QStringList identifiers, QStringList titles)
+        : QAbstractTableModel(owner), owner(owner), view(view), identifiers(std::move(identifiers)),
+          titles(std::move(titles))
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : owner->numberOfRowsInTableView(view);
+    }
+    int columnCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(identifiers.size());
+    }
+    QString identifier(int column) const { return identifiers.value(column); }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const QString column = identifier(index.column());
+        if (role == Qt::FontRole &&
+            (column == "filename" || column == "profilename" || column == "location")) {
+            QFont font = QGuiApplication::font();
+            font.setPointSize(12);
+            return font;
+        }
+        if (role == ProfileControl::kInMenuRole) {
+            ProfileTable *table = owner->currentProfileDict();
+            if (!table || index.row() >= std::min<int32_t>(table->iNum, kProfileTableSlots))
+                return {};
+            return table->entry[index.row()].inMenu;
+        }
+        QVariant value = owner->tableView(view, column, index.row());
+        if (column == "icon")
+            return role == Qt::DecorationRole ? value : QVariant();
+        if (column == "inmenu")
+            return role == Qt::CheckStateRole ? QVariant(value.toInt() ? Qt::Checked : Qt::Unchecked)
+                                              : QVariant();
+        return (role == Qt::DisplayRole || role == Qt::ToolTipRole) ? value : QVariant();
+    }
+
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (!index.isValid() || role != Qt::CheckStateRole || identifier(index.column()) != "inmenu")
+            return false;
+        int ticked = value.toInt() == Qt::Checked ? 1 : 0;
+        owner->tableView(view, QVariant(ticked), identifier(index.column()), index.row());
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (!index.isValid())
+            return Qt::NoItemFlags;
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (identifier(index.column()) == "inmenu")
+            flags |= Qt::ItemIsUserCheckable;
+        return flags;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return titles.value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    void reload()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+  private:
+    ProfileControl *owner;
+    QTableView *view;
+    QStringList identifiers;
+    QStringList titles;
+};
+
+// Asks the ProfileControl before the user changes the selection: no change
+// while an entry is being added or edited, and the chosen row is shown in the
+// edit area. Selections made by the window's own code pass unasked.
+class ProfileSelectionModel : public QItemSelectionModel
+{
+  public:
+    ProfileSelectionModel(QAbstractItemModel *model, ProfileControl *owner, QTableView *view)
+        : QItemSelectionModel(model, owner), owner(owner), view(view)
+    {
+    }
+
+    using QItemSelectionModel::select;
+    void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override
+    {
+        if (!owner->programmaticSelection && command != QItemSelectionModel::NoUpdate) {
+            if (!owner->selectionShouldChangeInTableView(view))
+                return;
+            if (!selection.isEmpty() && !selection.first().indexes().isEmpty()) {
+                int row = selection.first().top();
+                if (!isRowSelected(row, QModelIndex()) && !owner->tableView(view, row))
+                    return;
+            }
+        }
+        QItemSelectionModel::select(selection, command);
+    }
+
+  private:
+    ProfileControl *owner;
+    QTableView *view;
+};
 
 ProfileControl::ProfileControl(QObject *parent) : QObject(parent), tables(new Tables()) {}
 
-ProfileControl::~ProfileControl() = default;
+ProfileControl::~ProfileControl()
+{
+    // A window without a parent widget belongs to this object.
+    if (window && !window->parentWidget())
+        delete window.data();
+}
+
+void ProfileControl::setLayoutFile(const QString &path)
+{
+    layoutFileOverride() = path;
+}
+
+bool ProfileControl::loadWindow()
+{
+    if (window)
+        return true;
+    QFile file(layoutFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    ProfileLayoutLoader loader;
+    QWidget *parentWidget = onAdvancedView ? onAdvancedView->window() : nullptr;
+    QWidget *root = loader.load(&file, parentWidget);
+    auto *dialog = qobject_cast<QDialog *>(root);
+    if (!dialog) {
+        delete root;
+        return false;
+    }
+    if (parentWidget)
+        dialog->setWindowFlags(dialog->windowFlags() | Qt::Dialog);
+    window = dialog;
+    _profileManagementWindow = dialog;
+
+    _profileTableView = dialog->findChild<QTableView *>("_profileTableView");
+    _profileMenu = dialog->findChild<QComboBox *>("_profileMenu");
+    _addButton = dialog->findChild<QPushButton *>("_addButton");
+    _editButton = dialog->findChild<QPushButton *>("_editButton");
+    _deleteButton = dialog->findChild<QPushButton *>("_deleteButton");
+    _editGroupBox = dialog->findChild<QGroupBox *>("_editGroupBox");
+    _fileNameText = dialog->findChild<QLabel *>("_fileNameText");
+    _profileNameText = dialog->findChild<QLabel *>("_profileNameText");
+    _locationText = dialog->findChild<QLabel *>("_locationText");
+    _fileNameEdit = dialog->findChild<WQTextField *>("_fileNameEdit");
+    _profileNameEdit = dialog->findChild<WQTextField *>("_profileNameEdit");
+    _locationMenu = dialog->findChild<QComboBox *>("_locationMenu");
+    _browse = dialog->findChild<QPushButton *>("_browse");
+    _localOK = dialog->findChild<QPushButton *>("_localOK");
+    _localCancel = dialog->findChild<QPushButton *>("_localCancel");
+    _windowOK = dialog->findChild<QPushButton *>("_windowOK");
+    _windowCancel = dialog->findChild<QPushButton *>("_windowCancel");
+
+    if (_profileTableView) {
+        QStringList identifiers = _profileTableView->property("columnIdentifiers").toStringList();
+        QStringList titles = _profileTableView->property("columnTitles").toStringList();
+        model = new ProfileTableModel(this, _profileTableView, identifiers, titles);
+        _profileTableView->setModel(model);
+        auto *selection = new ProfileSelectionModel(model, this, _profileTableView);
+        _profileTableView->setSelectionModel(selection);
+        connect(selection, &QItemSelectionModel::selectionChanged, this,
+                [this](const QItemSelection &, const QItemSelection &) { tableViewSelectionDidChange(); });
+        _profileTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        _profileTableView->verticalHeader()->hide();
+        _profileTableView->horizontalHeader()->setStretchLastSection(true);
+    }
+
+    // Actions, on the signals only the user's own acts emit.
+    struct Action {
+        QPushButton *button;
+        void (ProfileControl::*action)(QObject *);
+    } const actions[] = {
+        {_windowOK, &ProfileControl::profileWindowOK},  {_windowCancel, &ProfileControl::profileWindowCancel},
+        {_addButton, &ProfileControl::addButton},       {_editButton, &ProfileControl::editButton},
+        {_deleteButton, &ProfileControl::deleteButton}, {_browse, &ProfileControl::browseButton},
+        {_localOK, &ProfileControl::profileOK},         {_localCancel, &ProfileControl::profileCancel},
+    };
+    for (const Action &a : actions) {
+        if (a.button) {
+            auto action = a.action;
+            QPushButton *button = a.button;
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, action, button] { (this->*action)(button); });
+        }
+    }
+    if (_profileMenu)
+        connect(_profileMenu, &QComboBox::activated, this, [this] { profileMenu(_profileMenu); });
+    return true;
+}
+
+QDialog *ProfileControl::profileManagementWindow()
+{
+    return loadWindow() ? window.data() : nullptr;
+}
+
+void ProfileControl::initWithProfileControl()
+{
+    buttonIdentify = kModeIdle;
+    if (onAdvancedView)
+        onAdvancedView->setControlValueToTicket();
+
+    protocolType = PDECommon::commoniGetProtocol(session);
+
+    if (_locationMenu) {
+        if (std::optional<QString> disk = Localization::localizedString("Disk")) {
+            _locationMenu->clear();
+            _locationMenu->addItem(*disk);
+        }
+    }
+
+    if (_profileTableView && model) {
+        for (int column = 0; column < model->columnCount(QModelIndex()); ++column) {
+            if (model->identifier(column) == "icon") {
+                if (!qobject_cast<IconedCell *>(_profileTableView->itemDelegateForColumn(column)))
+                    _profileTableView->setItemDelegateForColumn(column, new IconedCell(_profileTableView));
+                _profileTableView->setColumnWidth(column, 24);
+            }
+        }
+        QFont font = _profileTableView->font();
+        font.setPointSize(9);
+        _profileTableView->setFont(font);
+    }
+    printerIcon = QIcon(QString::fromStdString(TintPrinterIconPath()));
+
+    if (_profileMenu) {
+        _profileMenu->setEnabled(true);
+        _profileMenu->setCurrentIndex(0);
+    }
+    vProfileSettingsClearEditText();
+
+    if (_fileNameEdit) {
+        _fileNameEdit->setMaxLength(kFileNameMaxLength, kFileNameExtension);
+        _fileNameEdit->setInputKey(kInputKeyAsciiAppoint);
+        _fileNameEdit->setOperateControl(_localOK);
+        _fileNameEdit->setMaxUtf8Bytes(kRecordTextBytes);
+    }
+    if (_profileNameEdit) {
+        _profileNameEdit->setMaxLength(kProfileNameMaxLength, 0);
+        _profileNameEdit->setInputKey(kInputKeyAscii);
+        _profileNameEdit->setMaxUtf8Bytes(kRecordTextBytes);
+    }
+
+    vHandlingButtonSetDisable(true, false, false);
+    vProfileSettingsAllDisablePart();
+
+    *tables = Tables{};
+    ProfileTable *working[kProfileGroupCount] = {&tables->plistRGBDict, &tables->plistSIMDict,
+                                                 &tables->plistDSTDict};
+    for (int32_t group = 0; group < kProfileGroupCount; ++group) {
+        if (usesDirectConnection(protocolType))
+            WQPListReadProfile_Dict_Pap(working[group], group);
+        else
+            WQPListReadProfile_Dict(working[group], group);
+    }
+
+    reloadTable();
+    deselectAll();
+}
+
+void ProfileControl::showProfileManagementWindow(QObject *)
+{
+    if (!loadWindow())
+        return;
+    initWithProfileControl();
+    window->setWindowTitle(
+        Localization::localizedString("ProfileTitle").value_or(QStringLiteral("ProfileTitle")));
+    window->exec();
+    // Centred for the next opening.
+    if (window) {
+        QWidget *over = window->parentWidget();
+        QRect area = over ? over->window()->geometry()
+                          : (window->screen() ? window->screen()->availableGeometry() : QRect());
+        if (area.isValid())
+            window->move(area.center() - window->rect().center());
+    }
+}
+
+int ProfileControl::numberOfRowsInTableView(QTableView *)
+{
+    ProfileTable *table = currentProfileDict();
+    if (!table)
+        return 0;
+    return std::clamp<int32_t>(table->iNum, 0, kProfileTableSlots);
+}
+
+QVariant ProfileControl::tableView(QTableView *, const QString &tableColumn, int row)
+{
+    ProfileTable *table = currentProfileDict();
+    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
+        return {};
+    const ProfileEntry &entry = table->entry[row];
+    if (tableColumn == "icon") {
+        if (isOnPrinterNow(entry.inMenu) && (protocolType == 0 || protocolType == 1) && !printerIcon.isNull())
+            return printerIcon;
+        return {};
+    }
+    if (tableColumn == "inmenu") {
+        bool ticked = entry.inMenu == InMenu::MissingShown || entry.inMenu == InMenu::DeviceShown ||
+                      entry.inMenu == InMenu::UserShown;
+        return ticked ? 1 : 0;
+    }
+    if (tableColumn == "filename")
+        return recordText(entry.fileName);
+    if (tableColumn == "profilename")
+        return recordText(entry.profileName);
+    if (tableColumn == "location")
+        return entry.location == kLocationDisk ? diskText() : QString();
+    return QString();
+}
+
+void ProfileControl::tableView(QTableView *, const QVariant &, const QString &tableColumn, int row)
+{
+    if (tableColumn != "inmenu")
+        return;
+    ProfileTable *table = currentProfileDict();
+    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
+        return;
+    int32_t &inMenu = table->entry[row].inMenu;
+    switch (inMenu) {
+    case InMenu::MissingHidden:
+        inMenu = InMenu::MissingShown;
+        break;
+    case InMenu::MissingShown:
+        inMenu = InMenu::MissingHidden;
+        break;
+    case InMenu::DeviceHidden:
+        inMenu = InMenu::DeviceShown;
+        break;
+    case InMenu::DeviceShown:
+        inMenu = InMenu::DeviceHidden;
+        break;
+    case InMenu::UserHidden:
+        inMenu = InMenu::UserShown;
+        break;
+    case InMenu::UserShown:
+        inMenu = InMenu::UserHidden;
+        break;
+    default:
+        break;
+    }
+}
+
+void ProfileControl::tableViewSelectionDidChange()
+{
+    if (selectedRow() >= 0)
+        return;
+    if (buttonIdentify == kModeIdle)
+        vHandlingButtonSetDisable(true, false, false);
+    vProfileSettingsClearEditText();
+}
+
+bool ProfileControl::selectionShouldChangeInTableView(QTableView *)
+{
+    return buttonIdentify != kModeAdding && buttonIdentify != kModeEditing;
+}
+
+bool ProfileControl::tableView(QTableView *, int row)
+{
+    if (buttonIdentify == kModeIdle)
+        vHandlingButtonSetDisable(true, true, true);
+    ProfileTable *table = currentProfileDict();
+    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
+        return true;
+    const ProfileEntry &entry = table->entry[row];
+    if (isOnPrinterNow(entry.inMenu) && _deleteButton)
+        _deleteButton->setEnabled(false);
+    if (_fileNameEdit)
+        _fileNameEdit->setText(recordText(entry.fileName));
+    if (_profileNameEdit)
+        _profileNameEdit->setText(recordText(entry.profileName));
+    if (entry.location == kLocationDisk && _locationMenu)
+        _locationMenu->setCurrentIndex(0);
+    return true;
+}
+
+void ProfileControl::profileWindowOK(QObject *)
+{
+    if (usesDirectConnection(protocolType)) {
+        WQPListWriteProfile_All_Pap(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict,
+                                    &tables->plistRGBDelete, &tables->plistSIMDDelete,
+                                    &tables->plistDSTDelete);
+    } else {
+        WQPListWriteProfile_All(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict);
+    }
+    // Refused or failed writes close the window all the same; the menus then
+    // show what the file holds.
+    if (onAdvancedView) {
+        onAdvancedView->createPDEItemForPPDKey();
+        onAdvancedView->getControlValueFromTicket();
+    }
+    if (constTable)
+        vColorPresetConstraints(constTable);
+    endModal(true);
+}
+
+void ProfileControl::profileWindowCancel(QObject *)
+{
+    endModal(false);
+}
+
+void ProfileControl::endModal(bool accepted)
+{
+    buttonIdentify = kModeIdle;
+    if (window)
+        window->done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void ProfileControl::profileMenu(QObject *)
+{
+    deselectAll();
+    vProfileSettingsClearEditText();
+    vHandlingButtonSetDisable(true, false, false);
+    reloadTable();
+}
+
+void ProfileControl::addButton(QObject *)
+{
+    vProfileSettingsClearEditText();
+    if (_profileMenu)
+        _profileMenu->setEnabled(false);
+    vHandlingButtonSetDisable(false, false, false);
+    vProfileSettingsAllEnablePart();
+    if (_localOK)
+        _localOK->setEnabled(false); // the file-name field turns it on
+    buttonIdentify = kModeAdding;
+}
+
+void ProfileControl::deleteButton(QObject *)
+{
+    vHandlingButtonSetDisable(true, false, false);
+    vProfileSettingsAllDisablePart();
+    ProfileTable *table = currentProfileDict();
+    int row = selectedRow();
+    if (table && row >= 0 && row < std::min<int32_t>(table->iNum, kProfileTableSlots)) {
+        if (usesDirectConnection(protocolType))
+            appendToDeleted(table->entry[row]);
+        int32_t used = std::min<int32_t>(table->iNum, kProfileTableSlots);
+        for (int32_t i = row; i + 1 < used; ++i)
+            table->entry[i] = table->entry[i + 1];
+        table->entry[used - 1] = ProfileEntry{};
+        table->iNum = used - 1;
+        reloadTable();
+    }
+    if (selectedRow() >= 0)
+        deselectAll();
+}
+
+void ProfileControl::editButton(QObject *)
+{
+    vHandlingButtonSetDisable(false, false, false);
+    if (isCustomProfile()) {
+        vProfileSettingsAllDisablePart();
+        for (QWidget *w : {static_cast<QWidget *>(_profileNameText), static_cast<QWidget *>(_profileNameEdit),
+                           static_cast<QWidget *>(_localCancel), static_cast<QWidget *>(_localOK)}) {
+            if (w)
+                w->setEnabled(true);
+        }
+    } else {
+        vProfileSettingsAllEnablePart();
+    }
+    if (_profileMenu)
+        _profileMenu->setEnabled(false);
+    buttonIdentify = kModeEditing;
+}
+
+void ProfileControl::browseButton(QObject *)
+{
+    QFileDialog dialog(window, QString(), QString::fromStdString(TintProfileFolder()));
+    dialog.setObjectName("profileBrowsePanel");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QStringList chosen = dialog.selectedFiles();
+
+    if (_fileNameEdit)
+        _fileNameEdit->setText(QString());
+    if (_localOK)
+        _localOK->setEnabled(false);
+
+    QString name = chosen.isEmpty() ? QString() : QFileInfo(chosen.first()).fileName();
+    if (name.isEmpty() || name.size() > kFileNameMaxLength || name.toUtf8().size() > kRecordTextBytes)
+        return;
+    std::u16string units = name.toStdU16String();
+    uint32_t count = static_cast<uint32_t>(units.size());
+    for (uint32_t i = 0; i < count;) {
+        uint32_t next = i + 1;
+        uint32_t codePoint = UCFindComposedCharAtIndex(units.data(), count, i, &next);
+        if (!FilterEditTextInputKey(kInputKeyAsciiAppoint, codePoint))
+            return;
+        i = next;
+    }
+    if (name.count(QLatin1Char('.')) > 1)
+        return;
+
+    if (_fileNameEdit) {
+        _fileNameEdit->setText(name);
+        _fileNameEdit->setOldString(name);
+    }
+    if (_localOK)
+        _localOK->setEnabled(true);
+}
+
+void ProfileControl::profileOK(QObject *)
+{
+    ProfileTable *table = currentProfileDict();
+    if (!table || !_fileNameEdit || !_profileNameEdit)
+        return;
+    const QString fileText = _fileNameEdit->text();
+    if (fileText.isEmpty() || fileText.startsWith(QLatin1Char('.')))
+        return;
+    const QByteArray fileUtf8 = fileText.toUtf8();
+    const QByteArray nameUtf8 = _profileNameEdit->text().toUtf8();
+    // The record holds 31 bytes of each: a longer text is refused, never cut.
+    if (fileUtf8.size() > kRecordTextBytes || nameUtf8.size() > kRecordTextBytes)
+        return;
+
+    const int32_t used = std::clamp<int32_t>(table->iNum, 0, kProfileTableSlots);
+    const int editedRow = buttonIdentify == kModeEditing ? selectedRow() : -1;
+    for (int32_t row = 0; row < used; ++row) {
+        if (row == editedRow)
+            continue;
+        const ProfileEntry &entry = table->entry[row];
+        if (entry.location == kLocationDisk &&
+            strncmp(entry.fileName, fileUtf8.constData(), kProfileTextField) == 0)
+            return;
+    }
+
+    int target = -1;
+    bool nameMayChange = true;
+    if (buttonIdentify == kModeEditing) {
+        if (editedRow < 0 || editedRow >= used)
+            return;
+        target = editedRow;
+        if (usesDirectConnection(protocolType))
+            appendToDeleted(table->entry[target]);
+        nameMayChange = !isPrinterEntry(table->entry[target].inMenu);
+    } else if (buttonIdentify == kModeAdding) {
+        for (int slot = 0; slot < kProfileTableSlots; ++slot) {
+            if (table->entry[slot].inMenu == InMenu::Empty) {
+                target = slot;
+                break;
+            }
+        }
+        if (target < 0)
+            return;
+    } else {
+        return;
+    }
+
+    ProfileEntry &entry = table->entry[target];
+    if (nameMayChange)
+        setRecordText(entry.fileName, fileUtf8);
+    setRecordText(entry.profileName, nameUtf8);
+    if (nameMayChange && _locationMenu && _locationMenu->currentIndex() == 0)
+        entry.location = kLocationDisk;
+    if (buttonIdentify == kModeAdding) {
+        entry.indexOnDevice = target + kUserIndexBase;
+        entry.inMenu = InMenu::UserShown;
+        entry.profileClass = kUserProfileClass;
+        entry.availability = kUserAvailability;
+        table->iNum += 1;
+    }
+
+    vProfileSettingsClearEditText();
+    if (_profileMenu)
+        _profileMenu->setEnabled(true);
+    vHandlingButtonSetDisable(true, false, false);
+    vProfileSettingsAllDisablePart();
+    buttonIdentify = kModeIdle;
+    reloadTable();
+    deselectAll();
+}
+
+void ProfileControl::profileCancel(QObject *)
+{
+    vProfileSettingsClearEditText();
+    buttonIdentify = kModeIdle;
+    deselectAll();
+    if (_profileMenu)
+        _profileMenu->setEnabled(true);
+    vHandlingButtonSetDisable(true, false, false);
+    vProfileSettingsAllDisablePart();
+}
+
+void ProfileControl::vHandlingButtonSetDisable(bool add, bool edit, bool del)
+{
+    if (_addButton)
+        _addButton->setEnabled(add);
+    if (_editButton)
+        _editButton->setEnabled(edit);
+    if (_deleteButton)
+        _deleteButton->setEnabled(del);
+}
+
+void ProfileControl::vProfileSettingsClearEditText()
+{
+    if (_fileNameEdit)
+        _fileNameEdit->setText(QString());
+    if (_profileNameEdit)
+        _profileNameEdit->setText(QString());
+    if (_locationMenu)
+        _locationMenu->setCurrentIndex(0);
+}
+
+void ProfileControl::vProfileSettingsAllDisablePart()
+{
+    for (QWidget *w : {static_cast<QWidget *>(_fileNameText), static_cast<QWidget *>(_profileNameText),
+                       static_cast<QWidget *>(_locationText), static_cast<QWidget *>(_fileNameEdit),
+                       static_cast<QWidget *>(_profileNameEdit), static_cast<QWidget *>(_locationMenu),
+                       static_cast<QWidget *>(_browse), static_cast<QWidget *>(_localCancel),
+                       static_cast<QWidget *>(_localOK)}) {
+        if (w)
+            w->setEnabled(false);
+    }
+}
+
+void ProfileControl::vProfileSettingsAllEnablePart()
+{
+    for (QWidget *w : {static_cast<QWidget *>(_fileNameText), static_cast<QWidget *>(_profileNameText),
+                       static_cast<QWidget *>(_locationText), static_cast<QWidget *>(_fileNameEdit),
+                       static_cast<QWidget *>(_profileNameEdit), static_cast<QWidget *>(_locationMenu),
+                       static_cast<QWidget *>(_browse), static_cast<QWidget *>(_localCancel),
+                       static_cast<QWidget *>(_localOK)}) {
+        if (w)
+            w->setEnabled(true);
+    }
+}
+
+ProfileTable *ProfileControl::currentProfileDict()
+{
+    if (!_profileMenu)
+        return nullptr;
+    switch (_profileMenu->currentIndex()) {
+    case 0:
+        return &tables->plistRGBDict;
+    case 1:
+        return &tables->plistSIMDict;
+    case 2:
+        return &tables->plistDSTDict;
+    default:
+        return nullptr;
+    }
+}
+
+ProfileTable *ProfileControl::deletedTableOfShownGroup()
+{
+    if (!_profileMenu)
+        return nullptr;
+    switch (_profileMenu->currentIndex()) {
+    case 0:
+        return &tables->plistRGBDelete;
+    case 1:
+        return &tables->plistSIMDDelete;
+    case 2:
+        return &tables->plistDSTDelete;
+    default:
+        return nullptr;
+    }
+}
+
+void ProfileControl::appendToDeleted(const ProfileEntry &entry)
+{
+    ProfileTable *deleted = deletedTableOfShownGroup();
+    if (!deleted || deleted->iNum < 0 || deleted->iNum > kDeletedTableRoom)
+        return;
+    deleted->entry[deleted->iNum] = entry;
+    deleted->iNum += 1;
+}
+
+bool ProfileControl::isCustomProfile()
+{
+    ProfileTable *table = currentProfileDict();
+    int row = selectedRow();
+    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
+        return false;
+    return isPrinterEntry(table->entry[row].inMenu);
+}
 
 void ProfileControl::setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession)
 {
@@ -38,11 +838,6 @@ void ProfileControl::setPMPrint(PMPrintSettings printSettings, PMPrintSession pr
 void ProfileControl::setConstTable(PDEControlItem *table)
 {
     constTable = table;
-}
-
-void ProfileControl::setLayoutFile(const QString &path)
-{
-    layoutFileOverride() = path;
 }
 
 const ProfileTable &ProfileControl::workingTable(int group) const
@@ -69,65 +864,36 @@ const ProfileTable &ProfileControl::deletedTable(int group) const
     }
 }
 
-// The window itself lands with its layout; until then it cannot be opened.
-void ProfileControl::initWithProfileControl() {}
-int ProfileControl::numberOfRowsInTableView(QTableView *)
+void ProfileControl::reloadTable()
 {
-    return 0;
+    if (!model)
+        return;
+    // Reloading keeps the selected row while it still exists, so that the
+    // callers' explicit deselection is what notifies the window.
+    int row = selectedRow();
+    programmaticSelection = true;
+    model->reload();
+    if (row >= 0 && row < model->rowCount(QModelIndex()) && _profileTableView->selectionModel())
+        _profileTableView->selectionModel()->select(
+            model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    programmaticSelection = false;
+    if (row >= 0 && selectedRow() < 0)
+        tableViewSelectionDidChange();
 }
-QVariant ProfileControl::tableView(QTableView *, const QString &, int)
+
+void ProfileControl::deselectAll()
 {
-    return {};
+    if (_profileTableView && _profileTableView->selectionModel()) {
+        programmaticSelection = true;
+        _profileTableView->selectionModel()->clearSelection();
+        programmaticSelection = false;
+    }
 }
-void ProfileControl::tableView(QTableView *, const QVariant &, const QString &, int) {}
-void ProfileControl::tableViewSelectionDidChange() {}
-bool ProfileControl::selectionShouldChangeInTableView(QTableView *)
-{
-    return buttonIdentify == kModeIdle;
-}
-bool ProfileControl::tableView(QTableView *, int)
-{
-    return true;
-}
-void ProfileControl::vHandlingButtonSetDisable(bool, bool, bool) {}
-void ProfileControl::vProfileSettingsClearEditText() {}
-void ProfileControl::vProfileSettingsAllDisablePart() {}
-void ProfileControl::vProfileSettingsAllEnablePart() {}
-ProfileTable *ProfileControl::currentProfileDict()
-{
-    return nullptr;
-}
-bool ProfileControl::isCustomProfile()
-{
-    return false;
-}
-QDialog *ProfileControl::profileManagementWindow()
-{
-    return nullptr;
-}
-void ProfileControl::showProfileManagementWindow(QObject *) {}
-void ProfileControl::profileWindowOK(QObject *) {}
-void ProfileControl::profileWindowCancel(QObject *) {}
-void ProfileControl::profileMenu(QObject *) {}
-void ProfileControl::addButton(QObject *) {}
-void ProfileControl::deleteButton(QObject *) {}
-void ProfileControl::editButton(QObject *) {}
-void ProfileControl::browseButton(QObject *) {}
-void ProfileControl::profileOK(QObject *) {}
-void ProfileControl::profileCancel(QObject *) {}
-bool ProfileControl::loadWindow()
-{
-    return false;
-}
-void ProfileControl::reloadTable() {}
-void ProfileControl::deselectAll() {}
+
 int ProfileControl::selectedRow() const
 {
-    return -1;
+    if (!_profileTableView || !_profileTableView->selectionModel())
+        return -1;
+    QModelIndexList rows = _profileTableView->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
-ProfileTable *ProfileControl::deletedTableOfShownGroup()
-{
-    return nullptr;
-}
-void ProfileControl::appendToDeleted(const ProfileEntry &) {}
-void ProfileControl::endModal(bool) {}

@@ -15,7 +15,9 @@
 
 #include "PrintCore.h"
 
+#include <QIcon>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 
@@ -39,6 +41,10 @@ class ProfileControl : public QObject
 {
     Q_OBJECT
   public:
+    // Item-data role under which the table's rows also carry their entry's
+    // menu state code, for tools that report the window's contents.
+    static constexpr int kInMenuRole = Qt::UserRole + 1;
+
     // Local edit modes (buttonIdentify).
     enum { kModeIdle = 0, kModeAdding = 1, kModeEditing = 2 };
 
@@ -141,8 +147,10 @@ class ProfileControl : public QObject
     PMPrintSettings setting = nullptr;
     PDEControlItem *constTable = nullptr;
 
+    // The window outlives neither this object nor the panel it is parented to.
+    QPointer<QDialog> window;
     ProfileTableModel *model = nullptr;
-    bool windowLoaded = false;
+    QIcon printerIcon;
     bool programmaticSelection = false;
 
     friend class ProfileTableModel;
