@@ -357,7 +357,8 @@ std::string PresetTitle(QComboBox *popup, int position)
 
 void AdvancedColorOptions::changeItemAccodingQuickColor(int16_t quickColor, int16_t econoMode)
 {
-    if (quickColor < 0 || quickColor >= kPresetCount)
+    // Without a table the pane was never bound to its controls.
+    if (!ctrlTable || quickColor < 0 || quickColor >= kPresetCount)
         return;
     const std::vector<QComboBox *> popups = presetPopups();
     for (const QuickColorPresetRow &row : kQuickColorPresets)
@@ -373,7 +374,7 @@ void AdvancedColorOptions::changeItemAccodingQuickColor(int16_t quickColor, int1
 void AdvancedColorOptions::getSummaryItemAccodingQuickColor(int16_t quickColor, int16_t econoMode,
                                                             PMDictionaryRef summaryDict, PMArrayRef addArray)
 {
-    if (quickColor < 0 || quickColor >= kPresetCount)
+    if (!ctrlTable || quickColor < 0 || quickColor >= kPresetCount)
         return;
     const std::vector<QComboBox *> popups = presetPopups();
     for (const QuickColorPresetRow &row : kQuickColorPresets) {

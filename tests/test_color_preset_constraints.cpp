@@ -1,0 +1,315 @@
+// The colour preset rules over the real panel: the sample PPD, the layout's
+// widgets, both panes' tables and the combined table the panel builds.
+#include "AdvancedColorOptions.h"
+#include "ColorOptions.h"
+#include "ColorPresetConstraints.h"
+#include "PDECommon.h"
+#include "test_pde_plugin_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+using Setting = std::pair<const char *, int>; // identifier, constraint value
+
+PDEControlItem *Find(PDEControlItem *table, const char *identifier)
+{
+    for (PDEControlItem *item = table; item && item->kind != kPDEControlEnd; ++item)
+        if (std::strcmp(item->identifier, identifier) == 0)
+            return item;
+    return nullptr;
+}
+
+// Every target of the rule table, in rule order.
+const char *const kTargets[] = {
+    "GoToAdvancedOptionsButton",    "ColorSeparationCheckBox",     "ColorAsGrayCheckBox",
+    "ImageRGBSourcePopup",          "ImageRenderIntentPopup",      "ImageGrayTreatmentPopup",
+    "ImageDestinationProfilePopup", "TextRGBSourcePopup",          "TextRenderIntentPopup",
+    "TextGrayTreatmentPopup",       "TextDestinationProfilePopup", "GraphicsRGBSourcePopup",
+    "GraphicsRenderIntentPopup",    "GraphicsGrayTreatmentPopup",  "GraphicsDestinationProfilePopup",
+    "SimulationSourcePopup",        "SimulationRenderIntentPopup", "SimulationGrayTreatmentPopup",
+    "ImageEdgeEnhancePopup",        "TextEdgeEnhancePopup",        "GraphicsEdgeEnhancePopup",
+};
+constexpr int kRuleCount = sizeof(kTargets) / sizeof(kTargets[0]);
+
+// A state in which no rule holds: Quick Color "Custom", grayscale,
+// separation and Econo Mode off, edge type "Light", every source on its
+// second item, every destination profile "Auto".
+const std::vector<Setting> kQuiet = {
+    {"QuickColorPopup", 4},
+    {"ColorAsGrayCheckBox", 0},
+    {"ColorSeparationCheckBox", 0},
+    {"EconoModeCheckBox", 0},
+    {"EdgeTypePopup", 2},
+    {"ImageRGBSourcePopup", 2},
+    {"TextRGBSourcePopup", 2},
+    {"GraphicsRGBSourcePopup", 2},
+    {"SimulationSourcePopup", 2},
+    {"ImageDestinationProfilePopup", 1},
+    {"TextDestinationProfilePopup", 1},
+    {"GraphicsDestinationProfilePopup", 1},
+};
+
+struct RuleCase {
+    int rule;
+    const char *why;
+    std::vector<Setting> settings; // applied over kQuiet
+    bool holds;
+};
+
+const RuleCase kRuleCases[] = {
+    {0, "Quick Color on its first choice", {{"QuickColorPopup", 1}}, true},
+    {0, "Quick Color on its third choice", {{"QuickColorPopup", 3}}, true},
+    {0, "Quick Color with nothing selected", {{"QuickColorPopup", -1}}, true},
+    {0, "Quick Color on Custom", {}, false},
+    {1, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {2, "separation on", {{"ColorSeparationCheckBox", 1}}, true},
+    {3, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {3, "image RGB source None alone", {{"ImageRGBSourcePopup", 1}}, false},
+    {4, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {4, "image RGB source None", {{"ImageRGBSourcePopup", 1}}, true},
+    {4, "image RGB source with nothing selected", {{"ImageRGBSourcePopup", -1}}, false},
+    {5, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {5, "image destination not Auto", {{"ImageDestinationProfilePopup", 2}}, true},
+    {6, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {6, "image destination not Auto alone", {{"ImageDestinationProfilePopup", 2}}, false},
+    {7, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {8, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {8, "text RGB source None", {{"TextRGBSourcePopup", 1}}, true},
+    {8, "image RGB source None is another group", {{"ImageRGBSourcePopup", 1}}, false},
+    {9, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {9, "text destination not Auto", {{"TextDestinationProfilePopup", 3}}, true},
+    {10, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {11, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {12, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {12, "graphics RGB source None", {{"GraphicsRGBSourcePopup", 1}}, true},
+    {13, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {13, "graphics destination not Auto", {{"GraphicsDestinationProfilePopup", 2}}, true},
+    {14, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {15, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {16, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {16, "simulation source None", {{"SimulationSourcePopup", 1}}, true},
+    {17, "grayscale on", {{"ColorAsGrayCheckBox", 1}}, true},
+    {17, "simulation source None", {{"SimulationSourcePopup", 1}}, true},
+    {18, "Econo Mode on", {{"EconoModeCheckBox", 1}}, true},
+    {18, "edge type Off", {{"EdgeTypePopup", 1}}, true},
+    {18, "edge type Strong", {{"EdgeTypePopup", 4}}, false},
+    {19, "edge type Off", {{"EdgeTypePopup", 1}}, true},
+    {19, "Econo Mode on does not touch text", {{"EconoModeCheckBox", 1}}, false},
+    {20, "Econo Mode on", {{"EconoModeCheckBox", 1}}, true},
+    {20, "edge type Off", {{"EdgeTypePopup", 1}}, true},
+    {20, "separation on", {{"ColorSeparationCheckBox", 1}}, false},
+};
+
+class ColorPresetRules : public PanelTest
+{
+  protected:
+    void SetUp() override
+    {
+        PanelTest::SetUp();
+        panel = makePanel(host);
+        ASSERT_TRUE(panel);
+        int error = 0;
+        ASSERT_TRUE(panel->restoreValuesAndReturnError(&error));
+        comp = panel->compTable.get();
+        color = panel->onColorView->getControlData();
+        ASSERT_TRUE(comp && color);
+    }
+
+    void apply(const std::vector<Setting> &settings)
+    {
+        for (const auto &[identifier, value] : settings) {
+            PDEControlItem *item = Find(comp, identifier);
+            ASSERT_TRUE(item) << identifier;
+            // -1 stands for a pop-up with nothing selected.
+            const int control = value < 0 ? -1 : PDECommon::commonConvertFromCSTValue(item, value);
+            PDECommon::commonSetControlValueWithSInt32(item, control);
+        }
+    }
+    int value(const char *identifier)
+    {
+        PDEControlItem *item = Find(comp, identifier);
+        return PDECommon::commonConvertToCSTValue(item, PDECommon::commonGetControlValueWithSInt32(item));
+    }
+    bool enabled(const char *identifier) { return Find(comp, identifier)->control->isEnabled(); }
+    void setAllTargetsEnabled(bool on)
+    {
+        for (const char *target : kTargets)
+            Find(comp, target)->control->setEnabled(on);
+    }
+
+    std::unique_ptr<PDEPlugInInterface> panel;
+    PDEControlItem *comp = nullptr;
+    PDEControlItem *color = nullptr;
+};
+
+TEST_F(ColorPresetRules, TableHoldsOneRulePerTargetClosedByTheEndRule)
+{
+    ASSERT_EQ(kCSTColorOptionRuleCount, kRuleCount);
+    for (int i = 0; i < kRuleCount; ++i) {
+        const CSTRule &rule = cstColorOption[i];
+        EXPECT_EQ(rule.mainOp, kCSTMainValueChange) << i;
+        EXPECT_STREQ(rule.target.name, kTargets[i]) << i;
+        EXPECT_STREQ(rule.valueChange.name, kTargets[i]) << i;
+        ASSERT_EQ(rule.actionCount, 1) << i;
+        EXPECT_EQ(rule.actions[0].action, kCSTActGreyOut) << i;
+        EXPECT_EQ(rule.conditions[rule.conditionCount].op, kCSTListEnd) << i;
+        EXPECT_EQ(rule.conditions[rule.conditionCount].value, -1) << i;
+        // Only the two exclusive check boxes are reset when greyed.
+        EXPECT_EQ(rule.valueChange.op, i == 1 || i == 2 ? kCSTValueChange : kCSTListEnd) << i;
+    }
+    EXPECT_EQ(cstColorOption[kRuleCount].mainOp, kCSTTableEnd);
+}
+
+TEST_F(ColorPresetRules, CodesAreSpeltPaddedToTheirWidths)
+{
+    EXPECT_STREQ(CSTCodeSpelling(kCSTLessEqual), "=< ");
+    EXPECT_STREQ(CSTCodeSpelling(kCSTEqual), "=  ");
+    EXPECT_STREQ(CSTCodeSpelling(kCSTActGreyOut), "/GROUT     ");
+    EXPECT_EQ(std::strlen(CSTCodeSpelling(kCSTMainValueChange)), 32u);
+    EXPECT_EQ(std::strncmp(CSTCodeSpelling(kCSTMainValueChange), "VRCHG ", 6), 0);
+    for (int32_t code = kCSTBracketOpen; code <= kCSTActHint; ++code) {
+        const std::size_t width = std::strlen(CSTCodeSpelling(code));
+        EXPECT_TRUE(width == 0 || width == 3 || width == 11 || width == 32) << code;
+    }
+}
+
+TEST_F(ColorPresetRules, QuietStateHoldsNoRuleAndEnablesEveryTarget)
+{
+    apply(kQuiet);
+    setAllTargetsEnabled(false);
+    vColorPresetConstraints(comp);
+    for (int i = 0; i < kRuleCount; ++i) {
+        EXPECT_EQ(bMatchCondition(i, comp), 0) << i;
+        EXPECT_TRUE(enabled(kTargets[i])) << kTargets[i];
+    }
+}
+
+TEST_F(ColorPresetRules, EachRuleOverTheCombinedTable)
+{
+    for (const RuleCase &c : kRuleCases) {
+        SCOPED_TRACE(std::string("rule ") + std::to_string(c.rule) + ": " + c.why);
+        apply(kQuiet);
+        vColorPresetConstraints(comp);
+        apply(c.settings);
+        EXPECT_EQ(bMatchCondition(c.rule, comp), c.holds ? 1 : 0);
+        vColorPresetConstraints(comp);
+        EXPECT_EQ(enabled(kTargets[c.rule]), !c.holds);
+    }
+}
+
+TEST_F(ColorPresetRules, ColorOptionsTableAloneLeavesTheAdvancedPaneAlone)
+{
+    for (const RuleCase &c : kRuleCases) {
+        SCOPED_TRACE(std::string("rule ") + std::to_string(c.rule) + ": " + c.why);
+        apply(kQuiet);
+        vColorPresetConstraints(comp);
+        apply(c.settings);
+        const bool onColorPane = Find(color, kTargets[c.rule]) != nullptr;
+        // Conditions on the Advanced pane are not found, so count as false.
+        const bool readsOnlyColorPane = c.settings.empty() || Find(color, c.settings[0].first) != nullptr;
+        const bool holds = c.holds && (readsOnlyColorPane || c.settings.empty());
+        EXPECT_EQ(bMatchCondition(c.rule, color), holds ? 1 : 0);
+
+        // Whatever state an Advanced target is in, the engine does not touch it.
+        setAllTargetsEnabled(false);
+        const int before = value(kTargets[c.rule]);
+        vColorPresetConstraints(color);
+        if (onColorPane) {
+            EXPECT_EQ(enabled(kTargets[c.rule]), !holds);
+        } else {
+            EXPECT_FALSE(enabled(kTargets[c.rule]));
+            EXPECT_EQ(value(kTargets[c.rule]), before);
+        }
+    }
+}
+
+TEST_F(ColorPresetRules, GrayscaleResetsAndGreysSeparation)
+{
+    apply(kQuiet);
+    apply({{"ColorAsGrayCheckBox", 1}});
+    vColorPresetConstraints(comp);
+    EXPECT_EQ(value("ColorSeparationCheckBox"), 0);
+    EXPECT_FALSE(enabled("ColorSeparationCheckBox"));
+    EXPECT_TRUE(enabled("ColorAsGrayCheckBox"));
+    for (const char *target : {"ImageRGBSourcePopup", "TextDestinationProfilePopup", "SimulationSourcePopup",
+                               "GraphicsRenderIntentPopup", "SimulationGrayTreatmentPopup"})
+        EXPECT_FALSE(enabled(target)) << target;
+    for (const char *target : {"ImageEdgeEnhancePopup", "TextEdgeEnhancePopup", "GraphicsEdgeEnhancePopup"})
+        EXPECT_TRUE(enabled(target)) << target;
+}
+
+TEST_F(ColorPresetRules, GrayscaleAndSeparationBothOnKeepGrayscale)
+{
+    apply(kQuiet);
+    apply({{"ColorAsGrayCheckBox", 1}, {"ColorSeparationCheckBox", 1}});
+    vColorPresetConstraints(comp);
+    // Rule 1 turns separation off; rule 2 then sees it off and enables grayscale.
+    EXPECT_EQ(value("ColorSeparationCheckBox"), 0);
+    EXPECT_FALSE(enabled("ColorSeparationCheckBox"));
+    EXPECT_EQ(value("ColorAsGrayCheckBox"), 1);
+    EXPECT_TRUE(enabled("ColorAsGrayCheckBox"));
+}
+
+TEST_F(ColorPresetRules, ImageRGBSourceNoneGreysOnlyTheIntent)
+{
+    apply(kQuiet);
+    apply({{"ImageRGBSourcePopup", 1}});
+    vColorPresetConstraints(comp);
+    EXPECT_FALSE(enabled("ImageRenderIntentPopup"));
+    EXPECT_TRUE(enabled("ImageRGBSourcePopup"));
+    EXPECT_TRUE(enabled("TextRenderIntentPopup"));
+}
+
+TEST_F(ColorPresetRules, TableStartingWithTheEndRecordMatchesNothing)
+{
+    apply(kQuiet);
+    apply({{"ColorAsGrayCheckBox", 1}, {"QuickColorPopup", 1}});
+    setAllTargetsEnabled(false);
+    PDEControlItem empty[] = {kPDEControlEndRecord};
+    vColorPresetConstraints(empty);
+    for (int i = 0; i < kRuleCount; ++i) {
+        EXPECT_EQ(bMatchCondition(i, empty), 0) << i;
+        EXPECT_FALSE(enabled(kTargets[i])) << kTargets[i];
+    }
+    vColorPresetConstraints(nullptr);
+    EXPECT_EQ(bMatchCondition(0, nullptr), 0);
+    EXPECT_EQ(bMatchCondition(-1, comp), 0);
+    EXPECT_EQ(bMatchCondition(kRuleCount, comp), 0);
+}
+
+TEST_F(ColorPresetRules, TickingGrayscaleGreysTheAdvancedPaneAtOnce)
+{
+    apply(kQuiet);
+    vColorPresetConstraints(comp);
+    panel->onColorView->check_ColorAsGrayscale->click();
+    EXPECT_TRUE(panel->onColorView->check_ColorAsGrayscale->isChecked());
+    AdvancedColorOptions *advanced = panel->onAdvancedView;
+    for (QComboBox *popup : {advanced->menu_iRGBSource, advanced->menu_tRGBSource, advanced->menu_gRGBSource,
+                             advanced->menu_iDestinationProfile, advanced->menu_sSimulationProfile})
+        EXPECT_FALSE(popup->isEnabled()) << popup->objectName().toStdString();
+    EXPECT_FALSE(panel->onColorView->check_ColorSeparation->isEnabled());
+
+    panel->onColorView->check_ColorAsGrayscale->click();
+    EXPECT_TRUE(advanced->menu_iRGBSource->isEnabled());
+    EXPECT_TRUE(panel->onColorView->check_ColorSeparation->isEnabled());
+}
+
+TEST_F(ColorPresetRules, ChoosingAnAdvancedPopupReRunsTheRules)
+{
+    apply(kQuiet);
+    vColorPresetConstraints(comp);
+    QComboBox *source = panel->onAdvancedView->menu_iRGBSource;
+    source->setCurrentIndex(0);
+    emit source->activated(0); // as a user's choice arrives
+    EXPECT_FALSE(panel->onAdvancedView->menu_iRGBIntent->isEnabled());
+}
+
+} // namespace
