@@ -14,4 +14,11 @@ if(TARGET tint_pde AND TARGET Tintpane)
   add_dependencies(test_pde_plugin Tintpane)
   gtest_discover_tests(test_pde_plugin DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=")
+  # The same panel under a German locale: texts come from the bundle's
+  # German translations.
+  add_test(NAME PanelTest.GermanTextsUnderGermanLocale
+    COMMAND test_pde_plugin --gtest_filter=PanelTest.GermanTexts)
+  set_tests_properties(PanelTest.GermanTextsUnderGermanLocale PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8;LANGUAGE=de"
+    SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endif()

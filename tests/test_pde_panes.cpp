@@ -10,7 +10,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace
 {
@@ -182,4 +184,20 @@ TEST_F(PanelTest, NoLayoutNoFailure)
     EXPECT_EQ(SummaryCount(summary), 0u);
     EXPECT_TRUE(host.settings.values.empty());
     Localization::setBundlePath(kTestBundle);
+}
+
+// Run with a German locale (see the fragment); skipped under any other.
+TEST_F(PanelTest, GermanTexts)
+{
+    if (!QLocale::system().name().startsWith("de"))
+        GTEST_SKIP() << "needs a German locale";
+    auto panel = makePanel(host);
+    ASSERT_TRUE(panel && panel->panelView());
+    EXPECT_EQ(panel->panelName(), "Farboptionen");
+    EXPECT_EQ(panel->onColorView->text_QuickColor->text(), "Schnellfarbe:");
+    EXPECT_EQ(panel->onColorView->button_AdvanceColorOptions->text(), "Erweiterte Farboptionen");
+    EXPECT_EQ(panel->onAdvancedView->tab_SwitchVew->tabText(3), "Simulation");
+    EXPECT_EQ(panel->onAdvancedView->tab_SwitchVew->tabText(2), "Grafik");
+    // A key the translations lack shows as itself.
+    EXPECT_EQ(Localization::localizedString("No such key")->toStdString(), "No such key");
 }

@@ -46,8 +46,14 @@ PDEPlugInInterface::PDEPlugInInterface(PDEHostCallback *callback) : pdePluginCal
 
 PDEPlugInInterface::~PDEPlugInInterface()
 {
-    if (painChange)
-        painChange->deallocPDEControlTableEachView();
+    // The controllers live in the loaded tree; a host that destroyed the tree
+    // first has taken the panes and their tables with it.
+    if (loadedRoot) {
+        if (profileControl)
+            profileControl->setConstTable(nullptr);
+        if (painChange)
+            painChange->deallocPDEControlTableEachView();
+    }
     compTable.reset();
     // A tree the host took into its window is the host's; one it never took
     // (the panel was only asked for keys or a summary) goes with the panel.
