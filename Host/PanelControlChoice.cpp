@@ -46,9 +46,12 @@ bool PanelChooseChoice(PrintDialog &dialog, const std::string &key, const std::s
         return false;
     }
     if (auto combo = qobject_cast<QComboBox *>(control)) {
-        int index = choice[0] == '#'
-                        ? MenuIndex(choice, combo->count())
-                        : combo->findData(QString::fromStdString(choice), Qt::UserRole, Qt::MatchExactly);
+        const QString wanted = QString::fromStdString(choice);
+        int index = choice[0] == '#' ? MenuIndex(choice, combo->count())
+                                     : combo->findData(wanted, Qt::UserRole, Qt::MatchExactly);
+        // A choice may also be named by the title the menu shows ("Custom").
+        if (index < 0 && choice[0] != '#')
+            index = combo->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index < 0) {
             *error = "no choice " + choice + " for " + key;
             return false;

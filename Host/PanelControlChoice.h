@@ -6,7 +6,8 @@
 #include <string>
 
 // Finds the control bound to PPD option key and chooses choice in it: a
-// pop-up item by its choice keyword, or "#N" for item N counted from 0; a
+// pop-up item by its choice keyword (else by its exact title), or "#N" for
+// item N counted from 0; a
 // check box "True" or "False". The control then sends its action as a
 // user's act would (activated / clicked), so the preset rules run. false
 // with *error when no control has that option, the control is greyed out,

@@ -62,7 +62,10 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
     std::string executable = StringEntry(root, "CFBundleExecutable");
     if (executable.empty())
         executable = "Tintpane";
-    const fs::path library = bundle / "Contents/Linux" / ("lib" + executable + ".so");
+    // Either the library's file name or the bare name of the bundle's code.
+    if (executable.size() < 3 || executable.compare(executable.size() - 3, 3, ".so") != 0)
+        executable = "lib" + executable + ".so";
+    const fs::path library = bundle / "Contents/Linux" / executable;
 
     // RTLD_LOCAL: the plug-in's own copies of shared code stay its own.
     void *handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);

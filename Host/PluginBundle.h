@@ -1,6 +1,6 @@
 // A print-dialog plug-in bundle: Contents/Info.plist names the principal
-// class by its run-time name and the library (CFBundleExecutable), which
-// lies in Contents/Linux/lib<name>.so and exports the factory
+// class by its run-time name and the library (CFBundleExecutable: its file
+// name, or a bare name for lib<name>.so) in Contents/Linux, which exports the factory
 // TintpaneCreateObject.
 #pragma once
 

@@ -23,6 +23,18 @@ bool HasDisplay()
     return false;
 }
 
+// Qt's note that it made up a runtime folder would be a second line on
+// standard error, where a failing command leaves exactly one.
+QtMessageHandler gQtHandler = nullptr;
+void FilterQtMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+                                 message.contains(QLatin1String("propagateSizeHints"))))
+        return;
+    if (gQtHandler)
+        gQtHandler(type, context, message);
+}
+
 int Fail(const std::string &message)
 {
     std::fprintf(stderr, "tintdialog: %s\n", message.c_str());
@@ -59,6 +71,7 @@ int TintDialogMain(int argc, char **argv)
     if (!wantsDisplay)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
+    gQtHandler = qInstallMessageHandler(FilterQtMessages);
     QApplication app(argc, argv);
     QApplication::setApplicationName("tintdialog");
     int status;
