@@ -81,25 +81,6 @@ TEST_F(ValueModel, PopUpTextIsTheSelectedTitleAndNothingWithoutSelection)
     EXPECT_EQ(PDECommon::commonGetControlValueWithSInt32(nullptr), 0);
 }
 
-TEST_F(ValueModel, KeyPairsMatchExactly)
-{
-    const PPDChoiceList *list = pane->item(kEdgeType).choices; // Off Light Medium Strong
-    ASSERT_NE(list, nullptr);
-    struct Case {
-        const char *option;
-        const char *choice;
-        int32_t expect;
-    };
-    const Case cases[] = {
-        {"WQEdgeType", "Off", 0},     {"WQEdgeType", "Strong", 3},   {"WQEdgeType", "medium", -1},
-        {"wqedgetype", "Medium", -1}, {"WQBrightness", "Light", -1}, {"WQEdgeType", "", -1},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(PDECommon::commonFindPPDKeyPairsMatch(list, c.option, c.choice), c.expect)
-            << c.option << " " << c.choice;
-    EXPECT_EQ(PDECommon::commonFindPPDKeyPairsMatch(nullptr, "WQEdgeType", "Off"), -1);
-}
-
 TEST_F(ValueModel, TicketValuesBecomeControlValues)
 {
     struct Case {
@@ -108,19 +89,13 @@ TEST_F(ValueModel, TicketValuesBecomeControlValues)
         int32_t expect;
     };
     const Case cases[] = {
-        {kColorAsGray, PMValue("True"), 1},
-        {kColorAsGray, PMValue("TRUE"), 1},
-        {kColorAsGray, PMValue("true"), 1},
-        {kColorAsGray, PMValue("tRUE"), 0},
-        {kColorAsGray, PMValue("False"), 0},
-        {kColorAsGray, PMValue("1"), 0},
-        {kColorAsGray, PMValue(true), 0},
-        {kColorAsGray, PMValue(), 0},
-        {kEdgeType, PMValue("Medium"), 2},
-        {kEdgeType, PMValue("Extreme"), -1},
-        {kEdgeType, PMValue(2), -1},
-        {kEdgeType, PMValue::newDictionary(), -1},
-        {kQuickColorLabel, PMValue("Auto"), 0},
+        {kColorAsGray, PMValue("True"), 1},        {kColorAsGray, PMValue("TRUE"), 1},
+        {kColorAsGray, PMValue("true"), 1},        {kColorAsGray, PMValue("tRUE"), 0},
+        {kColorAsGray, PMValue("False"), 0},       {kColorAsGray, PMValue("1"), 0},
+        {kColorAsGray, PMValue(true), 0},          {kColorAsGray, PMValue(), 0},
+        {kEdgeType, PMValue("Medium"), 2},         {kEdgeType, PMValue("Extreme"), -1},
+        {kEdgeType, PMValue("medium"), -1},        {kEdgeType, PMValue(2), -1},
+        {kEdgeType, PMValue::newDictionary(), -1}, {kQuickColorLabel, PMValue("Auto"), 0},
     };
     for (const Case &c : cases)
         EXPECT_EQ(
@@ -236,14 +211,6 @@ TEST_F(ValueModel, SupportedKeysAreTheBoundOptionsInTableOrder)
         "WQEconoMode",   "WQEdgeType",   "WQAutoTrapping", "WQBlackOverprint", "WQImageDestinationProfile"};
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(PDECommon::commonAddPPDArray(nullptr, pane->table()), kPDEBadArgument);
-}
-
-TEST(ValueModelTypes, TypeCheck)
-{
-    EXPECT_TRUE(PDECommon::commonCFTypeIsValid(PMValue("x"), kPMTypeString));
-    EXPECT_FALSE(PDECommon::commonCFTypeIsValid(PMValue("x"), kPMTypeDictionary));
-    EXPECT_TRUE(PDECommon::commonCFTypeIsValid(PMValue::newDictionary(), kPMTypeDictionary));
-    EXPECT_FALSE(PDECommon::commonCFTypeIsValid(PMValue(), kPMTypeNone));
 }
 
 } // namespace
