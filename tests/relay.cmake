@@ -2,3 +2,16 @@
 add_executable(test_protocol ${CMAKE_CURRENT_SOURCE_DIR}/test_protocol.cpp)
 target_link_libraries(test_protocol PRIVATE tint_protocol GTest::gtest_main)
 gtest_discover_tests(test_protocol DISCOVERY_MODE PRE_TEST)
+
+# Tintrelay and Tintvault on a private bus (the bus starts the service).
+add_executable(test_relay ${CMAKE_CURRENT_SOURCE_DIR}/test_relay.cpp)
+target_link_libraries(test_relay PRIVATE tint_relaycall tint_protocol tint_test_support SDBusCpp::sdbus-c++
+  GTest::gtest_main)
+add_dependencies(test_relay Tintrelay Tintvault)
+gtest_discover_tests(test_relay DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
+
+# Tintvault's handlers in-process, as an unprivileged user, and the walk.
+add_executable(test_vault ${CMAKE_CURRENT_SOURCE_DIR}/test_vault.cpp)
+target_link_libraries(test_vault PRIVATE tint_vault tint_relaycall tint_test_support GTest::gtest_main)
+add_dependencies(test_vault Tintrelay Tintvault)
+gtest_discover_tests(test_vault DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)

@@ -1,0 +1,57 @@
+// Tintrelay: forwards one request to Tintvault and prints the reply line.
+// Exit status 0 always; no output at all when there is nothing to print.
+
+#include "RelayClient.h"
+#include "RelayProtocol.h"
+#include "RequestBuilder.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// Writes the whole line before the process may end; a short write would
+// leave the plug-in with half a reply.
+void WriteAll(const std::string &text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            return;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A reader that went away must not turn into a non-zero exit.
+    std::signal(SIGPIPE, SIG_IGN);
+    try {
+        if (argc < 2)
+            return 0;
+        const WQMethodInfo *method = WQFindMethod(argv[1]);
+        if (method == nullptr)
+            return 0;
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        std::string request;
+        if (!WQBuildRequest(*method, args, &request))
+            return 0;
+        std::string reply;
+        if (!WQRelaySend(*method, request, &reply))
+            return 0;
+        WriteAll(std::string(method->name) + "=" + reply + "\n");
+    } catch (...) {
+    }
+    return 0;
+}

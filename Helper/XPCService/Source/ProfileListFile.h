@@ -1,0 +1,37 @@
+// A profile list file named in a request, checked before anything touches it.
+//
+// The service acts for whoever can reach the session bus, so every path or
+// URL it is given must name, after resolving "." / ".." and symbolic links of
+// the folder, a file directly in the printer preferences folder whose name is
+// a profile list name: "<user>-<model>-profile.plist", its ".prev.plist" or
+// the transfer file "<...>-profile.plist.dummy". The file is then reached only
+// through the folder's descriptor, never by its full path again, so a folder
+// swapped after the check cannot redirect it.
+#pragma once
+
+#include "UniqueFd.h"
+
+#include <string>
+
+class ProfileListFile
+{
+  public:
+    // What stands at the file's name.
+    enum class Entry { Absent, Regular, Directory, Other, Unknown };
+
+    // Checks path; false (and *out unusable) when it is refused. Paths longer
+    // than 254 bytes are refused as everywhere else in the driver.
+    static bool Resolve(const std::string &path, ProfileListFile *out);
+
+    int dir() const { return dir_.get(); }
+    const std::string &name() const { return name_; }
+    const char *c_name() const { return name_.c_str(); }
+    Entry entry() const;
+
+    // True when name is one of the profile list names.
+    static bool IsProfileListName(const std::string &name);
+
+  private:
+    UniqueFd dir_;
+    std::string name_;
+};

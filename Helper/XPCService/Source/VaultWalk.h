@@ -1,0 +1,26 @@
+// The walk request: checks what the request asks for, then runs the SNMP walk
+// with the store's path globals pointing at the user's list files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct WQWalkRequest;
+
+// Most walk arguments a request may carry (the vector keeps a null entry
+// after the last of its 512 slots).
+inline constexpr std::size_t kVaultMaxWalkArguments = 511;
+
+// True when the user and model name can name list files: no "/", NUL or
+// "..", and both paths fit in 254 bytes.
+bool VaultWalkNamesAcceptable(const std::string &user, const std::string &model);
+
+// True when every option in the walk arguments is one the plug-in sends or a
+// harmless kin of it (-O, -c, -v, -r, -t, -C). Options that write files or
+// change the SNMP library for later walks in this process are refused.
+bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args);
+
+// Runs one walk; walks are serialised across the process because they use the
+// path globals and the process-wide spool table. Returns the walk's result,
+// or -1 without walking when the request is refused.
+int VaultRunWalk(const WQWalkRequest &walk);

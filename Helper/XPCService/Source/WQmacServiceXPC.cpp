@@ -1,0 +1,132 @@
+#include "WQmacServiceXPC.h"
+
+#include "FileUrl.h"
+#include "ProfileListFile.h"
+#include "RelayProtocol.h"
+#include "RequestSplitter.h"
+#include "VaultFileOps.h"
+#include "VaultWalk.h"
+
+#include <syslog.h>
+
+#include <string>
+
+const WQServiceHandler kWQServiceHandlers[] = {
+    {kWqPListIsAdminProfile_XPC, &WQmacServiceXPC::wqPListIsAdminProfile_XPC},
+    {kWqPListSwapProfile_XPC, &WQmacServiceXPC::wqPListSwapProfile_XPC},
+    {kWqPListExistProfile_XPC, &WQmacServiceXPC::wqPListExistProfile_XPC},
+    {kWqPListRemove_XPC, &WQmacServiceXPC::wqPListRemove_XPC},
+    {kWriteDictionaryToPlistFile_XPC, &WQmacServiceXPC::writeDictionaryToPlistFile_XPC},
+    {kWriteDataToPlistFile_XPC, &WQmacServiceXPC::writeDataToPlistFile_XPC},
+    {kWriteDataToPlistFileRename_XPC, &WQmacServiceXPC::writeDataToPlistFileRename_XPC},
+    {kMibwalk_XPC, &WQmacServiceXPC::mibwalk_XPC},
+    {nullptr, nullptr},
+};
+
+namespace
+{
+
+const char *Answer(bool ok)
+{
+    return ok ? kWQReplyTrue : kWQReplyFalse;
+}
+
+// The list file named by a "file:" URL string.
+bool ResolveUrl(const std::string &url, ProfileListFile *file, std::string *path)
+{
+    return TintPathFromFileUrl(url, path) && ProfileListFile::Resolve(*path, file);
+}
+
+bool IsFileOrAbsent(const ProfileListFile &file)
+{
+    const ProfileListFile::Entry e = file.entry();
+    return e == ProfileListFile::Entry::Regular || e == ProfileListFile::Entry::Absent;
+}
+
+} // namespace
+
+bool writeDictionaryToPlistFile_XPC(const std::string &url, const std::string &data)
+{
+    ProfileListFile file;
+    std::string path;
+    return ResolveUrl(url, &file, &path) && VaultWriteWhole(file, data);
+}
+
+void WQmacServiceXPC::wqPListIsAdminProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
+{
+    ProfileListFile file;
+    reply(Answer(ProfileListFile::Resolve(request, &file) && VaultProbeWritable(file)));
+}
+
+void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
+{
+    WQSwapRequest swap;
+    if (!WQSplitSwapRequest(request, &swap)) {
+        reply(kWQReplyFalse);
+        return;
+    }
+    ProfileListFile current, previous;
+    const bool currentOk = swap.currentPath && ProfileListFile::Resolve(*swap.currentPath, &current);
+    const bool previousOk = swap.prevPath && ProfileListFile::Resolve(*swap.prevPath, &previous);
+    // A path that was given but refused stops the whole swap: doing half of
+    // it (a discard without its restore) would be worse than nothing.
+    if ((swap.currentPath && !currentOk) || (swap.prevPath && !previousOk)) {
+        reply(kWQReplyTrue);
+        return;
+    }
+    VaultSwap(swap.type, currentOk ? &current : nullptr, previousOk ? &previous : nullptr);
+    reply(kWQReplyTrue);
+}
+
+void WQmacServiceXPC::wqPListExistProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
+{
+    ProfileListFile file;
+    reply(Answer(ProfileListFile::Resolve(request, &file) && VaultExists(file)));
+}
+
+void WQmacServiceXPC::wqPListRemove_XPC(const std::string &request, const WQReplyBlock &reply) const
+{
+    ProfileListFile file;
+    reply(Answer(ProfileListFile::Resolve(request, &file) && VaultRemove(file)));
+}
+
+void WQmacServiceXPC::writeDictionaryToPlistFile_XPC(const std::string &request,
+                                                     const WQReplyBlock &reply) const
+{
+    WQDataRequest data;
+    reply(
+        Answer(WQSplitDataRequest(request, &data) && ::writeDictionaryToPlistFile_XPC(data.url, data.data)));
+}
+
+void WQmacServiceXPC::writeDataToPlistFile_XPC(const std::string &request, const WQReplyBlock &reply) const
+{
+    WQDataRequest data;
+    ProfileListFile list, transfer;
+    std::string path;
+    // The list itself must be one the rename may later replace.
+    const bool ok = WQSplitDataRequest(request, &data) && ResolveUrl(data.url, &list, &path) &&
+                    IsFileOrAbsent(list) && ProfileListFile::Resolve(path + ".dummy", &transfer) &&
+                    VaultAppendPiece(transfer, data.data);
+    reply(Answer(ok));
+}
+
+void WQmacServiceXPC::writeDataToPlistFileRename_XPC(const std::string &request,
+                                                     const WQReplyBlock &reply) const
+{
+    ProfileListFile list, transfer;
+    std::string path;
+    const bool ok = ResolveUrl(request, &list, &path) &&
+                    ProfileListFile::Resolve(path + ".dummy", &transfer) &&
+                    VaultFinishTransfer(transfer, list);
+    reply(Answer(ok));
+}
+
+void WQmacServiceXPC::mibwalk_XPC(const std::string &request, const WQReplyBlock &reply) const
+{
+    WQWalkRequest walk;
+    const int result = WQSplitWalkRequest(request, &walk) ? VaultRunWalk(walk) : -1;
+    // Logged before the reply, so that the line is out once the caller has
+    // its answer.
+    syslog(LOG_ERR, "xpc - mibwalk_XPC - iRet=%d", result);
+    reply(std::string(kWQReplyWalkPrefix) + std::to_string(result));
+}

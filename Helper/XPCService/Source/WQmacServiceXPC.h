@@ -1,0 +1,36 @@
+// The service object: the eight request handlers of the remote protocol. It
+// holds no state, so one object serves every caller; each handler calls its
+// reply block exactly once, before it returns.
+#pragma once
+
+#include <functional>
+#include <string>
+
+using WQReplyBlock = std::function<void(const std::string &reply)>;
+
+class WQmacServiceXPC
+{
+  public:
+    static constexpr const char kRuntimeName[] = "WQmacServiceXPC3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
+
+    void wqPListIsAdminProfile_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void wqPListSwapProfile_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void wqPListExistProfile_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void wqPListRemove_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void writeDictionaryToPlistFile_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void writeDataToPlistFile_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void writeDataToPlistFileRename_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void mibwalk_XPC(const std::string &request, const WQReplyBlock &reply) const;
+};
+
+// Handlers by method name, in the protocol's order, closed by a record whose
+// name is nullptr.
+struct WQServiceHandler {
+    const char *name;
+    void (WQmacServiceXPC::*handler)(const std::string &, const WQReplyBlock &) const;
+};
+extern const WQServiceHandler kWQServiceHandlers[];
+
+// Writes data as the whole content of the file that the "file:" URL names
+// (a profile list file in the preferences folder). True when written.
+bool writeDictionaryToPlistFile_XPC(const std::string &url, const std::string &data);

@@ -1,0 +1,70 @@
+#include "WQmacXPCServiceDelegate.h"
+
+#include "RelayProtocol.h"
+#include "WQmacServiceXPC.h"
+
+#include <sdbus-c++/sdbus-c++.h>
+
+#include <atomic>
+#include <memory>
+#include <system_error>
+#include <thread>
+
+namespace
+{
+
+// One call: the handler runs, its reply goes back once.
+struct Job {
+    std::shared_ptr<const WQmacServiceXPC> service;
+    void (WQmacServiceXPC::*handler)(const std::string &, const WQReplyBlock &) const;
+    sdbus::Result<std::string> result;
+    std::string request;
+
+    void run()
+    {
+        bool replied = false;
+        auto send = [this, &replied](const std::string &reply) {
+            if (replied)
+                return;
+            replied = true;
+            try {
+                result.returnResults(reply);
+            } catch (const sdbus::Error &) {
+                // The caller or the bus is gone; nothing to answer.
+            }
+        };
+        try {
+            (service.get()->*handler)(request, send);
+        } catch (const std::exception &) {
+        }
+        if (!replied) {
+            try {
+                result.returnError(sdbus::Error("org.freedesktop.DBus.Error.Failed", "request not handled"));
+            } catch (const sdbus::Error &) {
+            }
+        }
+    }
+};
+
+} // namespace
+
+bool WQmacXPCServiceDelegate::listener(sdbus::IConnection & /*listener*/, sdbus::IObject &newConnection)
+{
+    auto service = std::make_shared<const WQmacServiceXPC>();
+    for (const WQServiceHandler *h = kWQServiceHandlers; h->name != nullptr; ++h) {
+        const auto handler = h->handler;
+        newConnection.registerMethod(h->name)
+            .onInterface(kTintVaultInterface)
+            .implementedAs([service, handler](sdbus::Result<std::string> &&result, std::string request) {
+                auto job =
+                    std::make_shared<Job>(Job{service, handler, std::move(result), std::move(request)});
+                try {
+                    std::thread([job] { job->run(); }).detach();
+                } catch (const std::system_error &) {
+                    job->run(); // no thread to be had: answer on the loop's own
+                }
+            });
+    }
+    newConnection.finishRegistration();
+    return true;
+}

@@ -1,0 +1,299 @@
+// Tintvault's handlers in-process, the permission cases under an unprivileged
+// user, and a walk through Tintrelay and Tintvault against a real snmpd.
+#include "FileUrl.h"
+#include "ProfileListFile.h"
+#include "RelayCall.h"
+#include "SessionBus.h"
+#include "SnmpAgent.h"
+#include "TempRoot.h"
+#include "TintPaths.h"
+#include "VaultWalk.h"
+#include "WQmacServiceXPC.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+std::string Quote(const std::string &text)
+{
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+// Calls a handler and checks that it replied exactly once.
+std::string Call(void (WQmacServiceXPC::*handler)(const std::string &, const WQReplyBlock &) const,
+                 const std::string &request)
+{
+    WQmacServiceXPC service;
+    int replies = 0;
+    std::string reply;
+    (service.*handler)(request, [&](const std::string &r) {
+        ++replies;
+        reply = r;
+    });
+    EXPECT_EQ(replies, 1) << request;
+    return reply;
+}
+
+// Lists every file under a folder (relative names), links included.
+std::vector<std::string> Tree(const std::string &folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(folder, ec); it != fs::recursive_directory_iterator();
+         it.increment(ec))
+        names.push_back(fs::relative(it->path(), folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::vector<std::string> kPluginWalkArgs(const std::string &host = "127.0.0.1")
+{
+    return {"snmpwalk", "-Os", "-c", "wemblo", "-v", "1", host, kSnmpProfileEntryOid};
+}
+
+} // namespace
+
+TEST(VaultNames, ProfileListNames)
+{
+    struct Row {
+        const char *name;
+        bool ok;
+    } rows[] = {
+        {"alice-QV-MR52-profile.plist", true},
+        {"alice-QV-MR52-profile.prev.plist", true},
+        {"alice-QV-MR52-profile.plist.dummy", true},
+        {"a-b-profile.plist", true},
+        {"alice-profile.plist", false},
+        {"-QV-MR52-profile.plist", false},
+        {"alice--profile.plist", false},
+        {"alice-QV-MR52-profile.plist.bak", false},
+        {"alice-QV-MR52-profile.prev.plist.dummy", false},
+        {"..", false},
+        {"", false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(ProfileListFile::IsProfileListName(row.name), row.ok) << row.name;
+}
+
+TEST(VaultWalk, OnlyTheOptionsThePluginSendsAndTheirKin)
+{
+    struct Row {
+        std::vector<std::string> args;
+        bool ok;
+    } rows[] = {
+        {kPluginWalkArgs(), true},
+        {{"snmpwalk", "-Os", "-cwemblo", "-v1", "-r", "0", "-t", "1", "-Cc", "h", "1.3"}, true},
+        {{"snmpwalk", "-c", "-L", "host"}, true}, // "-L" is the community here
+        {{}, true},
+        {{"snmpwalk"}, true},
+        {{"snmpwalk", "-Lf", "/tmp/x", "-c", "p", "h"}, false},
+        {{"snmpwalk", "-c", "p", "h", "-L", "f", "/tmp/x"}, false},
+        {{"snmpwalk", "-M", "/tmp", "h"}, false},
+        {{"snmpwalk", "-m", "ALL", "h"}, false},
+        {{"snmpwalk", "-D", "ALL", "h"}, false},
+        {{"snmpwalk", "-d", "h"}, false},
+        {{"snmpwalk", "--defaultPort=1", "h"}, false},
+        {{"snmpwalk", "-I", "r", "h"}, false},
+    };
+    for (const Row &row : rows) {
+        std::string joined;
+        for (const std::string &a : row.args)
+            joined += a + " ";
+        EXPECT_EQ(VaultWalkOptionsAcceptable(row.args), row.ok) << joined;
+    }
+}
+
+TEST(VaultWalk, NamesThatCannotNameListFiles)
+{
+    TempRoot root;
+    struct Row {
+        std::string user, model;
+        bool ok;
+    } rows[] = {
+        {"alice", "QV-MR52", true},
+        {"a.b", "QV-MR52", true},
+        {"../alice", "QV-MR52", false},
+        {"alice", "..", false},
+        {"al/ice", "QV-MR52", false},
+        {std::string("al\0ice", 6), "QV-MR52", false},
+        {std::string(250, 'u'), "QV-MR52", false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(VaultWalkNamesAcceptable(row.user, row.model), row.ok) << row.user;
+}
+
+TEST(VaultHandlers, EveryHandlerRepliesOnceWhateverTheRequest)
+{
+    TempRoot root;
+    ::umask(002);
+    const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
+    const std::string url = TintFileUrlFromPath(list);
+    const std::vector<std::string> requests = {
+        "",
+        list,
+        url,
+        url + ":AddURL:END<?xml version=\"1.0\"?><plist version=\"1.0\"><dict/></plist>",
+        "2:ARG_iSwapType" + list + ":ARG_cFooCurrentStringNULL:ARG_cFooPrevString",
+        "x:ARG_cFooPrevString",
+        "QV-MR52:ModelName:END../x:USErName:END",
+        std::string("a\0b", 3),
+        "\xff\xfe",
+    };
+    for (const WQServiceHandler *h = kWQServiceHandlers; h->name != nullptr; ++h) {
+        for (const std::string &request : requests) {
+            const std::string reply = Call(h->handler, request);
+            EXPECT_FALSE(reply.empty()) << h->name;
+        }
+    }
+}
+
+TEST(VaultHandlers, WriteDictionaryReplacesTheWholeFile)
+{
+    TempRoot root;
+    ::umask(002);
+    const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
+    ASSERT_TRUE(WriteFile(list, std::string(5000, 'o')));
+    EXPECT_TRUE(writeDictionaryToPlistFile_XPC(TintFileUrlFromPath(list), "short"));
+    EXPECT_EQ(ReadFile(list), "short");
+    EXPECT_FALSE(writeDictionaryToPlistFile_XPC(list, "no URL"));
+    EXPECT_EQ(Call(&WQmacServiceXPC::writeDictionaryToPlistFile_XPC,
+                   TintFileUrlFromPath(list) + ":AddURL:ENDa:AddURL:ENDb"),
+              "TRUE");
+    EXPECT_EQ(ReadFile(list), "a:AddURL:ENDb");
+    // No leftover temporary files beside it.
+    EXPECT_EQ(Tree(root.preferences()), std::vector<std::string>{"alice-QV-MR52-profile.plist"});
+}
+
+TEST(VaultHandlers, WalkRequestsRefusedWithoutAWalk)
+{
+    TempRoot root;
+    const std::vector<std::string> requests = {
+        "QV-MR52:ModelName:END../alice:USErName:ENDsnmpwalk:arg:",
+        "..:ModelName:ENDalice:USErName:ENDsnmpwalk:arg:",
+        "QV-MR52:ModelName:END" + std::string(240, 'u') + ":USErName:END",
+        "QV-MR52:ModelName:ENDalice:USErName:ENDsnmpwalk:arg:-Lf:arg:" + root.path() + "/log:arg:h:arg:",
+        "QV-MR52:ModelName:ENDalice:USErName:ENDsnmpwalk:arg:-M:arg:" + root.path() + ":arg:h:arg:",
+        "QV-MR52alice:USErName:END",
+    };
+    for (const std::string &request : requests)
+        EXPECT_EQ(Call(&WQmacServiceXPC::mibwalk_XPC, request), "iRet=-1") << request;
+    std::string many = "QV-MR52:ModelName:ENDalice:USErName:END";
+    for (int i = 0; i < 512; ++i)
+        many += "a:arg:";
+    EXPECT_EQ(Call(&WQmacServiceXPC::mibwalk_XPC, many), "iRet=-1");
+    EXPECT_TRUE(Tree(root.preferences()).empty());
+    EXPECT_FALSE(FileExists(root.path() + "/log"));
+}
+
+// The permission cases: CI runs as root, for whom every file is writable, so
+// the bus, the service and the relay run as "nobody".
+class VaultUnprivileged : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        if (::getuid() != 0)
+            GTEST_SKIP() << "needs root to switch to an unprivileged user";
+        root.openToAll();
+        SessionBus::Options options;
+        options.user = "nobody";
+        options.group = "nogroup";
+        bus = std::make_unique<SessionBus>(options);
+        ASSERT_TRUE(bus->running());
+    }
+
+    std::string Relay(const std::vector<std::string> &args)
+    {
+        std::string command =
+            "setpriv --reuid=nobody --regid=nogroup --clear-groups " + Quote(TintRelayPath());
+        for (const std::string &a : args)
+            command += " " + Quote(a);
+        return RunCommand(command + " 2>&1");
+    }
+
+    TempRoot root;
+    std::unique_ptr<SessionBus> bus;
+};
+
+TEST_F(VaultUnprivileged, ProbeExistRemoveFollowTheUsersRights)
+{
+    const std::string absent = root.prefFile("nobody-QV-MR52-profile.plist");
+    const std::string readOnly = root.prefFile("root-QV-MR52-profile.plist");
+    const std::string secret = root.prefFile("root-QV-MR52-profile.prev.plist");
+    ASSERT_TRUE(WriteFile(readOnly, "ro"));
+    ASSERT_TRUE(WriteFile(secret, "secret"));
+    fs::permissions(readOnly, fs::perms(0644));
+    fs::permissions(secret, fs::perms(0600));
+
+    EXPECT_EQ(Relay({"wqPListIsAdminProfile_XPC", absent}), "wqPListIsAdminProfile_XPC=TRUE\n");
+    EXPECT_FALSE(FileExists(absent));
+    EXPECT_EQ(Relay({"wqPListIsAdminProfile_XPC", readOnly}), "wqPListIsAdminProfile_XPC=FALSE\n");
+    EXPECT_EQ(ReadFile(readOnly), "ro");
+    EXPECT_EQ(Relay({"wqPListExistProfile_XPC", readOnly}), "wqPListExistProfile_XPC=TRUE\n");
+    EXPECT_EQ(Relay({"wqPListExistProfile_XPC", secret}), "wqPListExistProfile_XPC=FALSE\n");
+
+    // A folder the user may not write: nothing can be created or removed.
+    fs::permissions(root.preferences(), fs::perms(0755));
+    EXPECT_EQ(Relay({"wqPListIsAdminProfile_XPC", absent}), "wqPListIsAdminProfile_XPC=FALSE\n");
+    EXPECT_EQ(Relay({"wqPListRemove_XPC", readOnly}), "wqPListRemove_XPC=FALSE\n");
+    EXPECT_EQ(Relay({"writeDataToPlistFile_XPC", TintFileUrlFromPath(absent), "<?xml"}),
+              "writeDataToPlistFile_XPC=FALSE\n");
+    EXPECT_FALSE(FileExists(absent));
+    EXPECT_FALSE(FileExists(absent + ".dummy"));
+    EXPECT_EQ(ReadFile(readOnly), "ro");
+}
+
+TEST(VaultWalkThroughRelay, WalkOfARealAgentWritesTheListAndLogs)
+{
+    TempRoot root;
+    SnmpAgent::Options agentOptions;
+    agentOptions.rows = MakeProfileRows(3);
+    agentOptions.viewSubtree = kSnmpProfileEntryOid;
+    SnmpAgent agent(agentOptions);
+    ASSERT_TRUE(agent.running());
+    SessionBus bus; // inherits SNMPCONFPATH: the walk finds the agent's port
+    ASSERT_TRUE(bus.running());
+
+    std::vector<std::string> args = {"mibwalk_XPC", "QV-MR52", "alice"};
+    const auto walkArgs = kPluginWalkArgs();
+    args.insert(args.end(), walkArgs.begin(), walkArgs.end());
+    std::string command = Quote(TintRelayPath());
+    for (const std::string &a : args)
+        command += " " + Quote(a);
+    int status = -1;
+    EXPECT_EQ(RunCommand(command, &status), "mibwalk_XPC=iRet=0\n");
+    EXPECT_EQ(status, 0);
+
+    const std::string list = ReadFile(root.prefFile("alice-QV-MR52-profile.plist"));
+    EXPECT_NE(list.find("PRF00001.ICC"), std::string::npos);
+    EXPECT_NE(list.find("PRF00003.ICC"), std::string::npos);
+    EXPECT_NE(bus.serviceLog().find("xpc - mibwalk_XPC - iRet=0"), std::string::npos) << bus.serviceLog();
+
+    // The relay call of the plug-in reads the same result.
+    int result = -5;
+    ASSERT_TRUE(TintRelayCallWalk("QV-MR52", "alice", walkArgs, &result));
+    EXPECT_EQ(result, 0);
+
+    // No walk arguments: the walk is called with none and still names the
+    // user's list.
+    fs::remove(root.prefFile("bob-QV-MR52-profile.plist"));
+    ASSERT_TRUE(TintRelayCallWalk("QV-MR52", "bob", {}, &result));
+    EXPECT_TRUE(FileExists(root.prefFile("bob-QV-MR52-profile.plist")));
+}
