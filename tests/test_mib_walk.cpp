@@ -251,6 +251,15 @@ TEST_F(MibWalkTest, FullTableOf500RowsRunningIntoTheNextSubtree)
     EXPECT_EQ(t.state(0, "PRF00001.ICC"), InMenu::DeviceHidden);
     EXPECT_EQ(t.state(1, "PRF00002.ICC"), InMenu::DeviceHidden);
     EXPECT_EQ(t.state(2, "PRF00500.ICC"), InMenu::DeviceHidden);
+
+    // The agent does hold something after the table, so the walk ended by
+    // leaving the subtree.
+    int status = -1;
+    const std::string next = RunCommand(
+        SnmpClientEnvironment() + " snmpgetnext -v1 -c wemblo -On 127.0.0.1 " + Cell(7, 500), &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(next.rfind(".1.3.6.1.", 0), 0u) << next;
+    EXPECT_EQ(next.find("." + kEntry), std::string::npos) << next;
 }
 
 TEST_F(MibWalkTest, SpoolEqualsWhatSnmpwalkPrints)
@@ -323,6 +332,22 @@ TEST_F(MibWalkTest, SpoolEqualsWhatSnmpwalkPrints)
         }
     }
     EXPECT_EQ(lines, 12 * 7 - 1);
+
+    // Merged: the same file name at locations 4 and 5 is two profiles; a
+    // name that breaks the file-name rule and class 0 are left out.
+    Tables t;
+    ASSERT_EQ(t.read(), 0);
+    int sameName = 0;
+    for (int i = 0; i < t[0].iNum; ++i)
+        sameName += rows[2].fileName == t[0].entry[i].fileName;
+    EXPECT_EQ(sameName, 2);
+    EXPECT_EQ(t.state(1, "WITH SPACE.ICC"), 0);
+    EXPECT_EQ(t.state(0, rows[6].fileName), 0);
+    // Less the bad name, class 0, row 8 (no printer index: the tidy step
+    // drops it) and row 12 (only 11 rows have column 1, so the merge stops
+    // after spool entry 11).
+    EXPECT_EQ(t[0].iNum + t[1].iNum, 12 - 4);
+    EXPECT_EQ(t.state(0, "PRF00012.ICC") + t.state(1, "PRF00012.ICC"), 0);
     EXPECT_EQ(PlistForSpool.iNum, counted);
     for (int i = 0; i < kProfileTableSlots; ++i) {
         ProfileEntry want{};
@@ -364,6 +389,28 @@ TEST_F(MibWalkTest, WalkFailingAfterTheTableMergesWhatWasSpooled)
     ASSERT_EQ(Walk(PluginArgs()), kMibWalkFailed);
     EXPECT_EQ(PlistForSpool.iNum, 6);
     ExpectTransitions(true);
+}
+
+TEST_F(MibWalkTest, EachRequestIsTriedFourTimesUnlessRetriesAreGiven)
+{
+    const struct {
+        std::vector<std::string> options;
+        size_t requests;
+    } cases[] = {
+        {{}, 4},
+        {{"-r", "1"}, 2},
+        {{"-r", "0", "-t", "0.2"}, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.requests);
+        ScriptedSnmpAgent agent(Script({}, "silent"));
+        ASSERT_TRUE(agent.running());
+        std::vector<std::string> args = PluginArgs();
+        args.insert(args.begin() + 1, c.options.begin(), c.options.end());
+        EXPECT_EQ(Walk(args), kMibWalkFailed);
+        const std::vector<std::string> want(c.requests, "GETNEXT " + kEntry);
+        EXPECT_EQ(agent.requests(), want);
+    }
 }
 
 TEST_F(MibWalkTest, ScriptedAnswersEndTheWalkAsTheyShould)

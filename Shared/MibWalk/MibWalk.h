@@ -34,6 +34,8 @@ inline constexpr MibOid kProfileEntryOid[kProfileEntryOidLength] = {
     1, 3, 6, 1, 4, 1, kTintEnterpriseNumber, 1, 1, 1, 1, 6, 13, 1, 1};
 inline constexpr char kProfileEntryOidText[] =
     "1.3.6.1.4.1." TINT_STRINGIFY(TINT_ENTERPRISE_NUMBER) ".1.1.1.1.6.13.1.1";
+#undef TINT_STRINGIFY
+#undef TINT_STRINGIFY2
 
 // The walk's fixed arguments: program label and SNMPv1 community.
 inline constexpr char kMibWalkProgram[] = "snmpwalk";
