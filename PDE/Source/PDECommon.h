@@ -86,8 +86,9 @@ struct PDEControlItem {
 inline constexpr PDEControlItem kPDEControlEndRecord = {nullptr, kPDEControlEnd,   "",     nullptr, nullptr,
                                                         "",      kProfileListNone, nullptr};
 
-// Text encodings of a PPD, by its LanguageEncoding, in the two numberings the
-// choice lists and menu titles were historically created with.
+// Text encodings of a PPD by its LanguageEncoding, in two numberings
+// (commonGetEncodingFromPPD and commonGetCFStringEncodingFromPPD). The texts
+// themselves are always UTF-8: libcups converts them while parsing.
 enum : uint32_t {
     kPDEEncodingISOLatin1 = 5,
     kPDEEncodingWindowsCP1252 = 12,

@@ -78,9 +78,8 @@ void PDECommon::commonReBuildMenuFromPPD(ppd_file_t *ppd, PDEControlItem *item)
     auto *popUp = qobject_cast<QComboBox *>(item->control);
     if (!popUp)
         return;
-    // Menu titles are decoded as UTF-8 whatever the PPD's LanguageEncoding:
-    // libcups has converted them already.
-    (void)commonGetEncodingFromPPD(ppd);
+    // Titles are UTF-8 whatever the PPD's LanguageEncoding: libcups has
+    // converted them already.
     popUp->clear();
     for (int i = 0; i < option->num_choices; ++i) {
         const ppd_choice_t &choice = option->choices[i];

@@ -3,8 +3,9 @@
 //
 // libcups converts every text of a PPD to UTF-8 while it parses the file,
 // whatever its LanguageEncoding says (and one without the keyword is read as
-// ISO 8859-1). The encoding codes below keep the historical mapping of the
-// PPD's lang_encoding, but every text is taken as the UTF-8 libcups made of it.
+// ISO 8859-1). The encoding codes below name the PPD's lang_encoding as the
+// panel's callers know them, but every text is taken as the UTF-8 libcups
+// made of it: decoding it as anything else would garble non-ASCII texts.
 #include "PDECommon.h"
 
 #include <cups/array.h>
@@ -88,9 +89,6 @@ int32_t PDECommon::commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key
 int32_t PDECommon::commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDChoiceList **array,
                                           int16_t *count)
 {
-    // The encoding is only looked up for its historical side; every text
-    // libcups hands over is UTF-8 already.
-    (void)commonGetCFStringEncodingFromPPD(ppd);
     if (!ppd || !key || !array || !*array)
         return kPDENoErr;
     ppd_option_t *option = ppdFindOption(ppd, key);
