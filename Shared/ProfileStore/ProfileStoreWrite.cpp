@@ -183,22 +183,33 @@ PlistPtr BuildProfileListRoot(const ProfileTable *rgb, const ProfileTable *sim, 
     return root;
 }
 
+namespace
+{
+
+// Serialises the three tables and hands the text to the back end, after the
+// caller's permission probe.
+int32_t WriteTables(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst)
+{
+    PlistPtr root = BuildProfileListRoot(rgb, sim, dst);
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root.get(), &xml, &length);
+    std::unique_ptr<char, void (*)(char *)> owned(xml, plist_to_xml_free);
+    root.reset();
+    if (owned == nullptr || length == 0)
+        return -1;
+    return ProfileStoreWriteWholeFile(owned.get(), length) == 0 ? 0 : -1;
+}
+
+} // namespace
+
 int32_t WQPListWriteProfile_All(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst)
 {
     if (rgb == nullptr || sim == nullptr || dst == nullptr)
         return -1;
     if (WQPListIsAdminProfile() == 0)
         return -1;
-    PlistPtr root = BuildProfileListRoot(rgb, sim, dst);
-    char *xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(root.get(), &xml, &length);
-    if (xml == nullptr || length == 0) {
-        plist_to_xml_free(xml);
-        return -1;
-    }
-    std::unique_ptr<char, void (*)(char *)> owned(xml, plist_to_xml_free);
-    return ProfileStoreWriteWholeFile(owned.get(), length) == 0 ? 0 : -1;
+    return WriteTables(rgb, sim, dst);
 }
 
 int32_t WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst,
@@ -215,7 +226,8 @@ int32_t WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable 
         return -1;
     WQPListMappingProfile_All_Pap(rgb, sim, dst, rgbOut.get(), simOut.get(), dstOut.get(), rgbDelete,
                                   simDelete, dstDelete);
-    return WQPListWriteProfile_All(rgbOut.get(), simOut.get(), dstOut.get());
+    // Probed above already: in the plug-in every probe is a relay process.
+    return WriteTables(rgbOut.get(), simOut.get(), dstOut.get());
 }
 
 int32_t WQPListWriteProfile_Dict(const ProfileTable *table, int32_t group, ProfileTable *rgb,
