@@ -21,4 +21,20 @@ if(TARGET tint_pde AND TARGET Tintpane)
   set_tests_properties(PanelTest.GermanTextsUnderGermanLocale PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8;LANGUAGE=de"
     SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+
+  # panelView's profile refresh on a private bus with the real relay and service.
+  add_executable(test_pde_plugin_refresh
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_plugin_refresh.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_plugin_support.h)
+  target_include_directories(test_pde_plugin_refresh PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(test_pde_plugin_refresh PRIVATE tint_pde tint_test_support GTest::gtest_main Qt6::Widgets)
+  target_compile_definitions(test_pde_plugin_refresh PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  add_dependencies(test_pde_plugin_refresh Tintpane)
+  foreach(_program Tintrelay Tintvault)
+    if(TARGET ${_program})
+      add_dependencies(test_pde_plugin_refresh ${_program})
+    endif()
+  endforeach()
+  gtest_discover_tests(test_pde_plugin_refresh DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 120)
 endif()
