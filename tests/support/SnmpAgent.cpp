@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <sstream>
 #include <thread>
 
@@ -33,20 +34,27 @@ std::string MakeTempDir(const char *prefix)
     return tmpl;
 }
 
+// A UDP port on 127.0.0.1 that is free now, chosen below the kernel's
+// ephemeral range so that client sockets of other processes (which bind
+// ephemeral ports) never take it while this process is between two agents.
 int FreeUdpPort()
 {
     int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0)
         return -1;
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    socklen_t len = sizeof addr;
+    std::minstd_rand random(
+        static_cast<unsigned>(::getpid()) ^
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     int port = -1;
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len) == 0)
-        port = ntohs(addr.sin_port);
+    for (int attempt = 0; attempt < 200 && port < 0; ++attempt) {
+        const int candidate = 20000 + static_cast<int>(random() % 12000);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        addr.sin_port = htons(static_cast<uint16_t>(candidate));
+        if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0)
+            port = candidate;
+    }
     ::close(fd);
     return port;
 }
