@@ -176,6 +176,19 @@ TEST_F(ProfileStoreTest, PathPrimitives)
     EXPECT_EQ(FolderEntries(root.preferences()).size(), 2u);
 }
 
+TEST_F(ProfileStoreTest, AFailedWriteKeepsTheOldList)
+{
+    ASSERT_TRUE(WriteFile(current(), "old list"));
+    // A file-size limit makes the write fail part way, as a full disk would.
+    const std::string script =
+        "trap '' XFSZ; ulimit -f 8; exec " + ShellQuote(PROFILE_TOOL) + " write " + ShellQuote(current());
+    int status = -1;
+    EXPECT_EQ(RunCommand("sh -c " + ShellQuote(script), &status), "-1\n");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadFile(current()), "old list");
+    EXPECT_EQ(FolderEntries(root.preferences()).size(), 1u) << "no temporary file left behind";
+}
+
 // Runs the store tool as nobody; the tool is copied into the root so that the
 // user can reach it wherever the build tree lies.
 class ProfilePermissionTest : public ProfileStoreTest

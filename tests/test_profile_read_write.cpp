@@ -458,17 +458,3 @@ TEST_F(ProfileStoreTest, RawDictionaries)
     plist_free(s);
     plist_free(d);
 }
-
-TEST(ProfileTableLayout, NamesAndListing)
-{
-    static_assert(sizeof(ProfileTable) == 500 * 84 + 4);
-    const char *names[] = {"Empty",       "MissingHidden", "DeviceHidden", "MissingShown",
-                           "DeviceShown", "UserHidden",    "UserShown"};
-    const bool listed[] = {false, false, false, true, true, false, true};
-    for (int code = 0; code <= 6; ++code) {
-        EXPECT_STREQ(InMenuName(code), names[code]);
-        EXPECT_EQ(InMenuIsListed(code), listed[code]) << code;
-    }
-    EXPECT_EQ(InMenuName(7), nullptr);
-    EXPECT_EQ(InMenuName(-1), nullptr);
-}
