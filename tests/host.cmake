@@ -3,3 +3,15 @@
 add_executable(test_printcore ${CMAKE_CURRENT_SOURCE_DIR}/test_printcore.cpp)
 target_link_libraries(test_printcore PRIVATE tint_test_support tint_printcore GTest::gtest_main)
 gtest_discover_tests(test_printcore DISCOVERY_MODE PRE_TEST)
+
+# The device profile menus and the printer address, over the plug-in's
+# objects, real pop-ups and real profile list files in a temporary root.
+if(TARGET tint_pde AND TARGET Tintpane)
+  add_executable(test_device_profile ${CMAKE_CURRENT_SOURCE_DIR}/test_device_profile.cpp)
+  target_link_libraries(test_device_profile PRIVATE tint_pde tint_test_support GTest::gtest_main Qt6::Widgets
+    PkgConfig::AVAHI)
+  target_compile_definitions(test_device_profile PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  add_dependencies(test_device_profile Tintpane)
+  gtest_discover_tests(test_device_profile DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=")
+endif()
