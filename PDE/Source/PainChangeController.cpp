@@ -155,10 +155,13 @@ void PainChangeController::defaultFromPPDInfoEachView()
 
 int PainChangeController::getControlDataEachView(PDEControlItem **tables, int count)
 {
-    if (!tables || count < 2)
+    // A list with room for fewer than both tables gets what fits.
+    if (!tables || count <= 0)
         return 0;
     std::fill(tables, tables + count, nullptr);
     tables[0] = onColorView ? onColorView->getControlData() : nullptr;
+    if (count < 2)
+        return 1;
     tables[1] = onAdvancedView ? onAdvancedView->getControlData() : nullptr;
     return 2;
 }
