@@ -25,6 +25,7 @@ int ProfileFileExist(const char *path);
 // Removes a file or an empty folder; 1 when removed.
 int ProfileFileRemove(const char *path);
 // Replaces path with data (length bytes), through a temporary file in the same
-// folder renamed over it, so path is either the new content or unchanged.
-// 1 when written. The new file gets mode 0664 under the current mask.
+// folder that is synced and renamed over it, so path is either the new content
+// or unchanged. A replaced file keeps its mode; a new one gets 0664 under the
+// current mask. 1 when written.
 int ProfileFileWriteWhole(const char *path, const void *data, size_t length);
