@@ -509,6 +509,22 @@ TEST_F(MibWalkTest, UnknownLetterOfOptionCIsNotedAndTheRestStillApplies)
     EXPECT_EQ(Walk(PluginArgs()), kMibWalkFailed);
 }
 
+TEST_F(MibWalkTest, IncludeRequestedAsksForTheRootFirst)
+{
+    ScriptedSnmpAgent agent(Script({"{\"error\": 2}", IntAnswer(Cell(1, 1), 1)}));
+    std::vector<std::string> args = PluginArgs();
+    args.insert(args.begin() + 1, "-Ci");
+    EXPECT_EQ(Walk(args), kMibWalkSuccess);
+    args[1] = "-Ci"; // toggles it back for later walks
+    agent.stop();
+    ScriptedSnmpAgent quiet(Script({}));
+    EXPECT_EQ(Walk(args), kMibWalkSuccess);
+
+    const std::vector<std::string> want = {"GET " + kEntry, "GETNEXT " + kEntry, "GETNEXT " + Cell(1, 1)};
+    EXPECT_EQ(agent.requests(), want);
+    EXPECT_EQ(PlistForSpool.iNum, 0); // the second walk found nothing
+}
+
 TEST_F(MibWalkTest, NoOidArgumentWalksMib2AndSpoolsNothing)
 {
     SnmpAgent::Options options;
