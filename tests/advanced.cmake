@@ -8,6 +8,12 @@ if(TARGET tint_pde AND TARGET Tintpane)
   target_link_libraries(test_advanced PRIVATE tint_pde tint_test_support GTest::gtest_main Qt6::Widgets)
   target_compile_definitions(test_advanced PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
   add_dependencies(test_advanced Tintpane)
+  # "Management Profile" asks the service, through the relay, whether the user may write.
+  foreach(_program Tintrelay Tintvault)
+    if(TARGET ${_program})
+      add_dependencies(test_advanced ${_program})
+    endif()
+  endforeach()
   gtest_discover_tests(test_advanced DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=")
 endif()

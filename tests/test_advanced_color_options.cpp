@@ -6,6 +6,7 @@
 #include "Localization.h"
 #include "PDECommon.h"
 #include "PainChangeController.h"
+#include "SessionBus.h"
 #include "TintPaths.h"
 #include "test_pde_plugin_support.h"
 
@@ -16,7 +17,11 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -218,6 +223,20 @@ TEST_F(AdvancedPane, ManagementProfileNeedsWritePermission)
     EXPECT_FALSE(advanced->button_ManageProfile->isEnabled());
 }
 
+TEST_F(AdvancedPane, ManagementProfileIsEnabledForUsersWhoMayWriteTheList)
+{
+    if (!FileExists(TintRelayPath()) || !FileExists(TintVaultPath()))
+        GTEST_SKIP() << "Tintrelay and Tintvault are not built";
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    TestHost second;
+    auto writerPanel = makePanel(second);
+    ASSERT_TRUE(writerPanel);
+    int error = 0;
+    ASSERT_TRUE(writerPanel->restoreValuesAndReturnError(&error));
+    EXPECT_TRUE(writerPanel->onAdvancedView->button_ManageProfile->isEnabled()) << bus.serviceLog();
+}
+
 TEST_F(AdvancedPane, EveryPresetWithAndWithoutEconoMode)
 {
     for (int preset = 0; preset < 3; ++preset) {
@@ -411,6 +430,28 @@ TEST_F(AdvancedPane, SendrixIsSilentWhenTheToolIsAbsent)
     advanced->sendrixButton(nullptr);
     advanced->button_Sendrix->click();
     SUCCEED();
+}
+
+TEST_F(AdvancedPane, SendrixOpensTheInstalledToolThroughTheDesktopOpener)
+{
+    // The tool as installed, and an opener on PATH that records what it was given.
+    const std::string tool = TintSendrixPath();
+    ASSERT_EQ(RunCommand("mkdir -p '" + tool + "/Contents' '" + root.path() + "/bin'"), "");
+    const std::string opened = root.path() + "/opened";
+    ASSERT_TRUE(WriteFile(root.path() + "/bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened +
+                                                             ".part' && mv '" + opened + ".part' '" + opened +
+                                                             "'\n"));
+    ASSERT_EQ(chmod((root.path() + "/bin/xdg-open").c_str(), 0755), 0);
+    const std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
+    setenv("PATH", (root.path() + "/bin:" + savedPath).c_str(), 1);
+
+    advanced->button_Sendrix->click();
+    setenv("PATH", savedPath.c_str(), 1);
+
+    // The opener runs detached; wait (generously) for it to have run.
+    for (int i = 0; i < 400 && !FileExists(opened); ++i)
+        usleep(25000);
+    EXPECT_EQ(ReadFile(opened), tool);
 }
 
 } // namespace
