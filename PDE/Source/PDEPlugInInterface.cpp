@@ -70,8 +70,16 @@ void PDEPlugInInterface::myLoad()
         return;
     const QString layout = QString::fromStdString(bundle + "/Contents/Resources/PDEMain.ui");
     loadedRoot = PDELayoutLoader::loadPanelLayout(layout, this);
-    if (!pdeMainView)
+    if (!pdeMainView) {
+        // A layout without the panel's root view is no panel: drop it and
+        // every outlet into it, so that a later request starts afresh.
+        delete loadedRoot.data();
+        onColorView = nullptr;
+        onAdvancedView = nullptr;
+        profileControl = nullptr;
+        painChange = nullptr;
         return;
+    }
 
     ppd = pdePluginCallbackObject ? pdePluginCallbackObject->ppdFile() : nullptr;
     if (!painChange)
