@@ -15,7 +15,7 @@ if(TARGET tint_pde AND TARGET Tintpane)
     endif()
   endforeach()
   gtest_discover_tests(test_advanced DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 60)
 endif()
 
 # tintdialog driven from its command line.

@@ -122,10 +122,14 @@ constexpr CSTRule SettingRule(const CSTCondition *conditions, int8_t count, cons
 
 } // namespace
 
-#define C0 conditions2ndColorOptions_0000
-#define C0_OR_C1 conditions2ndColorOptions_0001
+namespace
+{
+constexpr const int32_t *C0 = conditions2ndColorOptions_0000;
+constexpr const int32_t *C0_OR_C1 = conditions2ndColorOptions_0001;
+} // namespace
 
-const CSTRule cstColorOption[] = {
+// Evaluated in this order; a later rule sees what an earlier one has set.
+constinit const CSTRule cstColorOption[] = {
     Rule(conditionsColorOptions_0000, 1, C0, 0, "GoToAdvancedOptionsButton"),
     SettingRule(conditionsColorOptions_0001, 1, C0, 0, "ColorSeparationCheckBox", 0, "UnChecked"),
     SettingRule(conditionsColorOptions_0002, 1, C0, 0, "ColorAsGrayCheckBox", 0, "UnChecked"),
@@ -150,9 +154,6 @@ const CSTRule cstColorOption[] = {
     Rule(conditionsColorOptions_0013, 2, C0_OR_C1, 3, "GraphicsEdgeEnhancePopup"),
     {kCSTTableEnd, 0, nullptr, 0, nullptr, kNoChange, kNoChange, 0, nullptr},
 };
-
-#undef C0
-#undef C0_OR_C1
 
 const int kCSTColorOptionRuleCount = static_cast<int>(sizeof cstColorOption / sizeof cstColorOption[0]) - 1;
 
