@@ -1,0 +1,413 @@
+// profiles list|tick|add|edit|delete: the profile management window, driven
+// from a script as a user would drive it. Each command loads the panel as
+// show does, shows the Advanced Color Options pane, presses "Management
+// Profile", acts on the window's controls only (clicks on rows and check
+// boxes, typed text, buttons) while the window runs, and closes it: list
+// with Cancel, every other command with OK. What the window refuses
+// silently (a disabled button, a local OK that changes nothing) is reported
+// here with exit status 2, and the window is then closed with Cancel so
+// that nothing is written.
+#include "ProfilesCommand.h"
+
+#include "TintDialogCommand.h"
+#include "TintDialogContext.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace
+{
+
+// Item-data role of the table's rows that carries the entry's menu state
+// code (the window's own reporting role).
+constexpr int kInMenuRole = Qt::UserRole + 1;
+
+constexpr const char *kGroups[] = {"RGB", "SIM", "DST"};
+
+struct ProfileWindow {
+    QDialog *window = nullptr;
+    QTableView *table = nullptr;
+    QComboBox *group = nullptr;
+    QPushButton *add = nullptr, *edit = nullptr, *remove = nullptr;
+    QLineEdit *fileName = nullptr, *profileName = nullptr;
+    QPushButton *localOK = nullptr, *localCancel = nullptr;
+    QPushButton *ok = nullptr, *cancel = nullptr;
+
+    bool find(QDialog *dialog)
+    {
+        window = dialog;
+        table = dialog->findChild<QTableView *>("_profileTableView");
+        group = dialog->findChild<QComboBox *>("_profileMenu");
+        add = dialog->findChild<QPushButton *>("_addButton");
+        edit = dialog->findChild<QPushButton *>("_editButton");
+        remove = dialog->findChild<QPushButton *>("_deleteButton");
+        fileName = dialog->findChild<QLineEdit *>("_fileNameEdit");
+        profileName = dialog->findChild<QLineEdit *>("_profileNameEdit");
+        localOK = dialog->findChild<QPushButton *>("_localOK");
+        localCancel = dialog->findChild<QPushButton *>("_localCancel");
+        ok = dialog->findChild<QPushButton *>("_windowOK");
+        cancel = dialog->findChild<QPushButton *>("_windowCancel");
+        return table && table->model() && group && add && edit && remove && fileName && profileName &&
+               localOK && localCancel && ok && cancel;
+    }
+
+    int column(const char *identifier) const
+    {
+        return static_cast<int>(table->property("columnIdentifiers").toStringList().indexOf(identifier));
+    }
+    int rows() const { return table->model()->rowCount(); }
+    QModelIndex index(int row, const char *identifier) const
+    {
+        return table->model()->index(row, column(identifier));
+    }
+    QString text(int row, const char *identifier) const { return index(row, identifier).data().toString(); }
+
+    void chooseGroup(int g)
+    {
+        group->setCurrentIndex(g);
+        emit group->activated(g);
+    }
+    QRect cellRect(const QModelIndex &index) const
+    {
+        table->scrollTo(index);
+        return table->visualRect(index);
+    }
+    void clickRow(int row)
+    {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellRect(index(row, "filename")).center());
+    }
+    void clickCheckBox(int row)
+    {
+        QModelIndex cell = index(row, "inmenu");
+        QStyleOptionViewItem option;
+        option.initFrom(table);
+        option.rect = cellRect(cell);
+        option.features = QStyleOptionViewItem::HasCheckIndicator;
+        QRect box = table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
+    }
+    static void type(QLineEdit *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+    // Clicks an enabled button; false (with the reason) for a disabled one.
+    static bool press(QPushButton *button, const char *what, std::string *error)
+    {
+        if (!button->isEnabled()) {
+            *error = std::string(what) + " is disabled";
+            return false;
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+    // Local OK accepted: the window is back to idle, where Add is on again.
+    bool localOKAccepted(std::string *error, const char *refusal)
+    {
+        if (!press(localOK, "the edit area's OK", error))
+            return false;
+        if (!add->isEnabled()) {
+            *error = refusal;
+            return false;
+        }
+        return true;
+    }
+};
+
+// A script acts on the open window; false with a one-line reason refuses.
+using WindowScript = std::function<bool(ProfileWindow &, std::string *error)>;
+
+int RunWindow(TintDialogContext &context, const char *command, const WindowScript &script, bool commit)
+{
+    PrintDialog *dialog = context.dialog();
+    if (!dialog)
+        return kTintDialogFailure;
+    QWidget *view = dialog->loadPanel();
+    PDEPanelIntrospection *introspection = dialog->introspection();
+    if (!view || !introspection || !introspection->showAdvancedPane())
+        return context.fail(std::string(command) + ": the Advanced Color Options pane cannot be shown");
+    auto *manage = view->findChild<QPushButton *>("button_ManageProfile");
+    if (!manage)
+        return context.fail(std::string(command) + ": the panel has no \"Management Profile\" button");
+    if (!manage->isEnabled())
+        return context.fail(std::string(command) +
+                            ": \"Management Profile\" is disabled (the profile list cannot be written)");
+
+    bool opened = false;
+    bool accepted = false;
+    std::string error;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!window || window->objectName() != "_profileManagementWindow")
+            return;
+        opened = true;
+        ProfileWindow w;
+        if (!w.find(window)) {
+            error = "the profile window lacks its controls";
+            window->reject();
+            return;
+        }
+        accepted = script(w, &error);
+        QTest::mouseClick(accepted && commit ? w.ok : w.cancel, Qt::LeftButton);
+    });
+    manage->click();
+    QApplication::processEvents();
+    if (!opened)
+        return context.fail(std::string(command) + ": the profile window did not open");
+    if (!accepted)
+        return context.fail(std::string(command) + ": " + error);
+    return kTintDialogSuccess;
+}
+
+std::optional<int> ParseGroup(const std::string &word)
+{
+    for (int g = 0; g < 3; ++g) {
+        if (word == kGroups[g])
+            return g;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseRow(const std::string &word)
+{
+    if (word.empty() || word.size() > 6 || word.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoi(word);
+}
+
+bool ChooseRow(ProfileWindow &w, int group, int row, std::string *error)
+{
+    w.chooseGroup(group);
+    if (row >= w.rows()) {
+        *error = "row " + std::to_string(row) + " is not in " + kGroups[group] + " (" +
+                 std::to_string(w.rows()) + " rows)";
+        return false;
+    }
+    w.clickRow(row);
+    return true;
+}
+
+void PrintRows(ProfileWindow &w, int group, bool withGroup)
+{
+    w.chooseGroup(group);
+    for (int row = 0; row < w.rows(); ++row) {
+        bool ticked = w.index(row, "inmenu").data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        std::string line = withGroup ? std::string(kGroups[group]) + "\t" : std::string();
+        line += std::to_string(row) + "\t" + (ticked ? "1" : "0") + "\t" +
+                std::to_string(w.index(row, "inmenu").data(kInMenuRole).toInt()) + "\t" +
+                w.text(row, "filename").toStdString() + "\t" + w.text(row, "profilename").toStdString() +
+                "\t" + w.text(row, "location").toStdString() + "\n";
+        std::fputs(line.c_str(), stdout);
+    }
+}
+
+int Usage(TintDialogContext &context, const std::string &message)
+{
+    return context.fail(
+        "profiles: " + message +
+        " (usage: profiles list [GROUP] | tick GROUP ROW | add GROUP FILENAME DISPLAYNAME | "
+        "edit GROUP ROW [--file NAME] --name DISPLAYNAME | delete GROUP ROW; GROUP is RGB, SIM "
+        "or DST)");
+}
+
+int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args)
+{
+    if (args.empty())
+        return Usage(context, "a subcommand is needed");
+    const std::string &sub = args[0];
+    std::optional<int> group = args.size() > 1 ? ParseGroup(args[1]) : std::nullopt;
+    if (args.size() > 1 && !group)
+        return Usage(context, "unknown group " + args[1]);
+
+    if (sub == "list") {
+        if (args.size() > 2)
+            return Usage(context, "list takes at most a group");
+        return RunWindow(
+            context, "profiles list",
+            [&](ProfileWindow &w, std::string *) {
+                if (group) {
+                    PrintRows(w, *group, false);
+                } else {
+                    for (int g = 0; g < 3; ++g)
+                        PrintRows(w, g, true);
+                }
+                return true;
+            },
+            false);
+    }
+
+    if (sub == "tick" || sub == "delete") {
+        if (args.size() != 3 || !group)
+            return Usage(context, sub + " takes GROUP ROW");
+        std::optional<int> row = ParseRow(args[2]);
+        if (!row)
+            return Usage(context, "bad row " + args[2]);
+        const bool tick = sub == "tick";
+        return RunWindow(
+            context, tick ? "profiles tick" : "profiles delete",
+            [&](ProfileWindow &w, std::string *error) {
+                if (!ChooseRow(w, *group, *row, error))
+                    return false;
+                if (tick) {
+                    w.clickCheckBox(*row);
+                    return true;
+                }
+                if (!w.remove->isEnabled()) {
+                    *error =
+                        "row " + std::to_string(*row) + " is a profile on the printer and cannot be deleted";
+                    return false;
+                }
+                return ProfileWindow::press(w.remove, "Delete", error);
+            },
+            true);
+    }
+
+    if (sub == "add") {
+        if (args.size() != 4 || !group)
+            return Usage(context, "add takes GROUP FILENAME DISPLAYNAME");
+        const QString fileName = QString::fromStdString(args[2]);
+        const QString profileName = QString::fromStdString(args[3]);
+        return RunWindow(
+            context, "profiles add",
+            [&](ProfileWindow &w, std::string *error) {
+                w.chooseGroup(*group);
+                if (!ProfileWindow::press(w.add, "Add", error))
+                    return false;
+                ProfileWindow::type(w.fileName, fileName);
+                ProfileWindow::type(w.profileName, profileName);
+                if (w.fileName->text() != fileName) {
+                    *error = "the file-name field does not take \"" + args[2] + "\" (it holds \"" +
+                             w.fileName->text().toStdString() + "\")";
+                    return false;
+                }
+                if (w.profileName->text() != profileName) {
+                    *error = "the profile-name field does not take \"" + args[3] + "\" (it holds \"" +
+                             w.profileName->text().toStdString() + "\")";
+                    return false;
+                }
+                return w.localOKAccepted(error,
+                                         "the window refused the entry (a profile on the disk has that "
+                                         "file name, or the group is full)");
+            },
+            true);
+    }
+
+    if (sub == "edit") {
+        if (args.size() < 3 || !group)
+            return Usage(context, "edit takes GROUP ROW [--file NAME] --name DISPLAYNAME");
+        std::optional<int> row = ParseRow(args[2]);
+        if (!row)
+            return Usage(context, "bad row " + args[2]);
+        std::optional<QString> fileName, profileName;
+        for (size_t i = 3; i < args.size(); ++i) {
+            if (args[i] == "--file" && i + 1 < args.size())
+                fileName = QString::fromStdString(args[++i]);
+            else if (args[i] == "--name" && i + 1 < args.size())
+                profileName = QString::fromStdString(args[++i]);
+            else
+                return Usage(context, "unexpected argument " + args[i]);
+        }
+        if (!profileName)
+            return Usage(context, "edit needs --name DISPLAYNAME");
+        return RunWindow(
+            context, "profiles edit",
+            [&](ProfileWindow &w, std::string *error) {
+                if (!ChooseRow(w, *group, *row, error))
+                    return false;
+                if (!ProfileWindow::press(w.edit, "Edit", error))
+                    return false;
+                if (fileName) {
+                    if (!w.fileName->isEnabled()) {
+                        *error = "the file name of a profile from the printer cannot be changed";
+                        return false;
+                    }
+                    ProfileWindow::type(w.fileName, *fileName);
+                    if (w.fileName->text() != *fileName) {
+                        *error = "the file-name field does not take \"" + fileName->toStdString() +
+                                 "\" (it holds \"" + w.fileName->text().toStdString() + "\")";
+                        return false;
+                    }
+                }
+                ProfileWindow::type(w.profileName, *profileName);
+                if (w.profileName->text() != *profileName) {
+                    *error = "the profile-name field does not take \"" + profileName->toStdString() +
+                             "\" (it holds \"" + w.profileName->text().toStdString() + "\")";
+                    return false;
+                }
+                return w.localOKAccepted(error,
+                                         "the window refused the change (a profile on the disk has that "
+                                         "file name)");
+            },
+            true);
+    }
+
+    return Usage(context, "unknown subcommand " + sub);
+}
+
+const TintDialogCommand kProfilesCommand = {
+    "profiles",
+    "list [GROUP] | tick|delete GROUP ROW | add GROUP FILE NAME | edit GROUP ROW [--file F] --name N",
+    "manage the profile list through the profile management window (list ends with Cancel, the rest with OK)",
+    false, RunProfiles};
+TINT_DIALOG_COMMAND(kProfilesCommand);
+
+} // namespace
+
+int ProfilesWindowScreenshot(PrintDialog &dialog, QWidget *view, const std::string &file, std::string *error)
+{
+    PDEPanelIntrospection *introspection = dialog.introspection();
+    auto *manage = view ? view->findChild<QPushButton *>("button_ManageProfile") : nullptr;
+    if (!introspection || !introspection->showAdvancedPane() || !manage) {
+        *error = "the Advanced Color Options pane cannot be shown";
+        return kTintDialogFailure;
+    }
+    if (!manage->isEnabled()) {
+        *error = "\"Management Profile\" is disabled (the profile list cannot be written)";
+        return kTintDialogFailure;
+    }
+    bool opened = false;
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!window || window->objectName() != "_profileManagementWindow")
+            return;
+        opened = true;
+        ProfileWindow w;
+        if (w.find(window)) {
+            // The destination profiles, where the printer's own are listed.
+            w.chooseGroup(2);
+            if (w.rows() > 0)
+                w.clickRow(0);
+        }
+        QApplication::processEvents();
+        saved = window->grab().save(QString::fromStdString(file), "PNG");
+        window->reject();
+    });
+    manage->click();
+    QApplication::processEvents();
+    if (!opened) {
+        *error = "the profile window did not open";
+        return kTintDialogFailure;
+    }
+    if (!saved) {
+        *error = "cannot write " + file;
+        return kTintDialogFailure;
+    }
+    return kTintDialogSuccess;
+}
