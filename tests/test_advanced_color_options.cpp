@@ -237,6 +237,47 @@ TEST_F(AdvancedPane, ManagementProfileIsEnabledForUsersWhoMayWriteTheList)
     EXPECT_TRUE(writerPanel->onAdvancedView->button_ManageProfile->isEnabled()) << bus.serviceLog();
 }
 
+TEST_F(AdvancedPane, ProfilePopupsOfferTheShownProfilesAfterThePPDChoices)
+{
+    ASSERT_TRUE(
+        WriteFile(root.currentList(), ReadFile(std::string(TINT_TEST_DATA) + "/profile_sample.plist")));
+    TestHost second;
+    auto listed = makePanel(second);
+    ASSERT_TRUE(listed);
+    int error = 0;
+    ASSERT_TRUE(listed->restoreValuesAndReturnError(&error));
+    AdvancedColorOptions *pane = listed->onAdvancedView;
+
+    const std::string disk = Localized("Disk");
+    struct Expect {
+        QComboBox *popup;
+        std::vector<std::string> added;
+    };
+    const std::vector<std::string> rgb = {"sRGB.icc(sRGB Display)" + disk, "mine.icc(My RGB)" + disk};
+    const std::vector<std::string> dst = {"paper.icc(Paper)" + disk};
+    const Expect expects[] = {
+        {pane->menu_iRGBSource, rgb},
+        {pane->menu_tRGBSource, rgb},
+        {pane->menu_gRGBSource, rgb},
+        {pane->menu_iDestinationProfile, dst},
+        {pane->menu_tDestinationProfile, dst},
+        {pane->menu_gDestinationProfile, dst},
+        {pane->menu_sSimulationProfile, {}},
+        {pane->menu_iRGBIntent, {}},
+        {pane->menu_gHalftone, {}},
+    };
+    for (const Expect &e : expects) {
+        const PDEControlItem *item = pane->getControlData();
+        while (item->control != e.popup)
+            ++item;
+        const int ppdItems = static_cast<int>(item->choices->size());
+        ASSERT_EQ(e.popup->count(), ppdItems + static_cast<int>(e.added.size()))
+            << e.popup->objectName().toStdString();
+        for (size_t k = 0; k < e.added.size(); ++k)
+            EXPECT_EQ(e.popup->itemText(ppdItems + static_cast<int>(k)).toStdString(), e.added[k]);
+    }
+}
+
 TEST_F(AdvancedPane, EveryPresetWithAndWithoutEconoMode)
 {
     for (int preset = 0; preset < 3; ++preset) {
