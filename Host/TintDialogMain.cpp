@@ -72,7 +72,11 @@ int TintDialogMain(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     gQtHandler = qInstallMessageHandler(FilterQtMessages);
-    QApplication app(argc, argv);
+    // Qt sees the program name only: it would take options of ours such as
+    // --plugin for its own.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName("tintdialog");
     int status;
     {

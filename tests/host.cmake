@@ -15,3 +15,21 @@ if(TARGET tint_pde AND TARGET Tintpane)
   gtest_discover_tests(test_device_profile DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=")
 endif()
+
+# tintdialog end to end: the staged program and bundle on real PPDs and
+# settings files, and on a private bus with a real snmpd.
+if(TARGET tintdialog AND TARGET Tintpane AND TARGET tint_profilestore_direct)
+  add_executable(test_tintdialog ${CMAKE_CURRENT_SOURCE_DIR}/test_tintdialog.cpp)
+  target_link_libraries(test_tintdialog PRIVATE tint_test_support tint_printcore tint_profilestore_direct
+    GTest::gtest_main Qt6::Core)
+  target_compile_definitions(test_tintdialog PRIVATE
+    TINT_DIALOG="$<TARGET_FILE:tintdialog>"
+    TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  add_dependencies(test_tintdialog tintdialog Tintpane)
+  foreach(_peer Tintrelay Tintvault)
+    if(TARGET ${_peer})
+      add_dependencies(test_tintdialog ${_peer})
+    endif()
+  endforeach()
+  gtest_discover_tests(test_tintdialog DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 180)
+endif()

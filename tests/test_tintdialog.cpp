@@ -1,0 +1,451 @@
+// tintdialog from its command line, as a user or a script runs it: show
+// --json, set and print on the sample printer and the test PPDs, with the
+// job's settings files prepared here and read back afterwards; and the
+// profile refresh on a private session bus with a real snmpd.
+#include "PrintSettingsFile.h"
+#include "ProfilePlist.h"
+#include "SessionBus.h"
+#include "SnmpAgent.h"
+#include "TempRoot.h"
+#include "TintPaths.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace
+{
+
+const std::string kTintDialog = TINT_DIALOG;
+const std::string kPlugin = TINT_PLUGIN_BUNDLE;
+const std::string kSamplePPD = std::string(TINT_SOURCE_DIR) + "/Demo/QV-MR52.ppd";
+
+std::string TestPPD(const std::string &name)
+{
+    return std::string(TINT_TEST_DATA) + "/" + name;
+}
+
+class TintDialog : public ::testing::Test
+{
+  protected:
+    // Runs tintdialog on this test's settings file; stderr is kept apart.
+    // Without a bus of the test's own the relay finds no service.
+    std::string run(const std::string &arguments, int *status, const std::string &ppd = kSamplePPD)
+    {
+        const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
+        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
+                                    "DBUS_SESSION_BUS_ADDRESS='" +
+                                    bus + "' '" + kTintDialog + "' --plugin '" + kPlugin + "' --ppd '" + ppd +
+                                    "' --settings '" + settings + "' " + arguments + " 2>'" + root.path() +
+                                    "/stderr'";
+        return RunCommand(command, status);
+    }
+    std::string errors() { return ReadFile(root.path() + "/stderr"); }
+
+    QJsonObject show(int *status, const std::string &ppd = kSamplePPD, const std::string &options = "")
+    {
+        std::string out = run(options + " show --json", status, ppd);
+        QJsonParseError error;
+        QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error);
+        EXPECT_EQ(QJsonParseError::NoError, error.error) << out;
+        return doc.object();
+    }
+
+    // The control record of show --json with that outlet name.
+    static QJsonObject control(const QJsonObject &report, const char *outlet)
+    {
+        for (const QJsonValue &c : report["controls"].toArray()) {
+            if (c.toObject()["outlet"].toString() == outlet)
+                return c.toObject();
+        }
+        ADD_FAILURE() << "no control " << outlet;
+        return {};
+    }
+
+    PMDictionary readSettings()
+    {
+        PMDictionary values;
+        std::string error;
+        EXPECT_TRUE(PMPrintSettingsReadFile(settings, &values, &error)) << error;
+        return values;
+    }
+    // The model dictionary of printer id in the saved settings.
+    PMDictionaryRef model(const PMDictionary &values, const std::string &id = "QV_MR52")
+    {
+        auto product = values.find("QV-MR52");
+        if (product == values.end() || !product->second.dictionary())
+            return nullptr;
+        auto printer = product->second.dictionary()->find(id);
+        return printer == product->second.dictionary()->end() ? nullptr : printer->second.dictionary();
+    }
+    static std::string text(const PMDictionaryRef &dict, const std::string &key)
+    {
+        if (!dict || !dict->count(key) || !dict->at(key).string())
+            return "<none>";
+        return *dict->at(key).string();
+    }
+    static std::string text(const PMDictionary &dict, const std::string &key)
+    {
+        auto it = dict.find(key);
+        return it == dict.end() || !it->second.string() ? "<none>" : *it->second.string();
+    }
+
+    void writeSettings(const PMDictionary &values)
+    {
+        std::string error;
+        ASSERT_TRUE(PMPrintSettingsWriteFile(settings, values, &error)) << error;
+    }
+    // Settings whose model dictionary for printer id holds entries.
+    static PMDictionary settingsWith(const std::string &id, const std::map<std::string, PMValue> &entries)
+    {
+        PMValue product = PMValue::newDictionary(), printer = PMValue::newDictionary();
+        for (const auto &[k, v] : entries)
+            (*printer.dictionary())[k] = v;
+        (*product.dictionary())[id] = printer;
+        return PMDictionary{{"QV-MR52", product}};
+    }
+
+    TempRoot root;
+    std::string settings = root.path() + "/job-settings.plist";
+    std::string busAddress;
+};
+
+TEST_F(TintDialog, ShowReportsThePanelOfTheSamplePrinter)
+{
+    int status = -1;
+    QJsonObject report = show(&status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ("Color Options", report["panelName"].toString());
+    EXPECT_EQ("com.varno.QV-MR52.pde.ColorOptions", report["panelKind"].toString());
+    QJsonArray keys = report["supportedPPDOptionKeys"].toArray();
+    ASSERT_EQ(29, keys.size());
+    EXPECT_EQ("WQImageRGBSource", keys.first().toString());
+    EXPECT_EQ("WQBlackOverprint", keys.last().toString());
+    EXPECT_EQ("ColorOptions", report["shownPane"].toString());
+    EXPECT_EQ(13 + 46, report["controls"].toArray().size());
+
+    QJsonObject quick = control(report, "menu_QuickColor");
+    EXPECT_EQ(1035, quick["kind"].toInt());
+    EXPECT_EQ("WQQuickColor", quick["ppdKey"].toString());
+    EXPECT_EQ("QuickColorPopup", quick["identifier"].toString());
+    EXPECT_EQ(0, quick["value"].toInt());
+    EXPECT_EQ((QStringList{"Automatic", "Vivid Photos", "Office Documents", "Custom"}),
+              quick["items"].toVariant().toStringList());
+    EXPECT_EQ(1, control(report, "check_AutoTrapping")["value"].toInt());
+    EXPECT_TRUE(control(report, "text_QuickColor")["value"].isNull());
+    EXPECT_EQ("Quick Color:", control(report, "text_QuickColor")["title"].toString());
+    EXPECT_EQ((QStringList{"Image", "Text", "Graphics", "Simulation"}),
+              control(report, "tab_SwitchVew")["items"].toVariant().toStringList());
+    // Quick Color is not Custom: the way to the advanced pane is greyed.
+    EXPECT_FALSE(control(report, "button_AdvanceColorOptions")["enabled"].toBool());
+
+    QJsonArray order = report["summary"].toObject()["order"].toArray();
+    ASSERT_GE(order.size(), 8);
+    EXPECT_EQ("Quick Color", order.first().toString());
+    EXPECT_EQ("Automatic", report["summary"].toObject()["items"].toObject()["Quick Color"].toString());
+    EXPECT_TRUE(report["settings"].toObject()["QV-MR52"].toObject().contains("QV_MR52"));
+    // show saves nothing.
+    EXPECT_FALSE(FileExists(settings));
+}
+
+TEST_F(TintDialog, SetSavesTheChoicesAndShowRestoresThem)
+{
+    int status = -1;
+    run("set WQQuickColor=Custom WQImageRGBSource=AdobeRGB WQEconoMode=True WQSimSource=#2", &status);
+    ASSERT_EQ(0, status) << errors();
+    PMDictionary saved = readSettings();
+    PMDictionaryRef printer = model(saved);
+    ASSERT_TRUE(printer);
+    EXPECT_EQ("UserDefined", text(printer, "WQQuickColor"));
+    EXPECT_EQ("AdobeRGB", text(printer, "WQImageRGBSource"));
+    EXPECT_EQ("True", text(printer, "WQEconoMode"));
+    EXPECT_EQ("Euroscale", text(printer, "WQSimSource"));
+    EXPECT_EQ("False", text(printer, "WQSimSourceCustom"));
+    // The top-level copies are what reaches the job.
+    EXPECT_EQ("UserDefined", text(saved, "WQQuickColor"));
+    EXPECT_EQ("AdobeRGB", text(saved, "WQImageRGBSource"));
+
+    QJsonObject report = show(&status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(3, control(report, "menu_QuickColor")["value"].toInt());
+    EXPECT_EQ(2, control(report, "menu_iRGBSource")["value"].toInt());
+    EXPECT_EQ(1, control(report, "check_EconomyPrint")["value"].toInt());
+    EXPECT_TRUE(control(report, "button_AdvanceColorOptions")["enabled"].toBool());
+    // Econo Mode greys the image edge enhancement.
+    EXPECT_FALSE(control(report, "menu_iEdgeEnhancement")["enabled"].toBool());
+}
+
+TEST_F(TintDialog, FailingCommandsWriteNothing)
+{
+    struct Case {
+        const char *arguments;
+        const char *mentions;
+    } cases[] = {
+        {"set WQColorAsGray=True WQImageRGBSource=AdobeRGB", "WQImageRGBSource"}, // greyed by the first pair
+        {"set WQQuickColor=Custom WQNoSuchOption=X", "WQNoSuchOption"},
+        {"set WQQuickColor=NoSuchChoice", "NoSuchChoice"},
+        {"set WQQuickColor=#4", "#4"},
+        {"set WQEconoMode=On", "WQEconoMode"},
+        {"set WQQuickColor", "KEY=CHOICE"},
+        {"set", "KEY=CHOICE"},
+        {"show --xml", "--xml"},
+        {"frobnicate", "frobnicate"},
+        {"--bogus show", "--bogus"},
+    };
+    writeSettings(settingsWith("QV_MR52", {{"WQBrightness", PMValue("Plus1")}}));
+    const std::string original = ReadFile(settings);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        int status = -1;
+        run(c.arguments, &status);
+        EXPECT_EQ(2, status);
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_EQ(original, ReadFile(settings));
+    }
+}
+
+TEST_F(TintDialog, UnreadableSettingsFileIsAnErrorAndLeftAlone)
+{
+    for (const char *content :
+         {"garbage, not a property list", "<?xml version=\"1.0\"?><plist><array/></plist>"}) {
+        SCOPED_TRACE(content);
+        ASSERT_TRUE(WriteFile(settings, content));
+        for (const char *command : {"show --json", "set WQQuickColor=Vivid", "print"}) {
+            int status = -1;
+            std::string out = run(command, &status);
+            EXPECT_EQ(2, status);
+            EXPECT_EQ("", out);
+            EXPECT_NE(std::string::npos, errors().find(settings)) << errors();
+            EXPECT_EQ(content, ReadFile(settings));
+        }
+    }
+}
+
+TEST_F(TintDialog, PrintListsTheJobOptionsWithThePresetApplied)
+{
+    // Prepared as another program would write it.
+    int status = -1;
+    RunCommand("python3 -c 'import plistlib; plistlib.dump({\"QV-MR52\": {\"QV_MR52\": {\"WQQuickColor\": "
+               "\"Vivid\", \"WQImageRGBSource\": \"AdobeRGB\", \"WQBrightness\": \"Plus2\"}}}, open(\"" +
+                   settings + "\", \"wb\"))'",
+               &status);
+    ASSERT_EQ(0, status);
+    std::string out = run("print", &status);
+    ASSERT_EQ(0, status) << errors();
+    std::map<std::string, std::string> options;
+    for (size_t start = 0; start < out.size();) {
+        size_t end = out.find('\n', start);
+        std::string line = out.substr(start, end - start);
+        size_t eq = line.find('=');
+        ASSERT_NE(std::string::npos, eq) << line;
+        options[line.substr(0, eq)] = line.substr(eq + 1);
+        start = end == std::string::npos ? out.size() : end + 1;
+    }
+    EXPECT_EQ("Vivid", options["WQQuickColor"]);
+    EXPECT_EQ("Plus2", options["WQBrightness"]);
+    // Vivid is preset 1: its positions replace the user's advanced choices.
+    EXPECT_EQ("sRGB", options["WQImageRGBSource"]);
+    EXPECT_EQ("Smooth", options["WQImageHalftone"]);
+    EXPECT_EQ("Off", options["WQImageEdgeEnhance"]);
+    EXPECT_EQ(0u, options.count("QV-MR52")); // the plug-in's own dictionary stays in the dialog
+    PMDictionaryRef printer = model(readSettings());
+    EXPECT_EQ("sRGB", text(printer, "WQImageRGBSource"));
+}
+
+TEST_F(TintDialog, SettingsOfAnotherPrinterOrOfWrongTypesAreIgnored)
+{
+    struct Case {
+        const char *name;
+        PMDictionary values;
+    } cases[] = {
+        {"another printer", settingsWith("OTHER_QUEUE", {{"WQQuickColor", PMValue("Vivid")}})},
+        {"wrong types", settingsWith("QV_MR52", {{"WQQuickColor", PMValue(3)},
+                                                 {"WQBrightness", PMValue("Plus2")},
+                                                 {"WQColorAsGray", PMValue(true)},
+                                                 {"WQEdgeType", PMValue::newDictionary()}})},
+        {"product entry not a dictionary", PMDictionary{{"QV-MR52", PMValue("QV_MR52")}}},
+        {"printer entry not a dictionary", PMDictionary{{"QV-MR52", PMValue::newDictionary()}}},
+    };
+    (*cases[3].values.at("QV-MR52").dictionary())["QV_MR52"] = PMValue(7);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeSettings(c.values);
+        int status = -1;
+        QJsonObject report = show(&status);
+        ASSERT_EQ(0, status) << errors();
+        EXPECT_EQ(0, control(report, "menu_QuickColor")["value"].toInt()); // the PPD default
+        EXPECT_EQ(0, control(report, "check_ColorAsGrayscale")["value"].toInt());
+        EXPECT_EQ(1, control(report, "menu_EdgeStrength")["value"].toInt());
+        if (std::string(c.name) == "wrong types") {
+            EXPECT_EQ(4, control(report, "menu_Brightness")["value"].toInt());
+        }
+    }
+}
+
+// Every test PPD loads; the texts of each LanguageEncoding arrive intact.
+TEST_F(TintDialog, TestPrinterDescriptions)
+{
+    struct Case {
+        const char *ppd;
+        const char *vivid;   // title of Quick Color's second item
+        const char *grayOff; // summary of "Color as Grayscale" when off
+    } cases[] = {
+        {"QV-MR52-ISOLatin1.ppd", "Couleurs éclatantes", "Désactivé"},
+        {"QV-MR52-WindowsANSI.ppd", "Éclat – vif", "Désactivé"},
+        {"QV-MR52-JIS83-RKSJ.ppd", "鮮やか", "オフ"},
+        {"QV-MR52-UTF-8.ppd", "Vivid ★", "Öff"},
+        {"QV-MR52-no-encoding.ppd", "Couleurs éclatantes", "Désactivé"},
+        {"QV-MR52-no-brightness.ppd", "Vivid Photos", "Off"},
+        {"QV-MR52-empty-option.ppd", "Vivid Photos", "Off"},
+        {"QV-MR52-unmarked-default.ppd", "Vivid Photos", "Off"},
+        {"QV-MR52-econo-false-first.ppd", "Vivid Photos", "Off"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.ppd);
+        int status = -1;
+        QJsonObject report = show(&status, TestPPD(c.ppd));
+        ASSERT_EQ(0, status) << errors();
+        QStringList items = control(report, "menu_QuickColor")["items"].toVariant().toStringList();
+        ASSERT_EQ(4, items.size());
+        EXPECT_EQ(QString::fromUtf8(c.vivid), items[1]);
+        EXPECT_EQ(QString::fromUtf8(c.grayOff),
+                  report["summary"].toObject()["items"].toObject()["Color as Grayscale"].toString());
+        EXPECT_EQ(29, report["supportedPPDOptionKeys"].toArray().size());
+    }
+}
+
+TEST_F(TintDialog, EconoModeWithFalseFirst)
+{
+    const std::string ppd = TestPPD("QV-MR52-econo-false-first.ppd");
+    int status = -1;
+    run("set WQEconoMode=True", &status, ppd);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ("True", text(model(readSettings()), "WQEconoMode"));
+    QJsonObject report = show(&status, ppd);
+    EXPECT_EQ(1, control(report, "check_EconomyPrint")["value"].toInt());
+    EXPECT_EQ("On", report["summary"].toObject()["items"].toObject()["EconoMode"].toString());
+    run("set WQEconoMode=False", &status, ppd);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ("False", text(model(readSettings()), "WQEconoMode"));
+}
+
+TEST_F(TintDialog, OptionsMissingFromThePPDReachNoTicket)
+{
+    int status = -1;
+    std::string out = run("print", &status, TestPPD("QV-MR52-no-brightness.ppd"));
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(std::string::npos, out.find("WQBrightness=")) << out;
+    EXPECT_NE(std::string::npos, out.find("WQQuickColor=Auto")) << out;
+
+    // Settings saved with another PPD keep their entries (they are never
+    // removed), so each description starts from empty settings here.
+    std::remove(settings.c_str());
+    out = run("print", &status, TestPPD("QV-MR52-empty-option.ppd"));
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(std::string::npos, out.find("WQBlackOverprint=")) << out;
+
+    // A default that names none of the choices: the edge type stays unset
+    // until chosen, and then it is saved.
+    std::remove(settings.c_str());
+    run("set WQEdgeType=Strong", &status, TestPPD("QV-MR52-unmarked-default.ppd"));
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ("Strong", text(model(readSettings()), "WQEdgeType"));
+}
+
+TEST_F(TintDialog, ScreenshotOfTheWindow)
+{
+    int status = -1;
+    const std::string png = root.path() + "/dialog.png";
+    run("gui --screenshot '" + png + "'", &status);
+    ASSERT_EQ(0, status) << errors();
+    std::string data = ReadFile(png);
+    ASSERT_GT(data.size(), 1000u);
+    EXPECT_EQ(0, data.compare(0, 8, "\x89PNG\r\n\x1a\n"));
+    run("gui --pane advanced --screenshot '" + png + "'", &status);
+    EXPECT_EQ(0, status) << errors();
+}
+
+// Writes a profile list holding one user profile as the current list.
+void WriteUserProfileList(const TempRoot &root)
+{
+    auto rgb = std::make_unique<ProfileTable>(), sim = std::make_unique<ProfileTable>(),
+         dst = std::make_unique<ProfileTable>();
+    std::memset(rgb.get(), 0, sizeof *rgb);
+    std::memset(sim.get(), 0, sizeof *sim);
+    std::memset(dst.get(), 0, sizeof *dst);
+    ProfileEntry &entry = rgb->entry[rgb->iNum++];
+    entry.indexOnDevice = 500;
+    entry.inMenu = InMenu::UserShown;
+    entry.profileClass = 2;
+    entry.location = 5;
+    std::strcpy(entry.fileName, "mine.icc");
+    std::strcpy(entry.profileName, "Mine");
+    PlistPtr list = BuildProfileListRoot(rgb.get(), sim.get(), dst.get());
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(list.get(), &xml, &length);
+    ASSERT_NE(nullptr, xml);
+    ASSERT_TRUE(WriteFile(root.currentList(), std::string(xml, length)));
+    std::free(xml);
+}
+
+TEST_F(TintDialog, ShowRefreshesTheProfileListFromThePrinter)
+{
+    if (!FileExists(root.path() + kTintRelayPath) || !FileExists(root.path() + kTintVaultPath))
+        GTEST_SKIP() << "Tintrelay and Tintvault are not built";
+    SnmpAgent agent(SnmpAgent::Options{MakeProfileRows(3), "", {}}); // sets the client's port for the bus
+    ASSERT_TRUE(agent.running()) << agent.log();
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    busAddress = bus.address();
+
+    struct Case {
+        const char *uri;
+        bool walked;
+    } cases[] = {
+        {"lpd://127.0.0.1/queue", true},
+        {"lpd://127.0.0.1:515/queue", true},
+        {"dnssd://QV-MR52%20Printer._pdl-datastream._tcp.local./", false}, // no Avahi daemon: no walk
+        {"ipp://127.0.0.1/ipp/print", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.uri);
+        std::remove(root.previousList().c_str());
+        WriteUserProfileList(root);
+        const std::string before = ReadFile(root.currentList());
+
+        int status = -1;
+        show(&status, kSamplePPD, std::string("--device-uri '") + c.uri + "'");
+        ASSERT_EQ(0, status) << errors() << bus.serviceLog();
+        // The list is backed up whether or not a walk follows.
+        EXPECT_EQ(before, ReadFile(root.previousList()));
+        const std::string after = ReadFile(root.currentList());
+        EXPECT_NE(std::string::npos, after.find("mine.icc"));
+        EXPECT_EQ(c.walked, after.find("PRF00001.ICC") != std::string::npos) << after;
+        EXPECT_EQ(c.walked, after.find("Profile 3") != std::string::npos);
+
+        if (c.walked) {
+            // The printer's new profiles are listed unticked; the next load
+            // of the panel offers the ticked ones of the refreshed list.
+            QJsonObject report = show(&status, kSamplePPD, std::string("--device-uri '") + c.uri + "'");
+            QString all;
+            for (const QJsonValue &v : report["controls"].toArray())
+                all += v.toObject()["items"].toVariant().toStringList().join("|") + "|";
+            EXPECT_TRUE(all.contains("mine.icc(Mine)")) << all.toStdString();
+            EXPECT_FALSE(all.contains("PRF00001.ICC")) << all.toStdString();
+        }
+    }
+}
+
+} // namespace
