@@ -15,6 +15,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -155,30 +156,36 @@ bool PathExists(const char *path)
     return ::stat(path, &st) == 0;
 }
 
-// Hands path to the desktop's opener, detached: the opener is the grandchild
-// of this process, so the dialog neither waits for it nor leaves a zombie.
+// Hands path to the desktop's opener, detached: a short-lived shell starts
+// the opener in the background, in a session of its own, with its standard
+// streams on /dev/null, and exits at once; the dialog waits only for that
+// shell, so the opener is neither waited for nor left a zombie.
 void OpenDetached(const char *path)
 {
-    const char *const argv[] = {"xdg-open", path, nullptr};
-    const pid_t child = ::fork();
-    if (child < 0)
+    static const char kScript[] = "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &";
+    const char *const argv[] = {"/bin/sh", "-c", kScript, "sh", path, nullptr};
+
+    posix_spawnattr_t attr;
+    if (posix_spawnattr_init(&attr) != 0)
         return;
-    if (child == 0) {
-        // Only async-signal-safe calls from here on.
-        ::setsid();
-        if (::fork() != 0)
-            ::_exit(0);
-        const int null = ::open("/dev/null", O_RDWR);
-        if (null >= 0) {
-            ::dup2(null, STDIN_FILENO);
-            ::dup2(null, STDOUT_FILENO);
-            ::dup2(null, STDERR_FILENO);
-        }
-        ::execvp(argv[0], const_cast<char *const *>(argv));
-        ::_exit(127);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        posix_spawnattr_destroy(&attr);
+        return;
     }
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_RDWR, 0);
+
+    pid_t shell = -1;
+    const int spawned =
+        posix_spawn(&shell, argv[0], &actions, &attr, const_cast<char *const *>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    if (spawned != 0)
+        return;
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    while (::waitpid(shell, &status, 0) < 0 && errno == EINTR) {
     }
 }
 
