@@ -1,5 +1,6 @@
 // gui [--screenshot FILE.png] [--pane advanced]: the dialog's window.
 #include "PrintDialogWindow.h"
+#include "ProfilesCommand.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
 
@@ -13,9 +14,12 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
 {
     std::string screenshot;
     bool advanced = false;
+    bool profiles = false;
     for (size_t i = 0; i < args.size(); i++) {
         if (args[i] == "--screenshot" && i + 1 < args.size() && !args[i + 1].empty()) {
             screenshot = args[++i];
+        } else if (args[i] == "--profiles") {
+            profiles = true;
         } else if (args[i] == "--pane" && i + 1 < args.size()) {
             if (args[i + 1] != "advanced" && args[i + 1] != "color")
                 return context.fail("gui: --pane takes advanced or color, not " + args[i + 1]);
@@ -41,7 +45,14 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
     }
     window.show();
     int status = kTintDialogSuccess;
-    if (!screenshot.empty()) {
+    if (!screenshot.empty() && profiles) {
+        std::string error;
+        status = ProfilesWindowScreenshot(*dialog, view, screenshot, &error);
+        if (status != kTintDialogSuccess) {
+            dialog->close();
+            return context.fail("gui: " + error);
+        }
+    } else if (!screenshot.empty()) {
         QApplication::processEvents();
         window.adjustSize();
         QApplication::processEvents();
@@ -58,7 +69,7 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kGuiCommand = {
-    "gui", "[--screenshot FILE.png] [--pane advanced]",
+    "gui", "[--screenshot FILE.png [--profiles]] [--pane advanced]",
     "the print dialog's window (--screenshot renders it once into a PNG file and exits)", true, RunGui};
 TINT_DIALOG_COMMAND(kGuiCommand);
 

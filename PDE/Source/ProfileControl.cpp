@@ -314,7 +314,16 @@ bool ProfileControl::loadWindow()
                 [this](const QItemSelection &, const QItemSelection &) { tableViewSelectionDidChange(); });
         _profileTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
         _profileTableView->verticalHeader()->hide();
-        _profileTableView->horizontalHeader()->setStretchLastSection(true);
+        // Names take the room they need; the location text takes the rest.
+        QHeaderView *header = _profileTableView->horizontalHeader();
+        for (int column = 0; column < model->columnCount(QModelIndex()); ++column) {
+            const QString id = model->identifier(column);
+            if (id == "filename" || id == "profilename")
+                header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+            else if (id == "icon" || id == "inmenu")
+                header->setSectionResizeMode(column, QHeaderView::Fixed);
+        }
+        header->setStretchLastSection(true);
     }
 
     // Actions, on the signals only the user's own acts emit.
@@ -366,6 +375,8 @@ void ProfileControl::initWithProfileControl()
                 if (!qobject_cast<IconedCell *>(_profileTableView->itemDelegateForColumn(column)))
                     _profileTableView->setItemDelegateForColumn(column, new IconedCell(_profileTableView));
                 _profileTableView->setColumnWidth(column, 24);
+            } else if (model->identifier(column) == "inmenu") {
+                _profileTableView->setColumnWidth(column, 48);
             }
         }
         QFont font = _profileTableView->font();
