@@ -1,0 +1,9 @@
+# The host's settings file and whole tintdialog runs.
+if(TARGET tintdialog AND TARGET Tintpane)
+  add_executable(bench_host ${CMAKE_CURRENT_SOURCE_DIR}/bench_host.cpp)
+  target_link_libraries(bench_host PRIVATE tint_printcore)
+  target_compile_definitions(bench_host PRIVATE
+    TINT_DIALOG="$<TARGET_FILE:tintdialog>"
+    TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  add_dependencies(bench_host tintdialog Tintpane)
+endif()
