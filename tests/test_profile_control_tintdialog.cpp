@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cups/ppd.h>
+
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -154,8 +157,12 @@ TEST_F(ProfilesTintDialog, PrinterProfileTickedChosenPrintedAndRestored)
     ASSERT_EQ(status, 0) << errors();
     std::map<std::string, std::string> job = Options(run(kLpd, "print", &status));
     ASSERT_EQ(status, 0) << errors();
-    QJsonArray items = Control(report, "menu_iDestinationProfile")["items"].toArray();
-    ASSERT_TRUE(job.count("WQImageDestinationProfile"));
+    // The option itself carries its first choice; the profile rides beside it.
+    std::unique_ptr<ppd_file_t, decltype(&ppdClose)> ppd(ppdOpenFile(TINT_SOURCE_DIR "/Demo/QV-MR52.ppd"),
+                                                         &ppdClose);
+    ppd_option_t *option = ppd ? ppdFindOption(ppd.get(), "WQImageDestinationProfile") : nullptr;
+    ASSERT_TRUE(option && option->num_choices > 0);
+    EXPECT_EQ(job["WQImageDestinationProfile"], option->choices[0].choice);
     EXPECT_EQ(job["WQImageDestinationProfileCustom"], "True");
     const std::string path = NibbleDecode(job["WQImageDestinationProfileCustomFilename"]);
     EXPECT_EQ(path.substr(path.size() - std::string("PROOF.ICC").size()), "PROOF.ICC") << path;

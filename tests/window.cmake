@@ -35,7 +35,8 @@ endif()
 # Profile management through tintdialog on a private bus with a real snmpd.
 if(TARGET tintdialog AND TARGET Tintrelay AND TARGET Tintvault AND TARGET Tintpane)
   add_executable(test_profile_control_tintdialog ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control_tintdialog.cpp)
-  target_link_libraries(test_profile_control_tintdialog PRIVATE tint_test_support GTest::gtest_main Qt6::Core)
+  target_link_libraries(test_profile_control_tintdialog PRIVATE tint_test_support GTest::gtest_main Qt6::Core
+    Cups::Cups)
   target_compile_definitions(test_profile_control_tintdialog PRIVATE TINT_DIALOG="$<TARGET_FILE:tintdialog>")
   add_dependencies(test_profile_control_tintdialog tintdialog Tintrelay Tintvault Tintpane)
   gtest_discover_tests(test_profile_control_tintdialog DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 300)

@@ -11,6 +11,7 @@
 #include "TintPaths.h"
 #include "WQTextField.h"
 
+#include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDialog>
@@ -109,6 +110,33 @@ QString layoutFilePath()
         bundle = TintPluginBundlePath();
     return QString::fromStdString(bundle) + QStringLiteral("/Contents/Resources/") +
            QLatin1String(kLayoutFileName);
+}
+
+// The layout's texts are keys of the bundle's translations, as every other
+// text of the plug-in; a key without a translation shows as itself.
+QString localized(const QString &key)
+{
+    if (key.isEmpty())
+        return key;
+    return Localization::localizedString(key.toUtf8().constData()).value_or(key);
+}
+
+void localizeWindow(QDialog *dialog)
+{
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        label->setText(localized(label->text()));
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        button->setText(localized(button->text()));
+    for (QGroupBox *box : dialog->findChildren<QGroupBox *>())
+        box->setTitle(localized(box->title()));
+    for (QComboBox *popup : dialog->findChildren<QComboBox *>()) {
+        for (int i = 0; i < popup->count(); ++i)
+            popup->setItemText(i, localized(popup->itemText(i)));
+    }
+    for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+        if (!widget->toolTip().isEmpty())
+            widget->setToolTip(localized(widget->toolTip()));
+    }
 }
 
 // Creates the bundle's own view classes (the text fields) by their
@@ -284,6 +312,7 @@ bool ProfileControl::loadWindow()
         dialog->setWindowFlags(dialog->windowFlags() | Qt::Dialog);
     window = dialog;
     _profileManagementWindow = dialog;
+    localizeWindow(dialog);
 
     _profileTableView = dialog->findChild<QTableView *>("_profileTableView");
     _profileMenu = dialog->findChild<QComboBox *>("_profileMenu");
@@ -305,7 +334,9 @@ bool ProfileControl::loadWindow()
 
     if (_profileTableView) {
         QStringList identifiers = _profileTableView->property("columnIdentifiers").toStringList();
-        QStringList titles = _profileTableView->property("columnTitles").toStringList();
+        QStringList titles;
+        for (const QString &title : _profileTableView->property("columnTitles").toStringList())
+            titles << localized(title);
         model = new ProfileTableModel(this, _profileTableView, identifiers, titles);
         _profileTableView->setModel(model);
         auto *selection = new ProfileSelectionModel(model, this, _profileTableView);
