@@ -70,7 +70,9 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
 
 const TintDialogCommand kGuiCommand = {
     "gui", "[--screenshot FILE.png [--profiles]] [--pane advanced]",
-    "the print dialog's window (--screenshot renders it once into a PNG file and exits)", true, RunGui};
+    "the print dialog's window (--screenshot renders it once into a PNG file and exits; with --profiles "
+    "the profile management window instead)",
+    true, RunGui};
 TINT_DIALOG_COMMAND(kGuiCommand);
 
 } // namespace

@@ -363,7 +363,11 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
 const TintDialogCommand kProfilesCommand = {
     "profiles",
     "list [GROUP] | tick|delete GROUP ROW | add GROUP FILE NAME | edit GROUP ROW [--file F] --name N",
-    "manage the profile list through the profile management window (list ends with Cancel, the rest with OK)",
+    "the profile management window: list prints rows (row, ticked, inMenu, file, name, location; without "
+    "GROUP "
+    "each line starts with it) and ends with Cancel; tick toggles a row's check box; tick, add, edit and "
+    "delete "
+    "end with OK",
     false, RunProfiles};
 TINT_DIALOG_COMMAND(kProfilesCommand);
 
