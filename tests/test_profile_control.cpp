@@ -2,6 +2,9 @@
 // controls (mouse clicks on rows and check boxes, typed text, buttons), over
 // real profile list files in a temporary root. The store is linked with its
 // direct back end, so the window's OK writes the file itself.
+#include "AdvancedColorOptions.h"
+#include "PDEPlugIn.h"
+#include "PDEPlugInInterface.h"
 #include "ProfileControl.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
@@ -23,6 +26,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cups/ppd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -513,4 +518,89 @@ TEST_F(ProfileWindowTest, ModalRunEndsWithTheWindowsButtons)
     });
     control->showProfileManagementWindow();
     EXPECT_FALSE(control->_profileManagementWindow->isVisible());
+}
+
+namespace
+{
+
+struct PanelHost : PDEHostCallback {
+    PanelHost() : ppd(ppdOpenFile(TINT_SOURCE_DIR "/Demo/QV-MR52.ppd"), &ppdClose)
+    {
+        if (ppd)
+            ppdMarkDefaults(ppd.get());
+        printer.identifier = "QV_MR52";
+        session.currentPrinter = &printer;
+    }
+    PMPrintSettings printSettings() override { return &settings; }
+    PMPrintSession printSession() override { return &session; }
+    ppd_file_t *ppdFile() override { return ppd.get(); }
+    PMPrintSettingsRecord settings;
+    PMPrinterRecord printer;
+    PMPrintSessionRecord session;
+    std::unique_ptr<ppd_file_t, decltype(&ppdClose)> ppd;
+};
+
+QStringList Items(QComboBox *popup)
+{
+    QStringList items;
+    for (int i = 0; i < popup->count(); ++i)
+        items << popup->itemText(i);
+    return items;
+}
+
+} // namespace
+
+// The window inside the loaded panel: its OK rebuilds the Advanced pane's
+// menus from the written list and restores the pane's choices.
+TEST_F(ProfileWindowTest, OKRebuildsThePaneMenusAndKeepsItsChoices)
+{
+    Append(dst.get(), Entry(InMenu::UserShown, "shown.icc", "Shown", 4, 500));
+    Append(dst.get(), Entry(InMenu::UserHidden, "later.icc", "Later", 4, 501));
+    writeList();
+
+    PanelHost panelHost;
+    ASSERT_TRUE(panelHost.ppd);
+    PDEPlugIn plugIn;
+    ASSERT_TRUE(plugIn.initWithBundle(TINT_PLUGIN_BUNDLE));
+    auto panels = plugIn.PDEPanelsForType(kPDEPrinterModuleType, &panelHost);
+    ASSERT_TRUE(panels && panels->size() == 1);
+    auto *panel = dynamic_cast<PDEPlugInInterface *>(panels->front().get());
+    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(panel->panelView(), nullptr);
+    int error = 0;
+    panel->restoreValuesAndReturnError(&error);
+    ProfileControl *profiles = panel->profileControl;
+    ASSERT_NE(profiles, nullptr);
+    ASSERT_NE(profiles->onAdvancedView, nullptr);
+    QComboBox *destination = profiles->onAdvancedView->menu_iDestinationProfile;
+    ASSERT_NE(destination, nullptr);
+    const QStringList before = Items(destination);
+    ASSERT_FALSE(before.isEmpty());
+    EXPECT_EQ(before.last(), "shown.icc(Shown)Disk");
+    EXPECT_FALSE(before.contains("later.icc(Later)Disk"));
+    // The user's choice in the pane: the listed profile.
+    destination->setCurrentIndex(static_cast<int>(before.size()) - 1);
+
+    control.reset();
+    QDialog *dialog = profiles->profileManagementWindow();
+    ASSERT_NE(dialog, nullptr);
+    profiles->initWithProfileControl();
+    dialog->show();
+    profiles->_profileMenu->setCurrentIndex(2);
+    emit profiles->_profileMenu->activated(2);
+    QTableView *view = profiles->_profileTableView;
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(view->model()->index(1, 1));
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    QRect box = view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, box.center());
+    QTest::mouseClick(profiles->_windowOK, Qt::LeftButton);
+
+    const QStringList after = Items(destination);
+    EXPECT_EQ(after.size(), before.size() + 1);
+    EXPECT_EQ(after.last(), "later.icc(Later)Disk");
+    EXPECT_EQ(destination->currentIndex(), before.size() - 1);
+    EXPECT_EQ(Items(profiles->onAdvancedView->menu_tDestinationProfile).last(), "later.icc(Later)Disk");
+    panels->front().reset();
 }

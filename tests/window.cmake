@@ -28,6 +28,11 @@ if(TARGET tint_pde AND TARGET tint_profilestore_direct)
       target_link_libraries(test_profile_control PRIVATE ${_lib})
     endif()
   endforeach()
+  # One test loads the whole panel from the staged bundle.
+  target_compile_definitions(test_profile_control PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  if(TARGET Tintpane)
+    add_dependencies(test_profile_control Tintpane)
+  endif()
   gtest_discover_tests(test_profile_control DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 120)
 endif()
