@@ -277,6 +277,7 @@ TEST_F(ProfileWindowTest, AddChecksDuplicatesOnTheDiskOnly)
         EXPECT_EQ(control->mode(), c.accepted ? ProfileControl::kModeIdle : ProfileControl::kModeAdding)
             << c.fileName;
         EXPECT_EQ(control->_profileTableView->model()->rowCount(), expectedRows) << c.fileName;
+        EXPECT_EQ(state(), c.accepted ? kIdle : kAddingNamed) << c.fileName;
     }
 
     const ProfileEntry &added = control->workingTable(0).entry[2];
