@@ -297,3 +297,33 @@ TEST(VaultWalkThroughRelay, WalkOfARealAgentWritesTheListAndLogs)
     ASSERT_TRUE(TintRelayCallWalk("QV-MR52", "bob", {}, &result));
     EXPECT_TRUE(FileExists(root.prefFile("bob-QV-MR52-profile.plist")));
 }
+
+TEST(VaultWalkThroughRelay, WalksAtTheSameTimeEachWriteTheirOwnList)
+{
+    // Walks share process-wide paths in the service; two at once must still
+    // each end in their own user's list.
+    TempRoot root;
+    SnmpAgent::Options agentOptions;
+    agentOptions.rows = MakeProfileRows(4);
+    agentOptions.viewSubtree = kSnmpProfileEntryOid;
+    SnmpAgent agent(agentOptions);
+    ASSERT_TRUE(agent.running());
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+
+    const std::vector<std::string> users = {"alice", "bob", "carol"};
+    std::string command;
+    for (const std::string &user : users) {
+        command += Quote(TintRelayPath()) + " mibwalk_XPC QV-MR52 " + user;
+        for (const std::string &a : kPluginWalkArgs())
+            command += " " + Quote(a);
+        command += " > " + Quote(root.path() + "/" + user + ".out") + " & ";
+    }
+    RunCommand(command + "wait");
+    for (const std::string &user : users) {
+        EXPECT_EQ(ReadFile(root.path() + "/" + user + ".out"), "mibwalk_XPC=iRet=0\n") << user;
+        const std::string list = ReadFile(root.prefFile(user + "-QV-MR52-profile.plist"));
+        EXPECT_NE(list.find("PRF00004.ICC"), std::string::npos) << user;
+    }
+    EXPECT_FALSE(FileExists(root.prefFile("-QV-MR52-profile.plist")));
+}

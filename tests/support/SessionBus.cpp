@@ -79,10 +79,19 @@ void SessionBus::start(const Options &options)
     fs::create_directories(dir_ + "/services", ec);
     fs::permissions(dir_ + "/services", fs::perms::all, ec);
 
-    const std::string service =
-        options.servicePath.empty() ? std::string(TINT_STAGE_ROOT) + kTintVaultPath : options.servicePath;
-    WriteFile(dir_ + "/services/" + kServiceName + ".service",
-              std::string("[D-BUS Service]\nName=") + kServiceName + "\nExec=\"" + service + "\"\n");
+    // The activation file the build generates for the staged service, or one
+    // for the program the test names.
+    const std::string serviceFile = dir_ + "/services/" + kServiceName + ".service";
+    const std::string staged =
+        ReadFile(std::string(TINT_BINARY_DIR) + "/dbus-1/services/" + kServiceName + ".service");
+    if (options.servicePath.empty() && !staged.empty())
+        WriteFile(serviceFile, staged);
+    else
+        WriteFile(serviceFile,
+                  std::string("[D-BUS Service]\nName=") + kServiceName + "\nExec=\"" +
+                      (options.servicePath.empty() ? std::string(TINT_STAGE_ROOT) + kTintVaultPath
+                                                   : options.servicePath) +
+                      "\"\n");
     WriteFile(dir_ + "/bus.conf",
               "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
               " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"

@@ -25,7 +25,8 @@ class SessionBus
 {
   public:
     struct Options {
-        // The program the .service file starts; empty: the staged Tintvault.
+        // The program the .service file starts; empty: the staged Tintvault
+        // through the activation file the build generated for it.
         std::string servicePath;
         // Extra NAME=VALUE settings for the daemon and the services it starts.
         std::vector<std::string> environment;
