@@ -283,9 +283,9 @@ ProfileControl::ProfileControl(QObject *parent) : QObject(parent), tables(new Ta
 
 ProfileControl::~ProfileControl()
 {
-    // A window without a parent widget belongs to this object.
-    if (window && !window->parentWidget())
-        delete window.data();
+    // The window lives no longer than the object that answers its table and
+    // buttons, whichever widget it is parented to.
+    delete window.data();
 }
 
 void ProfileControl::setLayoutFile(const QString &path)
@@ -313,6 +313,9 @@ bool ProfileControl::loadWindow()
     window = dialog;
     _profileManagementWindow = dialog;
     localizeWindow(dialog);
+    // Its parent widget may take the window down first: forget its controls
+    // then, so that the next opening loads it afresh.
+    connect(dialog, &QObject::destroyed, this, [this] { forgetWindow(); });
 
     _profileTableView = dialog->findChild<QTableView *>("_profileTableView");
     _profileMenu = dialog->findChild<QComboBox *>("_profileMenu");
@@ -904,6 +907,22 @@ const ProfileTable &ProfileControl::deletedTable(int group) const
     default:
         return tables->plistRGBDelete;
     }
+}
+
+void ProfileControl::forgetWindow()
+{
+    _profileManagementWindow = nullptr;
+    _profileTableView = nullptr;
+    _profileMenu = nullptr;
+    _addButton = _editButton = _deleteButton = nullptr;
+    _editGroupBox = nullptr;
+    _fileNameText = _profileNameText = _locationText = nullptr;
+    _fileNameEdit = _profileNameEdit = nullptr;
+    _locationMenu = nullptr;
+    _browse = _localOK = _localCancel = _windowOK = _windowCancel = nullptr;
+    if (model)
+        model->deleteLater();
+    model = nullptr;
 }
 
 void ProfileControl::reloadTable()

@@ -129,6 +129,7 @@ class ProfileControl : public QObject
 
   private:
     bool loadWindow();
+    void forgetWindow();
     void reloadTable();
     void deselectAll();
     int selectedRow() const;
