@@ -66,6 +66,9 @@ class RelayBus : public ::testing::Test
         current = root.prefFile(ListName());
         previous = root.prefFile("alice-QV-MR52-profile.prev.plist");
         url = TintFileUrlFromPath(current);
+        // The plug-in probes before every change; the probe gives the service
+        // its file-creation mask 002.
+        ASSERT_TRUE(TintRelayCallBool("wqPListIsAdminProfile_XPC", {current}));
     }
 
     TempRoot root;
