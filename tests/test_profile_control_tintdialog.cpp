@@ -86,11 +86,12 @@ class ProfilesTintDialog : public ::testing::Test
         bus = std::make_unique<SessionBus>(); // inherits TINT_ROOT and SNMPCONFPATH
     }
 
-    std::string run(const std::string &uri, const std::string &arguments, int *status)
+    std::string run(const std::string &uri, const std::string &arguments, int *status,
+                    const std::string &environment = "")
     {
-        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= '" + kTintDialog +
-                                    "' --device-uri '" + uri + "' --settings '" + settings + "' " +
-                                    arguments + " 2>'" + root.path() + "/stderr'";
+        const std::string command = environment + " QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= '" +
+                                    kTintDialog + "' --device-uri '" + uri + "' --settings '" + settings +
+                                    "' " + arguments + " 2>'" + root.path() + "/stderr'";
         return RunCommand(command, status);
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }
@@ -193,6 +194,13 @@ TEST_F(ProfilesTintDialog, RefusalsAreReportedAndWriteNothing)
         EXPECT_EQ(Lines(errors()).size(), 1u) << errors();
         EXPECT_EQ(ReadFile(root.currentList()), before) << c.arguments;
     }
+
+    // Without the service the list cannot be written: the window's button is
+    // greyed, and the command says so.
+    run(kLpd, "profiles add DST MINE.ICC Mine", &status, "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent");
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(errors().find("\"Management Profile\" is disabled"), std::string::npos) << errors();
+    EXPECT_EQ(ReadFile(root.currentList()), before);
 
     run(kLpd, "profiles add DST MINE.ICC 'My Own'", &status);
     ASSERT_EQ(status, 0) << errors();
