@@ -66,3 +66,13 @@ foreach(_ts ${_tintpane_ts})
 endforeach()
 add_custom_target(Tintpane_resources DEPENDS ${_tintpane_staged})
 add_dependencies(Tintpane Tintpane_resources)
+
+# Installed under the driver's root like every other fixed path.
+if(NOT DEFINED TINT_INSTALL_ROOT)
+  set(TINT_INSTALL_ROOT "/" CACHE PATH "Root under which the driver's fixed paths are installed")
+endif()
+string(REGEX REPLACE "/+$" "" _tintpane_install_root "${TINT_INSTALL_ROOT}")
+set(_tintpane_install "${_tintpane_install_root}/Library/Printers/VARNO/PDEs/Tintpane.plugin")
+install(TARGETS Tintpane LIBRARY DESTINATION "${_tintpane_install}/Contents/Linux")
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Info.plist DESTINATION "${_tintpane_install}/Contents")
+install(DIRECTORY "${TINT_PLUGIN_RESOURCES}/" DESTINATION "${_tintpane_install}/Contents/Resources")
