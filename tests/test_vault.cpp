@@ -12,11 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -326,4 +328,32 @@ TEST(VaultWalkThroughRelay, WalksAtTheSameTimeEachWriteTheirOwnList)
         EXPECT_NE(list.find("PRF00004.ICC"), std::string::npos) << user;
     }
     EXPECT_FALSE(FileExists(root.prefFile("-QV-MR52-profile.plist")));
+}
+
+TEST(VaultWalkThroughRelay, AServiceThatDiesDuringTheCallLeavesTheRelaySilent)
+{
+    // No agent answers on the walk's port, so the walk waits for its SNMP
+    // timeouts while the service is killed under it.
+    TempRoot root;
+    SnmpClientPort();
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+
+    std::string command = Quote(TintRelayPath()) + " mibwalk_XPC QV-MR52 alice";
+    for (const std::string &a : kPluginWalkArgs())
+        command += " " + Quote(a);
+    std::string output = "not run";
+    int status = -1;
+    std::thread relay([&] { output = RunCommand(command + " 2>&1", &status); });
+
+    pid_t service = -1;
+    while ((service = bus.servicePid()) <= 0)
+        ::usleep(5000);
+    const bool isService = ReadFile("/proc/" + std::to_string(service) + "/comm") == "Tintvault\n";
+    if (isService)
+        ::kill(service, SIGKILL);
+    relay.join();
+    ASSERT_TRUE(isService);
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(status, 0);
 }
