@@ -201,3 +201,20 @@ TEST_F(PanelTest, GermanTexts)
     // A key the translations lack shows as itself.
     EXPECT_EQ(Localization::localizedString("No such key")->toStdString(), "No such key");
 }
+
+TEST_F(PanelTest, WithoutAPPD)
+{
+    // A queue whose PPD the dialog could not open: the panel still loads,
+    // keeps the layout's menus and writes nothing it does not know.
+    TestHost noPPD("/nonexistent.ppd");
+    ASSERT_FALSE(noPPD.ppdFile());
+    auto panel = makePanel(noPPD);
+    ASSERT_TRUE(panel && panel->panelView());
+    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+    EXPECT_TRUE(panel->shouldPrint());
+    EXPECT_EQ(panel->supportedPPDOptionKeys().size(), 29u);
+    EXPECT_EQ(panel->onColorView->menu_QuickColor->count(), 0);
+    EXPECT_EQ(noPPD.topLevel("WQQuickColor"), "");
+    panel->summaryInfo();
+}
