@@ -254,9 +254,9 @@ void AdvancedColorOptions::createPDEControlTable()
     if (ctrlTable)
         deallocPDEControlTable();
     ctrlCount = kAdvancedRecords;
+    // Null when the table cannot be allocated; the pane then stays unbound
+    // and the switcher never shows it.
     ctrlTable = PDECommon::commonCreateControlTable(filled, ppd, nullptr);
-    if (!ctrlTable)
-        return;
 
     if (tab_SwitchVew)
         tab_SwitchVew->setCurrentIndex(0);
