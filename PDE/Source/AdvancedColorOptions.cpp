@@ -107,8 +107,9 @@ static_assert(kAdvancedRecords == 47);
 constexpr int kPresetPopups = 21;
 constexpr int16_t kPresetCount = 3; // Quick Color positions 0..2; 3 is "Custom"
 
-// Item position of each pop-up (record 0..20 of the template) for Quick
-// Color positions 0, 1 and 2.
+// Item position of each pop-up (record 0..20 of the table) for Quick Color
+// positions 0, 1 and 2. Selection is by position only: what a position means
+// is decided by the PPD's choice order.
 struct QuickColorPresetRow {
     int record;
     int position[kPresetCount];
@@ -326,20 +327,14 @@ void AdvancedColorOptions::getSummaryText(PMDictionaryRef summaryDict, PMArrayRe
         PDECommon::commonGetSummaryText(ctrlTable.get(), summaryDict, addArray);
 }
 
-std::vector<QComboBox *> AdvancedColorOptions::presetPopups() const
-{
-    return {
-        menu_iRGBSource,         menu_iRGBIntent,          menu_iRGBGrayTreatment,  menu_iDestinationProfile,
-        menu_iHalftone,          menu_iEdgeEnhancement,    menu_tRGBSource,         menu_tRGBIntent,
-        menu_tRGBGrayTreatment,  menu_tDestinationProfile, menu_tHalftone,          menu_tEdgeEnhancement,
-        menu_gRGBSource,         menu_gRGBIntent,          menu_gRGBGrayTreatment,  menu_gDestinationProfile,
-        menu_gHalftone,          menu_gEdgeEnhancement,    menu_sSimulationProfile, menu_sMatchPaperColor,
-        menu_sCMYKGrayTreatment,
-    };
-}
-
 namespace
 {
+
+// The pop-up of a preset record (records 0 to 20 of the pane's table).
+QComboBox *PopUpOf(const PDEControlItem &item)
+{
+    return qobject_cast<QComboBox *>(item.control);
+}
 
 // Selects position in popup when the pop-up has such an item; a pop-up with
 // fewer items (a PPD with fewer choices) is left as it is.
@@ -367,14 +362,13 @@ void AdvancedColorOptions::changeItemAccodingQuickColor(int16_t quickColor, int1
     // Without a table the pane was never bound to its controls.
     if (!ctrlTable || quickColor < 0 || quickColor >= kPresetCount)
         return;
-    const std::vector<QComboBox *> popups = presetPopups();
     for (const QuickColorPresetRow &row : kQuickColorPresets)
-        SelectPresetPosition(popups[row.record], row.position[quickColor]);
+        SelectPresetPosition(PopUpOf(ctrlTable[row.record]), row.position[quickColor]);
     if (econoMode == 0)
         return;
     for (const EconoOverride &override : kEconoOverrides) {
         if (override.preset == quickColor)
-            SelectPresetPosition(popups[override.record], 0);
+            SelectPresetPosition(PopUpOf(ctrlTable[override.record]), 0);
     }
 }
 
@@ -383,19 +377,19 @@ void AdvancedColorOptions::getSummaryItemAccodingQuickColor(int16_t quickColor, 
 {
     if (!ctrlTable || quickColor < 0 || quickColor >= kPresetCount)
         return;
-    const std::vector<QComboBox *> popups = presetPopups();
     for (const QuickColorPresetRow &row : kQuickColorPresets) {
-        PDECommon::commonGetSummaryTextQuickColor(kAdvancedTemplate[row.record].summaryKey,
-                                                  PresetTitle(popups[row.record], row.position[quickColor]),
-                                                  summaryDict, addArray);
+        const PDEControlItem &item = ctrlTable[row.record];
+        PDECommon::commonGetSummaryTextQuickColor(
+            item.summaryKey, PresetTitle(PopUpOf(item), row.position[quickColor]), summaryDict, addArray);
     }
     if (econoMode == 0)
         return;
     for (const EconoOverride &override : kEconoOverrides) {
-        if (override.preset == quickColor)
-            PDECommon::commonGetSummaryTextQuickColor(kAdvancedTemplate[override.record].summaryKey,
-                                                      PresetTitle(popups[override.record], 0), summaryDict,
-                                                      addArray);
+        if (override.preset != quickColor)
+            continue;
+        const PDEControlItem &item = ctrlTable[override.record];
+        PDECommon::commonGetSummaryTextQuickColor(item.summaryKey, PresetTitle(PopUpOf(item), 0), summaryDict,
+                                                  addArray);
     }
 }
 

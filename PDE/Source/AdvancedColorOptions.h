@@ -114,8 +114,4 @@ class AdvancedColorOptions : public QWidget
     QPushButton *button_ManageProfile = nullptr;
     QPushButton *button_Sendrix = nullptr;
     QPushButton *button_HideAdvancedOptions = nullptr;
-
-  private:
-    // The 21 pop-ups in preset order (Image, Text, Graphics, Simulation).
-    std::vector<QComboBox *> presetPopups() const;
 };
