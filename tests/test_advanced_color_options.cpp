@@ -465,14 +465,6 @@ TEST_F(AdvancedPane, PaneWithoutATableDoesNothing)
     EXPECT_TRUE(summary->empty() && order->empty());
 }
 
-TEST_F(AdvancedPane, SendrixIsSilentWhenTheToolIsAbsent)
-{
-    ASSERT_FALSE(FileExists(TintSendrixPath()));
-    advanced->sendrixButton(nullptr);
-    advanced->button_Sendrix->click();
-    SUCCEED();
-}
-
 TEST_F(AdvancedPane, SendrixOpensTheInstalledToolThroughTheDesktopOpener)
 {
     // The tool as installed, and an opener on PATH that records what it was given.

@@ -150,37 +150,6 @@ class ColorPresetRules : public PanelTest
     PDEControlItem *color = nullptr;
 };
 
-TEST_F(ColorPresetRules, TableHoldsOneRulePerTargetClosedByTheEndRule)
-{
-    ASSERT_EQ(kCSTColorOptionRuleCount, kRuleCount);
-    for (int i = 0; i < kRuleCount; ++i) {
-        const CSTRule &rule = cstColorOption[i];
-        EXPECT_EQ(rule.mainOp, kCSTMainValueChange) << i;
-        EXPECT_STREQ(rule.target.name, kTargets[i]) << i;
-        EXPECT_STREQ(rule.valueChange.name, kTargets[i]) << i;
-        ASSERT_EQ(rule.actionCount, 1) << i;
-        EXPECT_EQ(rule.actions[0].action, kCSTActGreyOut) << i;
-        EXPECT_EQ(rule.conditions[rule.conditionCount].op, kCSTListEnd) << i;
-        EXPECT_EQ(rule.conditions[rule.conditionCount].value, -1) << i;
-        // Only the two exclusive check boxes are reset when greyed.
-        EXPECT_EQ(rule.valueChange.op, i == 1 || i == 2 ? kCSTValueChange : kCSTListEnd) << i;
-    }
-    EXPECT_EQ(cstColorOption[kRuleCount].mainOp, kCSTTableEnd);
-}
-
-TEST_F(ColorPresetRules, CodesAreSpeltPaddedToTheirWidths)
-{
-    EXPECT_STREQ(CSTCodeSpelling(kCSTLessEqual), "=< ");
-    EXPECT_STREQ(CSTCodeSpelling(kCSTEqual), "=  ");
-    EXPECT_STREQ(CSTCodeSpelling(kCSTActGreyOut), "/GROUT     ");
-    EXPECT_EQ(std::strlen(CSTCodeSpelling(kCSTMainValueChange)), 32u);
-    EXPECT_EQ(std::strncmp(CSTCodeSpelling(kCSTMainValueChange), "VRCHG ", 6), 0);
-    for (int32_t code = kCSTBracketOpen; code <= kCSTActHint; ++code) {
-        const std::size_t width = std::strlen(CSTCodeSpelling(code));
-        EXPECT_TRUE(width == 0 || width == 3 || width == 11 || width == 32) << code;
-    }
-}
-
 TEST_F(ColorPresetRules, QuietStateHoldsNoRuleAndEnablesEveryTarget)
 {
     apply(kQuiet);
