@@ -217,10 +217,22 @@ TEST_F(AdvancedPane, RebuildingTheTableReturnsToTheImageTab)
     EXPECT_EQ(advanced->getControlCount(), 47);
 }
 
-TEST_F(AdvancedPane, ManagementProfileNeedsWritePermission)
+TEST_F(AdvancedPane, ManagementProfileStaysDisabledWhenTheProbeFails)
 {
-    // No service answers the probe in this root, so the user may not write.
-    EXPECT_FALSE(advanced->button_ManageProfile->isEnabled());
+    // No bus, so no service answers the write-permission probe.
+    const char *saved = getenv("DBUS_SESSION_BUS_ADDRESS");
+    const std::string savedAddress = saved ? saved : "";
+    setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + root.path() + "/no-bus").c_str(), 1);
+    TestHost second;
+    auto unprivileged = makePanel(second);
+    ASSERT_TRUE(unprivileged);
+    int error = 0;
+    ASSERT_TRUE(unprivileged->restoreValuesAndReturnError(&error));
+    if (saved)
+        setenv("DBUS_SESSION_BUS_ADDRESS", savedAddress.c_str(), 1);
+    else
+        unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    EXPECT_FALSE(unprivileged->onAdvancedView->button_ManageProfile->isEnabled());
 }
 
 TEST_F(AdvancedPane, ManagementProfileIsEnabledForUsersWhoMayWriteTheList)
