@@ -2,6 +2,7 @@
 // user, and a walk through Tintrelay and Tintvault against a real snmpd.
 #include "FileUrl.h"
 #include "ProfileListFile.h"
+#include "PropertyListShape.h"
 #include "RelayCall.h"
 #include "SessionBus.h"
 #include "SnmpAgent.h"
@@ -92,6 +93,48 @@ TEST(VaultNames, ProfileListNames)
     };
     for (const Row &row : rows)
         EXPECT_EQ(ProfileListFile::IsProfileListName(row.name), row.ok) << row.name;
+}
+
+TEST(VaultTransferCheck, WholePropertyListsOnly)
+{
+    const std::string head =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD "
+        "PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n";
+    const std::string list =
+        head + "<plist version=\"1.0\">\n<dict>\n\t<key>RGB</key>\n\t<dict>\n\t\t<key>iNum</key>"
+               "<integer>-1</integer>\n\t\t<key>FileName</key><dict><key>FileName0000</key>"
+               "<string>a &amp; \xc3\xa9</string></dict>\n\t</dict>\n\t<key>L</key><array>"
+               "<true/><false/><real>1.5</real><data>AA==</data><date>2020-01-01T00:00:00Z</date>"
+               "<string/></array>\n</dict>\n</plist>\n";
+    EXPECT_TRUE(TintIsPropertyListText(list));
+    // Every cut of the text (a lost last piece) is refused.
+    for (std::size_t n = 0; n < list.size() - 1; ++n)
+        EXPECT_FALSE(TintIsPropertyListText(list.substr(0, n))) << n;
+
+    struct Row {
+        std::string text;
+        bool ok;
+    } rows[] = {
+        {"<plist><string>x</string></plist>", true},
+        {"<plist><dict/></plist>", true},
+        {"", false},
+        {"<plist/>", false},
+        {"<plist><dict/><dict/></plist>", false},                        // two values
+        {list + list, false},                                            // a repeated transfer
+        {"<dict/>", false},                                              // not a plist
+        {"<plist><dict><key>a</key></dict></plist>", false},             // key without value
+        {"<plist><dict><string>a</string></dict></plist>", false},       // value without key
+        {"<plist><dict><key>a</key><key>b</key></dict></plist>", false}, // two keys
+        {"<plist><array><key>a</key></array></plist>", false},           // key outside a dict
+        {"<plist><dict>junk<key>a</key><true/></dict></plist>", false},  // text in a container
+        {"<plist><string><b>x</b></string></plist>", false},             // element in a leaf
+        {"<plist><dict><key>a</key><table/></dict></plist>", false},     // unknown element
+        {"<plist><string>\xff</string></plist>", false},                 // not UTF-8
+        {"<plist><string>a</string></plist><plist/>", false},
+        {head.substr(0, 40) + list.substr(90), false}, // interleaved pieces
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(TintIsPropertyListText(row.text), row.ok) << row.text;
 }
 
 TEST(VaultWalk, OnlyTheOptionsThePluginSendsAndTheirKin)

@@ -1,10 +1,10 @@
 #include "VaultFileOps.h"
 
+#include "PropertyListShape.h"
 #include "UniqueFd.h"
 #include "Utf8Text.h"
 
 #include <fcntl.h>
-#include <plist/plist.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,8 +21,6 @@ namespace
 constexpr mode_t kListMode = 0664;
 constexpr std::size_t kCopyBlock = 65535;
 constexpr char kXmlDeclaration[] = "<?xml";
-
-using PlistPtr = std::unique_ptr<void, decltype(&plist_free)>;
 
 UniqueFd OpenAt(const ProfileListFile &file, int flags, mode_t mode = 0)
 {
@@ -217,14 +215,8 @@ bool VaultFinishTransfer(const ProfileListFile &transfer, const ProfileListFile 
 
     std::string text;
     UniqueFd fd = OpenAt(transfer, O_RDONLY);
-    bool whole = fd.valid() && ReadAll(fd.get(), &text) && !text.empty();
+    const bool whole = fd.valid() && ReadAll(fd.get(), &text) && TintIsPropertyListText(text);
     fd.reset();
-    if (whole) {
-        plist_t root = nullptr;
-        plist_from_xml(text.data(), static_cast<uint32_t>(text.size()), &root);
-        PlistPtr owned(root, &plist_free);
-        whole = owned != nullptr;
-    }
     if (!whole) {
         ::unlinkat(transfer.dir(), transfer.c_name(), 0);
         return false;
