@@ -61,15 +61,16 @@ void WQmacServiceXPC::wqPListIsAdminProfile_XPC(const std::string &request, cons
 void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
 {
     WQSwapRequest swap;
-    if (!WQSplitSwapRequest(request, &swap)) {
+    if (!WQSplitSwapRequest(request, &swap)) { // malformed: nothing is done
         reply(kWQReplyFalse);
         return;
     }
     ProfileListFile current, previous;
     const bool currentOk = swap.currentPath && ProfileListFile::Resolve(*swap.currentPath, &current);
     const bool previousOk = swap.prevPath && ProfileListFile::Resolve(*swap.prevPath, &previous);
-    // A path that was given but refused stops the whole swap: doing half of
-    // it (a discard without its restore) would be worse than nothing.
+    // A path that was given but refused stops the whole swap, so no file
+    // outside the list files is copied, deleted or renamed over. The reply
+    // stays "TRUE", as for every swap the plug-in sends.
     if ((swap.currentPath && !currentOk) || (swap.prevPath && !previousOk)) {
         reply(kWQReplyTrue);
         return;
