@@ -27,24 +27,6 @@ std::string Build(const char *method, const std::vector<std::string> &args, bool
 
 } // namespace
 
-TEST(ProtocolMethods, EightMethodsInDeclaredOrderAndOnlyThoseAreFound)
-{
-    const char *expected[] = {"wqPListIsAdminProfile_XPC",      "wqPListSwapProfile_XPC",
-                              "wqPListExistProfile_XPC",        "wqPListRemove_XPC",
-                              "writeDictionaryToPlistFile_XPC", "writeDataToPlistFile_XPC",
-                              "writeDataToPlistFileRename_XPC", "mibwalk_XPC"};
-    int n = 0;
-    for (const WQMethodInfo *m = kWQXPCMethods; m->name != nullptr; ++m, ++n) {
-        ASSERT_LT(n, 8);
-        EXPECT_STREQ(m->name, expected[n]);
-        EXPECT_EQ(WQFindMethod(m->name), m);
-    }
-    EXPECT_EQ(n, 8);
-    for (const char *bad : {"", "mibwalk", "MIBWALK_XPC", "mibwalk_XPC:reply:", "wqPListRemove_XPC "})
-        EXPECT_EQ(WQFindMethod(bad), nullptr) << bad;
-    EXPECT_EQ(WQFindMethod(nullptr), nullptr);
-}
-
 TEST(ProtocolBuild, RequestsAreTheFieldsAndTagsWithNothingBetween)
 {
     struct Row {
