@@ -8,6 +8,22 @@ namespace
 // Characters that end the authority of a URI.
 constexpr const char kAuthorityEnd[] = "/?#";
 
+// A host name or IPv4 address the walk may be given: it becomes one word
+// of the walk's argument vector, so a word that starts with "-" would be
+// taken for an option, and anything but name characters is no host.
+bool IsWalkableHost(const std::string &host)
+{
+    if (host.empty() || host.size() > kPDEPrinterAddressMax || host[0] == '-')
+        return false;
+    for (unsigned char c : host) {
+        bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                  c == '-' || c == '_';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string PDEURINetLocation(const std::string &uri)
@@ -54,7 +70,7 @@ bool PDEPrinterAddressForURI(const std::string &uri, int16_t protocolCode, doubl
     text = text.substr(0, text.find(':'));
     // An address that does not fit is refused rather than cut into the name
     // of another host.
-    if (text.empty() || text.size() > kPDEPrinterAddressMax)
+    if (!IsWalkableHost(text))
         return false;
     *address = text;
     return true;

@@ -19,7 +19,9 @@ std::string PDEURIHostPart(const std::string &uri);
 // The address to walk for a device URI of protocol code 1 (Bonjour: the
 // service named by the host part resolved within resolveSeconds, first IPv4
 // address) or 0 (lpd: the network location cut before its first ':').
-// false for every other code and whenever no address can be had; then the
-// printer must not be walked.
+// false for every other code and whenever no address can be had, or the
+// address is no plain host name or IPv4 address (longer than
+// kPDEPrinterAddressMax, starting with "-", other characters than letters,
+// digits, ".", "-", "_"); then the printer must not be walked.
 bool PDEPrinterAddressForURI(const std::string &uri, int16_t protocolCode, double resolveSeconds,
                              std::string *address);
