@@ -15,14 +15,14 @@ namespace
 
 constexpr const char kDefaultPrinterID[] = "QV_MR52";
 
-struct OptionSpec {
+struct OptionRecord {
     const char *name; // nullptr closes the table
     std::string TintDialogOptions::*field;
     const char *argument;
     const char *help;
 };
 
-const OptionSpec kOptionSpecs[] = {
+const OptionRecord kOptionRecords[] = {
     {"--ppd", &TintDialogOptions::ppd, "FILE",
      "the queue's printer description (default: the sample printer)"},
     {"--printer-id", &TintDialogOptions::printerID, "ID", "the queue's name (default: QV_MR52)"},
@@ -90,25 +90,25 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
             value = word.substr(eq + 1);
             inlineValue = true;
         }
-        const OptionSpec *spec = kOptionSpecs;
-        while (spec->name && name != spec->name)
-            spec++;
-        if (!spec->name) {
+        const OptionRecord *record = kOptionRecords;
+        while (record->name && name != record->name)
+            record++;
+        if (!record->name) {
             *error = "unknown option " + name;
             return false;
         }
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
-                *error = name + " needs " + spec->argument;
+                *error = name + " needs " + record->argument;
                 return false;
             }
             value = args[++i];
         }
-        if (value.empty() && spec->field != &TintDialogOptions::deviceURI) {
-            *error = name + " needs a non-empty " + spec->argument;
+        if (value.empty() && record->field != &TintDialogOptions::deviceURI) {
+            *error = name + " needs a non-empty " + record->argument;
             return false;
         }
-        options->*(spec->field) = value;
+        options->*(record->field) = value;
     }
     rest->assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     TintDialogApplyDefaults(options);
@@ -140,8 +140,8 @@ std::string TintDialogUsage()
 {
     std::string text = "usage: tintdialog [OPTIONS] COMMAND [ARGS]\n\n"
                        "The print dialog of one QV-MR52 queue with its Color Options panel.\n\nOptions:\n";
-    for (const OptionSpec *spec = kOptionSpecs; spec->name; spec++)
-        text += "  " + std::string(spec->name) + " " + spec->argument + "\n      " + spec->help + "\n";
+    for (const OptionRecord *record = kOptionRecords; record->name; record++)
+        text += "  " + std::string(record->name) + " " + record->argument + "\n      " + record->help + "\n";
     text += "\nCommands:\n";
     for (const TintDialogCommand *command : TintDialogCommands()) {
         text += "  " + std::string(command->name);
