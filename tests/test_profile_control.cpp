@@ -450,6 +450,33 @@ TEST_F(ProfileWindowTest, DirectConnectionsRememberDeletedAndReplacedEntries)
     }
 }
 
+TEST_F(ProfileWindowTest, FullDeletedTableTakesNoMoreCopiesButDeletionGoesOn)
+{
+    for (int i = 0; i < kProfileTableSlots; ++i) {
+        std::string name = "d" + std::to_string(i) + ".icc";
+        Append(dst.get(), Entry(InMenu::UserShown, name.c_str(), "n", 4, 500 + i));
+    }
+    writeList();
+    open("usb://VARNO/QV-MR52");
+    showGroup(2);
+    for (int i = 0; i < kProfileTableSlots; ++i) {
+        clickRow(0);
+        click(control->_deleteButton);
+    }
+    EXPECT_EQ(control->workingTable(2).iNum, 0);
+    ASSERT_EQ(control->deletedTable(2).iNum, 500);
+    EXPECT_STREQ(control->deletedTable(2).entry[499].fileName, "d499.icc");
+
+    click(control->_addButton);
+    typeInto(control->_fileNameEdit, "late.icc");
+    click(control->_localOK);
+    clickRow(0);
+    click(control->_deleteButton);
+    EXPECT_EQ(control->workingTable(2).iNum, 0);
+    EXPECT_EQ(control->deletedTable(2).iNum, 500);
+    EXPECT_STREQ(control->deletedTable(2).entry[499].fileName, "d499.icc");
+}
+
 TEST_F(ProfileWindowTest, PrinterIconOnlyForNetworkQueues)
 {
     std::filesystem::create_directories(std::filesystem::path(TintPrinterIconPath()).parent_path());
