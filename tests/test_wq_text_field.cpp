@@ -1,11 +1,15 @@
 // The key filters and the editing step of the filtered text field, driven by
 // real key events on a real QLineEdit (offscreen).
+#include "IconedCell.h"
 #include "TextInputFilter.h"
 #include "WQTextField.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -302,4 +306,47 @@ TEST_F(WQTextFieldTest, RejectedEditAfterTextSetByCodeRestoresThatText)
     type("d");
     EXPECT_EQ(field->text(), QString(27, 'c'));
     EXPECT_EQ(field->cursorPosition(), 3);
+}
+
+// The table's icon cell: the image alone, 16 x 16, three pixels in.
+TEST(IconedCellTest, DrawsOnlyTheImageAtItsPlace)
+{
+    app();
+    QStandardItemModel model(1, 1);
+    QPixmap red(40, 40);
+    red.fill(Qt::red);
+    model.setData(model.index(0, 0), QIcon(red), Qt::DecorationRole);
+    model.setData(model.index(0, 0), QString("WWWWWWWWWW"), Qt::DisplayRole);
+    QTableView view;
+    view.setModel(&model);
+
+    for (bool withImage : {true, false}) {
+        if (!withImage)
+            model.setData(model.index(0, 0), QVariant(), Qt::DecorationRole);
+        QImage image(120, 24, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = QRect(0, 0, 120, 24);
+        option.state &= ~QStyle::State_Selected;
+        IconedCell cell;
+        cell.paint(&painter, option, model.index(0, 0));
+        painter.end();
+
+        int redPixels = 0, otherPixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                QRgb p = image.pixel(x, y);
+                if (p == qRgb(255, 0, 0)) {
+                    ++redPixels;
+                    EXPECT_TRUE(x >= 3 && x < 19 && y < 16) << x << "," << y;
+                } else if (p != qRgb(255, 255, 255)) {
+                    ++otherPixels;
+                }
+            }
+        }
+        EXPECT_EQ(redPixels, withImage ? 256 : 0);
+        EXPECT_EQ(otherPixels, 0) << "the cell drew text";
+    }
 }

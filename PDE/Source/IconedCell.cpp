@@ -2,8 +2,10 @@
 
 #include "ClassRegistry.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 
 TINT_REGISTER_OBJECT_CLASS(IconedCell);
 
@@ -33,14 +35,17 @@ void IconedCell::drawInteriorWithFrame(const QRect &cellFrame, QWidget *controlV
 
 void IconedCell::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    // Row background (selection) as any cell, then the image alone.
+    // Row background (selection) as any cell, then the image alone. The
+    // base class would fetch the item's text again, so the style draws the
+    // panel directly.
     QStyleOptionViewItem background = option;
     initStyleOption(&background, index);
     background.text.clear();
     background.icon = QIcon();
-    background.features &= ~QStyleOptionViewItem::HasDisplay;
-    background.features &= ~QStyleOptionViewItem::HasDecoration;
-    QStyledItemDelegate::paint(painter, background, index);
+    background.features &= ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration);
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
 
     QVariant value = index.data(Qt::DecorationRole);
     QIcon image;
