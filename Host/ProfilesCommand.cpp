@@ -332,7 +332,7 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
                     return false;
                 if (!ProfileWindow::press(w.edit, "Edit", error))
                     return false;
-                if (fileName) {
+                if (fileName && *fileName != w.fileName->text()) {
                     if (!w.fileName->isEnabled()) {
                         *error = "the file name of a profile from the printer cannot be changed";
                         return false;
