@@ -32,12 +32,12 @@ std::string DescribeObject(const QObject *object)
     return text + ")";
 }
 
-// One printf conversion, written into out. spec is the whole directive with
+// One printf conversion, written into out: the whole directive, with
 // any '*' already replaced by its number.
-template <typename T> void AppendFormatted(std::string &out, const std::string &spec, T value)
+template <typename T> void AppendFormatted(std::string &out, const std::string &directive, T value)
 {
     char small[256];
-    const int needed = std::snprintf(small, sizeof small, spec.c_str(), value);
+    const int needed = std::snprintf(small, sizeof small, directive.c_str(), value);
     if (needed < 0)
         return;
     if (static_cast<size_t>(needed) < sizeof small) {
@@ -45,7 +45,7 @@ template <typename T> void AppendFormatted(std::string &out, const std::string &
         return;
     }
     std::string big(static_cast<size_t>(needed) + 1, '\0');
-    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    std::snprintf(big.data(), big.size(), directive.c_str(), value);
     out.append(big.data(), static_cast<size_t>(needed));
 }
 
@@ -65,25 +65,25 @@ std::string FormatText(const char *format, va_list ap)
             p += n;
             continue;
         }
-        std::string spec = "%";
+        std::string directive = "%";
         const char *q = p + 1;
         while (*q && std::strchr("-+ #0'", *q))
-            spec += *q++;
+            directive += *q++;
         if (*q == '*') {
-            spec += std::to_string(va_arg(ap, int));
+            directive += std::to_string(va_arg(ap, int));
             ++q;
         } else {
             while (*q >= '0' && *q <= '9')
-                spec += *q++;
+                directive += *q++;
         }
         if (*q == '.') {
-            spec += *q++;
+            directive += *q++;
             if (*q == '*') {
-                spec += std::to_string(va_arg(ap, int));
+                directive += std::to_string(va_arg(ap, int));
                 ++q;
             } else {
                 while (*q >= '0' && *q <= '9')
-                    spec += *q++;
+                    directive += *q++;
             }
         }
         std::string length;
@@ -91,12 +91,12 @@ std::string FormatText(const char *format, va_list ap)
             length += *q++;
         const char conversion = *q;
         if (!conversion) {
-            out += spec + length;
+            out += directive + length;
             break;
         }
         p = q + 1;
-        spec += length;
-        spec += conversion;
+        directive += length;
+        directive += conversion;
         switch (conversion) {
         case '%':
             out += '%';
@@ -107,32 +107,32 @@ std::string FormatText(const char *format, va_list ap)
         case 'd':
         case 'i':
             if (length == "l")
-                AppendFormatted(out, spec, va_arg(ap, long));
+                AppendFormatted(out, directive, va_arg(ap, long));
             else if (length == "ll" || length == "q" || length == "j")
-                AppendFormatted(out, spec, va_arg(ap, long long));
+                AppendFormatted(out, directive, va_arg(ap, long long));
             else if (length == "z" || length == "t")
-                AppendFormatted(out, spec, va_arg(ap, ptrdiff_t));
+                AppendFormatted(out, directive, va_arg(ap, ptrdiff_t));
             else
-                AppendFormatted(out, spec, va_arg(ap, int));
+                AppendFormatted(out, directive, va_arg(ap, int));
             break;
         case 'u':
         case 'o':
         case 'x':
         case 'X':
             if (length == "l")
-                AppendFormatted(out, spec, va_arg(ap, unsigned long));
+                AppendFormatted(out, directive, va_arg(ap, unsigned long));
             else if (length == "ll" || length == "q" || length == "j")
-                AppendFormatted(out, spec, va_arg(ap, unsigned long long));
+                AppendFormatted(out, directive, va_arg(ap, unsigned long long));
             else if (length == "z" || length == "t")
-                AppendFormatted(out, spec, va_arg(ap, size_t));
+                AppendFormatted(out, directive, va_arg(ap, size_t));
             else
-                AppendFormatted(out, spec, va_arg(ap, unsigned int));
+                AppendFormatted(out, directive, va_arg(ap, unsigned int));
             break;
         case 'c':
             if (length == "l")
-                AppendFormatted(out, spec, va_arg(ap, wint_t));
+                AppendFormatted(out, directive, va_arg(ap, wint_t));
             else
-                AppendFormatted(out, spec, va_arg(ap, int));
+                AppendFormatted(out, directive, va_arg(ap, int));
             break;
         case 'e':
         case 'E':
@@ -143,27 +143,27 @@ std::string FormatText(const char *format, va_list ap)
         case 'a':
         case 'A':
             if (length == "L")
-                AppendFormatted(out, spec, va_arg(ap, long double));
+                AppendFormatted(out, directive, va_arg(ap, long double));
             else
-                AppendFormatted(out, spec, va_arg(ap, double));
+                AppendFormatted(out, directive, va_arg(ap, double));
             break;
         case 's':
             if (length == "l") {
-                AppendFormatted(out, spec, va_arg(ap, const wchar_t *));
+                AppendFormatted(out, directive, va_arg(ap, const wchar_t *));
             } else {
                 const char *s = va_arg(ap, const char *);
-                AppendFormatted(out, spec, s ? s : "(null)");
+                AppendFormatted(out, directive, s ? s : "(null)");
             }
             break;
         case 'p':
-            AppendFormatted(out, spec, va_arg(ap, void *));
+            AppendFormatted(out, directive, va_arg(ap, void *));
             break;
         case 'n':
             // Writing through an argument is never wanted in a log line.
             (void)va_arg(ap, void *);
             break;
         default:
-            out += spec;
+            out += directive;
             break;
         }
     }
