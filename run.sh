@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the main job.
+# Installs what is missing, builds, and runs the print dialog tintdialog in a
+# self-contained demo (Demo/demo-session): the staged root, a private session
+# bus that starts Tintvault on demand, and a demo SNMP agent for the sample
+# printer on 127.0.0.1, which the queue's device URI names unless the
+# arguments give one.
+#   ./run.sh                 the window where there is a display, the report otherwise
+#   ./run.sh show --json     any tintdialog arguments, as they stand
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/install-deps
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)"
-# With arguments they go to tintdialog as they stand; without, the print
-# dialog's window where there is a display, its report otherwise.
-if [ $# -gt 0 ]; then
-  exec build/root/usr/bin/tintdialog "$@"
-elif [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec build/root/usr/bin/tintdialog gui
-else
-  exec build/root/usr/bin/tintdialog show
+
+tintdialog=build/root/usr/bin/tintdialog
+args=("$@")
+if [ ${#args[@]} -eq 0 ]; then
+  if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then args=(gui); else args=(show); fi
 fi
+uri=()
+case " ${args[*]} " in
+  *" --device-uri "*) ;;
+  *) uri=(--device-uri lpd://127.0.0.1/demo) ;;
+esac
+exec Demo/demo-session build "$tintdialog" "${uri[@]}" "${args[@]}"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The demo that run.sh starts: a private bus, the activated Tintvault and the
+# demo printer's agent. The panel's profile refresh must walk the agent and
+# leave the sample printer's profiles in the user's list.
+set -euo pipefail
+source_dir=$1
+build_dir=$2
+root=$(mktemp -d /tmp/tintdemo-test.XXXXXX)
+trap 'rm -rf "$root"' EXIT
+export TINT_ROOT=$root QT_QPA_PLATFORM=offscreen
+
+out=$("$source_dir/Demo/demo-session" "$build_dir" "$build_dir/root/usr/bin/tintdialog" \
+  --settings "$root/settings.plist" --device-uri lpd://127.0.0.1/demo profiles list DST)
+echo "$out"
+grep -q $'\tPROOF.ICC\tPress Proof\tDisk$' <<<"$out"
+grep -q $'\tJAPAN.ICC\tJapan Color 2001\t$' <<<"$out"
+list=$(ls "$root/Library/Printers/VARNO/Preferences/com.varno.QV-MR52/"*-QV-MR52-profile.plist)
+python3 - "$list" <<'PY'
+import plistlib, sys
+with open(sys.argv[1], "rb") as f:
+    d = plistlib.load(f)
+names = {d["RGB"]["FileName"]["FileName%04d" % i] for i in range(d["RGB"]["iNum"])}
+assert {"ADOBERGB.ICC", "SRGB.ICC"} <= names, names
+PY
+# Nothing of the session is left behind.
+! pgrep -f "$root" >/dev/null
