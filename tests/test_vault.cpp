@@ -207,6 +207,29 @@ TEST(VaultHandlers, WriteDictionaryReplacesTheWholeFile)
     EXPECT_EQ(Tree(root.preferences()), std::vector<std::string>{"alice-QV-MR52-profile.plist"});
 }
 
+TEST(VaultHandlers, AFifoAtAListNameNeverHoldsAHandler)
+{
+    // Opening a FIFO for reading waits for a writer; no handler may wait.
+    TempRoot root;
+    ::umask(002);
+    const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
+    const std::string prev = root.prefFile("alice-QV-MR52-profile.prev.plist");
+    const std::string url = TintFileUrlFromPath(list);
+    ASSERT_EQ(::mkfifo(list.c_str(), 0664), 0);
+    ASSERT_EQ(::mkfifo((list + ".dummy").c_str(), 0664), 0);
+
+    EXPECT_EQ(Call(&WQmacServiceXPC::wqPListExistProfile_XPC, list), "FALSE");
+    EXPECT_EQ(Call(&WQmacServiceXPC::wqPListRemove_XPC, list), "FALSE");
+    EXPECT_EQ(Call(&WQmacServiceXPC::wqPListSwapProfile_XPC,
+                   "2:ARG_iSwapType" + list + ":ARG_cFooCurrentString" + prev + ":ARG_cFooPrevString"),
+              "TRUE");
+    EXPECT_EQ(Call(&WQmacServiceXPC::writeDataToPlistFile_XPC, url + ":AddURL:END<?xml"), "FALSE");
+    EXPECT_EQ(Call(&WQmacServiceXPC::writeDataToPlistFileRename_XPC, url), "FALSE");
+    EXPECT_TRUE(fs::is_fifo(list));
+    EXPECT_TRUE(fs::is_fifo(list + ".dummy"));
+    EXPECT_FALSE(FileExists(prev));
+}
+
 TEST(VaultHandlers, WalkRequestsRefusedWithoutAWalk)
 {
     TempRoot root;

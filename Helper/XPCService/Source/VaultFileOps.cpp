@@ -22,9 +22,11 @@ constexpr mode_t kListMode = 0664;
 constexpr std::size_t kCopyBlock = 65535;
 constexpr char kXmlDeclaration[] = "<?xml";
 
+// O_NONBLOCK: a FIFO put at a list's name must not hold a handler in open()
+// for ever; on regular files it changes nothing.
 UniqueFd OpenAt(const ProfileListFile &file, int flags, mode_t mode = 0)
 {
-    return UniqueFd(::openat(file.dir(), file.c_name(), flags | O_NOFOLLOW | O_CLOEXEC, mode));
+    return UniqueFd(::openat(file.dir(), file.c_name(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode));
 }
 
 bool ReadAll(int fd, std::string *out)
@@ -164,7 +166,10 @@ void VaultSwap(int type, const ProfileListFile *current, const ProfileListFile *
 
 bool VaultExists(const ProfileListFile &file)
 {
-    return OpenAt(file, O_RDONLY).valid();
+    // A FIFO or socket at the name is no list, even where it opens.
+    const UniqueFd fd = OpenAt(file, O_RDONLY);
+    struct stat st;
+    return fd.valid() && ::fstat(fd.get(), &st) == 0 && (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
 }
 
 bool VaultRemove(const ProfileListFile &file)

@@ -19,7 +19,8 @@ bool VaultProbeWritable(const ProfileListFile &file);
 // A null file makes the steps that need it do nothing.
 void VaultSwap(int type, const ProfileListFile *current, const ProfileListFile *previous);
 
-// True when the file opens for reading.
+// True when the file opens for reading (a file or a folder; a FIFO or socket
+// at the name is refused without waiting for a writer).
 bool VaultExists(const ProfileListFile &file);
 
 // Removes a file or an empty folder; true when it was removed.
