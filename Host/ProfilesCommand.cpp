@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -100,12 +101,30 @@ struct ProfileWindow {
         QRect box = table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
     }
+    // Types text as a user would: printable ASCII from the keyboard, any
+    // other character committed whole by an input method (as a compose key
+    // or an IME delivers it, a surrogate pair included). Control characters
+    // cannot be typed into a one-line field and are left out, so the field
+    // then differs from what was asked and the command refuses.
     static void type(QLineEdit *field, const QString &text)
     {
         field->setFocus();
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
+        for (qsizetype i = 0; i < text.size();) {
+            const char16_t unit = text.at(i).unicode();
+            const qsizetype length =
+                text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2
+                                                                                                       : 1;
+            if (unit >= 0x20 && unit < 0x7F) {
+                QTest::keyClick(field, static_cast<char>(unit));
+            } else if (unit >= 0xA0) {
+                QInputMethodEvent commit;
+                commit.setCommitString(text.mid(i, length));
+                QApplication::sendEvent(field, &commit);
+            }
+            i += length;
+        }
     }
     // Clicks an enabled button; false (with the reason) for a disabled one.
     static bool press(QPushButton *button, const char *what, std::string *error)
@@ -265,7 +284,12 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
                 if (!ChooseRow(w, *group, *row, error))
                     return false;
                 if (tick) {
+                    const QVariant before = w.index(*row, "inmenu").data(Qt::CheckStateRole);
                     w.clickCheckBox(*row);
+                    if (w.index(*row, "inmenu").data(Qt::CheckStateRole) == before) {
+                        *error = "the check box of row " + std::to_string(*row) + " did not change";
+                        return false;
+                    }
                     return true;
                 }
                 if (!w.remove->isEnabled()) {

@@ -183,6 +183,11 @@ TEST_F(ProfilesTintDialog, RefusalsAreReportedAndWriteNothing)
         {"profiles delete DST 0", "cannot be deleted"},
         {"profiles add DST PROOF.ICC Again", "refused"},
         {"profiles add DST 'my file.icc' Mine", "does not take"},
+        // Characters no keyboard key gives are typed as an input method
+        // commits them; the filters then delete them.
+        {"profiles add DST MINE.ICC 'Caf\u00e9'", "does not take"},
+        {"profiles add DST 'P\U0001F600.ICC' Mine", "does not take"},
+        {"profiles add DST MINE.ICC \"$(printf 'two\\nlines')\"", "does not take"},
         {"profiles edit DST 1 --file OTHER.ICC --name X", "cannot be changed"},
         {"profiles tick DST 7", "not in DST"},
         {"profiles tick XYZ 0", "unknown group"},
