@@ -174,6 +174,12 @@ TEST(RelayRequest, TheRequestStringReachesTheServiceExactly)
     EXPECT_EQ(Relay({"writeDataToPlistFile_XPC", "file:///x", piece}),
               "writeDataToPlistFile_XPC=file:///x:AddURL:END" + piece + "\n");
 
+    // The plug-in reads the walk's result as the leading integer after
+    // "mibwalk_XPC=iRet=", whatever follows it on the line.
+    int result = 0;
+    ASSERT_TRUE(TintRelayCallWalk("iRet=-7x", "alice", {"snmpwalk"}, &result));
+    EXPECT_EQ(result, -7);
+
     // A long reply line arrives whole through the relay call's pipe.
     std::string output;
     const std::string big(120000, 'z');
