@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimeZone>
 
 namespace
 {
@@ -31,6 +33,23 @@ const char *NameOfKind(int kind)
 QString Text(const std::string &s)
 {
     return QString::fromStdString(s);
+}
+
+// Property-list dates count seconds from 2001-01-01 00:00:00 UTC.
+constexpr qint64 kPlistDateEpoch = 978307200;
+
+// A date as ISO 8601 text in UTC, as property lists write it.
+QString DateText(const PMDate &date)
+{
+    return QDateTime::fromSecsSinceEpoch(kPlistDateEpoch + date.seconds, QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+}
+
+QString DataText(const PMData &data)
+{
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(data.bytes.data()),
+                                          static_cast<qsizetype>(data.bytes.size()))
+                                   .toBase64());
 }
 
 // The title a control shows: a label's text, a button's caption, a pop-up's
@@ -98,6 +117,10 @@ std::string ScalarText(const PMValue &value)
         return *value.boolean() ? "true" : "false";
     case kPMTypeReal:
         return std::to_string(*value.real());
+    case kPMTypeDate:
+        return DateText(*value.date()).toStdString();
+    case kPMTypeData:
+        return DataText(*value.data()).toStdString();
     default:
         return {};
     }
@@ -130,6 +153,10 @@ QJsonValue PMValueToJSON(const PMValue &value)
         return *value.boolean();
     case kPMTypeReal:
         return *value.real();
+    case kPMTypeDate:
+        return DateText(*value.date());
+    case kPMTypeData:
+        return DataText(*value.data());
     case kPMTypeDictionary: {
         QJsonObject object;
         for (const auto &[key, child] : *value.dictionary())

@@ -29,6 +29,19 @@ enum PMTypeID : int {
     kPMTypeDictionary = 4,
     kPMTypeArray = 5,
     kPMTypeReal = 6,
+    kPMTypeData = 7,
+    kPMTypeDate = 8,
+};
+
+// Raw bytes, as a property list's <data> holds them.
+struct PMData {
+    std::vector<uint8_t> bytes;
+};
+// A point in time as a property list's <date> holds it: seconds (and
+// microseconds) from 2001-01-01 00:00:00 UTC.
+struct PMDate {
+    int32_t seconds = 0;
+    int32_t microseconds = 0;
 };
 
 class PMValue;
@@ -39,8 +52,9 @@ using PMArrayRef = std::shared_ptr<PMArray>;
 
 // One property-list value. Dictionaries and arrays are held by reference: a
 // copy of a PMValue shares the same mutable container.
-class PMValue {
-public:
+class PMValue
+{
+  public:
     PMValue() = default;
     PMValue(const char *s) : v_(std::string(s ? s : "")) {}
     PMValue(std::string s) : v_(std::move(s)) {}
@@ -50,17 +64,30 @@ public:
     PMValue(double d) : v_(d) {}
     PMValue(PMDictionaryRef d) : v_(std::move(d)) {}
     PMValue(PMArrayRef a) : v_(std::move(a)) {}
+    PMValue(PMData d) : v_(std::move(d)) {}
+    PMValue(PMDate d) : v_(d) {}
 
     PMTypeID typeID() const
     {
         switch (v_.index()) {
-        case 1: return kPMTypeString;
-        case 2: return kPMTypeInteger;
-        case 3: return kPMTypeBoolean;
-        case 4: return kPMTypeReal;
-        case 5: return std::get<5>(v_) ? kPMTypeDictionary : kPMTypeNone;
-        case 6: return std::get<6>(v_) ? kPMTypeArray : kPMTypeNone;
-        default: return kPMTypeNone;
+        case 1:
+            return kPMTypeString;
+        case 2:
+            return kPMTypeInteger;
+        case 3:
+            return kPMTypeBoolean;
+        case 4:
+            return kPMTypeReal;
+        case 5:
+            return std::get<5>(v_) ? kPMTypeDictionary : kPMTypeNone;
+        case 6:
+            return std::get<6>(v_) ? kPMTypeArray : kPMTypeNone;
+        case 7:
+            return kPMTypeData;
+        case 8:
+            return kPMTypeDate;
+        default:
+            return kPMTypeNone;
         }
     }
     bool isNull() const { return typeID() == kPMTypeNone; }
@@ -70,6 +97,8 @@ public:
     const int64_t *integer() const { return std::get_if<int64_t>(&v_); }
     const bool *boolean() const { return std::get_if<bool>(&v_); }
     const double *real() const { return std::get_if<double>(&v_); }
+    const PMData *data() const { return std::get_if<PMData>(&v_); }
+    const PMDate *date() const { return std::get_if<PMDate>(&v_); }
     PMDictionaryRef dictionary() const
     {
         auto p = std::get_if<PMDictionaryRef>(&v_);
@@ -84,8 +113,10 @@ public:
     static PMValue newDictionary() { return PMValue(std::make_shared<PMDictionary>()); }
     static PMValue newArray() { return PMValue(std::make_shared<PMArray>()); }
 
-private:
-    std::variant<std::monostate, std::string, int64_t, bool, double, PMDictionaryRef, PMArrayRef> v_;
+  private:
+    std::variant<std::monostate, std::string, int64_t, bool, double, PMDictionaryRef, PMArrayRef, PMData,
+                 PMDate>
+        v_;
 };
 
 // Opaque handles, as the print dialog hands them over.

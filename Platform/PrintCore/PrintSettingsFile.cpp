@@ -66,6 +66,26 @@ bool FromNode(plist_t node, PMValue *out, std::string *error, const std::string 
         *out = PMValue(d);
         return true;
     }
+    case PLIST_DATA: {
+        char *bytes = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(node, &bytes, &length);
+        std::unique_ptr<char, MallocFree> owned(bytes);
+        PMData data;
+        if (bytes)
+            data.bytes.assign(reinterpret_cast<const uint8_t *>(bytes),
+                              reinterpret_cast<const uint8_t *>(bytes) + length);
+        *out = PMValue(std::move(data));
+        return true;
+    }
+    case PLIST_DATE: {
+        // Kept as the file holds it, so that writing the settings back does
+        // not lose it (a dialog's own tickets carry such stamps).
+        PMDate date;
+        plist_get_date_val(node, &date.seconds, &date.microseconds);
+        *out = PMValue(date);
+        return true;
+    }
     case PLIST_DICT: {
         PMValue dict = PMValue::newDictionary();
         plist_dict_iter it = nullptr;
@@ -126,6 +146,12 @@ plist_t ToNode(const PMValue &value, std::string *error, const std::string &wher
         return plist_new_bool(*value.boolean() ? 1 : 0);
     case kPMTypeReal:
         return plist_new_real(*value.real());
+    case kPMTypeData: {
+        const std::vector<uint8_t> &bytes = value.data()->bytes;
+        return plist_new_data(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+    }
+    case kPMTypeDate:
+        return plist_new_date(value.date()->seconds, value.date()->microseconds);
     case kPMTypeDictionary: {
         PlistPtr dict(plist_new_dict());
         for (const auto &[key, child] : *value.dictionary()) {

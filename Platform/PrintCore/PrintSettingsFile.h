@@ -1,7 +1,7 @@
 // The job's print settings kept between runs of the print dialog: one XML
 // property list per queue, whose top level is a dictionary holding exactly
-// what PMPrintSettings holds (strings, integers, booleans, reals, nested
-// dictionaries and arrays).
+// what PMPrintSettings holds (strings, integers, booleans, reals, data,
+// dates, nested dictionaries and arrays).
 #pragma once
 
 #include "PrintCore.h"
@@ -12,8 +12,8 @@
 // A file that does not exist gives empty settings and true. Returns false
 // with a one-line *error, leaving *values empty, when the file cannot be
 // read, is not an XML or binary property list, its top level is not a
-// dictionary, or it holds a value that print settings cannot carry (date,
-// data): writing such settings back would lose those values.
+// dictionary, or it holds a value that print settings cannot carry (a UID
+// of a keyed archive): writing such settings back would lose it.
 bool PMPrintSettingsReadFile(const std::string &path, PMDictionary *values, std::string *error);
 
 // Parses property-list text (XML or binary) as print settings; the same
