@@ -74,12 +74,21 @@ std::string FileNameOf(const std::string &id)
 bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOptions *options,
                             std::vector<std::string> *rest, std::string *error)
 {
-    size_t i = 0;
-    for (; i < args.size(); i++) {
+    rest->clear();
+    bool commandSeen = false;
+    for (size_t i = 0; i < args.size(); i++) {
         const std::string &word = args[i];
-        if (word.size() < 2 || word.compare(0, 2, "--") != 0)
-            break;
-        if (word == "--help" || word == "-h") {
+        const bool optionLike = word.size() >= 2 && word.compare(0, 2, "--") == 0;
+        if (!commandSeen && !optionLike) {
+            commandSeen = true;
+            rest->push_back(word);
+            continue;
+        }
+        if (!optionLike) {
+            rest->push_back(word);
+            continue;
+        }
+        if (!commandSeen && (word == "--help" || word == "-h")) {
             rest->assign({"help"});
             return true;
         }
@@ -94,9 +103,15 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
         while (record->name && name != record->name)
             record++;
         if (!record->name) {
+            // After the command, other options are the command's own.
+            if (commandSeen) {
+                rest->push_back(word);
+                continue;
+            }
             *error = "unknown option " + name;
             return false;
         }
+        // A global option may also follow the command ("show --json --ppd FILE").
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
                 *error = name + " needs " + record->argument;
@@ -110,7 +125,6 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
         }
         options->*(record->field) = value;
     }
-    rest->assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     TintDialogApplyDefaults(options);
     return true;
 }

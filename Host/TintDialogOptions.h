@@ -13,7 +13,8 @@ struct TintDialogOptions {
 };
 
 // Parses the global options from args (the words after the program name);
-// *rest receives the command and its arguments. Options not given take
+// they may stand before or after the command, and *rest receives the
+// command and its own arguments in order. Options not given take
 // their defaults (TintDialogApplyDefaults). false with a one-line *error
 // on a usage error.
 bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOptions *options,

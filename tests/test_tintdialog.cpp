@@ -184,6 +184,35 @@ TEST_F(TintDialog, SetSavesTheChoicesAndShowRestoresThem)
     EXPECT_FALSE(control(report, "menu_iEdgeEnhancement")["enabled"].toBool());
 }
 
+// A dialog's settings file carries more than options (time stamps, data);
+// set keeps them, and global options may follow the command.
+TEST_F(TintDialog, SettingsWithDatesAndOptionsAfterTheCommand)
+{
+    int status = -1;
+    RunCommand("python3 -c 'import plistlib,datetime; plistlib.dump({\"com.apple.print.ticket.modDate\": "
+               "datetime.datetime(2020, 1, 2, 3, 4, 5), \"blob\": bytes([1, 2])}, open(\"" +
+                   settings + "\", \"wb\"))'",
+               &status);
+    ASSERT_EQ(0, status);
+
+    run("set WQQuickColor=Vivid --printer-id Office", &status);
+    ASSERT_EQ(0, status) << errors();
+    PMDictionary saved = readSettings();
+    EXPECT_EQ("Vivid", text(model(saved, "Office"), "WQQuickColor"));
+    EXPECT_FALSE(model(saved, "QV_MR52"));
+    ASSERT_TRUE(saved.count("com.apple.print.ticket.modDate"));
+    ASSERT_TRUE(saved.at("com.apple.print.ticket.modDate").date());
+    ASSERT_TRUE(saved.count("blob"));
+    ASSERT_TRUE(saved.at("blob").data());
+    EXPECT_EQ((std::vector<uint8_t>{1, 2}), saved.at("blob").data()->bytes);
+
+    QJsonObject report = show(&status, kSamplePPD, "--printer-id Office");
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(1, control(report, "menu_QuickColor")["value"].toInt());
+    EXPECT_EQ("2020-01-02T03:04:05Z",
+              report["settings"].toObject()["com.apple.print.ticket.modDate"].toString().toStdString());
+}
+
 TEST_F(TintDialog, FailingCommandsWriteNothing)
 {
     struct Case {
