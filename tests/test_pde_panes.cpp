@@ -166,6 +166,45 @@ TEST_F(PanelTest, SwitchRefusedWithoutATable)
     owner->painChange = nullptr;
 }
 
+TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
+{
+    // A layout without the Brightness pop-up.
+    auto owner = makePanel(host);
+    ASSERT_TRUE(owner);
+    std::unique_ptr<QWidget> root(PDELayoutLoader::loadPanelLayout(
+        QString::fromStdString(kTestBundle + "/Contents/Resources/PDEMain.ui"), owner.get()));
+    ASSERT_TRUE(root && owner->onColorView);
+    ColorOptions *pane = owner->onColorView;
+    pane->menu_Brightness = nullptr;
+    pane->setPPDFile(host.ppdFile());
+    // Built twice: the second build replaces the first.
+    pane->createPDEControlTable();
+    pane->createPDEControlTable();
+
+    EXPECT_EQ(pane->getControlCount(), 14);
+    PDEControlItem *table = pane->getControlData();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table[0].control, pane->menu_QuickColor);
+    EXPECT_EQ(table[1].control, nullptr);
+    EXPECT_EQ(table[12].control, pane->button_AdvanceColorOptions);
+    EXPECT_EQ(table[13].kind, kPDEControlEnd);
+    // Every walk of the pane stops at the record without a control ...
+    std::vector<std::string> keys;
+    pane->addPPDArray(&keys);
+    EXPECT_EQ(keys, std::vector<std::string>{"WQQuickColor"});
+    EXPECT_NE(table[0].choices, nullptr);
+    EXPECT_EQ(table[2].choices, nullptr);
+    // ... and the compound table, which copies up to the end record, stays
+    // within the pane's table.
+    PDEControlItem *tables[] = {table};
+    std::unique_ptr<PDEControlItem[]> compound = PDECommon::commonControlTableCompound(tables, 1);
+    ASSERT_NE(compound, nullptr);
+    EXPECT_EQ(compound[12].control, pane->button_AdvanceColorOptions);
+    EXPECT_EQ(compound[13].kind, kPDEControlEnd);
+    pane->deallocPDEControlTable();
+    EXPECT_EQ(pane->getControlData(), nullptr);
+}
+
 TEST_F(PanelTest, NoLayoutNoFailure)
 {
     // Without a bundle the layout cannot be found: every operation still

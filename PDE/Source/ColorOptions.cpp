@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <new>
+
 TINT_REGISTER_WIDGET_CLASS(ColorOptions);
 
 namespace
@@ -74,13 +76,25 @@ void ColorOptions::createPDEControlTable()
         text_BlackOverprint,
         button_AdvanceColorOptions,
     };
-    PDEControlItem filled[kColorOptionsRecords];
+    // A table built earlier is released first, never leaked.
+    deallocPDEControlTable();
+    // Always all 14 records, even when the layout lacks a control: the
+    // record without one then ends every walk, while the compound table,
+    // which stops at the end record, still finds that record in the table.
+    ctrlCount = kColorOptionsRecords;
+    ctrlTable.reset(new (std::nothrow) PDEControlItem[kColorOptionsRecords]());
+    if (!ctrlTable)
+        return;
     for (int i = 0; i < kColorOptionsRecords; ++i) {
-        filled[i] = kColorOptionsTemplate[i];
+        ctrlTable[i] = kColorOptionsTemplate[i];
         if (i < kColorOptionsRecords - 1)
-            filled[i].control = outlets[i];
+            ctrlTable[i].control = outlets[i];
     }
-    ctrlTable = PDECommon::commonCreateControlTable(filled, ppd, &ctrlCount);
+    for (PDEControlItem *item = ctrlTable.get(); item->control; ++item) {
+        item->choices = nullptr;
+        if (item->ppdKey && item->ppdKey[0])
+            PDECommon::commonGetPPDArrayForUIOption(ppd, item->ppdKey, &item->choices);
+    }
 }
 
 void ColorOptions::deallocPDEControlTable()
