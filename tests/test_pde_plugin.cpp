@@ -315,6 +315,76 @@ TEST_F(PanelTest, TranslationsInTheBundle)
     EXPECT_EQ(german.translate("Tintpane", "Advanced Color Options"), "Erweiterte Farboptionen");
 }
 
+TEST(Translations, EveryKeyTheCodeLooksUpInEnglishAndGerman)
+{
+    // Panel name, the Color Options pane's titles, labels and summary names,
+    // the Advanced pane's, tabs, buttons, the location word, the window title.
+    const char *const keys[] = {"Color Options",
+                                "Quick Color",
+                                "Brightness",
+                                "Color as Grayscale",
+                                "Color Separation",
+                                "EconoMode",
+                                "EdgeType",
+                                "AutoTrapping",
+                                "BlackOverprint",
+                                "Quick Color:",
+                                "Brightness:",
+                                "EdgeType:",
+                                "BlackOverprint:",
+                                "Advanced Color Options",
+                                "RGB Source:",
+                                "RGB Intent:",
+                                "RGB Gray Treatment:",
+                                "Destination Profile:",
+                                "Halftone:",
+                                "EdgeEnhance:",
+                                "Simulation Profile:",
+                                "Match Paper Color:",
+                                "CMYK Gray Treatment:",
+                                "Image RGB Source",
+                                "Image RGB Intent",
+                                "Image RGB Gray Treatment",
+                                "Image Destination Profile",
+                                "Image Halftone",
+                                "Image EdgeEnhance",
+                                "Text RGB Source",
+                                "Text RGB Intent",
+                                "Text RGB Gray Treatment",
+                                "Text Destination Profile",
+                                "Text Halftone",
+                                "Text EdgeEnhance",
+                                "Graphics RGB Source",
+                                "Graphics RGB Intent",
+                                "Graphics RGB Gray Treatment",
+                                "Graphics Destination Profile",
+                                "Graphics Halftone",
+                                "Graphics EdgeEnhance",
+                                "Simulation Profile",
+                                "Match Paper Color",
+                                "CMYK Gray Treatment",
+                                "Image",
+                                "Text",
+                                "Graphics",
+                                "Simulation",
+                                "Management Profile",
+                                "Sendrix",
+                                "Hide Advanced Options",
+                                "Disk",
+                                "ProfileTitle"};
+    for (const char *language : {"en", "de"}) {
+        SCOPED_TRACE(language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(
+            QString::fromStdString(kTestBundle + "/Contents/Resources/Localizable_" + language + ".qm")));
+        for (const char *key : keys)
+            EXPECT_FALSE(translator.translate("Tintpane", key).isEmpty()) << key;
+        // The profile window's title is a title, not its key.
+        const QString title = translator.translate("Tintpane", "ProfileTitle");
+        EXPECT_NE(title, "ProfileTitle");
+    }
+}
+
 TEST(DebugLog, MyLogFormatsLikePrintfAndObjects)
 {
     std::FILE *file = std::tmpfile();

@@ -215,5 +215,89 @@
         <source>ProfileTitle</source>
         <translation>Profilverwaltung</translation>
     </message>
+    <message>
+        <source>Profile Management</source>
+        <translation>Profilverwaltung</translation>
+    </message>
+    <message>
+        <source>Profile type:</source>
+        <translation>Profiltyp:</translation>
+    </message>
+    <message>
+        <source>RGB Source</source>
+        <translation>RGB-Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Profile Name:</source>
+        <translation>Profilname:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Ticked profiles are offered in the profile menus</source>
+        <translation>Markierte Profile werden in den Profilmenüs angeboten</translation>
+    </message>
+    <message>
+        <source>Name of the profile on the printer's disk</source>
+        <translation>Name des Profils auf der Festplatte des Druckers</translation>
+    </message>
+    <message>
+        <source>Name shown in the profile menus</source>
+        <translation>In den Profilmenüs angezeigter Name</translation>
+    </message>
 </context>
 </TS>

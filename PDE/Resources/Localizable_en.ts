@@ -213,7 +213,91 @@
     </message>
     <message>
         <source>ProfileTitle</source>
-        <translation>ProfileTitle</translation>
+        <translation>Profile Management</translation>
+    </message>
+    <message>
+        <source>Profile Management</source>
+        <translation>Profile Management</translation>
+    </message>
+    <message>
+        <source>Profile type:</source>
+        <translation>Profile type:</translation>
+    </message>
+    <message>
+        <source>RGB Source</source>
+        <translation>RGB Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profile Name</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>File Name:</translation>
+    </message>
+    <message>
+        <source>Profile Name:</source>
+        <translation>Profile Name:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ticked profiles are offered in the profile menus</source>
+        <translation>Ticked profiles are offered in the profile menus</translation>
+    </message>
+    <message>
+        <source>Name of the profile on the printer's disk</source>
+        <translation>Name of the profile on the printer's disk</translation>
+    </message>
+    <message>
+        <source>Name shown in the profile menus</source>
+        <translation>Name shown in the profile menus</translation>
     </message>
 </context>
 </TS>
