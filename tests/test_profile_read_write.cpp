@@ -222,6 +222,18 @@ TEST_F(ProfileStoreTest, ReadsWhatPlistlibWrites)
                                   expected),
                   "")
             << "seed " << seed;
+
+        // The same list as a binary property list reads the same.
+        RunPython("import plistlib, sys\n"
+                  "d = plistlib.load(open(sys.argv[1], 'rb'))\n"
+                  "plistlib.dump(d, open(sys.argv[1], 'wb'), fmt=plistlib.FMT_BINARY)\n",
+                  {current()}, &status);
+        ASSERT_EQ(status, 0);
+        ASSERT_EQ(ReadFile(current()).compare(0, 6, "bplist"), 0);
+        auto rgb2 = NewTable(), sim2 = NewTable(), dst2 = NewTable();
+        ASSERT_EQ(WQPListReadProfile_All(rgb2.get(), sim2.get(), dst2.get()), 0) << "binary, seed " << seed;
+        EXPECT_TRUE(SameBytes(*rgb, *rgb2) && SameBytes(*sim, *sim2) && SameBytes(*dst, *dst2))
+            << "binary, seed " << seed;
     }
 }
 
@@ -324,6 +336,48 @@ TEST_F(ProfileStoreTest, MissingKeysFailOnlyTheReadsThatNeedThem)
     }
 }
 
+// A binary property list whose top object is an array holding an array ...
+// depth levels deep.
+std::string DeepBinaryList(uint32_t depth)
+{
+    std::string data = "bplist00";
+    std::vector<uint32_t> offsets;
+    const auto bigEndian = [&data](uint64_t value, int size) {
+        for (int i = size - 1; i >= 0; --i)
+            data.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    for (uint32_t i = 0; i < depth; ++i) {
+        offsets.push_back(static_cast<uint32_t>(data.size()));
+        if (i + 1 < depth) {
+            data.push_back('\xA1');
+            bigEndian(i + 1, 4);
+        } else {
+            data.push_back('\xA0');
+        }
+    }
+    const uint64_t table = data.size();
+    for (uint32_t offset : offsets)
+        bigEndian(offset, 4);
+    data.append(6, '\0');
+    data.push_back(4); // offset size
+    data.push_back(4); // reference size
+    bigEndian(depth, 8);
+    bigEndian(0, 8);
+    bigEndian(table, 8);
+    return data;
+}
+
+// An XML list whose "RGB" holds arrays depth levels deep.
+std::string DeepXmlList(int depth)
+{
+    std::string text = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>RGB</key>";
+    for (int i = 0; i < depth; ++i)
+        text += "<array>";
+    for (int i = 0; i < depth; ++i)
+        text += "</array>";
+    return text + "</dict></plist>";
+}
+
 TEST_F(ProfileStoreTest, UnreadableFilesFailAndLeaveTablesAlone)
 {
     ASSERT_EQ(WQPListWriteProfile_All(NewTable().get(), NewTable().get(), NewTable().get()), 0);
@@ -341,6 +395,10 @@ TEST_F(ProfileStoreTest, UnreadableFilesFailAndLeaveTablesAlone)
         {"group is a string", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>RGB</key>"
                               "<string>x</string><key>SIM</key><dict/><key>DST</key><dict/></dict></plist>"},
         {"binary noise", std::string("bplist00\xFF\x01\x02\x03", 12)},
+        // The parser recurses per level: such files must not take the reader
+        // (the print dialog, the service) down with them.
+        {"XML nested 200000 deep", DeepXmlList(200000)},
+        {"binary nested 200000 deep", DeepBinaryList(200000)},
     };
     const auto expectRefused = [&](const std::string &what) {
         auto a = MarkedTable(0xA5), b = MarkedTable(0xA5), d = MarkedTable(0xA5);
@@ -366,6 +424,9 @@ TEST_F(ProfileStoreTest, UnreadableFilesFailAndLeaveTablesAlone)
 
     ::unlink(current().c_str());
     expectRefused("missing");
+    ASSERT_EQ(::mkfifo(current().c_str(), 0644), 0);
+    expectRefused("a FIFO with no writer"); // refused, not waited on
+    ::unlink(current().c_str());
     ASSERT_EQ(::mkdir(current().c_str(), 0755), 0);
     expectRefused("a folder");
 }

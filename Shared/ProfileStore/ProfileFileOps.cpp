@@ -56,13 +56,14 @@ bool WriteAll(int fd, const char *data, size_t length)
 }
 
 // Copies current into previous block by block; the target is opened (and so
-// created empty) even when the source cannot be opened.
+// created empty) even when the source cannot be opened. The source is opened
+// without blocking so that a FIFO at the path ends the copy at once.
 void Backup(const char *current, const char *previous)
 {
     if (previous == nullptr)
         return;
     ::unlink(previous);
-    Fd source(current ? ::open(current, O_RDONLY | O_CLOEXEC) : -1);
+    Fd source(current ? ::open(current, O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1);
     Fd target(::open(previous, kAppendCreate, kProfileFileMode));
     if (!source.valid() || !target.valid())
         return;
@@ -125,7 +126,8 @@ int ProfileFileExist(const char *path)
 {
     if (path == nullptr || path[0] == '\0')
         return 0;
-    Fd file(::open(path, O_RDONLY | O_CLOEXEC));
+    // Without blocking: a FIFO at the path must not hold the caller.
+    Fd file(::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     return file.valid() ? 1 : 0;
 }
 
