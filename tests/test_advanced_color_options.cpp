@@ -3,6 +3,7 @@
 // the pane switch.
 #include "AdvancedColorOptions.h"
 #include "ColorOptions.h"
+#include "ColorPresetConstraints.h"
 #include "Localization.h"
 #include "PDECommon.h"
 #include "PainChangeController.h"
@@ -475,6 +476,25 @@ TEST_F(AdvancedPane, PaneWithoutATableDoesNothing)
     EXPECT_EQ(pane.getControlData(), nullptr);
     EXPECT_EQ(pane.getControlCount(), 0);
     EXPECT_TRUE(summary->empty() && order->empty());
+}
+
+TEST_F(AdvancedPane, LayoutWithoutTheControlsStillGivesAClosedTable)
+{
+    AdvancedColorOptions pane; // no outlet connected
+    pane.setPPDFile(host.ppdFile());
+    pane.createPDEControlTable();
+    PDEControlItem *table = pane.getControlData();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(pane.getControlCount(), 47);
+    EXPECT_EQ(table[46].kind, kPDEControlEnd);
+    EXPECT_EQ(table[0].choices, nullptr);
+    // The rules stop at the end record, not past the table.
+    vColorPresetConstraints(table);
+    PDEControlItem *tables[2] = {color->getControlData(), table};
+    std::unique_ptr<PDEControlItem[]> compound = PDECommon::commonControlTableCompound(tables, 2);
+    ASSERT_TRUE(compound);
+    EXPECT_EQ(PDECommon::commonCountControlTable(compound.get()), 14);
+    vColorPresetConstraints(compound.get());
 }
 
 TEST_F(AdvancedPane, SendrixOpensTheInstalledToolThroughTheDesktopOpener)

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include <cerrno>
+#include <new>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -245,19 +246,28 @@ void AdvancedColorOptions::createPDEControlTable()
         text_sCMYKGrayTreatment, button_ManageProfile,
         button_Sendrix,          button_HideAdvancedOptions,
     };
-    PDEControlItem filled[kAdvancedRecords];
-    for (int i = 0; i < kAdvancedRecords; ++i) {
-        filled[i] = kAdvancedTemplate[i];
-        if (i < kAdvancedRecords - 1)
-            filled[i].control = outlets[i];
-    }
     // A table built earlier is released first, never leaked.
     if (ctrlTable)
         deallocPDEControlTable();
+    // Always all 47 records, closed by the end record, even when the layout
+    // lacks a control: the record without one then ends every walk, while
+    // the rules and the compound table, which stop at the end record, never
+    // read past the table. Null when it cannot be allocated; the pane then
+    // stays unbound and the switcher never shows it.
     ctrlCount = kAdvancedRecords;
-    // Null when the table cannot be allocated; the pane then stays unbound
-    // and the switcher never shows it.
-    ctrlTable = PDECommon::commonCreateControlTable(filled, ppd, nullptr);
+    ctrlTable.reset(new (std::nothrow) PDEControlItem[kAdvancedRecords]());
+    if (ctrlTable) {
+        for (int i = 0; i < kAdvancedRecords; ++i) {
+            ctrlTable[i] = kAdvancedTemplate[i];
+            if (i < kAdvancedRecords - 1)
+                ctrlTable[i].control = outlets[i];
+        }
+        for (PDEControlItem *item = ctrlTable.get(); item->control; ++item) {
+            item->choices = nullptr;
+            if (item->ppdKey[0] != '\0')
+                PDECommon::commonGetPPDArrayForUIOption(ppd, item->ppdKey, &item->choices);
+        }
+    }
 
     if (tab_SwitchVew)
         tab_SwitchVew->setCurrentIndex(0);
