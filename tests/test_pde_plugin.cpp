@@ -395,6 +395,8 @@ TEST(DebugLog, MyLogFormatsLikePrintfAndObjects)
                     &probe, "end"),
               0);
     EXPECT_EQ(MyLog(file, "%@", static_cast<QObject *>(nullptr)), 0);
+    // Wide directives in their old spellings take their argument too.
+    EXPECT_EQ(MyLog(file, "<%S|%C|%s>", L"wide", static_cast<wint_t>(L'w'), "next"), 0);
     EXPECT_EQ(MyLog(nullptr, "ignored %d", 1), 0);
     std::rewind(file);
     char buffer[256] = {};
@@ -404,4 +406,5 @@ TEST(DebugLog, MyLogFormatsLikePrintfAndObjects)
     EXPECT_EQ(text.substr(0, 37), "-7| 3.14|ab  |  9|1234567890123|%|x|Q");
     EXPECT_NE(text.find("\"probe\")|end"), std::string::npos) << text;
     EXPECT_NE(text.find("(null)"), std::string::npos) << text;
+    EXPECT_NE(text.find("<wide|w|next>"), std::string::npos) << text;
 }

@@ -128,6 +128,14 @@ std::string FormatText(const char *format, va_list ap)
             else
                 AppendFormatted(out, directive, va_arg(ap, unsigned int));
             break;
+        case 'C':
+            // The old spelling of %lc.
+            AppendFormatted(out, directive, va_arg(ap, wint_t));
+            break;
+        case 'S':
+            // The old spelling of %ls.
+            AppendFormatted(out, directive, va_arg(ap, const wchar_t *));
+            break;
         case 'c':
             if (length == "l")
                 AppendFormatted(out, directive, va_arg(ap, wint_t));
