@@ -1,12 +1,10 @@
 #include "SnmpAgent.h"
 
+#include "ChildProcess.h"
 #include "TempRoot.h"
 
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,20 +17,10 @@
 #include <sstream>
 #include <thread>
 
-extern char **environ;
-
 namespace fs = std::filesystem;
 
 namespace
 {
-
-std::string MakeTempDir(const char *prefix)
-{
-    std::string tmpl = std::string("/tmp/") + prefix + ".XXXXXX";
-    if (::mkdtemp(tmpl.data()) == nullptr)
-        return std::string();
-    return tmpl;
-}
 
 // A UDP port on 127.0.0.1 that is free now, chosen below the kernel's
 // ephemeral range so that client sockets of other processes (which bind
@@ -86,40 +74,6 @@ ClientConfig &Client()
     return config;
 }
 
-// Starts argv with standard output and error going to logPath and the given
-// extra environment entries; -1 on failure.
-pid_t Spawn(const std::vector<std::string> &args, const std::string &logPath,
-            const std::vector<std::string> &extraEnv)
-{
-    std::vector<std::string> env(extraEnv);
-    for (char **e = environ; *e != nullptr; ++e) {
-        std::string entry(*e);
-        const std::string key = entry.substr(0, entry.find('=') + 1);
-        bool replaced = false;
-        for (const auto &x : extraEnv)
-            replaced = replaced || x.compare(0, key.size(), key) == 0;
-        if (!replaced)
-            env.push_back(entry);
-    }
-    std::vector<char *> argv, envp;
-    for (const auto &a : args)
-        argv.push_back(const_cast<char *>(a.c_str()));
-    argv.push_back(nullptr);
-    for (const auto &e : env)
-        envp.push_back(const_cast<char *>(e.c_str()));
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = -1;
-    int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : -1;
-}
-
 // Waits until logPath holds marker (true), or the child ended or 10 s passed.
 bool WaitForMarker(pid_t pid, const std::string &logPath, const std::string &marker)
 {
@@ -132,25 +86,6 @@ bool WaitForMarker(pid_t pid, const std::string &logPath, const std::string &mar
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
-}
-
-void Stop(pid_t &pid)
-{
-    if (pid <= 0)
-        return;
-    ::kill(pid, SIGTERM);
-    for (int i = 0; i < 500; ++i) {
-        int status;
-        pid_t r = ::waitpid(pid, &status, WNOHANG);
-        if (r == pid || r < 0) {
-            pid = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
-    pid = -1;
 }
 
 // Quoted octet_str value for snmpd.conf.
@@ -235,12 +170,12 @@ SnmpAgent::SnmpAgent(const Options &options)
 
     // The persistent folder must not hold the configuration: snmpd writes
     // its own snmpd.conf there when it stops.
-    pid_ = Spawn({"snmpd", "-f", "-Lo", "-C", "-c", dir_ + "/snmpd.conf", "-m", "", "-I", "-smux", "-p",
-                  dir_ + "/snmpd.pid"},
-                 dir_ + "/log", {"SNMP_PERSISTENT_DIR=" + dir_ + "/persist"});
+    pid_ = SpawnLogged({"snmpd", "-f", "-Lo", "-C", "-c", dir_ + "/snmpd.conf", "-m", "", "-I", "-smux", "-p",
+                        dir_ + "/snmpd.pid"},
+                       dir_ + "/log", {"SNMP_PERSISTENT_DIR=" + dir_ + "/persist"});
     // snmpd logs its version once its ports are open.
     if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "NET-SNMP version"))
-        Stop(pid_);
+        StopChild(pid_);
 }
 
 SnmpAgent::~SnmpAgent()
@@ -252,7 +187,7 @@ SnmpAgent::~SnmpAgent()
 
 void SnmpAgent::stop()
 {
-    Stop(pid_);
+    StopChild(pid_);
 }
 
 std::string SnmpAgent::log() const
@@ -266,11 +201,11 @@ ScriptedSnmpAgent::ScriptedSnmpAgent(const std::string &script)
     dir_ = MakeTempDir("tintsnmpscript");
     WriteFile(dir_ + "/script.json", script);
     WriteFile(dir_ + "/requests", "");
-    pid_ = Spawn({"python3", std::string(TINT_SOURCE_DIR) + "/tests/support/snmp_responder.py",
-                  std::to_string(port), dir_ + "/script.json", dir_ + "/requests"},
-                 dir_ + "/log", {});
+    pid_ = SpawnLogged({"python3", std::string(TINT_SOURCE_DIR) + "/tests/support/snmp_responder.py",
+                        std::to_string(port), dir_ + "/script.json", dir_ + "/requests"},
+                       dir_ + "/log", {});
     if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "ready"))
-        Stop(pid_);
+        StopChild(pid_);
 }
 
 ScriptedSnmpAgent::~ScriptedSnmpAgent()
@@ -282,7 +217,7 @@ ScriptedSnmpAgent::~ScriptedSnmpAgent()
 
 void ScriptedSnmpAgent::stop()
 {
-    Stop(pid_);
+    StopChild(pid_);
 }
 
 std::vector<std::string> ScriptedSnmpAgent::requests() const
