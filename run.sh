@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the print dialog tintdialog in a
 # self-contained demo (Demo/demo-session): the staged root, a private session
-# bus that starts Tintvault on demand, and a demo SNMP agent for the sample
+# bus that starts Tintvault on demand, a demo SNMP agent for the sample
 # printer on 127.0.0.1, which the queue's device URI names unless the
-# arguments give one.
+# arguments give one, and a private CUPS scheduler with the demo printer's
+# queue QV-MR52, whose documents land in Demo/printed/.
 #   ./run.sh                 the window where there is a display, the report otherwise
 #   ./run.sh show --json     any tintdialog arguments, as they stand
 set -euo pipefail

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The demo that run.sh starts: a private bus, the activated Tintvault and the
-# demo printer's agent. The panel's profile refresh must walk the agent and
-# leave the sample printer's profiles in the user's list.
+# The demo that run.sh starts: a private bus, the activated Tintvault, the
+# demo printer's agent and its print queue. The panel's profile refresh must
+# walk the agent and leave the sample printer's profiles in the user's list;
+# a printed job must arrive at the printer end.
 set -euo pipefail
 source_dir=$1
 build_dir=$2
@@ -22,5 +23,15 @@ with open(sys.argv[1], "rb") as f:
 names = {d["RGB"]["FileName"]["FileName%04d" % i] for i in range(d["RGB"]["iNum"])}
 assert {"ADOBERGB.ICC", "SRGB.ICC"} <= names, names
 PY
+# The demo printer: a job printed to the queue reaches the printer end with
+# the PostScript code of its colour choices, and the terminal is told where.
+printed=$root/printed
+err=$(TINT_DEMO_PRINTED=$printed "$source_dir/Demo/demo-session" "$build_dir" \
+  lp -d QV-MR52 -o WQQuickColor=Vivid -o WQBrightness=Plus1 "$source_dir/Demo/sample.ps" 2>&1 >/dev/null)
+echo "$err"
+doc=$(ls "$printed"/*.ps)
+grep -q 'userdict /WQQuickColor /Vivid put' "$doc"
+grep -q 'userdict /WQBrightness /Plus1 put' "$doc"
+grep -qF "Demo printer: document kept as $doc" <<<"$err"
 # Nothing of the session is left behind.
 ! pgrep -f "$root" >/dev/null
