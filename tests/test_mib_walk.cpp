@@ -1,7 +1,7 @@
 // The walk against real agents on 127.0.0.1: snmpd serving generated
 // profile tables, and a scripted responder for answers snmpd never gives.
-// Walk state (numprinted, the -C flags) is process-wide, so every test
-// works with differences and leaves the flags as it found them.
+// numprinted, sDEBUGmsg and PlistForSpool hold what the last walk of this
+// thread saw.
 #include "MibWalk.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
@@ -228,9 +228,8 @@ TEST_F(MibWalkTest, FullTableOf500RowsRunningIntoTheNextSubtree)
     SnmpAgent agent(options); // everything visible: after the table comes snmpd's own MIB
     ASSERT_TRUE(agent.running()) << agent.log();
 
-    const int seen = numprinted;
     ASSERT_EQ(Walk(PluginArgs()), kMibWalkSuccess);
-    EXPECT_EQ(numprinted - seen, 500 * 7); // the variable past the table is not counted
+    EXPECT_EQ(numprinted, 500 * 7); // the variable past the table is not counted
     EXPECT_EQ(PlistForSpool.iNum, 500);
     for (const auto &r : options.rows) {
         const ProfileEntry &e = PlistForSpool.entry[r.row - 1];
@@ -366,9 +365,8 @@ TEST_F(MibWalkTest, ViewEndingInNoSuchNameAndTransitionsAfterSuccess)
     SnmpAgent agent(options);
     ASSERT_TRUE(agent.running()) << agent.log();
 
-    const int seen = numprinted;
     ASSERT_EQ(Walk(PluginArgs()), kMibWalkSuccess);
-    EXPECT_EQ(numprinted - seen, 6 * 7);
+    EXPECT_EQ(numprinted, 6 * 7);
     ExpectTransitions(false);
 }
 
@@ -400,6 +398,8 @@ TEST_F(MibWalkTest, EachRequestIsTriedFourTimesUnlessRetriesAreGiven)
         {{}, 4},
         {{"-r", "1"}, 2},
         {{"-r", "0", "-t", "0.2"}, 1},
+        {{"-r", "100", "-t", "0.01"}, 6}, // at most 5 retries
+        {{"-r", "0", "-t", "100000"}, 1}, // one attempt of at most 5 s, not 100000 s
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.requests);
@@ -462,25 +462,28 @@ TEST_F(MibWalkTest, ScriptedAnswersEndTheWalkAsTheyShould)
         SCOPED_TRACE(c.what);
         ScriptedSnmpAgent agent(Script(c.answers));
         ASSERT_TRUE(agent.running());
-        const int seen = numprinted;
         EXPECT_EQ(Walk(PluginArgs()), c.result);
         EXPECT_EQ(PlistForSpool.iNum, c.spooledRows);
-        EXPECT_EQ(numprinted - seen, c.counted);
+        EXPECT_EQ(numprinted, c.counted);
         for (const auto &e : PlistForSpool.entry)
             ASSERT_EQ(e.fileName[0], '\0'); // nothing was written outside a row's fields
     }
 }
 
-TEST_F(MibWalkTest, EmptyTableEndsAtOnceAndAFreshProcessAsksForTheRoot)
+TEST_F(MibWalkTest, EmptyTableEndsAtOnceAndEveryWalkAsksForTheRoot)
 {
+    {
+        ScriptedSnmpAgent found(Script({IntAnswer(Cell(1, 1), 1)}));
+        ASSERT_TRUE(found.running());
+        ASSERT_EQ(Walk(PluginArgs()), kMibWalkSuccess);
+        ASSERT_EQ(numprinted, 1);
+    }
+    // A walk that found something before does not keep this one from asking.
     ScriptedSnmpAgent agent(Script({}));
     ASSERT_TRUE(agent.running());
-    const bool fresh = numprinted == 0;
     ASSERT_EQ(Walk(PluginArgs()), kMibWalkSuccess);
     EXPECT_EQ(PlistForSpool.iNum, 0);
-    std::vector<std::string> want = {"GETNEXT " + kEntry};
-    if (fresh)
-        want.push_back("GET " + kEntry); // only printed, never stored
+    const std::vector<std::string> want = {"GETNEXT " + kEntry, "GET " + kEntry}; // the GET is only printed
     EXPECT_EQ(agent.requests(), want);
 }
 
@@ -498,15 +501,34 @@ TEST_F(MibWalkTest, UnknownLetterOfOptionCIsNotedAndTheRestStillApplies)
     EXPECT_STREQ(sDEBUGmsg, "Unknown flag passed to -C: x\n");
     EXPECT_EQ(PlistForSpool.iNum, 3);
 
-    // The flag stays toggled for later walks until toggled back.
+    // The flag belongs to the walk that named it: the next one checks again.
     agent.stop();
-    ScriptedSnmpAgent again(Script({IntAnswer(Cell(1, 1), 1), IntAnswer(Cell(1, 1), 1)}));
-    EXPECT_EQ(Walk(PluginArgs()), kMibWalkSuccess);
-    args[1] = "-Cc";
-    EXPECT_EQ(Walk(args), kMibWalkSuccess); // toggles back; the agent now only says noSuchName
-    again.stop();
     ScriptedSnmpAgent checked(Script({IntAnswer(Cell(1, 1), 1), IntAnswer(Cell(1, 1), 1)}));
     EXPECT_EQ(Walk(PluginArgs()), kMibWalkFailed);
+    EXPECT_STREQ(sDEBUGmsg,
+                 ("[SNMP] Error: OID not increasing: " + Cell(1, 1) + " >= " + Cell(1, 1)).c_str());
+}
+
+TEST_F(MibWalkTest, AnAgentThatNeverEndsIsWalkedUpToAFullTable)
+{
+    const struct {
+        const char *what;
+        std::string script;
+        std::vector<std::string> options;
+    } cases[] = {
+        {"rows for ever", "{\"answers\": [], \"then\": \"increasing\"}", {}},
+        {"one OID for ever, ordering not checked", Script({IntAnswer(Cell(1, 1), 1)}, "repeat"), {"-Cc"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedSnmpAgent agent(c.script);
+        ASSERT_TRUE(agent.running());
+        std::vector<std::string> args = PluginArgs();
+        args.insert(args.begin() + 1, c.options.begin(), c.options.end());
+        EXPECT_EQ(Walk(args), kMibWalkFailed);
+        EXPECT_EQ(PlistForSpool.iNum, kProfileTableSlots); // every column-1 value counts, up to 500
+        EXPECT_EQ(agent.requests().size(), static_cast<size_t>(kProfileTableSlots * 7 + 1));
+    }
 }
 
 TEST_F(MibWalkTest, IncludeRequestedAsksForTheRootFirst)
@@ -515,7 +537,6 @@ TEST_F(MibWalkTest, IncludeRequestedAsksForTheRootFirst)
     std::vector<std::string> args = PluginArgs();
     args.insert(args.begin() + 1, "-Ci");
     EXPECT_EQ(Walk(args), kMibWalkSuccess);
-    args[1] = "-Ci"; // toggles it back for later walks
     agent.stop();
     ScriptedSnmpAgent quiet(Script({}));
     EXPECT_EQ(Walk(args), kMibWalkSuccess);
@@ -535,9 +556,8 @@ TEST_F(MibWalkTest, NoOidArgumentWalksMib2AndSpoolsNothing)
 
     std::vector<std::string> args = PluginArgs();
     args.pop_back();
-    const int seen = numprinted;
     EXPECT_EQ(Walk(args), kMibWalkSuccess);
-    EXPECT_GT(numprinted - seen, 3);
+    EXPECT_GT(numprinted, 3);
     EXPECT_EQ(PlistForSpool.iNum, 0);
     for (const auto &e : PlistForSpool.entry)
         ASSERT_EQ(std::memcmp(&e, &PlistForSpool.entry[499], sizeof e), 0);

@@ -377,6 +377,43 @@ TEST(VaultWalkThroughRelay, WalksAtTheSameTimeEachWriteTheirOwnList)
     EXPECT_FALSE(FileExists(root.prefFile("-QV-MR52-profile.plist")));
 }
 
+TEST(VaultWalkThroughRelay, AWalkWaitingForItsPrinterDoesNotHoldAnotherUsersWalk)
+{
+    TempRoot root;
+    SnmpClientPort();
+    // Alice's printer takes every request but answers only once the gate
+    // exists; bob's answers at once. Alice's walk may wait 6 x 3 s.
+    const std::string gate = root.path() + "/gate";
+    ScriptedSnmpAgent slow("{\"answers\": [], \"gate\": \"" + gate + "\"}", true);
+    ScriptedSnmpAgent quick("{\"answers\": [{\"vars\": [[\"" + std::string(kSnmpProfileEntryOid) +
+                                ".1.1.1\", \"int\", 1]]}]}",
+                            true);
+    ASSERT_TRUE(slow.running());
+    ASSERT_TRUE(quick.running());
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+
+    auto command = [&](const std::string &user, int port) {
+        std::string c = Quote(TintRelayPath()) + " mibwalk_XPC QV-MR52 " + user;
+        std::vector<std::string> args = kPluginWalkArgs("127.0.0.1:" + std::to_string(port));
+        args.insert(args.begin() + 1, {"-t", "3", "-r", "5"});
+        for (const std::string &a : args)
+            c += " " + Quote(a);
+        return c;
+    };
+    std::string alice = "not run";
+    std::thread waiting([&] { alice = RunCommand(command("alice", slow.port())); });
+    for (int i = 0; i < 1000 && slow.requests().empty(); ++i)
+        ::usleep(10000);
+    ASSERT_FALSE(slow.requests().empty()) << "alice's walk never reached her printer";
+
+    EXPECT_EQ(RunCommand(command("bob", quick.port())), "mibwalk_XPC=iRet=0\n");
+    WriteFile(gate, "");
+    waiting.join();
+    EXPECT_EQ(alice, "mibwalk_XPC=iRet=0\n"); // her printer answered before her walk gave up
+    EXPECT_TRUE(FileExists(root.prefFile("alice-QV-MR52-profile.plist")));
+}
+
 TEST(VaultWalkThroughRelay, AServiceThatDiesDuringTheCallLeavesTheRelaySilent)
 {
     // No agent answers on the walk's port, so the walk waits for its SNMP

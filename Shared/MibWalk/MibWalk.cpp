@@ -1,14 +1,15 @@
 // The SNMP walk of the printer's profile table.
 #include "MibWalk.h"
 
+#include "MibWalkLibrary.h"
+#include "MibWalkRequest.h"
 #include "ProfileStore.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -18,82 +19,25 @@
 
 static_assert(std::is_same_v<oid, MibOid>, "MibOid must be Net-SNMP's oid");
 
-int numprinted = 0;
-char sDEBUGmsg[128];
+thread_local int numprinted = 0;
+thread_local char sDEBUGmsg[128];
 
 namespace
 {
 
-// Application flags of the walk (Net-SNMP application default store).
-constexpr int kWalkIncludeRequested = 1;
-constexpr int kWalkPrintStatistics = 2;
-constexpr int kWalkDontCheckOrdering = 3;
+using Clock = std::chrono::steady_clock;
 
-constexpr int kRequestRetries = 3;
-constexpr long kRequestTimeoutMicroseconds = 250000;
-
-// mib-2: the root when the arguments name none.
-constexpr oid kObjidMib[] = {1, 3, 6, 1, 2, 1};
-
+// A session of the single-session API: it belongs to this walk alone, so
+// walks on other threads neither share nor wait for it.
 struct SessionCloser {
-    void operator()(netsnmp_session *ss) const { snmp_close(ss); }
+    void operator()(void *handle) const { snmp_sess_close(handle); }
 };
-using SessionHandle = std::unique_ptr<netsnmp_session, SessionCloser>;
+using SessionHandle = std::unique_ptr<void, SessionCloser>;
 
 struct PduFree {
     void operator()(netsnmp_pdu *pdu) const { snmp_free_pdu(pdu); }
 };
 using PduHandle = std::unique_ptr<netsnmp_pdu, PduFree>;
-
-// The tokens are registered once per process; registering them again on
-// every walk would only grow the library's handler lists.
-void RegisterWalkTokens()
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    netsnmp_ds_register_config(ASN_BOOLEAN, "snmpwalk", "includeRequested", NETSNMP_DS_APPLICATION_ID,
-                               kWalkIncludeRequested);
-    netsnmp_ds_register_config(ASN_BOOLEAN, "snmpwalk", "printStatistics", NETSNMP_DS_APPLICATION_ID,
-                               kWalkPrintStatistics);
-    netsnmp_ds_register_config(ASN_BOOLEAN, "snmpwalk", "dontCheckOrdering", NETSNMP_DS_APPLICATION_ID,
-                               kWalkDontCheckOrdering);
-}
-
-// getopt keeps a pointer into the last argument vector it scanned. The
-// library restarts it at index 1 without forgetting that pointer, which
-// after a walk stopped in the middle of an option cluster points into the
-// previous walk's (freed) copies. Scanning an empty vector from index 0
-// makes getopt start afresh.
-void ResetOptionScanner()
-{
-    char program[] = "snmpwalk";
-    char *args[] = {program, nullptr};
-    const int savedOpterr = opterr;
-    opterr = 0;
-    optind = 0;
-    (void)getopt(1, args, "");
-    optind = 1;
-    opterr = savedOpterr;
-}
-
-// Writable copies of argv: the parser overwrites the community in place and
-// the session keeps pointers into the vector until it is closed.
-struct ArgumentCopies {
-    std::vector<std::string> text;
-    std::vector<char *> argv;
-
-    ArgumentCopies(int argc, char *const source[])
-    {
-        text.reserve(argc);
-        for (int i = 0; i < argc; ++i)
-            text.emplace_back(source[i] != nullptr ? source[i] : "");
-        for (auto &t : text)
-            argv.push_back(t.data());
-        argv.push_back(nullptr);
-    }
-};
 
 void FormatObjid(char *out, size_t size, const oid *name, size_t length)
 {
@@ -107,36 +51,116 @@ void FormatObjid(char *out, size_t size, const oid *name, size_t length)
     }
 }
 
-// Ends every walk: merges what the spool holds and hands back the result.
-int Finish(int result)
+// The walk's state between requests: its session and its time limit.
+class Walker
 {
-    vRestructPlistSpool2Current(result != kMibWalkSuccess ? 1 : 0);
-    return result;
+  public:
+    Walker(const MibWalkRequest &request, MibWalkOutcome *outcome)
+        : request_(request), outcome_(outcome),
+          deadline_(Clock::now() + std::chrono::milliseconds(kMibWalkTimeLimitMilliseconds))
+    {
+    }
+
+    bool open()
+    {
+        netsnmp_session session;
+        snmp_sess_init(&session);
+        std::string peer = request_.host;
+        std::string community = request_.community;
+        std::string user = request_.securityName;
+        session.peername = peer.data();
+        session.version = request_.version;
+        session.retries = request_.retries;
+        session.timeout = request_.timeoutMicroseconds;
+        if (request_.version == kMibWalkVersion3) {
+            session.securityName = user.data();
+            session.securityNameLen = user.size();
+            session.securityLevel = request_.securityLevel;
+            size_t length = 0;
+            if (request_.authKeyLength > 0) {
+                session.securityAuthProto = sc_get_auth_oid(request_.authType, &length);
+                session.securityAuthProtoLen = length;
+                std::memcpy(session.securityAuthKey, request_.authKey, request_.authKeyLength);
+                session.securityAuthKeyLen = request_.authKeyLength;
+            }
+            if (request_.privKeyLength > 0) {
+                session.securityPrivProto = sc_get_priv_oid(request_.privType, &length);
+                session.securityPrivProtoLen = length;
+                std::memcpy(session.securityPrivKey, request_.privKey, request_.privKeyLength);
+                session.securityPrivKeyLen = request_.privKeyLength;
+            }
+        } else {
+            session.community = reinterpret_cast<u_char *>(community.data());
+            session.community_len = community.size();
+        }
+        // The library copies what it keeps of the session.
+        handle_.reset(snmp_sess_open(&session));
+        if (!handle_) {
+            MyDebugMessage("[UTIL-MIB] SNMP Open Err\n", 0);
+            snmp_sess_perror("snmpwalk", &session);
+            return false;
+        }
+        return true;
+    }
+
+    // One request and its answer. STAT_TIMEOUT also when the walk's time is
+    // up before the request could be sent: a walk never outlives its limit,
+    // however long each attempt may take.
+    int exchange(int type, const oid *name, size_t length, PduHandle *response)
+    {
+        response->reset();
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline_ - Clock::now());
+        if (left.count() <= 0)
+            return STAT_TIMEOUT;
+        netsnmp_session *session = snmp_sess_session(handle_.get());
+        const long attempts = request_.retries + 1;
+        session->timeout = std::max<long>(
+            1000, std::min<long>(request_.timeoutMicroseconds, static_cast<long>(left.count()) / attempts));
+        netsnmp_pdu *pdu = snmp_pdu_create(type);
+        if (pdu == nullptr)
+            return STAT_ERROR;
+        snmp_add_null_var(pdu, name, length);
+        netsnmp_pdu *raw = nullptr;
+        const int status = snmp_sess_synch_response(handle_.get(), pdu, &raw); // takes the request
+        response->reset(raw);
+        return status;
+    }
+
+    // One GET whose variables are only counted (and printed), never stored.
+    int getAndPrint(const oid *name, size_t length)
+    {
+        PduHandle response;
+        const int status = exchange(SNMP_MSG_GET, name, length, &response);
+        if (status == STAT_SUCCESS && response && response->errstat == SNMP_ERR_NOERROR) {
+            for (netsnmp_variable_list *vars = response->variables; vars; vars = vars->next_variable) {
+                outcome_->numprinted++;
+                print_variable(vars->name, vars->name_length, vars);
+            }
+        }
+        return status;
+    }
+
+    void perror() { snmp_sess_perror("snmpwalk", snmp_sess_session(handle_.get())); }
+
+  private:
+    const MibWalkRequest &request_;
+    MibWalkOutcome *outcome_;
+    Clock::time_point deadline_;
+    SessionHandle handle_;
+};
+
+// Ends every walk: publishes what it saw for this thread's callers, merges
+// what the spool holds and hands back the result.
+int Finish(const MibWalkOutcome &outcome)
+{
+    numprinted = outcome.numprinted;
+    std::memcpy(sDEBUGmsg, outcome.diagnostic, sizeof sDEBUGmsg);
+    std::memcpy(&PlistForSpool, &outcome.spool, sizeof PlistForSpool);
+    MibWalkMergeIntoCurrentList(outcome.spool, outcome.result != kMibWalkSuccess ? 1 : 0);
+    return outcome.result;
 }
 
 } // namespace
-
-void optProc(int /*argc*/, char *const * /*argv*/, int opt)
-{
-    if (opt != 'C' || optarg == nullptr)
-        return;
-    for (const char *cp = optarg; *cp != '\0'; ++cp) {
-        switch (*cp) {
-        case 'c':
-            netsnmp_ds_toggle_boolean(NETSNMP_DS_APPLICATION_ID, kWalkDontCheckOrdering);
-            break;
-        case 'i':
-            netsnmp_ds_toggle_boolean(NETSNMP_DS_APPLICATION_ID, kWalkIncludeRequested);
-            break;
-        case 'p':
-            netsnmp_ds_toggle_boolean(NETSNMP_DS_APPLICATION_ID, kWalkPrintStatistics);
-            break;
-        default:
-            std::snprintf(sDEBUGmsg, sizeof sDEBUGmsg, "Unknown flag passed to -C: %c\n", *cp);
-            break;
-        }
-    }
-}
 
 void snmp_get_and_print(snmp_session *ss, const MibOid *theoid, std::size_t theoid_len)
 {
@@ -156,78 +180,50 @@ void snmp_get_and_print(snmp_session *ss, const MibOid *theoid, std::size_t theo
     }
 }
 
-int mib_walk(int argc, char *argv[])
+int MibWalkFetch(const MibWalkRequest &request, MibWalkOutcome *outcome)
 {
-    RegisterWalkTokens();
-    vSpoolPlist(nullptr, 0, nullptr, 1);
+    *outcome = MibWalkOutcome();
+    std::memcpy(outcome->diagnostic, request.diagnostic, sizeof outcome->diagnostic);
+    MibWalkInitLibrary();
 
-    // Without even a program name the parser would read past the vector.
-    if (argc < 1 || argv == nullptr)
-        return Finish(kMibWalkUsage);
-
-    ArgumentCopies args(argc, argv);
-    netsnmp_session session;
-    ResetOptionScanner();
-    int arg = snmp_parse_args(argc, args.argv.data(), &session, "C:", optProc);
-    if (arg < 0)
-        return Finish(arg == NETSNMP_PARSE_ARGS_ERROR_USAGE ? kMibWalkUsage : kMibWalkNoWalk);
-
-    oid root[MAX_OID_LEN];
-    size_t rootlen = 0;
-    if (arg < argc) {
-        rootlen = MAX_OID_LEN;
-        if (snmp_parse_oid(args.argv[arg], root, &rootlen) == nullptr) {
-            snmp_perror(args.argv[arg]);
-            return Finish(kMibWalkFailed);
-        }
-    } else {
-        std::memcpy(root, kObjidMib, sizeof kObjidMib);
-        rootlen = sizeof kObjidMib / sizeof kObjidMib[0];
+    Walker walker(request, outcome);
+    if (!walker.open()) {
+        outcome->result = kMibWalkFailed;
+        return outcome->result;
     }
 
-    // Net-SNMP's defaults (5 retries of 1 s) would keep the print dialog
-    // waiting far too long for a printer that is off.
-    if (session.retries == SNMP_DEFAULT_RETRIES)
-        session.retries = kRequestRetries;
-    if (session.timeout == SNMP_DEFAULT_TIMEOUT)
-        session.timeout = kRequestTimeoutMicroseconds;
-
-    SessionHandle ss(snmp_open(&session));
-    if (!ss) {
-        MyDebugMessage("[UTIL-MIB] SNMP Open Err\n", 0);
-        snmp_sess_perror("snmpwalk", &session);
-        return Finish(kMibWalkFailed);
-    }
-
+    const oid *root = request.root;
+    const size_t rootlen = std::min(request.rootLength, kMibWalkMaxOidLength);
     oid name[MAX_OID_LEN];
     std::memmove(name, root, rootlen * sizeof(oid));
     size_t name_length = rootlen;
 
-    const bool check = !netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kWalkDontCheckOrdering);
-    if (netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kWalkIncludeRequested))
-        snmp_get_and_print(ss.get(), root, rootlen);
+    const bool check = !request.dontCheckOrdering;
+    if (request.includeRequested)
+        walker.getAndPrint(root, rootlen);
 
     int result = kMibWalkSuccess;
     int status = STAT_SUCCESS;
     bool running = true;
     while (running) {
-        netsnmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GETNEXT);
-        if (pdu == nullptr) {
+        // A table that never ends, or an agent that repeats itself with the
+        // ordering check off, stops here.
+        if (outcome->requests >= kMibWalkMaxRequests) {
+            std::snprintf(outcome->diagnostic, sizeof outcome->diagnostic,
+                          "[SNMP] Error: no end after %d requests", outcome->requests);
             result = kMibWalkFailed;
             break;
         }
-        snmp_add_null_var(pdu, name, name_length);
-
-        netsnmp_pdu *raw = nullptr;
-        status = snmp_synch_response(ss.get(), pdu, &raw); // takes the request
-        PduHandle response(raw);
+        outcome->requests++;
+        PduHandle response;
+        status = walker.exchange(SNMP_MSG_GETNEXT, name, name_length, &response);
 
         if (status == STAT_TIMEOUT) {
             result = kMibWalkFailed;
             break;
         }
         if (status != STAT_SUCCESS || !response) {
-            snmp_sess_perror("snmpwalk", ss.get());
+            walker.perror();
             result = kMibWalkFailed;
             break;
         }
@@ -240,7 +236,7 @@ int mib_walk(int argc, char *argv[])
         // An answer without variables makes no progress; asking again would
         // repeat it for ever.
         if (response->variables == nullptr) {
-            std::snprintf(sDEBUGmsg, sizeof sDEBUGmsg, "[SNMP] Error: empty answer");
+            std::snprintf(outcome->diagnostic, sizeof outcome->diagnostic, "[SNMP] Error: empty answer");
             result = kMibWalkFailed;
             break;
         }
@@ -250,8 +246,8 @@ int mib_walk(int argc, char *argv[])
                 running = false; // left the subtree
                 continue;
             }
-            numprinted++;
-            vSpoolPlist(vars->name, vars->name_length, vars, 0);
+            outcome->numprinted++;
+            MibWalkSpoolVariable(&outcome->spool, vars->name, vars->name_length, vars);
             if (vars->type == SNMP_ENDOFMIBVIEW || vars->type == SNMP_NOSUCHOBJECT ||
                 vars->type == SNMP_NOSUCHINSTANCE) {
                 running = false;
@@ -262,8 +258,8 @@ int mib_walk(int argc, char *argv[])
                 char previous[44], next[44];
                 FormatObjid(previous, sizeof previous, name, name_length);
                 FormatObjid(next, sizeof next, vars->name, vars->name_length);
-                std::snprintf(sDEBUGmsg, sizeof sDEBUGmsg, "[SNMP] Error: OID not increasing: %s >= %s",
-                              previous, next);
+                std::snprintf(outcome->diagnostic, sizeof outcome->diagnostic,
+                              "[SNMP] Error: OID not increasing: %s >= %s", previous, next);
                 running = false;
                 result = kMibWalkFailed;
             }
@@ -273,13 +269,28 @@ int mib_walk(int argc, char *argv[])
         }
     }
 
-    if (numprinted == 0 && status == STAT_SUCCESS)
-        snmp_get_and_print(ss.get(), root, rootlen);
+    // A lone instance at the root answers a GET but not a GETNEXT.
+    if (outcome->numprinted == 0 && status == STAT_SUCCESS)
+        walker.getAndPrint(root, rootlen);
 
-    ss.reset();
+    if (request.printStatistics)
+        MyDebugMessage("[UTIL-MIB] Variables found: ", outcome->numprinted);
 
-    if (netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kWalkPrintStatistics))
-        MyDebugMessage("[UTIL-MIB] Variables found: ", numprinted);
+    outcome->result = result;
+    return result;
+}
 
-    return Finish(result);
+int mib_walk(int argc, char *argv[])
+{
+    // The outcome holds a whole spool table: kept off the thread's stack.
+    auto outcome = std::make_unique<MibWalkOutcome>();
+    MibWalkRequest request;
+    const int parsed = MibWalkParseRequest(argc, argv, &request);
+    if (parsed != kMibWalkSuccess) {
+        outcome->result = parsed;
+        std::memcpy(outcome->diagnostic, request.diagnostic, sizeof outcome->diagnostic);
+    } else {
+        MibWalkFetch(request, outcome.get());
+    }
+    return Finish(*outcome);
 }

@@ -1,10 +1,11 @@
 // Walk of the printer's SNMP profile table and the merge of what it found
 // into the user's current profile list.
 //
-// mib_walk sends SNMPv1 GETNEXT requests down the table, offers every
-// variable to vSpoolPlist, and always ends by merging the spool into the
-// current list (vRestructPlistSpool2Current). The spool, numprinted, the
-// -C flags and sDEBUGmsg are process-wide: callers run one walk at a time.
+// mib_walk sends SNMPv1 GETNEXT requests down the table, spools every
+// variable, and always ends by merging the spool into the current list. A
+// walk parses its arguments once into a MibWalkRequest (MibWalkRequest.h),
+// fetches into a MibWalkOutcome of its own, then merges: nothing of one walk
+// reaches another.
 #pragma once
 
 #include "ProfileTable.h"
@@ -59,58 +60,86 @@ inline constexpr MibOid iOidProfileAvailability[kProfileColumnOidLength] = TINT_
 
 // Walk results.
 constexpr int kMibWalkSuccess = 0;
-constexpr int kMibWalkFailed = 1;     // bad OID, no session, timeout, transport error, OID not increasing
+constexpr int kMibWalkFailed = 1;     // bad OID, no session, timeout, transport error, OID not increasing,
+                                      // a walk that reached its bounds
 constexpr int kMibWalkAgentError = 2; // the agent answered with an error status other than noSuchName
 constexpr int kMibWalkUsage = -1;     // the argument parser refused the arguments
 constexpr int kMibWalkNoWalk = -2;    // the parser finished without a walk (-H, -V, no SNMPv3 key)
 
+// Bounds of one walk. The table has 500 rows of 7 columns: a walk that has
+// sent one GETNEXT per variable of a full table plus the one that leaves it
+// and still has not left the table is walking an agent that never ends.
+constexpr int kProfileTableColumns = 7;
+constexpr int kMibWalkMaxRequests = kProfileTableSlots * kProfileTableColumns + 1;
+// Far below the relay's 300 s, so that the caller always gets an answer.
+constexpr long kMibWalkTimeLimitMilliseconds = 60000;
+// -t and -r are clamped to these.
+constexpr long kMibWalkMinTimeoutMicroseconds = 10000;
+constexpr long kMibWalkMaxTimeoutMicroseconds = 5000000;
+constexpr int kMibWalkMaxRetries = 5;
+
 // --- The walk ---------------------------------------------------------------
 
-// Walks the agent named in argv (Net-SNMP command-line form: program name,
-// options, host, optional root OID; default root 1.3.6.1.2.1) and merges the
-// result into the current profile list. argv is not modified; the walk
-// works on copies. Returns one of the walk results above. Never exits.
+// Walks the agent named in argv (command-line form: program name, options,
+// host, optional root OID; default root 1.3.6.1.2.1) and merges the result
+// into the current profile list. argv is not modified. Returns one of the
+// walk results above. Never exits. Everything a walk sets, -C flags
+// included, applies to that walk only; several walks may run at once on
+// different threads (their merges then share the store's current list).
 int mib_walk(int argc, char *argv[]);
 
-// Handler of the walk's own option -C: c toggles dontCheckOrdering,
-// i includeRequested, p printStatistics; other letters are noted in
-// sDEBUGmsg and skipped. Reads the option's argument from optarg.
+// The walk's own option -C, for the arguments being parsed on the calling
+// thread: each letter of the option's value (optarg) toggles a flag of that
+// walk (c dontCheckOrdering, i includeRequested, p printStatistics); other
+// letters are noted in the walk's diagnostic and skipped.
 void optProc(int argc, char *const *argv, int opt);
 
-// One GET for theoid; the variables of an error-free answer are counted in
-// numprinted and printed, nothing is stored.
+// One GET for theoid on a session opened with snmp_open; the variables of an
+// error-free answer are counted in numprinted and printed, nothing is stored.
 void snmp_get_and_print(snmp_session *ss, const MibOid *theoid, std::size_t theoid_len);
 
-// Variables seen by walks of this process (never reset).
-extern int numprinted;
-// Last diagnostic of the walk; never shown.
-extern char sDEBUGmsg[128];
+// What the last walk on the calling thread saw: variables counted, its last
+// diagnostic (never shown) and its spool. Each walk starts them afresh.
+extern thread_local int numprinted;
+extern thread_local char sDEBUGmsg[128];
 
 // --- Spool and merge ----------------------------------------------------------
 
 // Row r of the printer's table is entry r-1; iNum counts column-1 values.
-extern ProfileTable PlistForSpool;
+extern thread_local ProfileTable PlistForSpool;
 
-// clear != 0: empties PlistForSpool. Otherwise stores the variable (name of
-// nameLength sub-identifiers, value in vars) when it is an instance of a
-// stored column with the column's type. Instances that do not fit the spool
-// are skipped: fewer than 18 sub-identifiers, a row of 0 or above 500, a
-// file name longer than 31 bytes. A longer profile name is cut to its
-// first 31 bytes (at a character boundary).
+// clear != 0: empties PlistForSpool. Otherwise stores the variable into it
+// (see MibWalkSpoolVariable).
 void vSpoolPlist(const MibOid *name, std::size_t nameLength, const variable_list *vars, int clear);
+
+// Stores the variable (name of nameLength sub-identifiers, value in vars)
+// into spool when it is an instance of a stored column with the column's
+// type. Instances that do not fit the spool are skipped: fewer than 18
+// sub-identifiers, a row of 0 or above 500, a file name longer than 31
+// bytes. A longer profile name is cut to its first 31 bytes (at a character
+// boundary).
+void MibWalkSpoolVariable(ProfileTable *spool, const MibOid *name, std::size_t nameLength,
+                          const variable_list *vars);
 
 // Merges the spool into the current profile list and writes it back.
 // failure: 0 after a successful walk, otherwise non-zero. Returns the
 // write's result: 0 written, -1 not written.
 int vRestructPlistSpool2Current(int failure);
+// The same for any spool: one read of the current list, the merge, one write.
+int MibWalkMergeIntoCurrentList(const ProfileTable &spool, int failure);
+// The merge alone: the three groups of a list, as read, become the list to
+// write. Touches nothing but its arguments.
+void MibWalkMergeSpool(const ProfileTable &spool, int failure, ProfileTable *rgb, ProfileTable *sim,
+                       ProfileTable *dst);
 
 // Moves every slot's inMenu to its state before the merge (after a failed or
 // a successful walk); iNum is left alone.
 void vDeleteMIBprofilesTemporary(int failure, ProfileTable *table);
 
-// Merges spool entry spoolIndex into table: a matching entry (same file name
-// and location) is marked as on the printer; otherwise the spool entry is
-// added as DeviceHidden in the first free slot (dropped when there is none).
+// Merges spool entry spoolIndex of PlistForSpool into table: a matching entry
+// (same file name and location) is marked as on the printer; otherwise the
+// spool entry is added as DeviceHidden in the first free slot (dropped when
+// there is none).
 void vRestructDetail(int spoolIndex, ProfileTable *table);
 
 // The 27.3 file-name rule: a non-empty name of acceptable characters whose

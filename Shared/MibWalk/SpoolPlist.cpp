@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-ProfileTable PlistForSpool;
+thread_local ProfileTable PlistForSpool;
 
 namespace
 {
@@ -65,7 +65,13 @@ void vSpoolPlist(const MibOid *name, std::size_t nameLength, const variable_list
         std::memset(&PlistForSpool, 0, sizeof PlistForSpool);
         return;
     }
-    if (name == nullptr || vars == nullptr || nameLength < kProfileInstanceOidLength)
+    MibWalkSpoolVariable(&PlistForSpool, name, nameLength, vars);
+}
+
+void MibWalkSpoolVariable(ProfileTable *spool, const MibOid *name, std::size_t nameLength,
+                          const variable_list *vars)
+{
+    if (spool == nullptr || name == nullptr || vars == nullptr || nameLength < kProfileInstanceOidLength)
         return;
 
     const SpoolColumn *column = kSpoolColumns;
@@ -78,7 +84,7 @@ void vSpoolPlist(const MibOid *name, std::size_t nameLength, const variable_list
     const MibOid row = name[kProfileInstanceOidLength - 1];
     if (row < 1 || row > static_cast<MibOid>(kProfileTableSlots))
         return;
-    ProfileEntry &entry = PlistForSpool.entry[row - 1];
+    ProfileEntry &entry = spool->entry[row - 1];
 
     if (column->type == ASN_INTEGER) {
         if (vars->val.integer == nullptr)
@@ -87,8 +93,8 @@ void vSpoolPlist(const MibOid *name, std::size_t nameLength, const variable_list
         switch (column->field) {
         case SpoolField::IndexOnDevice:
             entry.indexOnDevice = value;
-            if (PlistForSpool.iNum < kProfileTableSlots)
-                PlistForSpool.iNum++;
+            if (spool->iNum < kProfileTableSlots)
+                spool->iNum++;
             break;
         case SpoolField::Location:
             entry.location = value;

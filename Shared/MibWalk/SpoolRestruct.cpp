@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace
 {
@@ -60,27 +61,10 @@ void SettleTable(ProfileTable *table)
     table->iNum = used;
 }
 
-} // namespace
-
-void vDeleteMIBprofilesTemporary(int failure, ProfileTable *table)
+void RestructDetail(const ProfileEntry &found, ProfileTable *table)
 {
     if (table == nullptr)
         return;
-    for (auto &entry : table->entry) {
-        for (const WalkTransition *t = kWalkTransitions; t->before != -1; ++t) {
-            if (entry.inMenu == t->before) {
-                entry.inMenu = failure != 0 ? t->afterFailure : t->afterSuccess;
-                break;
-            }
-        }
-    }
-}
-
-void vRestructDetail(int spoolIndex, ProfileTable *table)
-{
-    if (table == nullptr || spoolIndex < 0 || spoolIndex >= kProfileTableSlots)
-        return;
-    const ProfileEntry &found = PlistForSpool.entry[spoolIndex];
 
     // Only entries in use can be the same profile: a slot freed by the
     // failure transition still holds its name but is no longer listed.
@@ -109,17 +93,33 @@ void vRestructDetail(int spoolIndex, ProfileTable *table)
     }
 }
 
-int vRestructPlistSpool2Current(int failure)
-{
-    ProfileTable rgb, sim, dst;
-    std::memset(&rgb, 0, sizeof rgb);
-    std::memset(&sim, 0, sizeof sim);
-    std::memset(&dst, 0, sizeof dst);
-    // A missing or unreadable list leaves the tables empty: the first walk
-    // creates the list.
-    (void)WQPListReadProfile_All(&rgb, &sim, &dst);
+} // namespace
 
-    ProfileTable *const groups[] = {&rgb, &sim, &dst};
+void vDeleteMIBprofilesTemporary(int failure, ProfileTable *table)
+{
+    if (table == nullptr)
+        return;
+    for (auto &entry : table->entry) {
+        for (const WalkTransition *t = kWalkTransitions; t->before != -1; ++t) {
+            if (entry.inMenu == t->before) {
+                entry.inMenu = failure != 0 ? t->afterFailure : t->afterSuccess;
+                break;
+            }
+        }
+    }
+}
+
+void vRestructDetail(int spoolIndex, ProfileTable *table)
+{
+    if (spoolIndex < 0 || spoolIndex >= kProfileTableSlots)
+        return;
+    RestructDetail(PlistForSpool.entry[spoolIndex], table);
+}
+
+void MibWalkMergeSpool(const ProfileTable &spool, int failure, ProfileTable *rgb, ProfileTable *sim,
+                       ProfileTable *dst)
+{
+    ProfileTable *const groups[] = {rgb, sim, dst};
     for (ProfileTable *table : groups)
         vDeleteMIBprofilesTemporary(failure, table);
 
@@ -135,18 +135,18 @@ int vRestructPlistSpool2Current(int failure)
         }
     }
     if (cleared)
-        WQPListPaddingProfile_Dict(&rgb);
+        WQPListPaddingProfile_Dict(rgb);
 
-    const int spooled = std::clamp<int32_t>(PlistForSpool.iNum, 0, kProfileTableSlots);
+    const int spooled = std::clamp<int32_t>(spool.iNum, 0, kProfileTableSlots);
     for (int i = 0; i < spooled; ++i) {
-        const ProfileEntry &found = PlistForSpool.entry[i];
+        const ProfileEntry &found = spool.entry[i];
         if ((found.location != 4 && found.location != 5) || !bJudgement8point3Format(found.fileName))
             continue;
         if (found.profileClass == 1 || found.profileClass == 2) {
-            vRestructDetail(i, &rgb);
+            RestructDetail(found, rgb);
         } else if (found.profileClass == 3) {
-            vRestructDetail(i, &sim);
-            vRestructDetail(i, &dst);
+            RestructDetail(found, sim);
+            RestructDetail(found, dst);
         }
     }
 
@@ -156,5 +156,19 @@ int vRestructPlistSpool2Current(int failure)
         WQPListSalvage_Dict(table);
         SettleTable(table);
     }
-    return WQPListWriteProfile_All(&rgb, &sim, &dst);
+}
+
+int MibWalkMergeIntoCurrentList(const ProfileTable &spool, int failure)
+{
+    auto tables = std::make_unique<ProfileTable[]>(3); // zeroed
+    // A missing or unreadable list leaves the tables empty: the first walk
+    // creates the list.
+    (void)WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]);
+    MibWalkMergeSpool(spool, failure, &tables[0], &tables[1], &tables[2]);
+    return WQPListWriteProfile_All(&tables[0], &tables[1], &tables[2]);
+}
+
+int vRestructPlistSpool2Current(int failure)
+{
+    return MibWalkMergeIntoCurrentList(PlistForSpool, failure);
 }

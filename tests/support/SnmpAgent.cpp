@@ -195,17 +195,25 @@ std::string SnmpAgent::log() const
     return ReadFile(dir_ + "/log");
 }
 
-ScriptedSnmpAgent::ScriptedSnmpAgent(const std::string &script)
+ScriptedSnmpAgent::ScriptedSnmpAgent(const std::string &script, bool ownPort)
 {
-    const int port = SnmpClientPort();
+    port_ = ownPort ? 0 : SnmpClientPort();
     dir_ = MakeTempDir("tintsnmpscript");
     WriteFile(dir_ + "/script.json", script);
     WriteFile(dir_ + "/requests", "");
     pid_ = SpawnLogged({"python3", std::string(TINT_SOURCE_DIR) + "/tests/support/snmp_responder.py",
-                        std::to_string(port), dir_ + "/script.json", dir_ + "/requests"},
+                        std::to_string(port_), dir_ + "/script.json", dir_ + "/requests"},
                        dir_ + "/log", {});
     if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "ready"))
         StopChild(pid_);
+    if (ownPort && pid_ > 0) {
+        // "ready PORT": the port the responder bound.
+        const std::string log = ReadFile(dir_ + "/log");
+        const size_t at = log.find("ready ");
+        port_ = at == std::string::npos ? -1 : std::atoi(log.c_str() + at + 6);
+        if (port_ <= 0)
+            StopChild(pid_);
+    }
 }
 
 ScriptedSnmpAgent::~ScriptedSnmpAgent()

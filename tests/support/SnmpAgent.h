@@ -80,13 +80,16 @@ class SnmpAgent
 class ScriptedSnmpAgent
 {
   public:
-    // script: the JSON text described in snmp_responder.py.
-    explicit ScriptedSnmpAgent(const std::string &script);
+    // script: the JSON text described in snmp_responder.py. ownPort: listen
+    // on a free port of its own rather than on SnmpClientPort(), so that it
+    // can run beside another agent (clients then name the port: "HOST:PORT").
+    explicit ScriptedSnmpAgent(const std::string &script, bool ownPort = false);
     ~ScriptedSnmpAgent();
     ScriptedSnmpAgent(const ScriptedSnmpAgent &) = delete;
     ScriptedSnmpAgent &operator=(const ScriptedSnmpAgent &) = delete;
 
     bool running() const { return pid_ > 0; }
+    int port() const { return port_; }
     // Requests received so far, one "GET OID" / "GETNEXT OID" each.
     std::vector<std::string> requests() const;
     void stop();
@@ -94,4 +97,5 @@ class ScriptedSnmpAgent
   private:
     std::string dir_;
     pid_t pid_ = -1;
+    int port_ = -1;
 };

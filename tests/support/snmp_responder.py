@@ -6,7 +6,9 @@ arbitrary error statuses, malformed instance OIDs).
 Usage: snmp_responder.py PORT SCRIPT.json LOG
 
 The script is a JSON object:
-  {"answers": [ANSWER, ...], "then": "nosuchname" | "silent"}
+  {"answers": [ANSWER, ...],
+   "then": "nosuchname" | "silent" | "repeat" | "increasing",
+   "gate": PATH}
 Each request is answered with the next ANSWER in order:
   {"vars": [[OID, TYPE, VALUE], ...]}   error status 0 and these variables
   {"error": N}                          error status N, the request's variables
@@ -14,13 +16,19 @@ Each request is answered with the next ANSWER in order:
 TYPE is "int", "str" (VALUE text, UTF-8), "hex" (VALUE hex digits, raw
 bytes), "null", or a number: a bare tag with an empty value (0x80..0x82 are
 the exception values). When the answers run out, requests get error status 2
-(noSuchName) or, with "then": "silent", no answer.
+(noSuchName), with "then": "silent" no answer, with "repeat" the last answer
+again, and with "increasing" a table that never ends: an integer at the
+requested OID's next row (an OID shorter than a table instance is completed
+as column 1, index 1, row 1). With "gate", requests that arrive while the
+file PATH does not exist are logged but not answered (the client's retries
+are answered once it exists).
 
 Every request received is appended to LOG as one line "GET OID" or
 "GETNEXT OID" (first variable), and "ready" is written to standard output
-once the socket is bound.
+once the socket is bound. PORT 0 binds a free port and writes "ready PORT".
 """
 import json
+import os
 import socket
 import sys
 
@@ -97,10 +105,15 @@ def main():
         script = json.load(f)
     answers = list(script.get("answers", []))
     then = script.get("then", "nosuchname")
+    gate = script.get("gate")
+    last = {"error": 2}
 
     sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
     sock.bind(("127.0.0.1", port))
-    print("ready", flush=True)
+    if port == 0:
+        print("ready %d" % sock.getsockname()[1], flush=True)
+    else:
+        print("ready", flush=True)
     log = open(log_path, "a", buffering=1)
 
     while True:
@@ -119,10 +132,27 @@ def main():
         except (IndexError, ValueError):
             continue
         kind = {0xA0: "GET", 0xA1: "GETNEXT"}.get(pdu_tag, "PDU%02X" % pdu_tag)
-        log.write("%s %s\n" % (kind, decode_oid(oid)))
+        requested = decode_oid(oid)
+        log.write("%s %s\n" % (kind, requested))
+        if gate and not os.path.exists(gate):
+            continue
 
-        answer = answers.pop(0) if answers else (
-            {"error": 2} if then == "nosuchname" else {"silent": True})
+        if answers:
+            answer = last = answers.pop(0)
+        elif then == "repeat":
+            answer = last
+        elif then == "increasing":
+            parts = requested.split(".")
+            if len(parts) < 18:
+                parts += ["1"] * (18 - len(parts))
+            else:
+                parts[-1] = str(int(parts[-1]) + 1)
+            row = ".".join(parts)
+            answer = {"vars": [[row, "int", int(parts[-1])]]}
+        elif then == "nosuchname":
+            answer = {"error": 2}
+        else:
+            answer = {"silent": True}
         if answer.get("silent"):
             continue
         if "error" in answer:

@@ -5,11 +5,12 @@
 #include "TintPaths.h"
 
 #if TINT_HAVE_MIBWALK
-#include "MibWalk.h"
+#include "MibWalkRequest.h"
 #include "ProfileStoreDirect.h"
 #endif
 
 #include <cstring>
+#include <memory>
 #include <mutex>
 
 namespace
@@ -19,11 +20,16 @@ namespace
 constexpr char kAllowedOptions[] = "Ocvrt"
                                    "C";
 
-std::mutex &WalkMutex()
+#if TINT_HAVE_MIBWALK
+// The store's back end names the list files through process-wide globals,
+// so the merges (one read and one write each, a few milliseconds) take turns.
+// The fetch, which may wait on a slow or silent printer, holds nothing.
+std::mutex &MergeMutex()
 {
     static std::mutex mutex;
     return mutex;
 }
+#endif
 
 bool NameAcceptable(const std::string &name)
 {
@@ -81,29 +87,27 @@ int VaultRunWalk(const WQWalkRequest &walk)
     if (!FormatListPaths(walk.user, walk.model, current, previous))
         return -1;
 
-    // Writable copies: the library's parser overwrites the community string
-    // inside the vector.
-    std::vector<std::vector<char>> storage;
-    storage.reserve(walk.args.size());
-    char *argv[kVaultMaxWalkArguments + 1] = {};
-    for (std::size_t i = 0; i < walk.args.size(); ++i) {
-        storage.emplace_back(walk.args[i].begin(), walk.args[i].end());
-        storage.back().push_back('\0');
-        argv[i] = storage.back().data();
-    }
-
 #if TINT_HAVE_MIBWALK
-    std::lock_guard<std::mutex> lock(WalkMutex());
+    std::vector<const char *> argv;
+    for (const std::string &a : walk.args)
+        argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+
+    MibWalkRequest request;
+    auto outcome = std::make_unique<MibWalkOutcome>();
+    int result = MibWalkParseRequest(static_cast<int>(walk.args.size()), argv.data(), &request);
+    if (result == kMibWalkSuccess)
+        result = MibWalkFetch(request, outcome.get());
+
+    std::lock_guard<std::mutex> lock(MergeMutex());
     TintCopyPath(WQ_PLIST_PROFILE_PATH, current);
     TintCopyPath(WQ_PLIST_PROFILE_PREV_PATH, previous);
-    const int result = mib_walk(static_cast<int>(walk.args.size()), argv);
+    MibWalkMergeIntoCurrentList(outcome->spool, result != kMibWalkSuccess ? 1 : 0);
     TintCopyPath(WQ_PLIST_PROFILE_PATH, "");
     TintCopyPath(WQ_PLIST_PROFILE_PREV_PATH, "");
     return result;
 #else
     // Built without the walk: nothing can be walked.
-    (void)argv;
-    std::lock_guard<std::mutex> lock(WalkMutex());
     return -1;
 #endif
 }

@@ -1,5 +1,5 @@
-// The walk request: checks what the request asks for, then runs the SNMP walk
-// with the store's path globals pointing at the user's list files.
+// The walk request: checks what the request asks for, walks the printer, then
+// merges what it found into the user's list files.
 #pragma once
 
 #include <string>
@@ -20,7 +20,8 @@ bool VaultWalkNamesAcceptable(const std::string &user, const std::string &model)
 // change the SNMP library for later walks in this process are refused.
 bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args);
 
-// Runs one walk; walks are serialised across the process because they use the
-// path globals and the process-wide spool table. Returns the walk's result,
-// or -1 without walking when the request is refused.
+// Runs one walk: its own request, session and spool, then the merge into the
+// user's list. A walk waits for no other walk but for the moment another one
+// merges. Returns the walk's result, or -1 without walking when the request
+// is refused.
 int VaultRunWalk(const WQWalkRequest &walk);

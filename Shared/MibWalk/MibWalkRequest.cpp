@@ -1,0 +1,332 @@
+// The walk's arguments, parsed once into a MibWalkRequest. The parser is
+// our own rather than Net-SNMP's snmp_parse_args: that one scans with
+// getopt (whose state is process-wide) and applies options such as -O, -d,
+// -D, -m or -L to the whole library, so one walk's arguments would change
+// every later walk of the process.
+#include "MibWalkRequest.h"
+
+#include "MibWalkLibrary.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <strings.h>
+
+static_assert(kMibWalkMaxOidLength == MAX_OID_LEN, "the walk's OID buffers are Net-SNMP's");
+static_assert(kMibWalkMaxKeyLength == USM_AUTH_KU_LEN, "the walk's keys are Net-SNMP's");
+
+namespace
+{
+
+// mib-2: the root when the arguments name none.
+constexpr oid kObjidMib[] = {1, 3, 6, 1, 2, 1};
+
+// Letters of -O that Net-SNMP knows; they only change how variables are
+// printed, so a walk accepts them and stores the same values either way.
+constexpr char kOutputLetters[] = "0abeEfnqQsStTuUvxX";
+
+// The request whose -C option optProc is handling on this thread.
+struct OptionContext {
+    MibWalkRequest *request = nullptr;
+    const char *value = nullptr;
+};
+thread_local OptionContext tOption;
+
+void ApplyCFlags(const char *letters, MibWalkRequest *request)
+{
+    for (const char *cp = letters; *cp != '\0'; ++cp) {
+        switch (*cp) {
+        case 'c':
+            request->dontCheckOrdering = !request->dontCheckOrdering;
+            break;
+        case 'i':
+            request->includeRequested = !request->includeRequested;
+            break;
+        case 'p':
+            request->printStatistics = !request->printStatistics;
+            break;
+        default:
+            std::snprintf(request->diagnostic, sizeof request->diagnostic, "Unknown flag passed to -C: %c\n",
+                          *cp);
+            break;
+        }
+    }
+}
+
+bool ParseRetries(const char *text, int *retries)
+{
+    errno = 0;
+    char *end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno != 0 || value < 0)
+        return false;
+    *retries = static_cast<int>(std::min<long>(value, kMibWalkMaxRetries));
+    return true;
+}
+
+bool ParseTimeout(const char *text, long *microseconds)
+{
+    char *end = nullptr;
+    const double seconds = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !std::isfinite(seconds) || seconds <= 0)
+        return false;
+    const double us = seconds * 1e6;
+    *microseconds = us >= kMibWalkMaxTimeoutMicroseconds
+                        ? kMibWalkMaxTimeoutMicroseconds
+                        : std::max(kMibWalkMinTimeoutMicroseconds, static_cast<long>(us));
+    return true;
+}
+
+bool ParseVersion(const char *text, long *version)
+{
+    if (std::strcmp(text, "1") == 0)
+        *version = kMibWalkVersion1;
+    else if (strcasecmp(text, "2c") == 0)
+        *version = kMibWalkVersion2c;
+    else if (std::strcmp(text, "3") == 0)
+        *version = kMibWalkVersion3;
+    else
+        return false;
+    return true;
+}
+
+bool ParseLevel(const char *text, int *level)
+{
+    struct Name {
+        const char *text;
+        int level;
+    };
+    static const Name kLevels[] = {
+        {"noAuthNoPriv", SNMP_SEC_LEVEL_NOAUTH}, {"1", SNMP_SEC_LEVEL_NOAUTH},
+        {"nanp", SNMP_SEC_LEVEL_NOAUTH},         {"authNoPriv", SNMP_SEC_LEVEL_AUTHNOPRIV},
+        {"2", SNMP_SEC_LEVEL_AUTHNOPRIV},        {"anp", SNMP_SEC_LEVEL_AUTHNOPRIV},
+        {"authPriv", SNMP_SEC_LEVEL_AUTHPRIV},   {"3", SNMP_SEC_LEVEL_AUTHPRIV},
+        {"ap", SNMP_SEC_LEVEL_AUTHPRIV},         {nullptr, 0},
+    };
+    for (const Name *n = kLevels; n->text != nullptr; ++n) {
+        if (std::strcmp(text, n->text) == 0) {
+            *level = n->level;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseOutputLetters(const char *text)
+{
+    for (const char *cp = text; *cp != '\0'; ++cp)
+        if (std::strchr(kOutputLetters, *cp) == nullptr)
+            return false;
+    return true;
+}
+
+// The root OID. The MIB tree the library parses names against is shared by
+// the whole process, so one parse at a time.
+bool ParseRoot(const char *text, MibWalkRequest *out)
+{
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
+    size_t length = MAX_OID_LEN;
+    if (snmp_parse_oid(text, out->root, &length) == nullptr) {
+        snmp_perror(text);
+        return false;
+    }
+    out->rootLength = length;
+    return true;
+}
+
+// Ku keys from the pass phrases, as Net-SNMP's own tools make them (the
+// privacy key is hashed with the authentication protocol too).
+bool MakeKeys(const std::string &authPass, const std::string &privPass, MibWalkRequest *out)
+{
+    size_t hashLength = 0;
+    const oid *hash = sc_get_auth_oid(out->authType, &hashLength);
+    if (!authPass.empty()) {
+        size_t length = sizeof out->authKey;
+        if (hash == nullptr || generate_Ku(hash, static_cast<u_int>(hashLength),
+                                           reinterpret_cast<const u_char *>(authPass.data()), authPass.size(),
+                                           out->authKey, &length) != SNMPERR_SUCCESS)
+            return false;
+        out->authKeyLength = length;
+    }
+    if (!privPass.empty()) {
+        size_t length = sizeof out->privKey;
+        if (hash == nullptr || generate_Ku(hash, static_cast<u_int>(hashLength),
+                                           reinterpret_cast<const u_char *>(privPass.data()), privPass.size(),
+                                           out->privKey, &length) != SNMPERR_SUCCESS)
+            return false;
+        out->privKeyLength = length;
+    }
+    return true;
+}
+
+int DefaultPrivType()
+{
+    const int des = usm_lookup_priv_type("DES");
+    return des >= 0 ? des : usm_lookup_priv_type("AES");
+}
+
+} // namespace
+
+void optProc(int /*argc*/, char *const * /*argv*/, int opt)
+{
+    if (opt != 'C' || tOption.request == nullptr)
+        return;
+    const char *value = tOption.value != nullptr ? tOption.value : optarg;
+    if (value != nullptr)
+        ApplyCFlags(value, tOption.request);
+}
+
+int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
+{
+    if (out == nullptr)
+        return kMibWalkUsage;
+    *out = MibWalkRequest();
+    // Without even a program name there is nothing to parse.
+    if (argc < 1 || argv == nullptr)
+        return kMibWalkUsage;
+    MibWalkInitLibrary();
+
+    out->version = netsnmp_ds_get_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_SNMPVERSION);
+    out->dontCheckOrdering = netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkDontCheckOrderingFlag);
+    out->includeRequested = netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkIncludeRequestedFlag);
+    out->printStatistics = netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkPrintStatisticsFlag);
+    out->authType = usm_lookup_auth_type("MD5");
+    out->privType = DefaultPrivType();
+
+    bool haveCommunity = false;
+    std::string authPass, privPass;
+    const char *positional[2] = {nullptr, nullptr};
+    int positionals = 0;
+    bool optionsEnded = false;
+
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i] != nullptr ? argv[i] : "";
+        if (optionsEnded || arg[0] != '-' || arg[1] == '\0') {
+            if (positionals < 2)
+                positional[positionals] = arg;
+            ++positionals;
+            continue;
+        }
+        if (std::strcmp(arg, "--") == 0) {
+            optionsEnded = true;
+            continue;
+        }
+        // A cluster of letters; the first letter that takes a value takes
+        // the rest of the word, or else the next argument.
+        for (const char *cp = arg + 1; *cp != '\0'; ++cp) {
+            const char letter = *cp;
+            switch (letter) {
+            case 'h':
+                return kMibWalkUsage;
+            case 'H':
+            case 'V':
+                return kMibWalkNoWalk;
+            case 'c':
+            case 'v':
+            case 'r':
+            case 't':
+            case 'C':
+            case 'O':
+            case 'u':
+            case 'l':
+            case 'a':
+            case 'A':
+            case 'x':
+            case 'X':
+                break;
+            default:
+                return kMibWalkUsage;
+            }
+            const char *value = cp + 1;
+            if (*value == '\0') {
+                if (i + 1 >= argc || argv[i + 1] == nullptr)
+                    return kMibWalkUsage;
+                value = argv[++i];
+            }
+            bool ok = true;
+            switch (letter) {
+            case 'c':
+                out->community = value;
+                haveCommunity = true;
+                break;
+            case 'v':
+                ok = ParseVersion(value, &out->version);
+                break;
+            case 'r':
+                ok = ParseRetries(value, &out->retries);
+                break;
+            case 't':
+                ok = ParseTimeout(value, &out->timeoutMicroseconds);
+                break;
+            case 'C':
+                tOption = {out, value};
+                optProc(argc, const_cast<char *const *>(argv), 'C');
+                tOption = {};
+                break;
+            case 'O':
+                ok = ParseOutputLetters(value);
+                break;
+            case 'u':
+                out->securityName = value;
+                break;
+            case 'l':
+                ok = ParseLevel(value, &out->securityLevel);
+                break;
+            case 'a':
+                out->authType = usm_lookup_auth_type(value);
+                ok = out->authType >= 0;
+                break;
+            case 'A':
+                authPass = value;
+                break;
+            case 'x':
+                out->privType = usm_lookup_priv_type(value);
+                ok = out->privType >= 0;
+                break;
+            case 'X':
+                privPass = value;
+                break;
+            default:
+                break;
+            }
+            if (!ok)
+                return kMibWalkUsage;
+            break; // the value ended the word
+        }
+    }
+
+    if (positional[0] == nullptr)
+        return kMibWalkUsage; // no host
+    out->host = positional[0];
+
+    if (out->version == kMibWalkVersion1 || out->version == kMibWalkVersion2c) {
+        if (!haveCommunity) {
+            const char *configured = netsnmp_ds_get_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_COMMUNITY);
+            if (configured == nullptr)
+                return kMibWalkUsage;
+            out->community = configured;
+        }
+    } else if (out->version == kMibWalkVersion3) {
+        if (out->securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV && !MakeKeys(authPass, privPass, out))
+            return kMibWalkNoWalk;
+    } else {
+        return kMibWalkUsage;
+    }
+
+    if (positional[1] != nullptr) {
+        if (!ParseRoot(positional[1], out))
+            return kMibWalkFailed;
+    } else {
+        std::memcpy(out->root, kObjidMib, sizeof kObjidMib);
+        out->rootLength = sizeof kObjidMib / sizeof kObjidMib[0];
+    }
+    return kMibWalkSuccess;
+}
