@@ -1,31 +1,132 @@
-// print: the dialog's Print button; the job's options on standard output.
+// print [--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]:
+// the dialog's Print button. With a queue the job goes to it; without one
+// the job's options are listed on standard output.
+#include "PrintJob.h"
 #include "PrintJobOptions.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+
+#include <unistd.h>
 
 #include <cstdio>
 
 namespace
 {
 
+// Between two looks at a job that is being followed.
+constexpr useconds_t kFollowIntervalUs = 250000;
+
+struct PrintArguments {
+    PrintJobRequest request;
+    std::vector<std::string> files;
+    bool wait = false;
+    bool jobOptionGiven = false;
+};
+
+bool ParseArguments(const std::vector<std::string> &args, PrintArguments *out, std::string *error)
+{
+    for (size_t i = 0; i < args.size(); i++) {
+        const std::string &arg = args[i];
+        const bool takesValue = arg == "--copies" || arg == "--pages" || arg == "--title";
+        if (takesValue && i + 1 >= args.size()) {
+            *error = "print: " + arg + " needs a value";
+            return false;
+        }
+        if (arg == "--copies") {
+            if (!PrintJobParseCopies(args[++i], &out->request.copies, error))
+                return false;
+            out->jobOptionGiven = true;
+        } else if (arg == "--pages") {
+            out->request.pageRanges = args[++i];
+            if (!PrintJobCheckPageRanges(out->request.pageRanges, error))
+                return false;
+            out->jobOptionGiven = true;
+        } else if (arg == "--title") {
+            out->request.title = args[++i];
+            out->jobOptionGiven = true;
+        } else if (arg == "--wait") {
+            out->wait = true;
+            out->jobOptionGiven = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            *error = "print: unknown option " + arg;
+            return false;
+        } else {
+            out->files.push_back(arg);
+        }
+    }
+    return true;
+}
+
+// Follows the job until it ends, one line per change; the exit status.
+int Follow(TintDialogContext &context, http_t *http, const std::string &queue, int jobID)
+{
+    PrintJobStatus last;
+    bool first = true;
+    for (;;) {
+        PrintJobStatus now;
+        std::string error;
+        if (!PrintJobGetStatus(http, jobID, &now, &error))
+            return context.fail(error);
+        if (first || !(now == last)) {
+            std::printf("%s\n", PrintJobStatusText(queue, jobID, now).c_str());
+            std::fflush(stdout);
+        }
+        first = false;
+        last = now;
+        if (now.state >= IPP_JSTATE_CANCELED)
+            return now.state == IPP_JSTATE_COMPLETED ? kTintDialogSuccess : kTintDialogJobNotCompleted;
+        usleep(kFollowIntervalUs);
+    }
+}
+
 int RunPrint(TintDialogContext &context, const std::vector<std::string> &args)
 {
-    if (!args.empty())
-        return context.fail("print: unexpected argument " + args.front());
+    PrintArguments arguments;
+    std::string error;
+    if (!ParseArguments(args, &arguments, &error))
+        return context.fail(error);
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
+    CupsQueue *queue = context.queue();
+    if (!queue && (arguments.jobOptionGiven || !arguments.files.empty()))
+        return context.fail("print: documents and job options need a queue (--queue NAME)");
+
+    // Every document is read (or found readable) before anything is sent.
+    PrintJobDocuments documents;
+    if (queue && !documents.open(arguments.files, &error))
+        return context.fail("print: " + error);
     dialog->loadPanel();
-    std::string error;
-    if (!dialog->print(&error))
+    if (!dialog->prepareToPrint(&error))
         return context.fail(error);
-    std::fputs(PrintJobOptionsText(dialog->settingsValues()).c_str(), stdout);
-    return kTintDialogSuccess;
+    if (!queue) {
+        if (!dialog->writeSettings(&error))
+            return context.fail(error);
+        std::fputs(PrintJobOptionsText(dialog->settingsValues()).c_str(), stdout);
+        return kTintDialogSuccess;
+    }
+
+    PrintJobRequest &request = arguments.request;
+    request.queue = queue->info().name;
+    request.attributes = PrintJobAttributes(dialog->settingsValues(), dialog->ppdFile());
+    http_t *http = context.http();
+    const int jobID = PrintJobSubmit(http, request, documents, &error);
+    if (jobID <= 0)
+        return context.fail("print: " + error);
+    // The job is on its way: the choices it was printed with are kept.
+    if (!dialog->writeSettings(&error))
+        context.fail(error);
+    std::printf("request id is %s-%d (%zu file(s))\n", request.queue.c_str(), jobID, arguments.files.size());
+    std::fflush(stdout);
+    return arguments.wait ? Follow(context, http, request.queue, jobID) : kTintDialogSuccess;
 }
 
 const TintDialogCommand kPrintCommand = {
-    "print", "", "save as the Print button does and list the job's options as KEY=VALUE lines", false,
-    RunPrint};
+    "print", "[--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]",
+    "as the Print button: with a queue, submit one job with the files (standard input when none) and the "
+    "panel's options, --wait follows it to its end; without a queue, list the job's options as KEY=VALUE "
+    "lines",
+    false, RunPrint};
 TINT_DIALOG_COMMAND(kPrintCommand);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "PrintSettingsFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -29,6 +30,7 @@ bool PrintDialog::open(std::string *error)
         return false;
     }
     ppdMarkDefaults(ppd_.get());
+    applyUserDefaults();
 
     printer_.identifier = options_.printerID;
     printer_.deviceURI = options_.deviceURI;
@@ -49,6 +51,23 @@ bool PrintDialog::open(std::string *error)
     }
     panel_ = std::move(panels->front());
     return true;
+}
+
+void PrintDialog::applyUserDefaults()
+{
+    ppd_file_t *ppd = ppd_.get();
+    for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd))
+        ppdDefaults_[option->keyword] = option->defchoice;
+    // The panel takes each control's default from the option's default
+    // choice, so the user's choice becomes that.
+    for (const auto &[key, value] : userDefaults_) {
+        ppd_option_t *option = ppdFindOption(ppd, key.c_str());
+        ppd_choice_t *choice = option ? ppdFindChoice(option, value.c_str()) : nullptr;
+        if (!choice)
+            continue;
+        std::snprintf(option->defchoice, sizeof option->defchoice, "%s", choice->choice);
+        ppdMarkOption(ppd, option->keyword, choice->choice);
+    }
 }
 
 QWidget *PrintDialog::loadPanel()
@@ -81,7 +100,7 @@ bool PrintDialog::save(std::string *error)
     return writeSettings(error);
 }
 
-bool PrintDialog::print(std::string *error)
+bool PrintDialog::prepareToPrint(std::string *error)
 {
     if (!panel_) {
         *error = "no panel";
@@ -90,7 +109,12 @@ bool PrintDialog::print(std::string *error)
     int status = 0;
     panel_->saveValuesAndReturnError(&status);
     panel_->shouldPrint();
-    return writeSettings(error);
+    return true;
+}
+
+bool PrintDialog::print(std::string *error)
+{
+    return prepareToPrint(error) && writeSettings(error);
 }
 
 void PrintDialog::close()

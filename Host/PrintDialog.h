@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,10 @@ class PrintDialog : public PDEHostCallback
     ~PrintDialog() override;
     PrintDialog(const PrintDialog &) = delete;
     PrintDialog &operator=(const PrintDialog &) = delete;
+
+    // The user's defaults for the queue (lpoptions; other names are
+    // ignored): open() makes them the PPD's defaults, as lp prints them.
+    void setUserDefaults(const std::map<std::string, std::string> &options) { userDefaults_ = options; }
 
     // Reads the settings file, opens the PPD and marks its defaults, loads
     // the bundle and asks its principal object for the printer-module
@@ -34,6 +39,8 @@ class PrintDialog : public PDEHostCallback
     bool save(std::string *error);
     // As a dialog's Print button: save, shouldPrint, write the settings.
     bool print(std::string *error);
+    // The first half of print: save and shouldPrint, in memory only.
+    bool prepareToPrint(std::string *error);
     // Writes the print settings to the settings file.
     bool writeSettings(std::string *error);
     // The dialog closes: terminate, then release the panel before any of
@@ -44,6 +51,8 @@ class PrintDialog : public PDEHostCallback
     PDEPanelIntrospection *introspection() const { return panel_ ? panel_->introspection() : nullptr; }
     const TintDialogOptions &options() const { return options_; }
     const PMDictionary &settingsValues() const { return settings_.values; }
+    // The PPD's own default choice of each option, before the user's.
+    const std::map<std::string, std::string> &ppdDefaults() const { return ppdDefaults_; }
 
     // PDEHostCallback
     PMPrintSettings printSettings() override { return &settings_; }
@@ -55,7 +64,11 @@ class PrintDialog : public PDEHostCallback
         void operator()(ppd_file_t *ppd) const { ppdClose(ppd); }
     };
 
+    void applyUserDefaults();
+
     TintDialogOptions options_;
+    std::map<std::string, std::string> userDefaults_;
+    std::map<std::string, std::string> ppdDefaults_;
     PMPrintSettingsRecord settings_;
     PMPrinterRecord printer_;
     PMPrintSessionRecord session_;

@@ -13,7 +13,8 @@ class TintDialogContext;
 // Exit statuses of the program.
 enum : int {
     kTintDialogSuccess = 0,
-    kTintDialogFailure = 2, // bad usage, a refused change, or nothing to work on
+    kTintDialogJobNotCompleted = 1, // a followed job ended cancelled or aborted; the window was cancelled
+    kTintDialogFailure = 2,         // bad usage, a refused change, or nothing to work on
 };
 
 struct TintDialogCommand {

@@ -4,13 +4,64 @@
 
 #include <cstdio>
 
+bool TintDialogContext::resolveQueue(std::string *error)
+{
+    const bool wantsQueue = !options_.queue.empty() || !options_.server.empty();
+    if (wantsQueue || options_.ppd.empty()) {
+        http_ = CupsConnect(options_.server, error);
+        // No server at all: without a queue asked for, the sample printer.
+        if (!http_ && wantsQueue)
+            return false;
+    }
+    if (http_ && (!options_.queue.empty() || options_.ppd.empty())) {
+        auto queue = std::make_unique<CupsQueue>();
+        switch (queue->open(http_.get(), options_.queue, error)) {
+        case CupsQueue::Result::kRefused:
+            return false;
+        case CupsQueue::Result::kNoDefault:
+            break; // the sample printer
+        case CupsQueue::Result::kOpened:
+            options_.queue = queue->info().name;
+            options_.ppd = queue->ppdFile();
+            if (options_.printerID.empty())
+                options_.printerID = queue->info().name;
+            if (options_.deviceURI.empty())
+                options_.deviceURI = queue->info().deviceURI;
+            queue_ = std::move(queue);
+            break;
+        }
+    }
+    TintDialogApplyDefaults(&options_);
+    return true;
+}
+
+http_t *TintDialogContext::http()
+{
+    if (http_)
+        return http_.get();
+    std::string error;
+    http_ = CupsConnect(options_.server, &error);
+    if (!http_)
+        fail(error);
+    return http_.get();
+}
+
 PrintDialog *TintDialogContext::dialog()
 {
     if (dialog_)
         return dialog_.get();
-    auto dialog = std::make_unique<PrintDialog>(options_);
     std::string error;
-    if (!dialog->open(&error)) {
+    if (!resolveQueue(&error)) {
+        fail(error);
+        return nullptr;
+    }
+    auto dialog = std::make_unique<PrintDialog>(options_);
+    if (queue_)
+        dialog->setUserDefaults(queue_->destOptions());
+    const bool opened = dialog->open(&error);
+    if (queue_)
+        queue_->removePPDFile();
+    if (!opened) {
         fail(error);
         return nullptr;
     }

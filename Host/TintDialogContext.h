@@ -1,7 +1,9 @@
 // What a command of tintdialog works with: the global options and, once a
-// command asks for it, the opened print dialog.
+// command asks for them, the CUPS server, the queue and the opened print
+// dialog.
 #pragma once
 
+#include "CupsQueue.h"
 #include "PrintDialog.h"
 #include "TintDialogOptions.h"
 
@@ -13,17 +15,34 @@ class TintDialogContext
   public:
     explicit TintDialogContext(TintDialogOptions options) : options_(std::move(options)) {}
 
+    // The options, with the queue's PPD, printer ID and device URI and the
+    // defaults filled in once the dialog has been opened.
     const TintDialogOptions &options() const { return options_; }
 
-    // Opens the print dialog (settings, PPD, plug-in, panel) on first use.
-    // null after printing the reason with fail().
+    // Opens the print dialog (queue or PPD, settings, plug-in, panel) on
+    // first use. null after printing the reason with fail().
     PrintDialog *dialog();
+
+    // The connection to the CUPS server, made on first use; null after
+    // printing the reason with fail().
+    http_t *http();
+
+    // The queue the dialog prints to, or null (a PPD without a queue).
+    CupsQueue *queue() const { return queue_.get(); }
 
     // Prints "tintdialog: message" as one line on standard error and
     // returns kTintDialogFailure.
     int fail(const std::string &message) const;
 
   private:
+    // Chooses what the dialog opens: the named queue; without --queue and
+    // --ppd the user's default queue when a server answers; else the
+    // sample printer. false with *error when a queue was asked for and
+    // cannot be used.
+    bool resolveQueue(std::string *error);
+
     TintDialogOptions options_;
+    CupsHttp http_;
+    std::unique_ptr<CupsQueue> queue_;
     std::unique_ptr<PrintDialog> dialog_;
 };

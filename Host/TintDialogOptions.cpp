@@ -16,22 +16,30 @@ namespace
 constexpr const char kDefaultPrinterID[] = "QV_MR52";
 
 struct OptionRecord {
-    const char *name; // nullptr closes the table
+    const char *name;  // nullptr closes the table
+    const char *alias; // a short spelling, or nullptr
     std::string TintDialogOptions::*field;
     const char *argument;
     const char *help;
 };
 
 const OptionRecord kOptionRecords[] = {
-    {"--ppd", &TintDialogOptions::ppd, "FILE",
-     "the queue's printer description (default: the sample printer)"},
-    {"--printer-id", &TintDialogOptions::printerID, "ID", "the queue's name (default: QV_MR52)"},
-    {"--device-uri", &TintDialogOptions::deviceURI, "URI", "the queue's device URI (default: none)"},
-    {"--settings", &TintDialogOptions::settings, "FILE",
+    {"--queue", "-d", &TintDialogOptions::queue, "NAME",
+     "a queue of the CUPS server (default: the user's default queue when a server answers, else the sample "
+     "printer)"},
+    {"--server", nullptr, &TintDialogOptions::server, "HOST[:PORT]",
+     "the CUPS server (default: CUPS_SERVER, else the local one)"},
+    {"--ppd", nullptr, &TintDialogOptions::ppd, "FILE",
+     "a printer description instead of a queue (default: the sample printer)"},
+    {"--printer-id", nullptr, &TintDialogOptions::printerID, "ID",
+     "the queue's name (default: the queue's, else QV_MR52)"},
+    {"--device-uri", nullptr, &TintDialogOptions::deviceURI, "URI",
+     "the queue's device URI (default: the queue's, else none)"},
+    {"--settings", nullptr, &TintDialogOptions::settings, "FILE",
      "the job's print settings, an XML property list (default: one file per queue)"},
-    {"--plugin", &TintDialogOptions::plugin, "DIR",
+    {"--plugin", nullptr, &TintDialogOptions::plugin, "DIR",
      "the Tintpane.plugin bundle (default: the one built beside)"},
-    {nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 // The staging root (or installed root) that holds this program in usr/bin.
@@ -69,6 +77,15 @@ std::string FileNameOf(const std::string &id)
     return name;
 }
 
+bool IsAlias(const std::string &word)
+{
+    for (const OptionRecord *record = kOptionRecords; record->name; record++) {
+        if (record->alias && word == record->alias)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOptions *options,
@@ -78,7 +95,7 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
     bool commandSeen = false;
     for (size_t i = 0; i < args.size(); i++) {
         const std::string &word = args[i];
-        const bool optionLike = word.size() >= 2 && word.compare(0, 2, "--") == 0;
+        const bool optionLike = (word.size() >= 2 && word.compare(0, 2, "--") == 0) || IsAlias(word);
         if (!commandSeen && !optionLike) {
             commandSeen = true;
             rest->push_back(word);
@@ -100,7 +117,7 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
             inlineValue = true;
         }
         const OptionRecord *record = kOptionRecords;
-        while (record->name && name != record->name)
+        while (record->name && name != record->name && !(record->alias && name == record->alias))
             record++;
         if (!record->name) {
             // After the command, other options are the command's own.
@@ -125,7 +142,10 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
         }
         options->*(record->field) = value;
     }
-    TintDialogApplyDefaults(options);
+    if (!options->queue.empty() && !options->ppd.empty()) {
+        *error = "--queue and --ppd exclude each other: a queue brings its own PPD";
+        return false;
+    }
     return true;
 }
 
@@ -155,7 +175,8 @@ std::string TintDialogUsage()
     std::string text = "usage: tintdialog [OPTIONS] COMMAND [ARGS]\n\n"
                        "The print dialog of one QV-MR52 queue with its Color Options panel.\n\nOptions:\n";
     for (const OptionRecord *record = kOptionRecords; record->name; record++)
-        text += "  " + std::string(record->name) + " " + record->argument + "\n      " + record->help + "\n";
+        text += "  " + std::string(record->name) + (record->alias ? std::string(", ") + record->alias : "") +
+                " " + record->argument + "\n      " + record->help + "\n";
     text += "\nCommands:\n";
     for (const TintDialogCommand *command : TintDialogCommands()) {
         text += "  " + std::string(command->name);

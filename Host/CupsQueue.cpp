@@ -1,0 +1,266 @@
+#include "CupsQueue.h"
+
+#include <QCoreApplication>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+// Long enough for a server on another continent, short enough that a
+// silent address does not hang a script.
+constexpr int kConnectTimeoutMs = 10000;
+
+std::string Tr(const char *text)
+{
+    return QCoreApplication::translate("tintdialog", text).toStdString();
+}
+
+std::string Arg(const char *text, const std::string &a)
+{
+    return QCoreApplication::translate("tintdialog", text).arg(QString::fromStdString(a)).toStdString();
+}
+
+std::string Arg(const char *text, const std::string &a, const std::string &b)
+{
+    return QCoreApplication::translate("tintdialog", text)
+        .arg(QString::fromStdString(a), QString::fromStdString(b))
+        .toStdString();
+}
+
+const char *Option(const cups_dest_t *dest, const char *name)
+{
+    const char *value = cupsGetOption(name, dest->num_options, dest->options);
+    return value ? value : "";
+}
+
+std::string StateName(const char *state)
+{
+    switch (std::atoi(state)) {
+    case IPP_PSTATE_PROCESSING:
+        return "processing";
+    case IPP_PSTATE_STOPPED:
+        return "stopped";
+    default:
+        return "idle";
+    }
+}
+
+void FillInfo(const cups_dest_t *dest, CupsQueueInfo *info)
+{
+    info->name = dest->name;
+    info->info = Option(dest, "printer-info");
+    info->makeAndModel = Option(dest, "printer-make-and-model");
+    info->deviceURI = Option(dest, "device-uri");
+    info->state = StateName(Option(dest, "printer-state"));
+    info->isDefault = dest->is_default != 0;
+}
+
+struct PPDClose {
+    void operator()(ppd_file_t *ppd) const { ppdClose(ppd); }
+};
+
+// Fetches the queue's PPD into *file. HTTP_STATUS_NOT_FOUND: the queue has
+// none.
+http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
+{
+    char path[1024] = "";
+    time_t modified = 0;
+    http_status_t status = cupsGetPPD3(http, name.c_str(), &modified, path, sizeof path);
+    if (status == HTTP_STATUS_OK)
+        *file = path;
+    else if (*path)
+        unlink(path);
+    return status;
+}
+
+std::string Refusal(const std::string &what)
+{
+    return Arg("the CUPS server %1 refused %2: ", CupsServerName(), what) + cupsLastErrorString();
+}
+
+struct DestsFree {
+    int count;
+    void operator()(cups_dest_t *dests) const { cupsFreeDests(count, dests); }
+};
+
+} // namespace
+
+CupsHttp CupsConnect(const std::string &server, std::string *error)
+{
+    if (!server.empty())
+        cupsSetServer(server.c_str());
+    // Connected in a second step, so that the reason of a failure can be
+    // read from the connection.
+    CupsHttp http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
+    if (!http || httpReconnect2(http.get(), kConnectTimeoutMs, nullptr) != 0) {
+        const int reason = http ? httpError(http.get()) : 0;
+        *error = Arg("cannot reach the CUPS server %1: %2", CupsServerName(),
+                     reason ? std::strerror(reason) : cupsLastErrorString());
+        http.reset();
+        return http;
+    }
+    // A connection is not yet a scheduler: something else may listen
+    // there, or a scheduler that turns us away. Ask it one cheap question.
+    ipp_t *response = cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    const ipp_status_t status = cupsLastError();
+    ippDelete(response);
+    if (!response || (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
+        *error = Arg("the CUPS server %1 does not answer: %2", CupsServerName(), cupsLastErrorString());
+        http.reset();
+    }
+    return http;
+}
+
+std::string CupsServerName()
+{
+    const char *server = cupsServer();
+    if (server[0] == '/')
+        return server;
+    return std::string(server) + ":" + std::to_string(ippPort());
+}
+
+std::string CupsQueueNameProblem(const std::string &name)
+{
+    if (name.empty())
+        return Tr("the queue name is empty");
+    if (name.size() > 127)
+        return Arg("the queue name %1 is longer than 127 bytes", name.substr(0, 40) + "...");
+    for (unsigned char c : name) {
+        if (c <= ' ' || c >= 127 || std::strchr("/\\?#'\"", c))
+            return Arg("%1 is not a queue name: CUPS names a queue with printable ASCII characters, without "
+                       "spaces or any of / \\ ? # ' \"",
+                       "\"" + name + "\"");
+    }
+    return {};
+}
+
+bool CupsPPDIsQVMR52(ppd_file_t *ppd)
+{
+    // Quick Color drives every other control of the panel: a description
+    // without it has nothing the panel could show.
+    return ppd && ppdFindOption(ppd, "WQQuickColor");
+}
+
+bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::string *error)
+{
+    cups_dest_t *dests = nullptr;
+    int count = cupsGetDests2(http, &dests);
+    std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
+    if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
+        cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+        *error = Refusal(Tr("the list of queues"));
+        return false;
+    }
+    queues->clear();
+    for (int i = 0; i < count; i++) {
+        if (dests[i].instance)
+            continue;
+        CupsQueueInfo info;
+        FillInfo(&dests[i], &info);
+        std::string file;
+        if (FetchPPD(http, info.name, &file) == HTTP_STATUS_OK) {
+            info.hasPPD = true;
+            std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(file.c_str()));
+            info.isQVMR52 = CupsPPDIsQVMR52(ppd.get());
+            unlink(file.c_str());
+        }
+        queues->push_back(std::move(info));
+    }
+    return true;
+}
+
+CupsQueue::~CupsQueue()
+{
+    removePPDFile();
+}
+
+void CupsQueue::removePPDFile()
+{
+    if (!ppdFile_.empty())
+        unlink(ppdFile_.c_str());
+    ppdFile_.clear();
+}
+
+CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::string *error)
+{
+    if (!name.empty()) {
+        if (std::string problem = CupsQueueNameProblem(name); !problem.empty()) {
+            *error = problem;
+            return Result::kRefused;
+        }
+    }
+    cups_dest_t *dest = cupsGetNamedDest(http, name.empty() ? nullptr : name.c_str(), nullptr);
+    std::unique_ptr<cups_dest_t, DestsFree> owned(dest, DestsFree{1});
+    if (!dest) {
+        if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+            *error = Refusal(name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
+            return Result::kRefused;
+        }
+        if (name.empty())
+            return Result::kNoDefault;
+        *error = Arg("the CUPS server %1 has no queue %2", CupsServerName(), name);
+        return Result::kRefused;
+    }
+    FillInfo(dest, &info_);
+    for (int i = 0; i < dest->num_options; i++)
+        destOptions_[dest->options[i].name] = dest->options[i].value;
+
+    http_status_t status = FetchPPD(http, info_.name, &ppdFile_);
+    if (status == HTTP_STATUS_NOT_FOUND) {
+        *error = Arg("the queue %1 has no PPD (a driverless queue): it is not a QV-MR52", info_.name);
+        return Result::kRefused;
+    }
+    if (status != HTTP_STATUS_OK) {
+        *error = Refusal(Arg("the PPD of %1", info_.name));
+        return Result::kRefused;
+    }
+    std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(ppdFile_.c_str()));
+    if (!CupsPPDIsQVMR52(ppd.get())) {
+        *error = Arg("the queue %1 is not a QV-MR52 (its PPD, %2, has no Color Options)", info_.name,
+                     info_.makeAndModel.empty() ? std::string("?") : info_.makeAndModel);
+        return Result::kRefused;
+    }
+    info_.hasPPD = true;
+    info_.isQVMR52 = true;
+    return Result::kOpened;
+}
+
+std::string CupsQueue::title() const
+{
+    if (!info_.info.empty())
+        return info_.info;
+    if (!info_.makeAndModel.empty())
+        return info_.makeAndModel;
+    return info_.name;
+}
+
+bool CupsSetUserDefaults(http_t *http, const std::string &queue, ppd_file_t *ppd,
+                         const std::map<std::string, std::string> &choices, std::string *error)
+{
+    cups_dest_t *dests = nullptr;
+    int count = cupsGetDests2(http, &dests);
+    if (!cupsGetDest(queue.c_str(), nullptr, count, dests))
+        count = cupsAddDest(queue.c_str(), nullptr, count, &dests);
+    std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
+    cups_dest_t *dest = cupsGetDest(queue.c_str(), nullptr, count, dests);
+    if (!dest) {
+        *error = Arg("no queue %1", queue);
+        return false;
+    }
+    for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd))
+        dest->num_options = cupsRemoveOption(option->keyword, dest->num_options, &dest->options);
+    for (const auto &[key, choice] : choices)
+        dest->num_options = cupsAddOption(key.c_str(), choice.c_str(), dest->num_options, &dest->options);
+    errno = 0;
+    if (cupsSetDests2(http, count, dests) != 0) {
+        *error = Arg("cannot write the user's lpoptions: %1",
+                     errno ? std::strerror(errno) : cupsLastErrorString());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,89 @@
+// The dialog's link to a CUPS server: the connection, the server's queues,
+// and one queue opened for the dialog (its PPD, device URI, description and
+// the user's lpoptions for it). libcups' public API only.
+#pragma once
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct CupsHttpClose {
+    void operator()(http_t *http) const { httpClose(http); }
+};
+using CupsHttp = std::unique_ptr<http_t, CupsHttpClose>;
+
+// Chooses the server (server as HOST[:PORT] when given, else CUPS_SERVER,
+// else libcups' default) and connects to it. null with a one-line *error
+// naming the server when it cannot be reached.
+CupsHttp CupsConnect(const std::string &server, std::string *error);
+
+// The server libcups talks to, as a person would name it ("HOST:PORT" or
+// the local socket's path).
+std::string CupsServerName();
+
+// Why a queue name cannot name a CUPS queue ("" when it can): CUPS names are
+// printable ASCII without spaces, '/', '\\', '?', '#', quotes, at most 127
+// bytes.
+std::string CupsQueueNameProblem(const std::string &name);
+
+// A PPD carries the Color Options panel's options: it is a QV-MR52's.
+bool CupsPPDIsQVMR52(ppd_file_t *ppd);
+
+// What the server says about one queue.
+struct CupsQueueInfo {
+    std::string name;
+    std::string info;         // printer-info
+    std::string makeAndModel; // printer-make-and-model
+    std::string deviceURI;    // device-uri
+    std::string state;        // "idle", "processing" or "stopped"
+    bool isDefault = false;   // the user's default (lpoptions, then the server's)
+    bool hasPPD = false;
+    bool isQVMR52 = false;
+};
+
+// Every queue of the server (not instances), with the PPD of each examined.
+// false with *error when the server refuses.
+bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::string *error);
+
+// One queue opened for the dialog. The PPD is fetched into a temporary file
+// that the object removes.
+class CupsQueue
+{
+  public:
+    CupsQueue() = default;
+    ~CupsQueue();
+    CupsQueue(const CupsQueue &) = delete;
+    CupsQueue &operator=(const CupsQueue &) = delete;
+
+    enum class Result { kOpened, kNoDefault, kRefused };
+    // Opens queue name, or the user's default destination when name is
+    // empty. kNoDefault: no name was given and there is no default. kRefused
+    // with a one-line *error: unknown queue, no PPD (driverless), not a
+    // QV-MR52, or the server failed.
+    Result open(http_t *http, const std::string &name, std::string *error);
+
+    const CupsQueueInfo &info() const { return info_; }
+    const std::string &ppdFile() const { return ppdFile_; }
+    // The window's title: printer-info, else make and model, else the name.
+    std::string title() const;
+    // The user's lpoptions for the queue (with the server's own attributes
+    // that libcups merges in).
+    const std::map<std::string, std::string> &destOptions() const { return destOptions_; }
+    // The PPD file is no longer needed once opened.
+    void removePPDFile();
+
+  private:
+    CupsQueueInfo info_;
+    std::string ppdFile_;
+    std::map<std::string, std::string> destOptions_;
+};
+
+// Writes the user's lpoptions for queue: every PPD option of ppd is dropped
+// from the queue's options, then choices (keyword to choice) are added.
+// false with *error (nothing changed) when the file cannot be written.
+bool CupsSetUserDefaults(http_t *http, const std::string &queue, ppd_file_t *ppd,
+                         const std::map<std::string, std::string> &choices, std::string *error);

@@ -1,0 +1,273 @@
+#include "PrintJob.h"
+
+#include <QCoreApplication>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+// As cupsd's default MaxCopies.
+constexpr long kMaxCopies = 9999;
+constexpr size_t kChunk = 64 * 1024;
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("tintdialog", text);
+}
+
+QString Q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// A whole positive number, or -1.
+long PageNumber(const std::string &text)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    long n = std::strtol(text.c_str(), nullptr, 10);
+    return n >= 1 ? n : -1;
+}
+
+bool ReadAll(int fd, std::string *data)
+{
+    char buffer[kChunk];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        data->append(buffer, static_cast<size_t>(n));
+    }
+}
+
+bool Send(http_t *http, const char *bytes, size_t size)
+{
+    return size == 0 || cupsWriteRequestData(http, bytes, size) == HTTP_STATUS_CONTINUE;
+}
+
+bool SendDocument(http_t *http, const PrintJobDocuments::Document &document)
+{
+    if (document.fd < 0)
+        return Send(http, document.data.data(), document.data.size());
+    if (lseek(document.fd, 0, SEEK_SET) < 0)
+        return false;
+    char buffer[kChunk];
+    for (;;) {
+        ssize_t n = read(document.fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (!Send(http, buffer, static_cast<size_t>(n)))
+            return false;
+    }
+}
+
+} // namespace
+
+bool PrintJobParseCopies(const std::string &text, int *copies, std::string *error)
+{
+    long n = PageNumber(text);
+    if (n < 1 || n > kMaxCopies) {
+        *error =
+            Tr("--copies takes a number from 1 to %1, not %2").arg(kMaxCopies).arg(Q(text)).toStdString();
+        return false;
+    }
+    *copies = static_cast<int>(n);
+    return true;
+}
+
+bool PrintJobCheckPageRanges(const std::string &text, std::string *error)
+{
+    long last = 0;
+    bool open = false; // an earlier range ran to the end
+    size_t start = 0;
+    for (;;) {
+        size_t comma = text.find(',', start);
+        const std::string range =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        size_t dash = range.find('-');
+        long first = PageNumber(range.substr(0, dash));
+        long end = first;
+        if (dash != std::string::npos)
+            end = dash + 1 == range.size() ? first : PageNumber(range.substr(dash + 1));
+        const bool toEnd = dash != std::string::npos && dash + 1 == range.size();
+        if (first < 1 || end < first || open || first <= last) {
+            *error =
+                Tr("--pages takes ascending ranges such as 1-3,5,8- (first page at most the last), not %1")
+                    .arg(Q(text))
+                    .toStdString();
+            return false;
+        }
+        last = end;
+        open = toEnd;
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+PrintJobDocuments::~PrintJobDocuments()
+{
+    for (Document &document : documents_) {
+        if (document.fd >= 0)
+            ::close(document.fd);
+    }
+}
+
+bool PrintJobDocuments::open(const std::vector<std::string> &files, std::string *error)
+{
+    if (files.empty()) {
+        Document document;
+        document.name = "(stdin)";
+        if (!ReadAll(STDIN_FILENO, &document.data)) {
+            *error = Tr("cannot read standard input: %1").arg(std::strerror(errno)).toStdString();
+            return false;
+        }
+        documents_.push_back(std::move(document));
+        return true;
+    }
+    for (const std::string &file : files) {
+        Document document;
+        document.name = file;
+        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {
+        };
+        int reason = 0;
+        if (fd < 0 || fstat(fd, &st) != 0)
+            reason = errno;
+        else if (S_ISDIR(st.st_mode))
+            reason = EISDIR;
+        if (reason == 0 && S_ISREG(st.st_mode)) {
+            // A file that cannot be read fails here rather than half way.
+            char probe;
+            if (pread(fd, &probe, 1, 0) < 0)
+                reason = errno;
+            else
+                document.fd = fd;
+        } else if (reason == 0 && !ReadAll(fd, &document.data)) {
+            reason = errno;
+        }
+        if (document.fd < 0 && fd >= 0)
+            ::close(fd);
+        if (reason) {
+            *error = Tr("cannot read %1: %2").arg(Q(file), std::strerror(reason)).toStdString();
+            return false;
+        }
+        documents_.push_back(std::move(document));
+    }
+    return true;
+}
+
+int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobDocuments &documents,
+                   std::string *error)
+{
+    cups_option_t *options = nullptr;
+    int count = 0;
+    for (const auto &[name, value] : request.attributes)
+        count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+    if (request.copies > 0)
+        count = cupsAddOption("copies", std::to_string(request.copies).c_str(), count, &options);
+    if (!request.pageRanges.empty())
+        count = cupsAddOption("page-ranges", request.pageRanges.c_str(), count, &options);
+    const auto &docs = documents.documents();
+    std::string title = request.title;
+    if (title.empty() && !docs.empty()) {
+        title = docs.front().name;
+        if (size_t slash = title.rfind('/'); slash != std::string::npos && slash + 1 < title.size())
+            title = title.substr(slash + 1);
+    }
+
+    int jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
+    cupsFreeOptions(count, options);
+    auto failed = [&](int id) {
+        *error =
+            Tr("cannot submit the job to %1: %2").arg(Q(request.queue), cupsLastErrorString()).toStdString();
+        if (id > 0)
+            cupsCancelJob2(http, request.queue.c_str(), id, 0);
+        return 0;
+    };
+    if (jobID <= 0)
+        return failed(0);
+    for (size_t i = 0; i < docs.size(); i++) {
+        const bool last = i + 1 == docs.size();
+        if (cupsStartDocument(http, request.queue.c_str(), jobID, docs[i].name.c_str(), CUPS_FORMAT_AUTO,
+                              last) != HTTP_STATUS_CONTINUE)
+            return failed(jobID);
+        const bool sent = SendDocument(http, docs[i]);
+        if (cupsFinishDocument(http, request.queue.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE || !sent)
+            return failed(jobID);
+    }
+    return jobID;
+}
+
+bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::string *error)
+{
+    static const char *const kRequested[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", jobID);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr,
+                  kRequested);
+    ipp_t *response = cupsDoRequest(http, request, "/");
+    std::unique_ptr<ipp_t, decltype(&ippDelete)> owned(response, &ippDelete);
+    if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(cupsLastErrorString()).toStdString();
+        return false;
+    }
+    PrintJobStatus now;
+    if (ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
+        now.state = static_cast<ipp_jstate_t>(ippGetInteger(state, 0));
+    if (ipp_attribute_t *reasons = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < ippGetCount(reasons); i++)
+            now.reasons += (i ? "," : "") + std::string(ippGetString(reasons, i, nullptr));
+    }
+    if (ipp_attribute_t *message = ippFindAttribute(response, "job-printer-state-message", IPP_TAG_TEXT))
+        now.printerMessage = ippGetString(message, 0, nullptr);
+    *status = now;
+    return true;
+}
+
+const char *PrintJobStateName(ipp_jstate_t state)
+{
+    switch (state) {
+    case IPP_JSTATE_PENDING:
+        return "pending";
+    case IPP_JSTATE_HELD:
+        return "held";
+    case IPP_JSTATE_PROCESSING:
+        return "processing";
+    case IPP_JSTATE_STOPPED:
+        return "stopped";
+    case IPP_JSTATE_CANCELED:
+        return "canceled";
+    case IPP_JSTATE_ABORTED:
+        return "aborted";
+    case IPP_JSTATE_COMPLETED:
+        return "completed";
+    }
+    return "unknown";
+}
+
+std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJobStatus &status)
+{
+    std::string line = queue + "-" + std::to_string(jobID) + ": " + PrintJobStateName(status.state);
+    if (!status.reasons.empty() && status.reasons != "none")
+        line += " (" + status.reasons + ")";
+    if (!status.printerMessage.empty())
+        line += ": " + status.printerMessage;
+    return line;
+}

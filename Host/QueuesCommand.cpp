@@ -1,0 +1,70 @@
+// queues [--json]: the CUPS server's queues, which of them a QV-MR52.
+#include "CupsQueue.h"
+#include "TintDialogCommand.h"
+#include "TintDialogContext.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace
+{
+
+// The kind column of the listing.
+const char *KindOf(const CupsQueueInfo &queue)
+{
+    if (!queue.hasPPD)
+        return "no-PPD";
+    return queue.isQVMR52 ? "QV-MR52" : "other";
+}
+
+int RunQueues(TintDialogContext &context, const std::vector<std::string> &args)
+{
+    bool json = false;
+    for (const std::string &arg : args) {
+        if (arg == "--json")
+            json = true;
+        else
+            return context.fail("queues: unexpected argument " + arg);
+    }
+    http_t *http = context.http();
+    if (!http)
+        return kTintDialogFailure;
+    std::vector<CupsQueueInfo> queues;
+    std::string error;
+    if (!CupsListQueues(http, &queues, &error))
+        return context.fail(error);
+    if (json) {
+        QJsonArray list;
+        for (const CupsQueueInfo &queue : queues) {
+            QJsonObject object;
+            object.insert("name", QString::fromStdString(queue.name));
+            object.insert("makeAndModel", QString::fromStdString(queue.makeAndModel));
+            object.insert("deviceURI", QString::fromStdString(queue.deviceURI));
+            object.insert("state", QString::fromStdString(queue.state));
+            object.insert("isDefault", queue.isDefault);
+            object.insert("hasPPD", queue.hasPPD);
+            object.insert("isQVMR52", queue.isQVMR52);
+            list.append(object);
+        }
+        QByteArray text = QJsonDocument(list).toJson(QJsonDocument::Indented);
+        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+        return kTintDialogSuccess;
+    }
+    for (const CupsQueueInfo &queue : queues) {
+        std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", queue.name.c_str(), queue.isDefault ? "default" : "-",
+                    queue.state.c_str(), KindOf(queue), queue.makeAndModel.c_str(), queue.deviceURI.c_str());
+    }
+    return kTintDialogSuccess;
+}
+
+const TintDialogCommand kQueuesCommand = {
+    "queues", "[--json]",
+    "list the CUPS server's queues: name, default mark, state, kind (QV-MR52, other, no-PPD), make and "
+    "model, device URI (tab-separated)",
+    false, RunQueues};
+TINT_DIALOG_COMMAND(kQueuesCommand);
+
+} // namespace
