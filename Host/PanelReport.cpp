@@ -191,6 +191,13 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
 {
     PDEPanelProtocol *panel = dialog.panel();
     QJsonObject report;
+    const TintDialogOptions &options = dialog.options();
+    QJsonObject queue;
+    queue.insert("name", Text(options.queue));
+    queue.insert("printerID", Text(options.printerID));
+    queue.insert("deviceURI", Text(options.deviceURI));
+    queue.insert("ppd", options.queue.empty() ? Text(options.ppd) : QString());
+    report.insert("queue", queue);
     report.insert("panelName", Text(panel->panelName()));
     report.insert("panelKind", Text(panel->panelKind()));
     QJsonArray keys;
@@ -234,7 +241,12 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
 std::string PanelReportText(PrintDialog &dialog)
 {
     PDEPanelProtocol *panel = dialog.panel();
-    std::string out = "Panel: " + panel->panelName() + " (" + panel->panelKind() + ")\n";
+    const TintDialogOptions &options = dialog.options();
+    std::string out =
+        "Queue: " + (options.queue.empty() ? "(none; " + options.ppd + ")" : options.queue) + "\n";
+    out += "Printer ID: " + options.printerID + "\n";
+    out += "Device URI: " + (options.deviceURI.empty() ? std::string("(none)") : options.deviceURI) + "\n";
+    out += "Panel: " + panel->panelName() + " (" + panel->panelKind() + ")\n";
     PDEPanelIntrospection *introspection = dialog.introspection();
     out += "Shown pane: " + (introspection ? introspection->shownPane() : std::string("-")) + "\n";
     out += "PPD options:";

@@ -33,3 +33,14 @@ if(TARGET tintdialog AND TARGET Tintpane AND TARGET tint_profilestore_direct)
   endforeach()
   gtest_discover_tests(test_tintdialog DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 180)
 endif()
+
+# tintdialog as the print dialog of CUPS queues, on a private cupsd.
+if(TARGET tintdialog AND TARGET Tintpane)
+  add_executable(test_tintdialog_cups ${CMAKE_CURRENT_SOURCE_DIR}/test_tintdialog_cups.cpp)
+  target_link_libraries(test_tintdialog_cups PRIVATE tint_test_support GTest::gtest_main Qt6::Core)
+  target_compile_definitions(test_tintdialog_cups PRIVATE
+    TINT_DIALOG="$<TARGET_FILE:tintdialog>"
+    TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  add_dependencies(test_tintdialog_cups tintdialog Tintpane)
+  gtest_discover_tests(test_tintdialog_cups DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 180)
+endif()

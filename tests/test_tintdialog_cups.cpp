@@ -1,0 +1,255 @@
+// tintdialog as the print dialog of a CUPS queue, against a private cupsd:
+// queues, jobs with every option read back from the held job, a job
+// followed to its end, the user's lpoptions defaults, the host's own page,
+// and the bad input that must leave the server and the files alone.
+#include "CupsServer.h"
+#include "TempRoot.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+namespace
+{
+
+const std::string kTintDialog = TINT_DIALOG;
+const std::string kPlugin = TINT_PLUGIN_BUNDLE;
+const std::string kSamplePPD = std::string(TINT_SOURCE_DIR) + "/Demo/QV-MR52.ppd";
+const std::string kGenericPPD = std::string(TINT_TEST_DATA) + "/generic-laser.ppd";
+const std::string kDocument = std::string(TINT_SOURCE_DIR) + "/Demo/sample.ps";
+
+class TintDialogCups : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cups.running()) << cups.log();
+        ASSERT_TRUE(cups.addQueue("QV", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    }
+
+    // Runs tintdialog with the server of the fixture (inherited from this
+    // process's environment) and this test's settings file.
+    std::string run(const std::string &arguments, int *status)
+    {
+        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
+                                    "DBUS_SESSION_BUS_ADDRESS=unix:path=" +
+                                    root.path() + "/no-bus '" + kTintDialog + "' --plugin '" + kPlugin +
+                                    "' --settings '" + settings + "' " + arguments + " 2>'" + root.path() +
+                                    "/stderr'";
+        return RunCommand(command, status);
+    }
+    std::string errors() { return ReadFile(root.path() + "/stderr"); }
+
+    QJsonDocument json(const std::string &arguments)
+    {
+        int status = -1;
+        std::string out = run(arguments, &status);
+        EXPECT_EQ(0, status) << errors();
+        return QJsonDocument::fromJson(QByteArray::fromStdString(out));
+    }
+
+    // The one job the server holds.
+    std::map<std::string, std::string> onlyJob()
+    {
+        std::vector<int> ids = cups.jobIds();
+        EXPECT_EQ(1u, ids.size());
+        return ids.empty() ? std::map<std::string, std::string>{} : cups.jobAttributes(ids.back());
+    }
+
+    CupsServer cups;
+    TempRoot root;
+    std::string settings = root.path() + "/job-settings.plist";
+};
+
+TEST_F(TintDialogCups, QueuesListsEveryQueueAndWhichIsAQVMR52)
+{
+    ASSERT_TRUE(cups.addQueue("Generic", "file:/dev/null", kGenericPPD));
+    ASSERT_TRUE(cups.addQueue("Driverless", "file:/dev/null", ""));
+    ASSERT_TRUE(cups.lpadmin({"-d", "QV"}));
+    QJsonArray queues = json("queues --json").array();
+    ASSERT_EQ(3, queues.size());
+    std::map<QString, QJsonObject> byName;
+    for (const QJsonValue &q : queues)
+        byName[q.toObject()["name"].toString()] = q.toObject();
+    EXPECT_TRUE(byName["QV"]["isQVMR52"].toBool());
+    EXPECT_TRUE(byName["QV"]["isDefault"].toBool());
+    EXPECT_EQ("VARNO QV-MR52", byName["QV"]["makeAndModel"].toString());
+    EXPECT_EQ("file:/dev/null", byName["QV"]["deviceURI"].toString());
+    EXPECT_EQ("idle", byName["QV"]["state"].toString());
+    EXPECT_FALSE(byName["Generic"]["isQVMR52"].toBool());
+    EXPECT_TRUE(byName["Generic"]["hasPPD"].toBool());
+    EXPECT_FALSE(byName["Driverless"]["hasPPD"].toBool());
+    EXPECT_FALSE(byName["Driverless"]["isDefault"].toBool());
+
+    // Without --queue the dialog opens the default queue: the panel walks
+    // its device URI, and the printer ID is the queue's name.
+    QJsonObject report = json("show --json").object();
+    EXPECT_EQ("QV", report["queue"].toObject()["name"].toString());
+    EXPECT_EQ("file:/dev/null", report["queue"].toObject()["deviceURI"].toString());
+    EXPECT_TRUE(report["settings"].toObject()["QV-MR52"].toObject().contains("QV"));
+}
+
+TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
+{
+    int status = -1;
+    run("--queue QV set WQQuickColor=Custom WQSimSource=#2 WQEconoMode=True", &status);
+    ASSERT_EQ(0, status) << errors();
+    std::string out =
+        run("-d QV print --copies 2 --pages 1-3,5 --title 'Quarterly report' '" + kDocument + "'", &status);
+    ASSERT_EQ(0, status) << errors();
+    std::vector<int> ids = cups.jobIds();
+    ASSERT_EQ(1u, ids.size());
+    EXPECT_EQ("request id is QV-" + std::to_string(ids[0]) + " (1 file(s))\n", out);
+
+    auto job = onlyJob();
+    EXPECT_EQ("UserDefined", job["WQQuickColor"]);
+    EXPECT_EQ("Euroscale", job["WQSimSource"]);
+    EXPECT_EQ("true", job["WQEconoMode"]);
+    EXPECT_EQ("Normal", job["WQBrightness"]);
+    EXPECT_EQ("false", job["WQSimSourceCustom"]); // not a PPD option: a job attribute of its own
+    EXPECT_EQ("2", job["copies"]);
+    EXPECT_EQ("1-3,5-5", job["page-ranges"]);
+    EXPECT_EQ("Quarterly report", job["job-name"]);
+    EXPECT_EQ(0u, job.count("QV-MR52"));
+    // The job's choices are kept for the next time.
+    EXPECT_TRUE(FileExists(settings));
+}
+
+TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)
+{
+    ASSERT_TRUE(cups.addQueue("Now", "file:/dev/null", kSamplePPD));
+    int status = -1;
+    std::string out = run("--queue Now print --wait < '" + kDocument + "'", &status);
+    EXPECT_EQ(0, status) << out << errors();
+    EXPECT_EQ(0u, out.find("request id is Now-")) << out;
+    EXPECT_NE(std::string::npos, out.find(" (0 file(s))\nNow-")) << out;
+    EXPECT_NE(std::string::npos, out.rfind(": completed")) << out;
+}
+
+// A TCP listener on 127.0.0.1 that closes every connection at once: a
+// server that turns the dialog away.
+class RefusingServer
+{
+  public:
+    RefusingServer()
+    {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof addr;
+        if (bind(fd_, reinterpret_cast<sockaddr *>(&addr), size) != 0 || listen(fd_, 8) != 0 ||
+            getsockname(fd_, reinterpret_cast<sockaddr *>(&addr), &size) != 0)
+            return;
+        port_ = ntohs(addr.sin_port);
+        thread_ = std::thread([this] {
+            for (;;) {
+                int client = accept(fd_, nullptr, nullptr);
+                if (client < 0)
+                    return;
+                close(client);
+            }
+        });
+    }
+    ~RefusingServer()
+    {
+        shutdown(fd_, SHUT_RDWR);
+        close(fd_);
+        if (thread_.joinable())
+            thread_.join();
+    }
+    int port() const { return port_; }
+
+  private:
+    int fd_ = -1;
+    int port_ = 0;
+    std::thread thread_;
+};
+
+TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
+{
+    ASSERT_TRUE(cups.addQueue("Generic", "file:/dev/null", kGenericPPD));
+    ASSERT_TRUE(cups.addQueue("Driverless", "file:/dev/null", ""));
+    RefusingServer refusing;
+    ASSERT_GT(refusing.port(), 0);
+    const std::string folder = root.path() + "/a-folder";
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    const std::string doc = " '" + kDocument + "'";
+    struct Case {
+        std::string arguments;
+        std::string mentions;
+    } cases[] = {
+        {"--server 127.0.0.1:1 --queue QV print" + doc, "cannot reach the CUPS server 127.0.0.1:1"},
+        {"--server 127.0.0.1:" + std::to_string(refusing.port()) + " queues", "does not answer"},
+        {"--queue Missing print" + doc, "has no queue Missing"},
+        {"--queue Driverless print" + doc, "has no PPD"},
+        {"--queue Generic print" + doc, "Generic is not a QV-MR52"},
+        {"--queue QV print '" + root.path() + "/no-such.ps'", "no-such.ps: No such file"},
+        {"--queue QV print '" + folder + "'", "a-folder: Is a directory"},
+        {"--queue 'Two words' print" + doc, "\"Two words\" is not a queue name"},
+        {"--queue 'Drucker-Büro' print" + doc, "is not a queue name"},
+        {"--queue QV print --copies 0" + doc, "--copies takes a number from 1"},
+        {"--queue QV print --pages 5-2" + doc, "not 5-2"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        int status = -1;
+        std::string out = run(c.arguments, &status);
+        EXPECT_EQ(2, status);
+        EXPECT_EQ("", out);
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_TRUE(cups.jobIds().empty());
+        EXPECT_FALSE(FileExists(settings));
+    }
+}
+
+// The server stops after the dialog has opened the queue and before the
+// document is complete: the document is a FIFO that the dialog opens only
+// after opening the queue, and the server is stopped before it ends.
+TEST_F(TintDialogCups, ServerGoneBeforePrintingIsRefused)
+{
+    const std::string fifo = root.path() + "/document";
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    int status = -1;
+    std::atomic<bool> ended{false};
+    std::thread dialog([&] {
+        run("--queue QV print '" + fifo + "'", &status);
+        ended = true;
+    });
+    // Opens once the dialog reads the FIFO (or gives up if it ended first).
+    int writer = -1;
+    while (writer < 0 && !ended) {
+        writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer < 0)
+            usleep(10000);
+    }
+    ASSERT_GE(writer, 0) << errors();
+    fcntl(writer, F_SETFL, 0);
+    cups.stop();
+    const char ps[] = "%!PS\nshowpage\n";
+    EXPECT_EQ(static_cast<ssize_t>(sizeof ps - 1), write(writer, ps, sizeof ps - 1));
+    close(writer);
+    dialog.join();
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("cannot submit the job to QV")) << errors();
+    EXPECT_FALSE(FileExists(settings));
+}
+
+} // namespace
