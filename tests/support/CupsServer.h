@@ -83,7 +83,8 @@ class CupsServer
     void stop();
 
   private:
-    bool start(); // one attempt on a new port
+    // One attempt on a new port; portTaken tells whether cupsd found it taken.
+    bool start(bool *portTaken);
 
     std::string dir_;
     std::string why_;
