@@ -2,9 +2,10 @@
 # Installs what is missing, builds, and runs the print dialog tintdialog in a
 # self-contained demo (Demo/demo-session): the staged root, a private session
 # bus that starts Tintvault on demand, a demo SNMP agent for the sample
-# printer on 127.0.0.1, which the queue's device URI names unless the
-# arguments give one, and a private CUPS scheduler with the demo printer's
-# queue QV-MR52, whose documents land in Demo/printed/.
+# printer on 127.0.0.1, and a private CUPS scheduler with the demo printer's
+# queue QV-MR52 (its device URI names that printer), whose documents land in
+# Demo/printed/. tintdialog opens that queue unless the arguments name a
+# printer (--queue/-d, --ppd, --device-uri, --server).
 #   ./run.sh                 the window where there is a display, the report otherwise
 #   ./run.sh show --json     any tintdialog arguments, as they stand
 set -euo pipefail
@@ -18,9 +19,10 @@ args=("$@")
 if [ ${#args[@]} -eq 0 ]; then
   if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then args=(gui); else args=(show); fi
 fi
-uri=()
+# The demo queue, unless the arguments name a printer of their own.
+queue=()
 case " ${args[*]} " in
-  *" --device-uri "*) ;;
-  *) uri=(--device-uri lpd://127.0.0.1/demo) ;;
+  *" --device-uri"[\ =]* | *" --queue"[\ =]* | *" -d "* | *" --ppd"[\ =]* | *" --server"[\ =]*) ;;
+  *) queue=(--queue QV-MR52) ;;
 esac
-exec Demo/demo-session build "$tintdialog" "${uri[@]}" "${args[@]}"
+exec Demo/demo-session build "$tintdialog" "${queue[@]}" "${args[@]}"

@@ -23,15 +23,18 @@ with open(sys.argv[1], "rb") as f:
 names = {d["RGB"]["FileName"]["FileName%04d" % i] for i in range(d["RGB"]["iNum"])}
 assert {"ADOBERGB.ICC", "SRGB.ICC"} <= names, names
 PY
-# The demo printer: a job printed to the queue reaches the printer end with
-# the PostScript code of its colour choices, and the terminal is told where.
+# The demo printer: a job printed to the queue with the panel's choices
+# completes, reaches the printer end with the PostScript code of those
+# choices, and the terminal is told where it landed.
 printed=$root/printed
-err=$(TINT_DEMO_PRINTED=$printed "$source_dir/Demo/demo-session" "$build_dir" \
-  lp -d QV-MR52 -o WQQuickColor=Vivid -o WQBrightness=Plus1 "$source_dir/Demo/sample.ps" 2>&1 >/dev/null)
-echo "$err"
+log=$(TINT_DEMO_PRINTED=$printed "$source_dir/Demo/demo-session" "$build_dir" bash -c '
+  "$0" --settings "$1" --queue QV-MR52 set WQQuickColor=Vivid WQBrightness=Plus1 &&
+  "$0" --settings "$1" --queue QV-MR52 print --wait "$2"' \
+  "$build_dir/root/usr/bin/tintdialog" "$root/job.plist" "$source_dir/Demo/sample.ps" 2>&1)
+echo "$log"
 doc=$(ls "$printed"/*.ps)
 grep -q 'userdict /WQQuickColor /Vivid put' "$doc"
 grep -q 'userdict /WQBrightness /Plus1 put' "$doc"
-grep -qF "Demo printer: document kept as $doc" <<<"$err"
+grep -qF "Demo printer: document kept as $doc" <<<"$log"
 # Nothing of the session is left behind.
 ! pgrep -f "$root" >/dev/null
