@@ -1,5 +1,7 @@
 #include "PluginBundle.h"
 
+#include "PropertyListLimits.h"
+
 #include <plist/plist.h>
 
 #include <dlfcn.h>
@@ -46,6 +48,11 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
     std::ostringstream text;
     text << in.rdbuf();
     const std::string xml = text.str();
+    // A bundle's Info.plist is a flat dictionary of a few kilobytes.
+    if (xml.size() > 1024u * 1024u || !TintPropertyListNestingWithin(xml, 32)) {
+        *error = infoPath.string() + ": too large or nested too deep for a bundle's Info.plist";
+        return false;
+    }
     plist_t root = nullptr;
     if (!xml.empty())
         plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);

@@ -5,6 +5,7 @@
 #include "SessionBus.h"
 #include "TempRoot.h"
 #include "TintPaths.h"
+#include "TransferUrl.h"
 
 #include <gtest/gtest.h>
 #include <sdbus-c++/sdbus-c++.h>
@@ -190,10 +191,13 @@ TEST(RelayRequest, TheRequestStringReachesTheServiceExactly)
 
 TEST_F(RelayBus, SwapBackupDiscardRestore)
 {
-    std::string content;
-    for (int i = 0; content.size() < 200000; ++i)
-        content += "line " + std::to_string(i) + "\n";
-    content.resize(200000);
+    // A whole property list of 200000 bytes: only a whole list is restored.
+    const std::string tail = "</array></plist>\n";
+    std::string content = "<plist version=\"1.0\"><array>\n";
+    for (int i = 0; content.size() + 40 + tail.size() < 200000; ++i)
+        content += "<string>line " + std::to_string(i) + "</string>\n";
+    content.resize(200000 - tail.size(), '\n');
+    content += tail;
     ASSERT_TRUE(WriteFile(current, content));
     ASSERT_TRUE(WriteFile(previous, "old backup"));
 
@@ -241,9 +245,35 @@ TEST_F(RelayBus, ChunkedTransferAppendsInOrderAndRenamesAtTheEnd)
     EXPECT_EQ(ModeOf(current), 0664u);
     EXPECT_FALSE(FileExists(current + ".dummy"));
 
-    // A rename with no transfer file: "TRUE", nothing changes.
-    EXPECT_EQ(Relay({"writeDataToPlistFileRename_XPC", url}), "writeDataToPlistFileRename_XPC=TRUE\n");
+    // A rename with no transfer file installed nothing: "FALSE", nothing
+    // changes.
+    EXPECT_EQ(Relay({"writeDataToPlistFileRename_XPC", url}), "writeDataToPlistFileRename_XPC=FALSE\n");
     EXPECT_EQ(ReadFile(current), xml);
+}
+
+TEST_F(RelayBus, TwoWritersPiecesNeverJoinAndEachRenameInstallsItsOwnList)
+{
+    // Two plug-ins saving one list at once: each names its transfer, and
+    // their pieces reach the service interleaved.
+    ASSERT_TRUE(WriteFile(current, kListA));
+    const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict><key>";
+    const std::string a = head + "A</key><string>" + std::string(2500, 'a') + "</string></dict></plist>\n";
+    const std::string b = head + "B</key><string>" + std::string(2500, 'b') + "</string></dict></plist>\n";
+    const std::string urlA = TintTransferUrl(url, "0123456789abcdef");
+    const std::string urlB = TintTransferUrl(url, "fedcba9876543210");
+    for (std::size_t at = 0; at < a.size(); at += 1000) {
+        ASSERT_TRUE(TintRelayCallBool("writeDataToPlistFile_XPC", {urlA, a.substr(at, 1000)}));
+        ASSERT_TRUE(TintRelayCallBool("writeDataToPlistFile_XPC", {urlB, b.substr(at, 1000)}));
+    }
+    EXPECT_EQ(ReadFile(current), kListA);
+    EXPECT_TRUE(TintRelayCallBool("writeDataToPlistFileRename_XPC", {urlB}));
+    EXPECT_EQ(ReadFile(current), b);
+    EXPECT_TRUE(TintRelayCallBool("writeDataToPlistFileRename_XPC", {urlA}));
+    EXPECT_EQ(ReadFile(current), a);
+    // Each transfer was taken by its own rename; another installs nothing.
+    EXPECT_EQ(Relay({"writeDataToPlistFileRename_XPC", urlB}), "writeDataToPlistFileRename_XPC=FALSE\n");
+    EXPECT_EQ(ReadFile(current), a);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root.preferences()), fs::directory_iterator()), 1);
 }
 
 TEST_F(RelayBus, AStaleOrBrokenTransferNeverReplacesTheList)

@@ -120,14 +120,16 @@ TEST_F(RelayStore, FileOperationsThroughTheRelay)
     EXPECT_FALSE(FileExists(current));
     EXPECT_EQ(WQPListExistProfile(), 0);
 
-    ASSERT_TRUE(WriteFile(current, "current"));
+    // Only a whole property list is restored.
+    const std::string list = "<plist><string>current</string></plist>";
+    ASSERT_TRUE(WriteFile(current, list));
     EXPECT_EQ(WQPListExistProfile(), 1);
     WQPListSwapProfile(kProfileSwapBackup);
-    EXPECT_EQ(ReadFile(previous), "current");
+    EXPECT_EQ(ReadFile(previous), list);
 
     ASSERT_TRUE(WriteFile(current, "edited"));
     WQPListSwapProfile(kProfileSwapRestore);
-    EXPECT_EQ(ReadFile(current), "current");
+    EXPECT_EQ(ReadFile(current), list);
     EXPECT_FALSE(FileExists(previous));
 
     ASSERT_TRUE(WriteFile(previous, "p"));

@@ -246,9 +246,18 @@ TEST_F(TintDialog, FailingCommandsWriteNothing)
 
 TEST_F(TintDialog, UnreadableSettingsFileIsAnErrorAndLeftAlone)
 {
-    for (const char *content :
-         {"garbage, not a property list", "<?xml version=\"1.0\"?><plist><array/></plist>"}) {
-        SCOPED_TRACE(content);
+    // 18 000 nested dictionaries: refused before the parser's recursion could
+    // exhaust the stack.
+    std::string nested = "<?xml version=\"1.0\"?><plist>";
+    for (int i = 0; i < 18000; ++i)
+        nested += "<dict><key>k</key>";
+    nested += "<dict/>";
+    for (int i = 0; i < 18000; ++i)
+        nested += "</dict>";
+    nested += "</plist>";
+    for (const std::string &content : std::vector<std::string>{
+             "garbage, not a property list", "<?xml version=\"1.0\"?><plist><array/></plist>", nested}) {
+        SCOPED_TRACE(content.substr(0, 60));
         ASSERT_TRUE(WriteFile(settings, content));
         for (const char *command : {"show --json", "set WQQuickColor=Vivid", "print"}) {
             int status = -1;

@@ -14,9 +14,12 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -230,6 +233,65 @@ TEST(VaultHandlers, AFifoAtAListNameNeverHoldsAHandler)
     EXPECT_FALSE(FileExists(prev));
 }
 
+std::string SwapRequest(int type, const std::string &current, const std::string &previous)
+{
+    return std::to_string(type) + ":ARG_iSwapType" + current + ":ARG_cFooCurrentString" + previous +
+           ":ARG_cFooPrevString";
+}
+
+TEST(VaultHandlers, TwoSpellingsOfOneListAreNeverSwappedWithEachOther)
+{
+    TempRoot root;
+    ::umask(002);
+    const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
+    const std::string same = root.preferences() + "../com.varno.QV-MR52/alice-QV-MR52-profile.plist";
+    const std::string text = "<plist><string>alice</string></plist>";
+    ASSERT_TRUE(WriteFile(list, text));
+    for (int type : {2, 0}) {
+        EXPECT_EQ(Call(&WQmacServiceXPC::wqPListSwapProfile_XPC, SwapRequest(type, list, same)), "FALSE");
+        EXPECT_EQ(ReadFile(list), text) << type;
+    }
+}
+
+TEST(VaultFullDisk, ABackupThatRunsOutOfSpaceThenARestoreLoseNoList)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "needs root to mount a small tmpfs at the preferences folder";
+    TempRoot root;
+    const std::string folder = root.preferences();
+    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=512k,mode=0775") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{folder};
+    ::umask(002);
+    const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
+    const std::string prev = root.prefFile("alice-QV-MR52-profile.prev.plist");
+    std::string text = "<plist version=\"1.0\"><array>\n";
+    for (int i = 0; text.size() < 200000; ++i)
+        text += "<string>PRF" + std::to_string(i) + ".ICC</string>\n";
+    text += "</array></plist>\n";
+    ASSERT_TRUE(WriteFile(list, text));
+    // Fill the disk, then free 64 KB: the copy starts and runs out part way.
+    const std::string filler = folder + "filler";
+    {
+        std::FILE *f = std::fopen(filler.c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        const std::string block(4096, 'f');
+        while (std::fwrite(block.data(), 1, block.size(), f) == block.size() && std::fflush(f) == 0) {
+        }
+        std::fclose(f);
+    }
+    fs::resize_file(filler, fs::file_size(filler) - 64 * 1024);
+
+    EXPECT_EQ(Call(&WQmacServiceXPC::wqPListSwapProfile_XPC, SwapRequest(2, list, prev)), "FALSE");
+    EXPECT_FALSE(FileExists(prev));
+    Call(&WQmacServiceXPC::wqPListSwapProfile_XPC, SwapRequest(0, list, prev));
+    EXPECT_EQ(ReadFile(list), text);
+    EXPECT_EQ(Tree(folder), (std::vector<std::string>{"alice-QV-MR52-profile.plist", "filler"}));
+}
+
 TEST(VaultHandlers, WalkRequestsRefusedWithoutAWalk)
 {
     TempRoot root;
@@ -345,6 +407,32 @@ TEST(VaultWalkThroughRelay, WalkOfARealAgentWritesTheListAndLogs)
     fs::remove(root.prefFile("bob-QV-MR52-profile.plist"));
     ASSERT_TRUE(TintRelayCallWalk("QV-MR52", "bob", {}, &result));
     EXPECT_TRUE(FileExists(root.prefFile("bob-QV-MR52-profile.plist")));
+}
+
+TEST(VaultWalkThroughRelay, ALinkAtTheListNameIsNeitherReadNorWrittenThrough)
+{
+    TempRoot root;
+    SnmpAgent::Options agentOptions;
+    agentOptions.rows = MakeProfileRows(2);
+    agentOptions.viewSubtree = kSnmpProfileEntryOid;
+    SnmpAgent agent(agentOptions);
+    ASSERT_TRUE(agent.running());
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    const std::string outside = root.path() + "/outside";
+    fs::create_directories(outside);
+    ASSERT_TRUE(WriteFile(outside + "/victim", "victim"));
+    fs::create_symlink(outside + "/victim", root.prefFile("alice-QV-MR52-profile.plist"));
+    fs::create_symlink(outside + "/missing", root.prefFile("bob-QV-MR52-profile.plist"));
+
+    for (const char *user : {"alice", "bob"}) {
+        int result = 0;
+        EXPECT_TRUE(TintRelayCallWalk("QV-MR52", user, kPluginWalkArgs(), &result)) << user;
+    }
+    EXPECT_EQ(ReadFile(outside + "/victim"), "victim");
+    EXPECT_EQ(Tree(outside), std::vector<std::string>{"victim"});
+    EXPECT_TRUE(fs::is_symlink(root.prefFile("alice-QV-MR52-profile.plist")));
+    EXPECT_TRUE(fs::is_symlink(root.prefFile("bob-QV-MR52-profile.plist")));
 }
 
 TEST(VaultWalkThroughRelay, WalksAtTheSameTimeEachWriteTheirOwnList)

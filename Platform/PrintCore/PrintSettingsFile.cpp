@@ -1,5 +1,7 @@
 #include "PrintSettingsFile.h"
 
+#include "PropertyListLimits.h"
+
 #include <plist/plist.h>
 
 #include <fcntl.h>
@@ -189,14 +191,24 @@ plist_t ToNode(const PMValue &value, std::string *error, const std::string &wher
 
 } // namespace
 
+// Print settings hold a few levels of dictionaries and arrays and a few
+// kilobytes; far more than that is no settings file. The parser and the
+// conversion below descend recursively, so the depth is checked first.
+constexpr int kSettingsMaxNesting = 64;
+constexpr std::size_t kSettingsMaxBytes = 16u * 1024u * 1024u;
+
 bool PMPrintSettingsFromPropertyList(const std::string &text, PMDictionary *values, std::string *error)
 {
     std::string scratch;
     if (!error)
         error = &scratch;
     values->clear();
-    if (text.size() > UINT32_MAX) {
-        *error = "settings file is too large";
+    if (text.size() > kSettingsMaxBytes) {
+        *error = "settings file is too large (more than " + std::to_string(kSettingsMaxBytes) + " bytes)";
+        return false;
+    }
+    if (!TintPropertyListNestingWithin(text, kSettingsMaxNesting)) {
+        *error = "settings nest deeper than " + std::to_string(kSettingsMaxNesting) + " levels";
         return false;
     }
     plist_t root = nullptr;
@@ -231,6 +243,11 @@ bool PMPrintSettingsReadFile(const std::string &path, PMDictionary *values, std:
         if (errno == ENOENT)
             return true; // no settings yet
         *error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > kSettingsMaxBytes) {
+        *error =
+            path + ": settings file is too large (more than " + std::to_string(kSettingsMaxBytes) + " bytes)";
         return false;
     }
     std::ifstream in(path, std::ios::binary);

@@ -23,9 +23,11 @@ constexpr size_t kProfileListMaxBytes = 16u * 1024u * 1024u;
 // "<word><slot as four digits>" into key (at least 32 bytes).
 void FormatNumberedKey(char *key, size_t size, const char *word, int slot);
 
-// Reads and parses the current profile list file. The root is returned only
-// when it is a dictionary; null on any failure.
-PlistPtr OpenProfileList();
+class ProfileStoreBackend;
+
+// Reads and parses the current profile list file of backend. The root is
+// returned only when it is a dictionary; null on any failure.
+PlistPtr OpenProfileList(ProfileStoreBackend &backend);
 
 // A child of dict that is itself a dictionary, else null.
 plist_t DictionaryChild(plist_t dict, const char *key);

@@ -3,8 +3,10 @@
 // operations on the current and previous list.
 //
 // Results: store functions 0 or -1; file operations 1 or 0. Nothing throws.
-// Which file is "current" and how a whole-file write reaches the disk is
-// decided by the back end linked in (ProfileStoreBackend.h).
+// A ProfileStore object works on the files of the back end it is given
+// (ProfileStoreBackend.h); the WQPList functions below are thin wrappers that
+// use the store of the calling thread (ProfileStoreScope) or else the
+// program's default store, whose back end is the one linked in.
 #pragma once
 
 #include "ProfileTable.h"
@@ -110,3 +112,66 @@ int WQPListExistProfile();
 // Removes the current (3) or previous (2) file after a successful probe; 1
 // when removed.
 int WQPListRemove(int32_t selector);
+
+// --- The store object --------------------------------------------------------
+
+class ProfileStoreBackend;
+
+// One user's list files through one back end. Holds no state of its own
+// between calls; one object may be used by one thread at a time.
+class ProfileStore
+{
+  public:
+    explicit ProfileStore(ProfileStoreBackend &backend) : backend_(backend) {}
+    ProfileStore(const ProfileStore &) = delete;
+    ProfileStore &operator=(const ProfileStore &) = delete;
+
+    ProfileStoreBackend &backend() const { return backend_; }
+
+    int32_t WQPListReadProfile_All(ProfileTable *rgb, ProfileTable *sim, ProfileTable *dst);
+    int32_t WQPListReadProfile_Dict(ProfileTable *table, int32_t group);
+    int32_t WQPListReadProfile_Dict_Pap(ProfileTable *table, int32_t group);
+    int32_t WQPListWriteProfile_All(const ProfileTable *rgb, const ProfileTable *sim,
+                                    const ProfileTable *dst);
+    int32_t WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim,
+                                        const ProfileTable *dst, const ProfileTable *rgbDelete,
+                                        const ProfileTable *simDelete, const ProfileTable *dstDelete);
+    int32_t WQPListMappingProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim,
+                                          const ProfileTable *dst, ProfileTable *rgbOut, ProfileTable *simOut,
+                                          ProfileTable *dstOut, const ProfileTable *rgbDelete,
+                                          const ProfileTable *simDelete, const ProfileTable *dstDelete);
+    int32_t WQPListWriteProfile_Dict(const ProfileTable *table, int32_t group, ProfileTable *rgb,
+                                     ProfileTable *sim, ProfileTable *dst);
+    int32_t WQPListMappingGetMainDict_FromPlist(plist_t *rgbDict, plist_t *simDict, plist_t *dstDict);
+
+    int WQPListIsAdminProfile();
+    void WQPListSwapProfile(int32_t type);
+    int WQPListExistProfile();
+    int WQPListRemove(int32_t selector);
+
+    // Writes the three tables without a probe of its own (for a caller that
+    // has just probed). 0 or -1.
+    int32_t WriteTables(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst);
+
+  private:
+    ProfileStoreBackend &backend_;
+};
+
+// The store the WQPList functions use on the calling thread.
+ProfileStore &TintProfileStore();
+// The program's default store (defined by the back end linked in).
+ProfileStore &TintDefaultProfileStore();
+
+// While it lives, the WQPList functions called on this thread work on store
+// (the service gives each walk request the store of its user's files).
+class ProfileStoreScope
+{
+  public:
+    explicit ProfileStoreScope(ProfileStore &store);
+    ~ProfileStoreScope();
+    ProfileStoreScope(const ProfileStoreScope &) = delete;
+    ProfileStoreScope &operator=(const ProfileStoreScope &) = delete;
+
+  private:
+    ProfileStore *saved_;
+};

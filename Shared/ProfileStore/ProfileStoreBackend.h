@@ -1,27 +1,77 @@
-// The seam between the store and its back end. A back end is one source file
-// linked beside the store: the service's writes files directly, the
-// plug-in's sends whole-file writes through the relay. Besides these it
-// defines WQPListIsAdminProfile, WQPListSwapProfile, WQPListExistProfile and
-// WQPListRemove (ProfileStore.h).
+// The seam between the store and the files it works on. A store object is
+// given its back end: the plug-in's names the files after the login name and
+// sends every change through the relay; the service's names them per request
+// and reaches them only through the preferences folder's descriptor; the
+// path back end works on two full paths (tools and tests).
 #pragma once
 
 #include "TintPaths.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
-// Formats the full path of the current / previous profile list file into out
-// (TINT_PATH_BUFFER bytes, zero-filled). 0, or -1 (out empty) when there is
-// no usable path, e.g. one longer than 254 bytes.
-int ProfileStoreCurrentPath(char out[TINT_PATH_BUFFER]);
-int ProfileStorePreviousPath(char out[TINT_PATH_BUFFER]);
+class ProfileStoreBackend
+{
+  public:
+    virtual ~ProfileStoreBackend() = default;
 
-// Puts the XML text of a whole list (UTF-8, length bytes) on disk as the
-// current file so that it is either replaced whole or left as it was.
-// 0 or -1. The write-permission probe has already been run by the caller.
-int ProfileStoreWriteWholeFile(const char *xml, size_t length);
+    // The whole current list file into content: a regular file of at most
+    // kProfileListMaxBytes. False when it cannot be had.
+    virtual bool ReadCurrentList(std::string *content) = 0;
+    // Puts the XML text of a whole list (UTF-8, length bytes) on disk as the
+    // current file so that it is either replaced whole or left as it was.
+    // 0 or -1. The write-permission probe has already been run by the caller.
+    virtual int WriteWholeFile(const char *xml, size_t length) = 0;
+
+    // The four file operations (results as the WQPList functions give them;
+    // the probe is run here by the caller where the operation needs one).
+    virtual int IsAdminProfile() = 0;
+    virtual void SwapProfile(int32_t type) = 0;
+    virtual int ExistProfile() = 0;
+    virtual int Remove(int32_t selector) = 0;
+};
+
+// A back end on two full paths: reads, probes and writes the files there
+// directly. Paths longer than 254 bytes or empty are refused.
+class ProfileStorePathBackend : public ProfileStoreBackend
+{
+  public:
+    ProfileStorePathBackend(std::string current, std::string previous)
+        : current_(std::move(current)), previous_(std::move(previous))
+    {
+    }
+
+    bool ReadCurrentList(std::string *content) override;
+    int WriteWholeFile(const char *xml, size_t length) override;
+    int IsAdminProfile() override;
+    void SwapProfile(int32_t type) override;
+    int ExistProfile() override;
+    int Remove(int32_t selector) override;
+
+  protected:
+    // The paths in use now (a subclass may take them from elsewhere on
+    // each call); "" when there is none.
+    virtual std::string CurrentPath() const { return current_; }
+    virtual std::string PreviousPath() const { return previous_; }
+
+  private:
+    std::string current_;
+    std::string previous_;
+};
+
+// Reads a whole list file from an open descriptor: refuses anything but a
+// regular file of at most kProfileListMaxBytes.
+bool ProfileReadListFd(int fd, std::string *content);
+// The same for a path, opened without blocking (a FIFO at the path is
+// refused instead of waiting for a writer).
+bool ProfileReadListPath(const char *path, std::string *content);
 
 // Helper for back ends that name the files after the login name of the real
 // user id: formats the preferences path of nameFormat (kProfileListNameFormat
 // or kProfileListPrevNameFormat) into out. -1 (out empty) when the user has
 // no login name or the path would not fit.
 int ProfileStoreLoginPath(char out[TINT_PATH_BUFFER], const char *nameFormat);
+
+// The whole-file write of the calling thread's store (TintProfileStore()).
+int ProfileStoreWriteWholeFile(const char *xml, size_t length);

@@ -1,7 +1,6 @@
-// The service's back end: the current and previous profile list file are the
-// paths held in these globals, set by the walk request for its duration
-// (callers serialise requests that set them). Whole-file writes go straight
-// to disk.
+// The direct back end: the current and previous profile list file are the
+// paths held in these globals, written directly. Tools and tests set them;
+// the service gives each request a store of its own instead.
 #pragma once
 
 #include "TintPaths.h"

@@ -56,10 +56,12 @@ int32_t WQPListMapping_Pap(const ProfileTable *edited, const ProfileTable *file,
     return edited->iNum;
 }
 
-int32_t WQPListMappingProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim,
-                                      const ProfileTable *dst, ProfileTable *rgbOut, ProfileTable *simOut,
-                                      ProfileTable *dstOut, const ProfileTable *rgbDelete,
-                                      const ProfileTable *simDelete, const ProfileTable *dstDelete)
+int32_t ProfileStore::WQPListMappingProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim,
+                                                    const ProfileTable *dst, ProfileTable *rgbOut,
+                                                    ProfileTable *simOut, ProfileTable *dstOut,
+                                                    const ProfileTable *rgbDelete,
+                                                    const ProfileTable *simDelete,
+                                                    const ProfileTable *dstDelete)
 {
     auto rgbFile = NewProfileTable();
     auto simFile = NewProfileTable();
@@ -72,7 +74,8 @@ int32_t WQPListMappingProfile_All_Pap(const ProfileTable *rgb, const ProfileTabl
     return 0;
 }
 
-int32_t WQPListMappingGetMainDict_FromPlist(plist_t *rgbDict, plist_t *simDict, plist_t *dstDict)
+int32_t ProfileStore::WQPListMappingGetMainDict_FromPlist(plist_t *rgbDict, plist_t *simDict,
+                                                          plist_t *dstDict)
 {
     plist_t *outs[kProfileGroupCount] = {rgbDict, simDict, dstDict};
     for (plist_t *out : outs) {
@@ -80,7 +83,7 @@ int32_t WQPListMappingGetMainDict_FromPlist(plist_t *rgbDict, plist_t *simDict, 
             return -1;
         *out = nullptr;
     }
-    PlistPtr root = OpenProfileList();
+    PlistPtr root = OpenProfileList(backend_);
     if (!root)
         return -1;
     for (int g = 0; g < kProfileGroupCount; ++g) {

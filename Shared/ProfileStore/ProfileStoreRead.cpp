@@ -2,6 +2,7 @@
 #include "ProfilePlist.h"
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
+#include "PropertyListLimits.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,46 +19,6 @@
 
 namespace
 {
-
-struct FdCloser {
-    int fd;
-    ~FdCloser()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
-// The whole file at path, refusing anything that is not a regular file of at
-// most kProfileListMaxBytes. Opened without blocking, so that a FIFO standing
-// at the path is refused instead of waiting for a writer.
-bool ReadWholeFile(const char *path, std::string *content)
-{
-    FdCloser file{::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    if (file.fd < 0)
-        return false;
-    struct stat st;
-    if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-        static_cast<unsigned long long>(st.st_size) > kProfileListMaxBytes)
-        return false;
-    content->clear();
-    content->reserve(static_cast<size_t>(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(file.fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        // The file may grow while it is read; keep to the same bound.
-        if (content->size() + static_cast<size_t>(n) > kProfileListMaxBytes)
-            return false;
-        content->append(buffer, static_cast<size_t>(n));
-    }
-    return true;
-}
 
 // A 32-bit integer value into *value; false (value untouched) for a missing
 // node, another type, or a number outside 32 bits.
@@ -97,122 +58,9 @@ void ReadStringValue(plist_t item, char field[kProfileTextField])
 // a file nesting containers thousands deep would exhaust the stack.
 constexpr int kMaxNesting = 32;
 
-bool TagNameIs(const char *at, const char *end, const char *name)
-{
-    const size_t length = std::strlen(name);
-    if (static_cast<size_t>(end - at) < length || std::memcmp(at, name, length) != 0)
-        return false;
-    return at + length == end || at[length] == '>' || at[length] == '/' || at[length] == ' ' ||
-           at[length] == '\t' || at[length] == '\n' || at[length] == '\r';
-}
-
-// XML text: the depth of <dict> and <array> elements stays within the limit.
-// Text that merely looks like such a tag (in a comment) is counted as well,
-// which only ever refuses more.
-bool XmlNestingWithin(const std::string &text)
-{
-    int depth = 0;
-    const char *end = text.data() + text.size();
-    for (const char *at = text.data(); at < end; ++at) {
-        if (*at != '<')
-            continue;
-        const char *name = at + 1;
-        const bool closing = name < end && *name == '/';
-        if (closing)
-            ++name;
-        if (!TagNameIs(name, end, "dict") && !TagNameIs(name, end, "array"))
-            continue;
-        const char *close = static_cast<const char *>(std::memchr(name, '>', end - name));
-        if (close == nullptr)
-            return false;
-        if (closing)
-            --depth;
-        else if (close[-1] != '/' && ++depth > kMaxNesting)
-            return false;
-        at = close;
-    }
-    return true;
-}
-
-uint64_t BigEndian(const unsigned char *at, size_t size)
-{
-    uint64_t value = 0;
-    for (size_t i = 0; i < size; ++i)
-        value = (value << 8) | at[i];
-    return value;
-}
-
-// Binary property list: the containers reachable from the top object nest
-// within the limit. Walked with an explicit stack; a structure this walk
-// cannot follow is refused as well.
-bool BinaryNestingWithin(const std::string &text)
-{
-    const auto *data = reinterpret_cast<const unsigned char *>(text.data());
-    const size_t size = text.size();
-    if (size < 8 + 32)
-        return false;
-    const unsigned char *trailer = data + size - 32;
-    const size_t offsetSize = trailer[6];
-    const size_t refSize = trailer[7];
-    const uint64_t objects = BigEndian(trailer + 8, 8);
-    const uint64_t top = BigEndian(trailer + 16, 8);
-    const uint64_t table = BigEndian(trailer + 24, 8);
-    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8 || objects == 0 || top >= objects ||
-        table >= size || objects > (size - table) / offsetSize)
-        return false;
-    const auto offsetOf = [&](uint64_t object, uint64_t *offset) {
-        *offset = BigEndian(data + table + object * offsetSize, offsetSize);
-        return *offset < size;
-    };
-    struct Pending {
-        uint64_t object;
-        int depth;
-    };
-    std::vector<Pending> stack{{top, 0}};
-    // Shared sub-objects are visited once per reference; bound the work.
-    uint64_t budget = 4u * 1024u * 1024u;
-    while (!stack.empty()) {
-        const Pending item = stack.back();
-        stack.pop_back();
-        if (budget-- == 0)
-            return false;
-        uint64_t offset = 0;
-        if (!offsetOf(item.object, &offset))
-            return false;
-        const unsigned type = data[offset] >> 4;
-        if (type != 0xA && type != 0xC && type != 0xD)
-            continue;
-        if (item.depth + 1 > kMaxNesting)
-            return false;
-        uint64_t count = data[offset] & 0x0F;
-        size_t at = offset + 1;
-        if (count == 0x0F) {
-            if (at >= size || (data[at] >> 4) != 0x1)
-                return false;
-            const size_t intSize = size_t{1} << (data[at] & 0x0F);
-            if (intSize > 8 || at + 1 + intSize > size)
-                return false;
-            count = BigEndian(data + at + 1, intSize);
-            at += 1 + intSize;
-        }
-        const uint64_t refs = type == 0xD ? count * 2 : count;
-        if (count > size || refs > (size - at) / refSize)
-            return false;
-        for (uint64_t r = 0; r < refs; ++r) {
-            const uint64_t child = BigEndian(data + at + r * refSize, refSize);
-            if (child >= objects)
-                return false;
-            stack.push_back({child, item.depth + 1});
-        }
-    }
-    return true;
-}
-
 bool NestingWithin(const std::string &text)
 {
-    if (text.compare(0, 6, "bplist") == 0)
-        return BinaryNestingWithin(text);
-    return XmlNestingWithin(text);
+    return TintPropertyListNestingWithin(text, kMaxNesting);
 }
 
 struct SubDictionaries {
@@ -345,12 +193,12 @@ void ReadGroupPap(plist_t group, const SubDictionaries &subs, ProfileTable *tabl
     WQPlistCheckWithInMenu_Dict(table);
 }
 
-int32_t ReadOneGroup(ProfileTable *table, int32_t group, bool pap)
+int32_t ReadOneGroup(ProfileStoreBackend &backend, ProfileTable *table, int32_t group, bool pap)
 {
     const char *groupKey = ProfileGroupKey(group);
     if (table == nullptr || groupKey == nullptr)
         return -1;
-    PlistPtr root = OpenProfileList();
+    PlistPtr root = OpenProfileList(backend);
     if (!root)
         return -1;
     plist_t groupDict = DictionaryChild(root.get(), groupKey);
@@ -376,13 +224,47 @@ plist_t DictionaryChild(plist_t dict, const char *key)
     return child;
 }
 
-PlistPtr OpenProfileList()
+bool ProfileReadListFd(int fd, std::string *content)
 {
-    char path[TINT_PATH_BUFFER];
-    if (ProfileStoreCurrentPath(path) != 0 || path[0] == '\0')
-        return nullptr;
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+        static_cast<unsigned long long>(st.st_size) > kProfileListMaxBytes)
+        return false;
+    content->clear();
+    content->reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        // The file may grow while it is read; keep to the same bound.
+        if (content->size() + static_cast<size_t>(n) > kProfileListMaxBytes)
+            return false;
+        content->append(buffer, static_cast<size_t>(n));
+    }
+    return true;
+}
+
+bool ProfileReadListPath(const char *path, std::string *content)
+{
+    if (path == nullptr || path[0] == '\0')
+        return false;
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool ok = ProfileReadListFd(fd, content);
+    ::close(fd);
+    return ok;
+}
+
+PlistPtr OpenProfileList(ProfileStoreBackend &backend)
+{
     std::string content;
-    if (!ReadWholeFile(path, &content) || content.empty() || !NestingWithin(content))
+    if (!backend.ReadCurrentList(&content) || content.empty() || !NestingWithin(content))
         return nullptr;
     plist_t node = nullptr;
     plist_from_memory(content.data(), static_cast<uint32_t>(content.size()), &node);
@@ -424,22 +306,22 @@ int32_t ReadProfileListRoot(plist_t root, ProfileTable *rgb, ProfileTable *sim, 
     return 0;
 }
 
-int32_t WQPListReadProfile_All(ProfileTable *rgb, ProfileTable *sim, ProfileTable *dst)
+int32_t ProfileStore::WQPListReadProfile_All(ProfileTable *rgb, ProfileTable *sim, ProfileTable *dst)
 {
     if (rgb == nullptr || sim == nullptr || dst == nullptr)
         return -1;
-    PlistPtr root = OpenProfileList();
+    PlistPtr root = OpenProfileList(backend_);
     if (!root)
         return -1;
     return ReadProfileListRoot(root.get(), rgb, sim, dst);
 }
 
-int32_t WQPListReadProfile_Dict(ProfileTable *table, int32_t group)
+int32_t ProfileStore::WQPListReadProfile_Dict(ProfileTable *table, int32_t group)
 {
-    return ReadOneGroup(table, group, false);
+    return ReadOneGroup(backend_, table, group, false);
 }
 
-int32_t WQPListReadProfile_Dict_Pap(ProfileTable *table, int32_t group)
+int32_t ProfileStore::WQPListReadProfile_Dict_Pap(ProfileTable *table, int32_t group)
 {
-    return ReadOneGroup(table, group, true);
+    return ReadOneGroup(backend_, table, group, true);
 }

@@ -8,6 +8,7 @@
 #include "RelayCall.h"
 #include "RelayProtocol.h"
 #include "TransferPieces.h"
+#include "TransferUrl.h"
 
 #include <sys/stat.h>
 
@@ -16,83 +17,88 @@
 #include <string_view>
 #include <vector>
 
-int ProfileStoreCurrentPath(char out[TINT_PATH_BUFFER])
+namespace
 {
-    return ProfileStoreLoginPath(out, kProfileListNameFormat);
-}
 
-int ProfileStorePreviousPath(char out[TINT_PATH_BUFFER])
+class RelayBackend : public ProfileStoreBackend
 {
-    return ProfileStoreLoginPath(out, kProfileListPrevNameFormat);
-}
-
-// Chunked transfer: the XML text in pieces appended by the service to the
-// transfer file, then one rename of that file over the list.
-int ProfileStoreWriteWholeFile(const char *xml, size_t length)
-{
-    struct stat st;
-    if (xml == nullptr || ::stat(TintRelayPath().c_str(), &st) != 0)
-        return -1;
-    char path[TINT_PATH_BUFFER];
-    if (ProfileStoreCurrentPath(path) != 0)
-        return -1;
-    const std::string url = TintFileUrlFromPath(path);
-    const std::vector<std::string> pieces = TintSplitTransferPieces(std::string_view(xml, length));
-    if (url.empty() || pieces.empty())
-        return -1;
-    for (const std::string &piece : pieces) {
-        if (!TintRelayCallBool(kWriteDataToPlistFile_XPC, {url, piece}))
-            return -1;
+  public:
+    bool ReadCurrentList(std::string *content) override
+    {
+        char path[TINT_PATH_BUFFER];
+        return ProfileStoreLoginPath(path, kProfileListNameFormat) == 0 && ProfileReadListPath(path, content);
     }
-    return TintRelayCallBool(kWriteDataToPlistFileRename_XPC, {url}) ? 0 : -1;
-}
 
-int WQPListIsAdminProfile()
-{
-    char path[TINT_PATH_BUFFER];
-    if (ProfileStoreCurrentPath(path) != 0)
-        return 0;
-    return TintRelayCallBool(kWqPListIsAdminProfile_XPC, {path}) ? 1 : 0;
-}
+    // Chunked transfer: the XML text in pieces appended by the service to
+    // this transfer's own file, then one rename of it over the list. Every
+    // call names the transfer, so another writer's pieces never join it.
+    int WriteWholeFile(const char *xml, size_t length) override
+    {
+        struct stat st;
+        if (xml == nullptr || ::stat(TintRelayPath().c_str(), &st) != 0)
+            return -1;
+        char path[TINT_PATH_BUFFER];
+        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+            return -1;
+        const std::string listUrl = TintFileUrlFromPath(path);
+        const std::string transferId = TintNewTransferId();
+        const std::vector<std::string> pieces = TintSplitTransferPieces(std::string_view(xml, length));
+        if (listUrl.empty() || transferId.empty() || pieces.empty())
+            return -1;
+        const std::string url = TintTransferUrl(listUrl, transferId);
+        for (const std::string &piece : pieces) {
+            if (!TintRelayCallBool(kWriteDataToPlistFile_XPC, {url, piece}))
+                return -1;
+        }
+        return TintRelayCallBool(kWriteDataToPlistFileRename_XPC, {url}) ? 0 : -1;
+    }
 
-void WQPListSwapProfile(int32_t type)
-{
-    if (WQPListIsAdminProfile() == 0)
-        return;
-    char current[TINT_PATH_BUFFER];
-    char previous[TINT_PATH_BUFFER];
-    if (ProfileStoreCurrentPath(current) != 0 || ProfileStorePreviousPath(previous) != 0)
-        return;
-    char typeText[16];
-    std::snprintf(typeText, sizeof typeText, "%d", static_cast<int>(type));
-    // The reply is always "TRUE"; the output is read and dropped.
-    std::string output;
-    TintRelayRun(kWqPListSwapProfile_XPC, {typeText, current, previous}, &output);
-}
+    int IsAdminProfile() override
+    {
+        char path[TINT_PATH_BUFFER];
+        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+            return 0;
+        return TintRelayCallBool(kWqPListIsAdminProfile_XPC, {path}) ? 1 : 0;
+    }
 
-int WQPListExistProfile()
-{
-    if (WQPListIsAdminProfile() == 0)
-        return 0;
-    char path[TINT_PATH_BUFFER];
-    if (ProfileStoreCurrentPath(path) != 0)
-        return 0;
-    return TintRelayCallBool(kWqPListExistProfile_XPC, {path}) ? 1 : 0;
-}
+    void SwapProfile(int32_t type) override
+    {
+        char current[TINT_PATH_BUFFER];
+        char previous[TINT_PATH_BUFFER];
+        if (ProfileStoreLoginPath(current, kProfileListNameFormat) != 0 ||
+            ProfileStoreLoginPath(previous, kProfileListPrevNameFormat) != 0)
+            return;
+        char typeText[16];
+        std::snprintf(typeText, sizeof typeText, "%d", static_cast<int>(type));
+        // The swap has no result; the output is read and dropped.
+        std::string output;
+        TintRelayRun(kWqPListSwapProfile_XPC, {typeText, current, previous}, &output);
+    }
 
-int WQPListRemove(int32_t selector)
+    int ExistProfile() override
+    {
+        char path[TINT_PATH_BUFFER];
+        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+            return 0;
+        return TintRelayCallBool(kWqPListExistProfile_XPC, {path}) ? 1 : 0;
+    }
+
+    int Remove(int32_t selector) override
+    {
+        char path[TINT_PATH_BUFFER];
+        const char *format =
+            selector == kProfileRemoveCurrent ? kProfileListNameFormat : kProfileListPrevNameFormat;
+        if (ProfileStoreLoginPath(path, format) != 0)
+            return 0;
+        return TintRelayCallBool(kWqPListRemove_XPC, {path}) ? 1 : 0;
+    }
+};
+
+} // namespace
+
+ProfileStore &TintDefaultProfileStore()
 {
-    if (WQPListIsAdminProfile() == 0)
-        return 0;
-    char path[TINT_PATH_BUFFER];
-    int rc;
-    if (selector == kProfileRemoveCurrent)
-        rc = ProfileStoreCurrentPath(path);
-    else if (selector == kProfileRemovePrevious)
-        rc = ProfileStorePreviousPath(path);
-    else
-        return 0;
-    if (rc != 0)
-        return 0;
-    return TintRelayCallBool(kWqPListRemove_XPC, {path}) ? 1 : 0;
+    static RelayBackend backend;
+    static ProfileStore store(backend);
+    return store;
 }

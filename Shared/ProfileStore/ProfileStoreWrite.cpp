@@ -183,13 +183,12 @@ PlistPtr BuildProfileListRoot(const ProfileTable *rgb, const ProfileTable *sim, 
     return root;
 }
 
-namespace
-{
-
 // Serialises the three tables and hands the text to the back end, after the
 // caller's permission probe.
-int32_t WriteTables(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst)
+int32_t ProfileStore::WriteTables(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst)
 {
+    if (rgb == nullptr || sim == nullptr || dst == nullptr)
+        return -1;
     PlistPtr root = BuildProfileListRoot(rgb, sim, dst);
     char *xml = nullptr;
     uint32_t length = 0;
@@ -198,12 +197,11 @@ int32_t WriteTables(const ProfileTable *rgb, const ProfileTable *sim, const Prof
     root.reset();
     if (owned == nullptr || length == 0)
         return -1;
-    return ProfileStoreWriteWholeFile(owned.get(), length) == 0 ? 0 : -1;
+    return backend_.WriteWholeFile(owned.get(), length) == 0 ? 0 : -1;
 }
 
-} // namespace
-
-int32_t WQPListWriteProfile_All(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst)
+int32_t ProfileStore::WQPListWriteProfile_All(const ProfileTable *rgb, const ProfileTable *sim,
+                                              const ProfileTable *dst)
 {
     if (rgb == nullptr || sim == nullptr || dst == nullptr)
         return -1;
@@ -212,9 +210,10 @@ int32_t WQPListWriteProfile_All(const ProfileTable *rgb, const ProfileTable *sim
     return WriteTables(rgb, sim, dst);
 }
 
-int32_t WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst,
-                                    const ProfileTable *rgbDelete, const ProfileTable *simDelete,
-                                    const ProfileTable *dstDelete)
+int32_t ProfileStore::WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim,
+                                                  const ProfileTable *dst, const ProfileTable *rgbDelete,
+                                                  const ProfileTable *simDelete,
+                                                  const ProfileTable *dstDelete)
 {
     if (rgb == nullptr || sim == nullptr || dst == nullptr || rgbDelete == nullptr || simDelete == nullptr ||
         dstDelete == nullptr)
@@ -230,8 +229,8 @@ int32_t WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable 
     return WriteTables(rgbOut.get(), simOut.get(), dstOut.get());
 }
 
-int32_t WQPListWriteProfile_Dict(const ProfileTable *table, int32_t group, ProfileTable *rgb,
-                                 ProfileTable *sim, ProfileTable *dst)
+int32_t ProfileStore::WQPListWriteProfile_Dict(const ProfileTable *table, int32_t group, ProfileTable *rgb,
+                                               ProfileTable *sim, ProfileTable *dst)
 {
     if (table == nullptr)
         return -1;

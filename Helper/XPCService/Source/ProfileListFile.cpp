@@ -83,3 +83,27 @@ ProfileListFile::Entry ProfileListFile::entry() const
         return Entry::Directory;
     return Entry::Other;
 }
+
+bool ProfileListFile::Sibling(const std::string &name, ProfileListFile *out) const
+{
+    out->dir_.reset();
+    out->name_.clear();
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+        name.find('\0') != std::string::npos || !dir_.valid())
+        return false;
+    out->dir_.reset(::fcntl(dir_.get(), F_DUPFD_CLOEXEC, 0));
+    if (!out->dir_.valid())
+        return false;
+    out->name_ = name;
+    return true;
+}
+
+bool ProfileListFile::SameFileAs(const ProfileListFile &other) const
+{
+    if (SameFile(dir_.get(), other.dir_.get()) && name_ == other.name_)
+        return true;
+    struct stat a, b;
+    return ::fstatat(dir_.get(), name_.c_str(), &a, AT_SYMLINK_NOFOLLOW) == 0 &&
+           ::fstatat(other.dir_.get(), other.name_.c_str(), &b, AT_SYMLINK_NOFOLLOW) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}

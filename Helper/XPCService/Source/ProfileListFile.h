@@ -28,6 +28,15 @@ class ProfileListFile
     const char *c_name() const { return name_.c_str(); }
     Entry entry() const;
 
+    // Another file in the same folder, reached through a copy of the folder's
+    // descriptor (for names the service makes itself). False when name is not
+    // a plain file name or no descriptor can be had.
+    bool Sibling(const std::string &name, ProfileListFile *out) const;
+
+    // True when both name the same entry of the folder, or two names of one
+    // file (hard links).
+    bool SameFileAs(const ProfileListFile &other) const;
+
     // True when name is one of the profile list names.
     static bool IsProfileListName(const std::string &name);
 

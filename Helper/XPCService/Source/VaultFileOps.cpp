@@ -1,8 +1,8 @@
 #include "VaultFileOps.h"
 
+#include "ProfileStoreBackend.h"
 #include "PropertyListShape.h"
 #include "UniqueFd.h"
-#include "Utf8Text.h"
 
 #include <fcntl.h>
 #include <sys/random.h>
@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace
@@ -29,19 +28,10 @@ UniqueFd OpenAt(const ProfileListFile &file, int flags, mode_t mode = 0)
     return UniqueFd(::openat(file.dir(), file.c_name(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode));
 }
 
-bool ReadAll(int fd, std::string *out)
+bool IsRegularFd(int fd)
 {
-    out->clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n > 0)
-            out->append(buffer, static_cast<std::size_t>(n));
-        else if (n == 0)
-            return true;
-        else if (errno != EINTR)
-            return false;
-    }
+    struct stat st;
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool WriteAll(int fd, std::string_view bytes)
@@ -82,18 +72,21 @@ UniqueFd CreateTemporary(const ProfileListFile &target, std::string *tempName)
     return UniqueFd();
 }
 
-bool WriteAtomically(const ProfileListFile &file, std::string_view bytes)
+// A new file beside target, filled by fill, synced and closed, then renamed
+// over target; on any failure the new file is removed and target is left as
+// it was.
+template <typename Fill> bool ReplaceWith(const ProfileListFile &target, Fill fill)
 {
     std::string tempName;
-    UniqueFd fd = CreateTemporary(file, &tempName);
+    UniqueFd fd = CreateTemporary(target, &tempName);
     if (!fd.valid())
         return false;
-    bool ok = WriteAll(fd.get(), bytes);
-    fd.reset();
+    bool ok = fill(fd.get()) && ::fsync(fd.get()) == 0;
+    ok = ::close(fd.release()) == 0 && ok;
     if (ok)
-        ok = ::renameat(file.dir(), tempName.c_str(), file.dir(), file.c_name()) == 0;
+        ok = ::renameat(target.dir(), tempName.c_str(), target.dir(), target.c_name()) == 0;
     if (!ok)
-        ::unlinkat(file.dir(), tempName.c_str(), 0);
+        ::unlinkat(target.dir(), tempName.c_str(), 0);
     return ok;
 }
 
@@ -103,29 +96,56 @@ bool IsRegularOrAbsent(const ProfileListFile &file)
     return e == ProfileListFile::Entry::Regular || e == ProfileListFile::Entry::Absent;
 }
 
-void Backup(const ProfileListFile *current, const ProfileListFile &previous)
+bool CopyFd(int source, int target)
 {
-    ::unlinkat(previous.dir(), previous.c_name(), 0);
-    // Both opens come before either is looked at: a missing current file
-    // still leaves an empty previous file behind, as the plug-in expects.
-    UniqueFd source = current ? OpenAt(*current, O_RDONLY) : UniqueFd();
-    UniqueFd target = OpenAt(previous, O_RDWR | O_APPEND | O_CREAT, kListMode);
-    if (!source.valid() || !target.valid())
-        return;
     std::vector<char> block(kCopyBlock);
     for (;;) {
-        std::memset(block.data(), 0, block.size());
-        const ssize_t got = ::read(source.get(), block.data(), block.size());
+        const ssize_t got = ::read(source, block.data(), block.size());
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
-            break;
-        if (!WriteAll(target.get(), std::string_view(block.data(), static_cast<std::size_t>(got))))
-            break;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!WriteAll(target, std::string_view(block.data(), static_cast<std::size_t>(got))))
+            return false;
     }
 }
 
+bool Backup(const ProfileListFile *current, const ProfileListFile &previous)
+{
+    UniqueFd source = current ? OpenAt(*current, O_RDONLY) : UniqueFd();
+    if (!source.valid()) {
+        if (current && errno != ENOENT)
+            return false;
+        // No current list: the previous one goes and an empty one is left,
+        // which no restore will ever put in place.
+        ::unlinkat(previous.dir(), previous.c_name(), 0);
+        UniqueFd empty = OpenAt(previous, O_RDWR | O_APPEND | O_CREAT, kListMode);
+        return empty.valid();
+    }
+    if (!IsRegularFd(source.get()))
+        return false;
+    return ReplaceWith(previous, [&](int fd) { return CopyFd(source.get(), fd); });
+}
+
+bool Restore(const ProfileListFile &current, const ProfileListFile &previous)
+{
+    if (previous.entry() == ProfileListFile::Entry::Absent)
+        return true; // nothing to restore; the current list stays
+    std::string text;
+    if (!VaultReadList(previous, &text) || !TintIsPropertyListText(text))
+        return false;
+    return ::renameat(previous.dir(), previous.c_name(), current.dir(), current.c_name()) == 0;
+}
+
 } // namespace
+
+bool VaultReadList(const ProfileListFile &file, std::string *content)
+{
+    UniqueFd fd = OpenAt(file, O_RDONLY);
+    return fd.valid() && ProfileReadListFd(fd.get(), content);
+}
 
 bool VaultProbeWritable(const ProfileListFile &file)
 {
@@ -140,27 +160,25 @@ bool VaultProbeWritable(const ProfileListFile &file)
     return true;
 }
 
-void VaultSwap(int type, const ProfileListFile *current, const ProfileListFile *previous)
+bool VaultSwap(int type, const ProfileListFile *current, const ProfileListFile *previous)
 {
     // A symbolic link (or anything but a file) at either name: nothing is
-    // copied, deleted or renamed through it.
+    // copied, deleted or renamed through it. Refused as a path outside the
+    // folder is, with the swap's usual answer.
     if ((current && !IsRegularOrAbsent(*current)) || (previous && !IsRegularOrAbsent(*previous)))
-        return;
+        return true;
+    // Two spellings of one file: a backup would empty it, a restore remove it.
+    if (current && previous && current->SameFileAs(*previous))
+        return false;
     switch (type) {
     case 2:
-        if (previous)
-            Backup(current, *previous);
-        break;
+        return previous && Backup(current, *previous);
     case 1:
-        if (previous)
-            ::unlinkat(previous->dir(), previous->c_name(), 0);
-        break;
+        return previous && (::unlinkat(previous->dir(), previous->c_name(), 0) == 0 || errno == ENOENT);
     case 0:
-        if (current && previous)
-            ::renameat(previous->dir(), previous->c_name(), current->dir(), current->c_name());
-        break;
+        return current && previous && Restore(*current, *previous);
     default:
-        break;
+        return true;
     }
 }
 
@@ -188,40 +206,36 @@ bool VaultWriteWhole(const ProfileListFile &file, std::string_view bytes)
 {
     if (!IsRegularOrAbsent(file))
         return false;
-    return WriteAtomically(file, bytes);
+    return ReplaceWith(file, [&](int fd) { return WriteAll(fd, bytes); });
 }
 
 bool VaultAppendPiece(const ProfileListFile &transfer, const std::string &piece)
 {
-    const ProfileListFile::Entry e = transfer.entry();
-    if (e != ProfileListFile::Entry::Regular && e != ProfileListFile::Entry::Absent)
+    if (!IsRegularOrAbsent(transfer))
         return false;
-    std::string text;
     const bool startsList = piece.compare(0, std::strlen(kXmlDeclaration), kXmlDeclaration) == 0;
-    if (e == ProfileListFile::Entry::Regular && !startsList) {
-        UniqueFd fd = OpenAt(transfer, O_RDONLY);
-        if (fd.valid() && ReadAll(fd.get(), &text) && TintIsValidUtf8(text))
-            text += piece;
-        else
-            text = piece;
-    } else {
-        text = piece;
-    }
-    return WriteAtomically(transfer, text);
+    UniqueFd fd = OpenAt(transfer, O_WRONLY | O_APPEND | O_CREAT | (startsList ? O_TRUNC : 0), kListMode);
+    if (!fd.valid() || !IsRegularFd(fd.get()))
+        return false;
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0)
+        return false;
+    if (WriteAll(fd.get(), piece))
+        return true;
+    // Half a piece would join the next one into text that was never sent.
+    if (::ftruncate(fd.get(), st.st_size) != 0)
+        ::unlinkat(transfer.dir(), transfer.c_name(), 0);
+    return false;
 }
 
 bool VaultFinishTransfer(const ProfileListFile &transfer, const ProfileListFile &list)
 {
     const ProfileListFile::Entry e = transfer.entry();
-    if (e == ProfileListFile::Entry::Absent)
-        return true;
     if (e != ProfileListFile::Entry::Regular || !IsRegularOrAbsent(list))
         return false;
 
     std::string text;
-    UniqueFd fd = OpenAt(transfer, O_RDONLY);
-    const bool whole = fd.valid() && ReadAll(fd.get(), &text) && TintIsPropertyListText(text);
-    fd.reset();
+    const bool whole = VaultReadList(transfer, &text) && TintIsPropertyListText(text);
     if (!whole) {
         ::unlinkat(transfer.dir(), transfer.c_name(), 0);
         return false;

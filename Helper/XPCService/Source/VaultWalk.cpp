@@ -5,8 +5,9 @@
 #include "TintPaths.h"
 
 #if TINT_HAVE_MIBWALK
+#include "ListLocks.h"
 #include "MibWalkRequest.h"
-#include "ProfileStoreDirect.h"
+#include "VaultListStore.h"
 #endif
 
 #include <cstring>
@@ -19,17 +20,6 @@ namespace
 // Options that take a value, as the SNMP library parses them.
 constexpr char kAllowedOptions[] = "Ocvrt"
                                    "C";
-
-#if TINT_HAVE_MIBWALK
-// The store's back end names the list files through process-wide globals,
-// so the merges (one read and one write each, a few milliseconds) take turns.
-// The fetch, which may wait on a slow or silent printer, holds nothing.
-std::mutex &MergeMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-#endif
 
 bool NameAcceptable(const std::string &name)
 {
@@ -88,6 +78,11 @@ int VaultRunWalk(const WQWalkRequest &walk)
         return -1;
 
 #if TINT_HAVE_MIBWALK
+    // The list's own store, reached only through the preferences folder.
+    auto backend = VaultListBackend::ForUser(walk.user, walk.model);
+    if (!backend)
+        return -1;
+
     std::vector<const char *> argv;
     for (const std::string &a : walk.args)
         argv.push_back(a.c_str());
@@ -99,12 +94,13 @@ int VaultRunWalk(const WQWalkRequest &walk)
     if (result == kMibWalkSuccess)
         result = MibWalkFetch(request, outcome.get());
 
-    std::lock_guard<std::mutex> lock(MergeMutex());
-    TintCopyPath(WQ_PLIST_PROFILE_PATH, current);
-    TintCopyPath(WQ_PLIST_PROFILE_PREV_PATH, previous);
+    // The merge (one read and one write) holds the lock of this user's list
+    // only: the fetch, which may wait on a slow or silent printer, holds
+    // nothing, and other users' merges run beside it.
+    ProfileStore store(*backend);
+    ListLock lock(backend->current().name());
+    ProfileStoreScope scope(store);
     MibWalkMergeIntoCurrentList(outcome->spool, result != kMibWalkSuccess ? 1 : 0);
-    TintCopyPath(WQ_PLIST_PROFILE_PATH, "");
-    TintCopyPath(WQ_PLIST_PROFILE_PREV_PATH, "");
     return result;
 #else
     // Built without the walk: nothing can be walked.

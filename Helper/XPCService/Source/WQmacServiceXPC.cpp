@@ -1,9 +1,11 @@
 #include "WQmacServiceXPC.h"
 
 #include "FileUrl.h"
+#include "ListLocks.h"
 #include "ProfileListFile.h"
 #include "RelayProtocol.h"
 #include "RequestSplitter.h"
+#include "TransferUrl.h"
 #include "VaultFileOps.h"
 #include "VaultWalk.h"
 
@@ -43,13 +45,30 @@ bool IsFileOrAbsent(const ProfileListFile &file)
     return e == ProfileListFile::Entry::Regular || e == ProfileListFile::Entry::Absent;
 }
 
+// The list and the transfer file that a piece or a rename names. A URL
+// without a transfer identity names the list's shared ".dummy" file; one
+// with an identity names a hidden file of that transfer alone, so the pieces
+// of two writers never meet.
+bool ResolveTransfer(const std::string &url, ProfileListFile *list, ProfileListFile *transfer)
+{
+    std::string listUrl, transferId, path;
+    if (!TintSplitTransferUrl(url, &listUrl, &transferId) || !ResolveUrl(listUrl, list, &path))
+        return false;
+    if (transferId.empty())
+        return ProfileListFile::Resolve(path + ".dummy", transfer);
+    return list->Sibling("." + list->name() + "." + transferId + ".transfer", transfer);
+}
+
 } // namespace
 
 bool writeDictionaryToPlistFile_XPC(const std::string &url, const std::string &data)
 {
     ProfileListFile file;
     std::string path;
-    return ResolveUrl(url, &file, &path) && VaultWriteWhole(file, data);
+    if (!ResolveUrl(url, &file, &path))
+        return false;
+    ListLock lock(file.name());
+    return VaultWriteWhole(file, data);
 }
 
 void WQmacServiceXPC::wqPListIsAdminProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
@@ -75,8 +94,14 @@ void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const W
         reply(kWQReplyTrue);
         return;
     }
-    VaultSwap(swap.type, currentOk ? &current : nullptr, previousOk ? &previous : nullptr);
-    reply(kWQReplyTrue);
+    if (!currentOk && !previousOk) {
+        reply(kWQReplyTrue);
+        return;
+    }
+    // A backup or restore that could not be done whole changed nothing and
+    // says so.
+    ListLock lock(currentOk ? current.name() : previous.name());
+    reply(Answer(VaultSwap(swap.type, currentOk ? &current : nullptr, previousOk ? &previous : nullptr)));
 }
 
 void WQmacServiceXPC::wqPListExistProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
@@ -103,11 +128,9 @@ void WQmacServiceXPC::writeDataToPlistFile_XPC(const std::string &request, const
 {
     WQDataRequest data;
     ProfileListFile list, transfer;
-    std::string path;
     // The list itself must be one the rename may later replace.
-    const bool ok = WQSplitDataRequest(request, &data) && ResolveUrl(data.url, &list, &path) &&
-                    IsFileOrAbsent(list) && ProfileListFile::Resolve(path + ".dummy", &transfer) &&
-                    VaultAppendPiece(transfer, data.data);
+    const bool ok = WQSplitDataRequest(request, &data) && ResolveTransfer(data.url, &list, &transfer) &&
+                    IsFileOrAbsent(list) && VaultAppendPiece(transfer, data.data);
     reply(Answer(ok));
 }
 
@@ -115,11 +138,12 @@ void WQmacServiceXPC::writeDataToPlistFileRename_XPC(const std::string &request,
                                                      const WQReplyBlock &reply) const
 {
     ProfileListFile list, transfer;
-    std::string path;
-    const bool ok = ResolveUrl(request, &list, &path) &&
-                    ProfileListFile::Resolve(path + ".dummy", &transfer) &&
-                    VaultFinishTransfer(transfer, list);
-    reply(Answer(ok));
+    if (!ResolveTransfer(request, &list, &transfer)) {
+        reply(kWQReplyFalse);
+        return;
+    }
+    ListLock lock(list.name());
+    reply(Answer(VaultFinishTransfer(transfer, list)));
 }
 
 void WQmacServiceXPC::mibwalk_XPC(const std::string &request, const WQReplyBlock &reply) const

@@ -1,0 +1,84 @@
+#include "VaultListStore.h"
+
+#include "TintPaths.h"
+#include "VaultFileOps.h"
+
+namespace
+{
+
+bool NameAcceptable(const std::string &name)
+{
+    return !name.empty() && name.find('/') == std::string::npos && name.find('\0') == std::string::npos &&
+           name.find("..") == std::string::npos;
+}
+
+// The service has no list of its own outside a request: the store the
+// WQPList functions fall back to refuses everything.
+class NoListBackend : public ProfileStoreBackend
+{
+  public:
+    bool ReadCurrentList(std::string *) override { return false; }
+    int WriteWholeFile(const char *, size_t) override { return -1; }
+    int IsAdminProfile() override { return 0; }
+    void SwapProfile(int32_t) override {}
+    int ExistProfile() override { return 0; }
+    int Remove(int32_t) override { return 0; }
+};
+
+} // namespace
+
+std::unique_ptr<VaultListBackend> VaultListBackend::ForUser(const std::string &user, const std::string &model)
+{
+    if (!NameAcceptable(user) || !NameAcceptable(model))
+        return nullptr;
+    char current[TINT_PATH_BUFFER];
+    char previous[TINT_PATH_BUFFER];
+    if (TintFormatPreferencesPath(current, kProfileListUserModelFormat, user.c_str(), model.c_str()) != 0 ||
+        TintFormatPreferencesPath(previous, kProfileListPrevUserModelFormat, user.c_str(), model.c_str()) !=
+            0)
+        return nullptr;
+    ProfileListFile currentFile, previousFile;
+    if (!ProfileListFile::Resolve(current, &currentFile) ||
+        !ProfileListFile::Resolve(previous, &previousFile))
+        return nullptr;
+    return std::make_unique<VaultListBackend>(std::move(currentFile), std::move(previousFile));
+}
+
+bool VaultListBackend::ReadCurrentList(std::string *content)
+{
+    return VaultReadList(current_, content);
+}
+
+int VaultListBackend::WriteWholeFile(const char *xml, size_t length)
+{
+    if (xml == nullptr)
+        return -1;
+    return VaultWriteWhole(current_, std::string_view(xml, length)) ? 0 : -1;
+}
+
+int VaultListBackend::IsAdminProfile()
+{
+    return VaultProbeWritable(current_) ? 1 : 0;
+}
+
+void VaultListBackend::SwapProfile(int32_t type)
+{
+    VaultSwap(type, &current_, &previous_);
+}
+
+int VaultListBackend::ExistProfile()
+{
+    return VaultExists(current_) ? 1 : 0;
+}
+
+int VaultListBackend::Remove(int32_t selector)
+{
+    return VaultRemove(selector == kProfileRemoveCurrent ? current_ : previous_) ? 1 : 0;
+}
+
+ProfileStore &TintDefaultProfileStore()
+{
+    static NoListBackend backend;
+    static ProfileStore store(backend);
+    return store;
+}
