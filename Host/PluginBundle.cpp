@@ -49,7 +49,8 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
     text << in.rdbuf();
     const std::string xml = text.str();
     // A bundle's Info.plist is a flat dictionary of a few kilobytes.
-    if (xml.size() > 1024u * 1024u || !TintPropertyListNestingWithin(xml, 32)) {
+    if (xml.size() > 1024u * 1024u || !TintPropertyListNestingWithin(xml, 32) ||
+        TintPropertyListHoldsNul(xml)) {
         *error = infoPath.string() + ": too large or nested too deep for a bundle's Info.plist";
         return false;
     }

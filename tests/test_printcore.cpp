@@ -187,13 +187,19 @@ TEST(SettingsFile, UnusableFilesAreErrors)
 {
     struct Case {
         const char *name;
-        const char *content;
+        std::string content;
     } cases[] = {
         {"not XML", "this is not a property list\n"},
         {"cut XML", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key>"},
         {"top-level array",
          "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>a</string></array></plist>"},
         {"empty file", ""},
+        // libplist aborts when asked for a text holding a NUL character.
+        {"binary with a NUL inside a text", ReadFile(TINT_TEST_DATA "/settings_nul_text.plist")},
+        {"XML with a NUL inside a text",
+         std::string("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key><string>x\0y</string>"
+                     "</dict></plist>",
+                     95)},
     };
     TempRoot root;
     for (const Case &c : cases) {

@@ -399,6 +399,8 @@ TEST_F(ProfileStoreTest, UnreadableFilesFailAndLeaveTablesAlone)
         // (the print dialog, the service) down with them.
         {"XML nested 200000 deep", DeepXmlList(200000)},
         {"binary nested 200000 deep", DeepBinaryList(200000)},
+        // libplist aborts when asked for a text holding a NUL character.
+        {"binary with a NUL inside a key", ReadFile(TINT_TEST_DATA "/profile_nul_key.plist")},
     };
     const auto expectRefused = [&](const std::string &what) {
         auto a = MarkedTable(0xA5), b = MarkedTable(0xA5), d = MarkedTable(0xA5);

@@ -211,6 +211,10 @@ bool PMPrintSettingsFromPropertyList(const std::string &text, PMDictionary *valu
         *error = "settings nest deeper than " + std::to_string(kSettingsMaxNesting) + " levels";
         return false;
     }
+    if (TintPropertyListHoldsNul(text)) {
+        *error = "a text holds a NUL character";
+        return false;
+    }
     plist_t root = nullptr;
     if (plist_is_binary(text.data(), static_cast<uint32_t>(text.size())))
         plist_from_bin(text.data(), static_cast<uint32_t>(text.size()), &root);

@@ -1,5 +1,6 @@
 #include "PropertyListLimits.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -125,4 +126,50 @@ bool TintPropertyListNestingWithin(std::string_view text, int maxDepth)
     if (text.compare(0, 6, "bplist") == 0)
         return BinaryNestingWithin(text, maxDepth);
     return XmlNestingWithin(text, maxDepth);
+}
+
+bool TintPropertyListHoldsNul(std::string_view text)
+{
+    if (text.substr(0, 6) != "bplist")
+        return text.find('\0') != std::string_view::npos;
+    const auto *data = reinterpret_cast<const unsigned char *>(text.data());
+    const size_t size = text.size();
+    if (size < 8 + 32)
+        return false; // not a list libplist reads
+    const unsigned char *trailer = data + size - 32;
+    const size_t offsetSize = trailer[6];
+    const uint64_t objects = BigEndian(trailer + 8, 8);
+    const uint64_t table = BigEndian(trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || table >= size - 32)
+        return false;
+    const uint64_t listed = std::min<uint64_t>(objects, (size - 32 - table) / offsetSize);
+    for (uint64_t i = 0; i < listed; ++i) {
+        const uint64_t at = BigEndian(data + table + i * offsetSize, offsetSize);
+        if (at >= size)
+            continue;
+        const unsigned kind = data[at] >> 4;
+        if (kind != 0x5 && kind != 0x6) // ASCII and UTF-16 texts
+            continue;
+        uint64_t length = data[at] & 0x0F;
+        uint64_t start = at + 1;
+        if (length == 0x0F) {
+            if (start >= size || (data[start] >> 4) != 0x1)
+                continue;
+            const size_t bytes = size_t{1} << (data[start] & 0x0F);
+            if (bytes > 8 || start + 1 + bytes > size)
+                continue;
+            length = BigEndian(data + start + 1, bytes);
+            start += 1 + bytes;
+        }
+        // A text running past the end is left to the parser to refuse.
+        const uint64_t unit = kind == 0x5 ? 1 : 2;
+        if (start > size || length > (size - start) / unit)
+            continue;
+        for (uint64_t c = 0; c < length; ++c) {
+            const unsigned char *u = data + start + c * unit;
+            if (u[0] == 0 && (unit == 1 || u[1] == 0))
+                return true;
+        }
+    }
+    return false;
 }

@@ -12,3 +12,9 @@
 // Text that merely looks like such a tag (in a comment) is counted as well,
 // which only ever refuses more.
 bool TintPropertyListNestingWithin(std::string_view text, int maxDepth);
+
+// True when a text (a key or a string) of the property list holds a NUL
+// character. libplist aborts the whole process when asked for such a text,
+// so readers refuse these files before parsing them. XML carries no NUL at
+// all; of a binary list every text object is looked at.
+bool TintPropertyListHoldsNul(std::string_view text);

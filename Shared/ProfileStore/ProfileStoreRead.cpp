@@ -55,12 +55,13 @@ void ReadStringValue(plist_t item, char field[kProfileTextField])
 }
 
 // A list nests three dictionaries deep; the parser descends recursively, so
-// a file nesting containers thousands deep would exhaust the stack.
+// a file nesting containers thousands deep would exhaust the stack. A text
+// holding a NUL character would make libplist abort.
 constexpr int kMaxNesting = 32;
 
 bool NestingWithin(const std::string &text)
 {
-    return TintPropertyListNestingWithin(text, kMaxNesting);
+    return TintPropertyListNestingWithin(text, kMaxNesting) && !TintPropertyListHoldsNul(text);
 }
 
 struct SubDictionaries {
