@@ -1,4 +1,5 @@
-// gui [--screenshot FILE.png] [--pane advanced]: the dialog's window.
+// gui [--screenshot FILE.png] [--pane advanced] [--print] [FILE...]: the
+// dialog's window; with a queue, Print sends FILE... to it.
 #include "PrintDialogWindow.h"
 #include "ProfilesCommand.h"
 #include "TintDialogCommand.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTimer>
 
 namespace
 {
@@ -15,6 +17,8 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
     std::string screenshot;
     bool advanced = false;
     bool profiles = false;
+    bool pressPrint = false;
+    std::vector<std::string> documents;
     for (size_t i = 0; i < args.size(); i++) {
         if (args[i] == "--screenshot" && i + 1 < args.size() && !args[i + 1].empty()) {
             screenshot = args[++i];
@@ -24,17 +28,24 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
             if (args[i + 1] != "advanced" && args[i + 1] != "color")
                 return context.fail("gui: --pane takes advanced or color, not " + args[i + 1]);
             advanced = args[++i] == "advanced";
-        } else {
+        } else if (args[i] == "--print") {
+            pressPrint = true;
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
             return context.fail("gui: unexpected argument " + args[i]);
+        } else {
+            documents.push_back(args[i]);
         }
     }
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
+    CupsQueue *queue = context.queue();
+    if (!queue && !documents.empty())
+        return context.fail("gui: documents need a queue (--queue NAME)");
     QWidget *view = dialog->loadPanel();
-    // The window takes the view; the dialog releases the panel before the
-    // window's widgets are destroyed.
-    PrintDialogWindow window(*dialog, view);
+    // The window takes the view and the host page; the dialog releases the
+    // panel before the window's widgets are destroyed.
+    PrintDialogWindow window(*dialog, view, queue ? context.http() : nullptr, queue, documents);
     dialog->panel()->willShow();
     if (advanced) {
         PDEPanelIntrospection *introspection = dialog->introspection();
@@ -53,6 +64,12 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
             return context.fail("gui: " + error);
         }
     } else if (!screenshot.empty()) {
+        // The picture then shows what Print led to: the job's progress or
+        // why it was not printed.
+        if (pressPrint) {
+            window.printJob();
+            status = window.exitStatus();
+        }
         QApplication::processEvents();
         window.adjustSize();
         QApplication::processEvents();
@@ -61,6 +78,8 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
             return context.fail("gui: cannot write " + screenshot);
         }
     } else {
+        if (pressPrint)
+            QTimer::singleShot(0, &window, &PrintDialogWindow::printJob);
         QApplication::exec();
         status = window.exitStatus();
     }
@@ -69,9 +88,10 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kGuiCommand = {
-    "gui", "[--screenshot FILE.png [--profiles]] [--pane advanced]",
-    "the print dialog's window (--screenshot renders it once into a PNG file and exits; with --profiles "
-    "the profile management window instead)",
+    "gui", "[--screenshot FILE.png [--profiles]] [--pane advanced] [--print] [FILE...]",
+    "the print dialog's window; with a queue its Print button sends FILE... and follows the job "
+    "(--screenshot renders it once into a PNG file and exits; with --profiles the profile management "
+    "window instead; --print presses Print as the window shows)",
     true, RunGui};
 TINT_DIALOG_COMMAND(kGuiCommand);
 

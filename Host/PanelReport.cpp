@@ -232,6 +232,8 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
     summaryObject.insert("items", summary.items);
     report.insert("summary", summaryObject);
 
+    report.insert("hostPage", dialog.hostPage() ? dialog.hostPage()->report() : QJsonObject());
+
     PMValue settings = PMValue::newDictionary();
     *settings.dictionary() = dialog.settingsValues();
     report.insert("settings", PMValueToJSON(settings));
@@ -273,6 +275,8 @@ std::string PanelReportText(PrintDialog &dialog)
             out += "\n";
         }
     }
+    if (dialog.hostPage())
+        out += dialog.hostPage()->reportText();
     out += "Summary:\n";
     Summary summary = SummaryOf(panel);
     for (const QString &name : summary.order)

@@ -77,6 +77,10 @@ QWidget *PrintDialog::loadPanel()
     view_ = panel_->panelView();
     int status = 0;
     panel_->restoreValuesAndReturnError(&status);
+    if (!hostPage_) {
+        hostPage_ = new HostPage(ppd_.get(), panel_->supportedPPDOptionKeys());
+        hostPage_->restore(settings_.values);
+    }
     return view_;
 }
 
@@ -89,14 +93,22 @@ bool PrintDialog::writeSettings(std::string *error)
     return PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
 }
 
+void PrintDialog::saveInMemory()
+{
+    if (hostPage_)
+        hostPage_->save(&settings_.values);
+    int status = 0;
+    if (panel_)
+        panel_->saveValuesAndReturnError(&status);
+}
+
 bool PrintDialog::save(std::string *error)
 {
     if (!panel_) {
         *error = "no panel";
         return false;
     }
-    int status = 0;
-    panel_->saveValuesAndReturnError(&status);
+    saveInMemory();
     return writeSettings(error);
 }
 
@@ -106,8 +118,7 @@ bool PrintDialog::prepareToPrint(std::string *error)
         *error = "no panel";
         return false;
     }
-    int status = 0;
-    panel_->saveValuesAndReturnError(&status);
+    saveInMemory();
     panel_->shouldPrint();
     return true;
 }
@@ -115,6 +126,30 @@ bool PrintDialog::prepareToPrint(std::string *error)
 bool PrintDialog::print(std::string *error)
 {
     return prepareToPrint(error) && writeSettings(error);
+}
+
+std::map<std::string, std::string> PrintDialog::ppdChoices() const
+{
+    std::map<std::string, std::string> choices;
+    ppd_file_t *ppd = ppd_.get();
+    for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd)) {
+        auto it = settings_.values.find(option->keyword);
+        if (it != settings_.values.end() && it->second.string() &&
+            ppdFindChoice(option, it->second.string()->c_str()))
+            choices[option->keyword] = *it->second.string();
+    }
+    return choices;
+}
+
+std::map<std::string, std::string> PrintDialog::userDefaultChoices() const
+{
+    std::map<std::string, std::string> choices;
+    for (const auto &[key, choice] : ppdChoices()) {
+        auto it = ppdDefaults_.find(key);
+        if (it == ppdDefaults_.end() || it->second != choice)
+            choices[key] = choice;
+    }
+    return choices;
 }
 
 void PrintDialog::close()
@@ -127,6 +162,7 @@ void PrintDialog::close()
     // released. Then its view, unless the panel or a window took it along.
     panel_.reset();
     delete view_.data();
+    delete hostPage_.data();
     plugin_.reset();
     ppd_.reset();
 }

@@ -4,6 +4,7 @@
 // panel, and calls the panel protocol in the order a print dialog does.
 #pragma once
 
+#include "HostPage.h"
 #include "PDEPanelProtocol.h"
 #include "PluginBundle.h"
 #include "TintDialogOptions.h"
@@ -33,12 +34,17 @@ class PrintDialog : public PDEHostCallback
     bool open(std::string *error);
 
     // The panel protocol steps of a dialog being shown: panelView, then
-    // restoreValuesAndReturnError:. Returns the panel's view (or null).
+    // restoreValuesAndReturnError:; then the host's own page is built for
+    // the options the panel does not claim and restored. Returns the
+    // panel's view (or null).
     QWidget *loadPanel();
-    // saveValuesAndReturnError: then writes the settings file.
+    // The host page and saveValuesAndReturnError: then writes the settings
+    // file.
     bool save(std::string *error);
     // As a dialog's Print button: save, shouldPrint, write the settings.
     bool print(std::string *error);
+    // save without writing the settings file.
+    void saveInMemory();
     // The first half of print: save and shouldPrint, in memory only.
     bool prepareToPrint(std::string *error);
     // Writes the print settings to the settings file.
@@ -48,6 +54,15 @@ class PrintDialog : public PDEHostCallback
     void close();
 
     PDEPanelProtocol *panel() const { return panel_.get(); }
+    // The host's own page, once the panel has been loaded.
+    HostPage *hostPage() const { return hostPage_.data(); }
+    // Keyword to choice of every PPD option in the print settings (panel
+    // and host page, as last saved).
+    std::map<std::string, std::string> ppdChoices() const;
+    // The choices to keep as the user's defaults: those of ppdChoices that
+    // differ from the PPD's own defaults, so that a later change of the
+    // queue's defaults still reaches the user.
+    std::map<std::string, std::string> userDefaultChoices() const;
     PDEPanelIntrospection *introspection() const { return panel_ ? panel_->introspection() : nullptr; }
     const TintDialogOptions &options() const { return options_; }
     const PMDictionary &settingsValues() const { return settings_.values; }
@@ -77,5 +92,6 @@ class PrintDialog : public PDEHostCallback
     std::unique_ptr<PDEPlugInProtocol> plugin_;
     std::unique_ptr<PDEPanelProtocol> panel_;
     QPointer<QWidget> view_;
+    QPointer<HostPage> hostPage_;
     bool terminated_ = false;
 };

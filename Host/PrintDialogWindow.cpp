@@ -2,31 +2,69 @@
 
 #include "PrintJobOptions.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
 
-PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view) : dialog_(dialog)
+namespace
+{
+
+// Between two looks at the job the window follows.
+constexpr int kFollowIntervalMs = 250;
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("tintdialog", text);
+}
+
+QString Q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http, CupsQueue *queue,
+                                     std::vector<std::string> documents)
+    : dialog_(dialog), http_(http), queue_(queue), documents_(std::move(documents))
 {
     const TintDialogOptions &options = dialog.options();
-    setWindowTitle(QStringLiteral("Print - %1").arg(QString::fromStdString(options.printerID)));
+    const std::string title = queue_ ? queue_->title() : options.printerID;
+    setWindowTitle(Tr("Print - %1").arg(Q(title)));
 
     auto *layout = new QVBoxLayout(this);
-    auto *queue = new QGridLayout;
-    queue->addWidget(new QLabel(tr("Printer:")), 0, 0, Qt::AlignRight);
-    queue->addWidget(new QLabel(QString::fromStdString(options.printerID)), 0, 1);
-    queue->addWidget(new QLabel(tr("Device:")), 1, 0, Qt::AlignRight);
-    queue->addWidget(
-        new QLabel(options.deviceURI.empty() ? tr("(none)") : QString::fromStdString(options.deviceURI)), 1,
-        1);
-    queue->setColumnStretch(1, 1);
-    layout->addLayout(queue);
+    auto *queueGrid = new QGridLayout;
+    queueGrid->addWidget(new QLabel(tr("Printer:")), 0, 0, Qt::AlignRight);
+    std::string printer = options.printerID;
+    if (queue_ && queue_->title() != queue_->info().name)
+        printer = queue_->info().name + " (" + queue_->title() + ")";
+    queueGrid->addWidget(new QLabel(Q(printer)), 0, 1);
+    queueGrid->addWidget(new QLabel(tr("Device:")), 1, 0, Qt::AlignRight);
+    queueGrid->addWidget(new QLabel(options.deviceURI.empty() ? tr("(none)") : Q(options.deviceURI)), 1, 1);
+    if (queue_) {
+        queueGrid->addWidget(new QLabel(Tr("Documents:")), 2, 0, Qt::AlignRight);
+        QStringList names;
+        for (const std::string &document : documents_)
+            names << Q(document);
+        queueGrid->addWidget(new QLabel(names.isEmpty() ? Tr("(none given)") : names.join(", ")), 2, 1);
+    }
+    queueGrid->setColumnStretch(1, 1);
+    layout->addLayout(queueGrid);
+
+    if (HostPage *page = dialog.hostPage()) {
+        auto *general = new QGroupBox(Tr("General"));
+        auto *generalLayout = new QVBoxLayout(general);
+        generalLayout->addWidget(page);
+        layout->addWidget(general);
+    }
 
     auto *frame = new QGroupBox(QString::fromStdString(dialog.panel() ? dialog.panel()->panelName() : ""));
     auto *frameLayout = new QVBoxLayout(frame);
@@ -35,22 +73,39 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view) : dialo
     layout->addWidget(frame, 1);
 
     status_ = new QLabel;
+    status_->setObjectName("status");
+    status_->setWordWrap(true);
     layout->addWidget(status_);
 
     auto *buttons = new QDialogButtonBox;
-    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    QPushButton *save = buttons->addButton(QDialogButtonBox::Save);
-    QPushButton *print = buttons->addButton(tr("Print"), QDialogButtonBox::AcceptRole);
-    print->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, &PrintDialogWindow::cancel);
-    connect(save, &QPushButton::clicked, this, &PrintDialogWindow::saveSettings);
-    connect(print, &QPushButton::clicked, this, &PrintDialogWindow::printJob);
+    cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
+    save_ = buttons->addButton(QDialogButtonBox::Save);
+    if (queue_) {
+        defaults_ = buttons->addButton(Tr("Save as Default"), QDialogButtonBox::ActionRole);
+        connect(defaults_, &QPushButton::clicked, this, &PrintDialogWindow::saveDefaults);
+    }
+    print_ = buttons->addButton(tr("Print"), QDialogButtonBox::AcceptRole);
+    print_->setDefault(true);
+    connect(cancel_, &QPushButton::clicked, this, &PrintDialogWindow::cancel);
+    connect(save_, &QPushButton::clicked, this, &PrintDialogWindow::saveSettings);
+    connect(print_, &QPushButton::clicked, this, &PrintDialogWindow::printJob);
     layout->addWidget(buttons);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kFollowIntervalMs);
+    connect(timer_, &QTimer::timeout, this, &PrintDialogWindow::followJob);
 }
 
 void PrintDialogWindow::report(const QString &text)
 {
     status_->setText(text);
+}
+
+void PrintDialogWindow::failed(const std::string &error)
+{
+    report(Tr("Not printed: %1").arg(Q(error)));
+    std::fprintf(stderr, "tintdialog: %s\n", error.c_str());
+    exitStatus_ = 2;
 }
 
 void PrintDialogWindow::cancel()
@@ -67,16 +122,91 @@ void PrintDialogWindow::saveSettings()
         report(tr("Not saved: %1").arg(QString::fromStdString(error)));
 }
 
+void PrintDialogWindow::saveDefaults()
+{
+    std::string error;
+    dialog_.saveInMemory();
+    if (CupsSetUserDefaults(http_, queue_->info().name, dialog_.ppdFile(), dialog_.userDefaultChoices(),
+                            &error))
+        report(Tr("These choices are now your defaults for %1").arg(Q(queue_->info().name)));
+    else
+        report(Tr("Defaults not saved: %1").arg(Q(error)));
+}
+
 void PrintDialogWindow::printJob()
 {
     std::string error;
-    if (!dialog_.print(&error)) {
-        report(tr("Not printed: %1").arg(QString::fromStdString(error)));
-        std::fprintf(stderr, "tintdialog: %s\n", error.c_str());
-        exitStatus_ = 2;
+    if (!queue_) {
+        if (!dialog_.print(&error)) {
+            failed(error);
+            return;
+        }
+        std::fputs(PrintJobOptionsText(dialog_.settingsValues()).c_str(), stdout);
+        std::fflush(stdout);
+        exitStatus_ = 0;
+        close();
         return;
     }
-    std::fputs(PrintJobOptionsText(dialog_.settingsValues()).c_str(), stdout);
+    if (jobID_ > 0)
+        return;
+    PrintJobRequest request;
+    request.queue = queue_->info().name;
+    HostPage *page = dialog_.hostPage();
+    if (page) {
+        request.copies = page->copies();
+        request.pageRanges = page->pageRanges();
+        if (!request.pageRanges.empty() && !PrintJobCheckPageRanges(request.pageRanges, &error)) {
+            failed(error);
+            return;
+        }
+    }
+    if (documents_.empty()) {
+        failed(Tr("nothing to print: name the documents on the command line (gui FILE...)").toStdString());
+        return;
+    }
+    PrintJobDocuments documents;
+    if (!documents.open(documents_, &error) || !dialog_.prepareToPrint(&error)) {
+        failed(error);
+        return;
+    }
+    request.attributes = PrintJobAttributes(dialog_.settingsValues(), dialog_.ppdFile());
+    jobID_ = PrintJobSubmit(http_, request, documents, &error);
+    if (jobID_ <= 0) {
+        jobID_ = 0;
+        failed(error);
+        return;
+    }
+    if (!dialog_.writeSettings(&error))
+        std::fprintf(stderr, "tintdialog: %s\n", error.c_str());
+    std::printf("request id is %s-%d (%zu file(s))\n", request.queue.c_str(), jobID_, documents_.size());
     std::fflush(stdout);
-    close();
+    exitStatus_ = 0;
+    print_->setEnabled(false);
+    save_->setEnabled(false);
+    if (defaults_)
+        defaults_->setEnabled(false);
+    cancel_->setText(Tr("Close"));
+    report(Tr("Submitted as %1-%2").arg(Q(request.queue)).arg(jobID_));
+    followJob();
+    if (jobStatus_.state < IPP_JSTATE_CANCELED)
+        timer_->start();
+}
+
+void PrintDialogWindow::followJob()
+{
+    if (jobID_ <= 0)
+        return;
+    std::string error;
+    PrintJobStatus now;
+    if (!PrintJobGetStatus(http_, jobID_, &now, &error)) {
+        timer_->stop();
+        report(Q(error));
+        return;
+    }
+    jobStatus_ = now;
+    report(Q(PrintJobStatusText(queue_->info().name, jobID_, now)));
+    if (now.state >= IPP_JSTATE_CANCELED) {
+        timer_->stop();
+        exitStatus_ = now.state == IPP_JSTATE_COMPLETED ? 0 : 1;
+    }
 }

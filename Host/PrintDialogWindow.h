@@ -1,32 +1,62 @@
-// The print dialog's window: the queue, the panel in a frame, and the
-// Cancel, Save and Print buttons.
+// The print dialog's window: the queue, the host's own page, the panel in
+// a frame, and the Cancel, Save, Save as Default and Print buttons. With a
+// queue, Print submits the documents of the command line and the window
+// follows the job until it ends.
 #pragma once
 
+#include "CupsQueue.h"
 #include "PrintDialog.h"
+#include "PrintJob.h"
 
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 class QLabel;
+class QPushButton;
+class QTimer;
 
 class PrintDialogWindow : public QWidget
 {
     Q_OBJECT
   public:
-    // view: the panel's view, taken into the window's frame.
-    PrintDialogWindow(PrintDialog &dialog, QWidget *view);
+    // view: the panel's view, taken into the window's frame; the host page
+    // is taken too. http and queue: where Print sends the job (null: no
+    // queue, Print lists the job's options); documents: the files to print.
+    PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http = nullptr, CupsQueue *queue = nullptr,
+                      std::vector<std::string> documents = {});
 
-    // Status of the window's last action (0 until Print fails, then 2).
+    // 1 until the dialog printed (Cancel, or closed); 0 after Print, or
+    // once the followed job completed; 2 after a failed Print; 1 when the
+    // job ended cancelled or aborted.
     int exitStatus() const { return exitStatus_; }
+
+  public slots:
+    void printJob();
+    // Looks at the followed job once and shows its state.
+    void followJob();
 
   private slots:
     void cancel();
     void saveSettings();
-    void printJob();
+    void saveDefaults();
 
   private:
     void report(const QString &text);
+    void failed(const std::string &error);
 
     PrintDialog &dialog_;
+    http_t *http_;
+    CupsQueue *queue_;
+    std::vector<std::string> documents_;
     QLabel *status_ = nullptr;
-    int exitStatus_ = 0;
+    QPushButton *cancel_ = nullptr;
+    QPushButton *save_ = nullptr;
+    QPushButton *defaults_ = nullptr;
+    QPushButton *print_ = nullptr;
+    QTimer *timer_ = nullptr;
+    int jobID_ = 0;
+    PrintJobStatus jobStatus_;
+    int exitStatus_ = 1;
 };

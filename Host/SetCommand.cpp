@@ -25,7 +25,10 @@ int RunSet(TintDialogContext &context, const std::vector<std::string> &args)
     // that a later pair names, and that pair is then refused.
     for (const auto &[key, choice] : pairs) {
         std::string error;
-        if (!PanelChooseChoice(*dialog, key, choice, &error))
+        HostPage *page = dialog->hostPage();
+        const bool chosen = page && page->hasOption(key) ? page->choose(key, choice, &error)
+                                                         : PanelChooseChoice(*dialog, key, choice, &error);
+        if (!chosen)
             return context.fail("set: " + error);
     }
     std::string error;

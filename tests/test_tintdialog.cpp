@@ -414,6 +414,48 @@ TEST_F(TintDialog, ScreenshotOfTheWindow)
     EXPECT_EQ(0, status) << errors();
 }
 
+// The host's own page marks what would conflict, as libcups' constraints
+// of the PPD say: a printer that cannot print transparencies on both sides.
+TEST_F(TintDialog, HostPageMarksConflictingChoices)
+{
+    const std::string ppd = root.path() + "/duplex.ppd";
+    ASSERT_TRUE(WriteFile(ppd, ReadFile(kSamplePPD) + R"(
+*OpenUI *Duplex/2-Sided Printing: PickOne
+*DefaultDuplex: None
+*Duplex None/Off: ""
+*Duplex DuplexNoTumble/Long-Edge: ""
+*CloseUI: *Duplex
+*OpenUI *MediaType/Media Type: PickOne
+*DefaultMediaType: Plain
+*MediaType Plain/Plain Paper: ""
+*MediaType Transparency/Transparency: ""
+*CloseUI: *MediaType
+*UIConstraints: *Duplex DuplexNoTumble *MediaType Transparency
+*UIConstraints: *MediaType Transparency *Duplex DuplexNoTumble
+)"));
+    auto hostControl = [](const QJsonObject &report, const char *key) {
+        for (const QJsonValue &c : report["hostPage"].toObject()["controls"].toArray()) {
+            if (c.toObject()["ppdKey"].toString() == key)
+                return c.toObject();
+        }
+        ADD_FAILURE() << "no host page control " << key;
+        return QJsonObject();
+    };
+    int status = -1;
+    run("set MediaType=Transparency", &status, ppd);
+    ASSERT_EQ(0, status) << errors();
+    QJsonObject duplex = hostControl(show(&status, ppd), "Duplex");
+    EXPECT_EQ(QJsonArray{1}, duplex["conflictingItems"].toArray());
+    EXPECT_FALSE(duplex["conflicted"].toBool());
+
+    run("set Duplex=DuplexNoTumble", &status, ppd);
+    ASSERT_EQ(0, status) << errors();
+    QJsonObject report = show(&status, ppd);
+    EXPECT_TRUE(hostControl(report, "Duplex")["conflicted"].toBool());
+    EXPECT_TRUE(hostControl(report, "MediaType")["conflicted"].toBool());
+    EXPECT_EQ("DuplexNoTumble", text(readSettings(), "Duplex"));
+}
+
 // Writes a profile list holding one user profile as the current list.
 void WriteUserProfileList(const TempRoot &root)
 {

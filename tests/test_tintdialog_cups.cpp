@@ -5,6 +5,8 @@
 #include "CupsServer.h"
 #include "TempRoot.h"
 
+#include <cups/ppd.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,6 +23,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <memory>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -100,6 +104,20 @@ TEST_F(TintDialogCups, QueuesListsEveryQueueAndWhichIsAQVMR52)
     // its device URI, and the printer ID is the queue's name.
     QJsonObject report = json("show --json").object();
     EXPECT_EQ("QV", report["queue"].toObject()["name"].toString());
+    // The panel and the host page together show every option of the queue
+    // (PageRegion follows PageSize).
+    std::set<std::string> shown{"PageRegion"};
+    for (const QJsonValue &key : report["supportedPPDOptionKeys"].toArray())
+        shown.insert(key.toString().toStdString());
+    QJsonObject page = report["hostPage"].toObject();
+    EXPECT_EQ(1, page["copies"].toInt());
+    for (const QJsonValue &control : page["controls"].toArray())
+        EXPECT_TRUE(shown.insert(control.toObject()["ppdKey"].toString().toStdString()).second);
+    std::unique_ptr<ppd_file_t, decltype(&ppdClose)> ppd(ppdOpenFile(kSamplePPD.c_str()), &ppdClose);
+    std::set<std::string> options;
+    for (ppd_option_t *option = ppdFirstOption(ppd.get()); option; option = ppdNextOption(ppd.get()))
+        options.insert(option->keyword);
+    EXPECT_EQ(options, shown);
     EXPECT_EQ("file:/dev/null", report["queue"].toObject()["deviceURI"].toString());
     EXPECT_TRUE(report["settings"].toObject()["QV-MR52"].toObject().contains("QV"));
 }
@@ -107,7 +125,7 @@ TEST_F(TintDialogCups, QueuesListsEveryQueueAndWhichIsAQVMR52)
 TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
 {
     int status = -1;
-    run("--queue QV set WQQuickColor=Custom WQSimSource=#2 WQEconoMode=True", &status);
+    run("--queue QV set WQQuickColor=Custom WQSimSource=#2 WQEconoMode=True PageSize=Letter", &status);
     ASSERT_EQ(0, status) << errors();
     std::string out =
         run("-d QV print --copies 2 --pages 1-3,5 --title 'Quarterly report' '" + kDocument + "'", &status);
@@ -122,6 +140,7 @@ TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
     EXPECT_EQ("true", job["WQEconoMode"]);
     EXPECT_EQ("Normal", job["WQBrightness"]);
     EXPECT_EQ("false", job["WQSimSourceCustom"]); // not a PPD option: a job attribute of its own
+    EXPECT_EQ("Letter", job["PageSize"]);         // from the host's own page
     EXPECT_EQ("2", job["copies"]);
     EXPECT_EQ("1-3,5-5", job["page-ranges"]);
     EXPECT_EQ("Quarterly report", job["job-name"]);
@@ -139,6 +158,72 @@ TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)
     EXPECT_EQ(0u, out.find("request id is Now-")) << out;
     EXPECT_NE(std::string::npos, out.find(" (0 file(s))\nNow-")) << out;
     EXPECT_NE(std::string::npos, out.rfind(": completed")) << out;
+}
+
+TEST_F(TintDialogCups, LpoptionsAreTheDefaultsAndDefaultsSaveWritesThemForLp)
+{
+    int status = -1;
+    RunCommand("lpoptions -p QV -o WQQuickColor=Vivid -o PageSize=Letter", &status);
+    ASSERT_EQ(0, status);
+    QJsonObject report = json("--queue QV show --json").object();
+    for (const QJsonValue &c : report["controls"].toArray()) {
+        if (c.toObject()["ppdKey"] == "WQQuickColor") {
+            EXPECT_EQ(1, c.toObject()["value"].toInt()); // Vivid
+        }
+    }
+    for (const QJsonValue &c : report["hostPage"].toObject()["controls"].toArray()) {
+        if (c.toObject()["ppdKey"] == "PageSize") {
+            EXPECT_EQ("Letter", c.toObject()["choice"].toString());
+        }
+    }
+    // A ticket still overrides them.
+    run("--queue QV set WQQuickColor=Document", &status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ("Document",
+              json("--queue QV show --json").object()["settings"].toObject()["WQQuickColor"].toString());
+
+    run("--queue QV defaults clear", &status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(std::string::npos, RunCommand("lpoptions -p QV").find("WQQuickColor"));
+
+    run("--queue QV set WQBrightness=Plus1 PageSize=Letter", &status);
+    ASSERT_EQ(0, status) << errors();
+    run("--queue QV defaults save", &status);
+    ASSERT_EQ(0, status) << errors();
+    const std::string saved = RunCommand("lpoptions -p QV");
+    EXPECT_NE(std::string::npos, saved.find("WQBrightness=Plus1")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("WQQuickColor=Document")) << saved;
+    EXPECT_EQ(std::string::npos, saved.find("WQEdgeType")) << saved; // the PPD's default stays unwritten
+    RunCommand("lp -d QV '" + kDocument + "' >/dev/null", &status);
+    ASSERT_EQ(0, status);
+    auto job = onlyJob();
+    EXPECT_EQ("Plus1", job["WQBrightness"]);
+    EXPECT_EQ("Letter", job["PageSize"]);
+
+    // An lpoptions file that cannot be written: refused, nothing changed.
+    const std::string lpoptions = cups.home() + "/.cups/lpoptions";
+    ASSERT_EQ(0, std::rename(lpoptions.c_str(), (lpoptions + ".kept").c_str()));
+    ASSERT_EQ(0, mkdir(lpoptions.c_str(), 0755));
+    run("--queue QV defaults clear", &status);
+    EXPECT_EQ(2, status);
+    const std::string message = errors();
+    EXPECT_NE(std::string::npos, message.find("cannot write the user's lpoptions")) << message;
+    EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+}
+
+TEST_F(TintDialogCups, WindowPrintSubmitsTheDocumentsAndShowsTheJob)
+{
+    int status = -1;
+    const std::string png = root.path() + "/printing.png";
+    std::string out = run(
+        "--queue QV gui --screenshot '" + png + "' --print '" + kDocument + "' '" + kDocument + "'", &status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(0u, out.find("request id is QV-")) << out;
+    EXPECT_NE(std::string::npos, out.find("(2 file(s))")) << out;
+    auto job = onlyJob();
+    EXPECT_EQ("2", job["number-of-documents"]);
+    EXPECT_EQ("Auto", job["WQQuickColor"]);
+    EXPECT_TRUE(FileExists(png));
 }
 
 // A TCP listener on 127.0.0.1 that closes every connection at once: a
@@ -205,6 +290,8 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         {"--queue 'Drucker-Büro' print" + doc, "is not a queue name"},
         {"--queue QV print --copies 0" + doc, "--copies takes a number from 1"},
         {"--queue QV print --pages 5-2" + doc, "not 5-2"},
+        {"--queue QV gui --screenshot '" + root.path() + "/x.png' --print '" + folder + "'",
+         "Is a directory"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.arguments);

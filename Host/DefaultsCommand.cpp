@@ -1,0 +1,40 @@
+// defaults save | clear: the user's defaults for the queue, where CUPS
+// keeps them (lpoptions), so that lp prints with them too.
+#include "CupsQueue.h"
+#include "TintDialogCommand.h"
+#include "TintDialogContext.h"
+
+namespace
+{
+
+int RunDefaults(TintDialogContext &context, const std::vector<std::string> &args)
+{
+    if (args.size() != 1 || (args[0] != "save" && args[0] != "clear"))
+        return context.fail("defaults: give save or clear");
+    PrintDialog *dialog = context.dialog();
+    if (!dialog)
+        return kTintDialogFailure;
+    CupsQueue *queue = context.queue();
+    if (!queue)
+        return context.fail("defaults: the user's defaults belong to a queue (--queue NAME)");
+    http_t *http = context.http();
+    std::map<std::string, std::string> choices;
+    if (args[0] == "save") {
+        dialog->loadPanel();
+        dialog->saveInMemory();
+        choices = dialog->userDefaultChoices();
+    }
+    std::string error;
+    if (!CupsSetUserDefaults(http, queue->info().name, dialog->ppdFile(), choices, &error))
+        return context.fail("defaults: " + error);
+    return kTintDialogSuccess;
+}
+
+const TintDialogCommand kDefaultsCommand = {
+    "defaults", "save|clear",
+    "save: make the panel's and the host page's choices the user's defaults for the queue (lpoptions, as lp "
+    "reads them); clear: remove them",
+    false, RunDefaults};
+TINT_DIALOG_COMMAND(kDefaultsCommand);
+
+} // namespace
