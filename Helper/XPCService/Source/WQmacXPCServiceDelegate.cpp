@@ -2,13 +2,12 @@
 
 #include "RelayProtocol.h"
 #include "WQmacServiceXPC.h"
+#include "WorkerPool.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 
-#include <atomic>
+#include <cstring>
 #include <memory>
-#include <system_error>
-#include <thread>
 
 namespace
 {
@@ -53,17 +52,22 @@ bool WQmacXPCServiceDelegate::listener(sdbus::IConnection & /*listener*/, sdbus:
     auto service = std::make_shared<const WQmacServiceXPC>();
     for (const WQServiceHandler *h = kWQServiceHandlers; h->name != nullptr; ++h) {
         const auto handler = h->handler;
+        const bool isWalk = std::strcmp(h->name, kMibwalk_XPC) == 0;
         newConnection.registerMethod(h->name)
             .onInterface(kTintVaultInterface)
-            .implementedAs([service, handler](sdbus::Result<std::string> &&result, std::string request) {
-                auto job =
-                    std::make_shared<Job>(Job{service, handler, std::move(result), std::move(request)});
-                try {
-                    std::thread([job] { job->run(); }).detach();
-                } catch (const std::system_error &) {
-                    job->run(); // no thread to be had: answer on the loop's own
-                }
-            });
+            .implementedAs(
+                [service, handler, isWalk](sdbus::Result<std::string> &&result, std::string request) {
+                    auto job =
+                        std::make_shared<Job>(Job{service, handler, std::move(result), std::move(request)});
+                    WorkerPool &pool = isWalk ? VaultWalkWorkers() : VaultFileWorkers();
+                    if (!pool.post([job] { job->run(); })) {
+                        try {
+                            job->result.returnError(sdbus::Error("org.freedesktop.DBus.Error.LimitsExceeded",
+                                                                 "too many requests"));
+                        } catch (const sdbus::Error &) {
+                        }
+                    }
+                });
     }
     newConnection.finishRegistration();
     return true;

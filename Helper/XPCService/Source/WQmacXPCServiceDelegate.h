@@ -16,9 +16,11 @@ class WQmacXPCServiceDelegate
 
     // Registers the eight methods of the protocol on newConnection (the
     // service's object on listener, the bus connection) with one stateless
-    // WQmacServiceXPC behind them. Every call is handled on a worker thread
-    // and answered through its sdbus::Result, so a long walk never holds up
-    // the other callers. Always true; sdbus::Error escapes only from the
-    // registration itself.
+    // WQmacServiceXPC behind them. Every call is handled on a worker of a
+    // small fixed pool (WorkerPool.h; walks and file requests on pools of
+    // their own) and answered through its sdbus::Result, so a long walk never
+    // holds up the other callers; a call that finds its pool's queue full is
+    // answered with an error at once. Always true; sdbus::Error escapes only
+    // from the registration itself.
     bool listener(sdbus::IConnection &listener, sdbus::IObject &newConnection);
 };

@@ -3,12 +3,12 @@
 
 #include "RelayProtocol.h"
 #include "WQmacXPCServiceDelegate.h"
+#include "WorkerPool.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 
 #include <syslog.h>
 
-#include <cstdlib>
 #include <memory>
 
 int main()
@@ -31,8 +31,11 @@ int main()
     } catch (const sdbus::Error &) {
         // No bus, name taken by another instance, or the bus went away.
     }
+    // Requests still waiting are dropped (their callers went with the bus);
+    // running ones end within their own limits before the connection goes.
+    VaultStopWorkers();
+    object.reset();
+    connection.reset();
     closelog();
-    // Worker threads may still be inside a request; their callers are gone
-    // with the bus, so the process ends without unwinding them.
-    std::_Exit(0);
+    return 0;
 }
