@@ -308,8 +308,8 @@ TEST_F(RelayBus, ServiceKilledMidTransferLeavesTheListAndTheNextTransferWorks)
     ASSERT_EQ(::kill(service, SIGKILL), 0);
     EXPECT_EQ(ReadFile(current), kListA);
     // Let the bus notice before the next call, which must start a new service.
-    while (bus.servicePid() == service)
-        ::usleep(10000);
+    ASSERT_TRUE(WaitUntil([&] { return bus.servicePid() != service; }))
+        << "the bus still names the killed service";
 
     // The next call starts a new service; the new transfer starts afresh.
     for (const std::string &p : {xml.substr(0, 60), xml.substr(60)})
@@ -420,14 +420,11 @@ TEST(RelayService, ServiceExitsWhenItLosesTheBus)
     ASSERT_GT(service, 0);
     ASSERT_EQ(ReadFile("/proc/" + std::to_string(service) + "/comm"), "Tintvault\n");
     bus->stop();
-    // The service is not our child: poll until it is gone or a zombie (the
-    // test's own time limit bounds the wait).
-    for (;;) {
+    // The service is not our child: poll until it is gone or a zombie.
+    EXPECT_TRUE(WaitUntil([&] {
         const std::string stat = ReadFile("/proc/" + std::to_string(service) + "/stat");
         const std::size_t paren = stat.rfind(')');
-        if (stat.empty() || paren == std::string::npos || stat.compare(paren + 2, 1, "Z") == 0)
-            break;
-        ::usleep(10000);
-    }
-    SUCCEED();
+        return stat.empty() || paren == std::string::npos || stat.compare(paren + 2, 1, "Z") == 0;
+    })) << "Tintvault "
+        << service << " still runs after its bus went away";
 }

@@ -519,8 +519,11 @@ TEST(VaultWalkThroughRelay, AServiceThatDiesDuringTheCallLeavesTheRelaySilent)
     std::thread relay([&] { output = RunCommand(command + " 2>&1", &status); });
 
     pid_t service = -1;
-    while ((service = bus.servicePid()) <= 0)
-        ::usleep(5000);
+    const bool started = WaitUntil([&] { return (service = bus.servicePid()) > 0; });
+    if (!started) {
+        relay.join();
+        FAIL() << "the walk request never started Tintvault";
+    }
     const bool isService = ReadFile("/proc/" + std::to_string(service) + "/comm") == "Tintvault\n";
     if (isService)
         ::kill(service, SIGKILL);

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -55,11 +56,17 @@ struct ClientConfig {
     ClientConfig()
     {
         dir = MakeTempDir("tintsnmp-client");
-        port = FreeUdpPort();
-        WriteFile(dir + "/snmp.conf", "defaultPort " + std::to_string(port) + "\nmibs :\n");
+        repick();
         fs::create_directories(dir + "/persist");
         ::setenv("SNMPCONFPATH", dir.c_str(), 1);
         ::setenv("SNMP_PERSISTENT_DIR", (dir + "/persist").c_str(), 1);
+    }
+    // Another port, for an agent that found the chosen one taken by another
+    // process between the choice and its bind.
+    void repick()
+    {
+        port = FreeUdpPort();
+        WriteFile(dir + "/snmp.conf", "defaultPort " + std::to_string(port) + "\nmibs :\n");
     }
     ~ClientConfig()
     {
@@ -74,18 +81,39 @@ ClientConfig &Client()
     return config;
 }
 
-// Waits until logPath holds marker (true), or the child ended or 10 s passed.
-bool WaitForMarker(pid_t pid, const std::string &logPath, const std::string &marker)
+// Waits until logPath holds marker (true), or the child ended (pid becomes
+// -1: it is reaped) or 10 s passed.
+bool WaitForMarker(pid_t &pid, const std::string &logPath, const std::string &marker)
 {
     for (int i = 0; i < 1000; ++i) {
         if (ReadFile(logPath).find(marker) != std::string::npos)
             return true;
         int status;
-        if (::waitpid(pid, &status, WNOHANG) == pid)
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            pid = -1;
             return false;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
+}
+
+// Starts an agent on the client port: spawn(port) starts it, and it is up
+// once its log shows marker. A port taken meanwhile by another process makes
+// the agent exit; it is started again on another port (the clients of this
+// process follow, as long as none has walked yet).
+pid_t StartOnClientPort(const std::function<pid_t(int port)> &spawn, const std::string &logPath,
+                        const std::string &marker)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0)
+            Client().repick();
+        pid_t pid = spawn(Client().port);
+        if (pid > 0 && WaitForMarker(pid, logPath, marker))
+            return pid;
+        StopChild(pid);
+    }
+    return -1;
 }
 
 // Quoted octet_str value for snmpd.conf.
@@ -151,10 +179,14 @@ std::vector<std::string> ProfileRowOverrides(const std::vector<SnmpProfileRow> &
 
 SnmpAgent::SnmpAgent(const Options &options)
 {
-    const int port = SnmpClientPort();
     dir_ = MakeTempDir("tintsnmpd");
     fs::create_directories(dir_ + "/persist");
+    pid_ =
+        StartOnClientPort([&](int port) { return spawn(options, port); }, dir_ + "/log", "NET-SNMP version");
+}
 
+pid_t SnmpAgent::spawn(const Options &options, int port)
+{
     std::ostringstream conf;
     conf << "agentAddress udp:127.0.0.1:" << port << "\n";
     if (options.viewSubtree.empty())
@@ -170,12 +202,12 @@ SnmpAgent::SnmpAgent(const Options &options)
 
     // The persistent folder must not hold the configuration: snmpd writes
     // its own snmpd.conf there when it stops.
-    pid_ = SpawnLogged({"snmpd", "-f", "-Lo", "-C", "-c", dir_ + "/snmpd.conf", "-m", "", "-I", "-smux", "-p",
+    // snmpd logs its version once its ports are open. The log is appended
+    // to: a new start begins with an empty one.
+    WriteFile(dir_ + "/log", "");
+    return SpawnLogged({"snmpd", "-f", "-Lo", "-C", "-c", dir_ + "/snmpd.conf", "-m", "", "-I", "-smux", "-p",
                         dir_ + "/snmpd.pid"},
                        dir_ + "/log", {"SNMP_PERSISTENT_DIR=" + dir_ + "/persist"});
-    // snmpd logs its version once its ports are open.
-    if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "NET-SNMP version"))
-        StopChild(pid_);
 }
 
 SnmpAgent::~SnmpAgent()
@@ -197,15 +229,24 @@ std::string SnmpAgent::log() const
 
 ScriptedSnmpAgent::ScriptedSnmpAgent(const std::string &script, bool ownPort)
 {
-    port_ = ownPort ? 0 : SnmpClientPort();
     dir_ = MakeTempDir("tintsnmpscript");
     WriteFile(dir_ + "/script.json", script);
     WriteFile(dir_ + "/requests", "");
-    pid_ = SpawnLogged({"python3", std::string(TINT_SOURCE_DIR) + "/tests/support/snmp_responder.py",
-                        std::to_string(port_), dir_ + "/script.json", dir_ + "/requests"},
-                       dir_ + "/log", {});
-    if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "ready"))
-        StopChild(pid_);
+    const auto spawn = [&](int port) {
+        WriteFile(dir_ + "/log", "");
+        return SpawnLogged({"python3", std::string(TINT_SOURCE_DIR) + "/tests/support/snmp_responder.py",
+                            std::to_string(port), dir_ + "/script.json", dir_ + "/requests"},
+                           dir_ + "/log", {});
+    };
+    if (ownPort) {
+        // Port 0: the responder binds a free port itself and reports it.
+        pid_ = spawn(0);
+        if (pid_ > 0 && !WaitForMarker(pid_, dir_ + "/log", "ready"))
+            StopChild(pid_);
+    } else {
+        pid_ = StartOnClientPort(spawn, dir_ + "/log", "ready");
+        port_ = pid_ > 0 ? SnmpClientPort() : -1;
+    }
     if (ownPort && pid_ > 0) {
         // "ready PORT": the port the responder bound.
         const std::string log = ReadFile(dir_ + "/log");

@@ -2,7 +2,9 @@
 //
 // SnmpAgent runs a real snmpd in the foreground serving a generated profile
 // table; ScriptedSnmpAgent runs tests/support/snmp_responder.py for answers
-// that no real agent gives. Both listen on the port of SnmpClientPort().
+// that no real agent gives. Both listen on the port of SnmpClientPort(); an
+// agent that finds that port taken by another process is started again on a
+// new one, which the clients of this process follow.
 //
 // The walk always addresses the printer without a port, so clients find the
 // agent through a generated snmp.conf ("defaultPort", "mibs :") in the folder
@@ -73,6 +75,8 @@ class SnmpAgent
     void stop();
 
   private:
+    pid_t spawn(const Options &options, int port);
+
     std::string dir_;
     pid_t pid_ = -1;
 };

@@ -6,11 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -52,11 +54,20 @@ TempRoot::~TempRoot()
         unsetenv("TINT_ROOT");
 }
 
-std::string TempRoot::preferences() const { return root_ + kTintPreferencesFolder; }
+std::string TempRoot::preferences() const
+{
+    return root_ + kTintPreferencesFolder;
+}
 
-std::string TempRoot::prefFile(const std::string &name) const { return preferences() + name; }
+std::string TempRoot::prefFile(const std::string &name) const
+{
+    return preferences() + name;
+}
 
-std::string TempRoot::currentList() const { return prefFile(TintLoginName() + "-QV-MR52-profile.plist"); }
+std::string TempRoot::currentList() const
+{
+    return prefFile(TintLoginName() + "-QV-MR52-profile.plist");
+}
 
 std::string TempRoot::previousList() const
 {
@@ -116,4 +127,16 @@ std::string RunCommand(const std::string &command, int *status)
     if (status)
         *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
     return output;
+}
+
+bool WaitUntil(const std::function<bool()> &condition, double seconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }

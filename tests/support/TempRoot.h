@@ -4,10 +4,12 @@
 // built. Everything is removed again at the end.
 #pragma once
 
+#include <functional>
 #include <string>
 
-class TempRoot {
-public:
+class TempRoot
+{
+  public:
     TempRoot();
     ~TempRoot();
     TempRoot(const TempRoot &) = delete;
@@ -24,7 +26,7 @@ public:
     // Makes the tree writable by everybody (for tests that drop privileges).
     void openToAll() const;
 
-private:
+  private:
     std::string root_;
     std::string savedRoot_;
     bool hadRoot_ = false;
@@ -38,3 +40,8 @@ bool FileExists(const std::string &path);
 // Runs a shell command and returns its standard output; status receives the
 // exit status.
 std::string RunCommand(const std::string &command, int *status = nullptr);
+
+// Polls condition every 10 ms until it holds (true) or seconds have passed
+// (false): every wait of a test on another process has its own deadline, so
+// a lost event fails with the caller's message instead of hanging.
+bool WaitUntil(const std::function<bool()> &condition, double seconds = 30);

@@ -234,8 +234,13 @@ bool VaultFinishTransfer(const ProfileListFile &transfer, const ProfileListFile 
     if (e != ProfileListFile::Entry::Regular || !IsRegularOrAbsent(list))
         return false;
 
+    // Read through the descriptor that is then synced: the list that the
+    // rename puts in place is on disk before its name is.
     std::string text;
-    const bool whole = VaultReadList(transfer, &text) && TintIsPropertyListText(text);
+    UniqueFd fd = OpenAt(transfer, O_RDONLY);
+    const bool whole = fd.valid() && ProfileReadListFd(fd.get(), &text) && TintIsPropertyListText(text) &&
+                       ::fsync(fd.get()) == 0;
+    fd.reset();
     if (!whole) {
         ::unlinkat(transfer.dir(), transfer.c_name(), 0);
         return false;
