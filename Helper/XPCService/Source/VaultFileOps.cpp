@@ -4,6 +4,7 @@
 #include "PropertyListShape.h"
 #include "UniqueFd.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 namespace
@@ -246,4 +248,30 @@ bool VaultFinishTransfer(const ProfileListFile &transfer, const ProfileListFile 
         return false;
     }
     return ::renameat(transfer.dir(), transfer.c_name(), list.dir(), list.c_name()) == 0;
+}
+
+void VaultDropStaleTransfers(const ProfileListFile &list, long maxAgeSeconds)
+{
+    const int fd = ::fcntl(list.dir(), F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    DIR *dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+        ::close(fd);
+        return;
+    }
+    const std::string prefix = "." + list.name() + ".";
+    const std::string suffix = ".transfer";
+    const std::time_t now = std::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            now - st.st_mtime > maxAgeSeconds)
+            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
 }

@@ -52,3 +52,8 @@ bool VaultAppendPiece(const ProfileListFile &transfer, const std::string &piece)
 // nothing changed. A transfer file that does not parse is removed and the
 // list left alone: false.
 bool VaultFinishTransfer(const ProfileListFile &transfer, const ProfileListFile &list);
+
+// Removes the transfer files of list that named transfers left behind (a
+// writer that never sent its rename) and that are older than maxAgeSeconds:
+// hidden regular files ".<list name>.<identity>.transfer".
+void VaultDropStaleTransfers(const ProfileListFile &list, long maxAgeSeconds);

@@ -28,6 +28,9 @@ const WQServiceHandler kWQServiceHandlers[] = {
 namespace
 {
 
+// A named transfer whose writer sent nothing for this long is abandoned.
+constexpr long kStaleTransferSeconds = 3600;
+
 const char *Answer(bool ok)
 {
     return ok ? kWQReplyTrue : kWQReplyFalse;
@@ -131,6 +134,10 @@ void WQmacServiceXPC::writeDataToPlistFile_XPC(const std::string &request, const
     // The list itself must be one the rename may later replace.
     const bool ok = WQSplitDataRequest(request, &data) && ResolveTransfer(data.url, &list, &transfer) &&
                     IsFileOrAbsent(list) && VaultAppendPiece(transfer, data.data);
+    // A transfer that starts clears what writers that never finished left
+    // behind long ago.
+    if (ok && data.data.compare(0, 5, "<?xml") == 0)
+        VaultDropStaleTransfers(list, kStaleTransferSeconds);
     reply(Answer(ok));
 }
 
