@@ -69,6 +69,30 @@ struct PPDClose {
 http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
 {
     char path[1024] = "";
+    // The scheduler serves a printer's PPD at /printers/NAME.ppd: one
+    // request on the open connection. cupsGetPPD3 first asks where the
+    // printer lives (and may connect anew), which made listing many
+    // queues several times slower; it is still asked for what that one
+    // request does not find, such as a class, whose PPD is a member's.
+    int fd = cupsTempFd(path, sizeof path);
+    if (fd >= 0) {
+        char resource[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, resource, sizeof resource, "ipp", nullptr, "localhost", 0,
+                         "/printers/%s.ppd", name.c_str());
+        // Only the path (and its encoding) is wanted from the assembled URI.
+        char scheme[32], user[64], host[256], target[HTTP_MAX_URI];
+        int port = 0;
+        httpSeparateURI(HTTP_URI_CODING_NONE, resource, scheme, sizeof scheme, user, sizeof user, host,
+                        sizeof host, &port, target, sizeof target);
+        http_status_t status = cupsGetFd(http, target, fd);
+        close(fd);
+        if (status == HTTP_STATUS_OK) {
+            *file = path;
+            return status;
+        }
+        unlink(path);
+        *path = '\0';
+    }
     time_t modified = 0;
     http_status_t status = cupsGetPPD3(http, name.c_str(), &modified, path, sizeof path);
     if (status == HTTP_STATUS_OK)
