@@ -33,8 +33,9 @@ int RunShow(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kShowCommand = {
-    "show", "[--json]", "load the panel as the dialog does and report its controls, summary and settings",
-    false, RunShow};
+    "show", "[--json]",
+    "load the panel as the dialog does and report its controls, the host page, summary and settings", false,
+    RunShow};
 TINT_DIALOG_COMMAND(kShowCommand);
 
 } // namespace

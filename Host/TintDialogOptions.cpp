@@ -184,6 +184,7 @@ std::string TintDialogUsage()
             text += std::string(" ") + command->usage;
         text += "\n      " + std::string(command->summary ? command->summary : "") + "\n";
     }
-    text += "\nExit status: 0 on success, 2 on bad usage or a refused change.\n";
+    text += "\nExit status: 0 on success, 1 when a followed job ended without completing or the window was "
+            "cancelled, 2 on bad usage, a refused change or a refused job.\n";
     return text;
 }
