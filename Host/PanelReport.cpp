@@ -189,7 +189,11 @@ bool PanelControlValue(const QWidget *control, int *value)
 
 QJsonObject PanelReportJSON(PrintDialog &dialog)
 {
-    PDEPanelProtocol *panel = dialog.panel();
+    return PanelReportJSON(dialog.panel(), dialog.settingsValues());
+}
+
+QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &settingsValues)
+{
     QJsonObject report;
     const TintDialogOptions &options = dialog.options();
     QJsonObject queue;
@@ -205,7 +209,7 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
         keys.append(Text(key));
     report.insert("supportedPPDOptionKeys", keys);
 
-    PDEPanelIntrospection *introspection = dialog.introspection();
+    PDEPanelIntrospection *introspection = panel->introspection();
     report.insert("shownPane", introspection ? Text(introspection->shownPane()) : QString());
     QJsonArray controls;
     if (introspection) {
@@ -235,7 +239,7 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
     report.insert("hostPage", dialog.hostPage() ? dialog.hostPage()->report() : QJsonObject());
 
     PMValue settings = PMValue::newDictionary();
-    *settings.dictionary() = dialog.settingsValues();
+    *settings.dictionary() = settingsValues;
     report.insert("settings", PMValueToJSON(settings));
     return report;
 }

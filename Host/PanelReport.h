@@ -15,6 +15,8 @@
 // identifier, enabled, value, title, items), summary (order, items) and
 // settings.
 QJsonObject PanelReportJSON(PrintDialog &dialog);
+// The same for any loaded panel and the print settings it writes to.
+QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &settingsValues);
 
 // The same report as text for people.
 std::string PanelReportText(PrintDialog &dialog);

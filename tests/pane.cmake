@@ -6,7 +6,9 @@ if(TARGET tint_pde AND TARGET Tintpane)
     ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_panes.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_plugin_support.h)
   target_include_directories(test_pde_plugin PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(test_pde_plugin PRIVATE tint_pde tint_test_support GTest::gtest_main Qt6::Widgets)
+  # The host's report of a panel (show --json) over a panel of these objects.
+  target_link_libraries(test_pde_plugin PRIVATE tint_pde tint_host tint_test_support GTest::gtest_main
+    Qt6::Widgets)
   target_compile_definitions(test_pde_plugin PRIVATE
     TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}"
     TINT_PLUGIN_LIBRARY="$<TARGET_FILE:Tintpane>")

@@ -124,7 +124,7 @@ class AdvancedPane : public PanelTest
         ASSERT_TRUE(panel->restoreValuesAndReturnError(&error));
         advanced = panel->onAdvancedView;
         color = panel->onColorView;
-        ASSERT_TRUE(advanced && color && advanced->getControlData());
+        ASSERT_TRUE(advanced && color && !advanced->getControlData().empty());
         popups = {advanced->menu_iRGBSource,         advanced->menu_iRGBIntent,
                   advanced->menu_iRGBGrayTreatment,  advanced->menu_iDestinationProfile,
                   advanced->menu_iHalftone,          advanced->menu_iEdgeEnhancement,
@@ -173,7 +173,7 @@ class AdvancedPane : public PanelTest
 TEST_F(AdvancedPane, TableBindsTheLayoutToTheAdvancedOptions)
 {
     EXPECT_EQ(advanced->getControlCount(), 47);
-    PDEControlItem *table = advanced->getControlData();
+    PDEControlSpan table = advanced->getControlData();
     for (int i = 0; i < kPopups; ++i) {
         EXPECT_EQ(table[i].control, popups[i]) << i;
         EXPECT_EQ(table[i].kind, kPDEControlPopUp) << i;
@@ -280,7 +280,7 @@ TEST_F(AdvancedPane, ProfilePopupsOfferTheShownProfilesAfterThePPDChoices)
         {pane->menu_gHalftone, {}},
     };
     for (const Expect &e : expects) {
-        const PDEControlItem *item = pane->getControlData();
+        const PDEControlItem *item = pane->getControlData().data();
         while (item->control != e.popup)
             ++item;
         const int ppdItems = static_cast<int>(item->choices->size());
@@ -473,7 +473,7 @@ TEST_F(AdvancedPane, PaneWithoutATableDoesNothing)
     pane.getSummaryItemAccodingQuickColor(0, 1, summary, order);
     pane.deallocPDEControlTable();
     EXPECT_TRUE(keys.empty());
-    EXPECT_EQ(pane.getControlData(), nullptr);
+    EXPECT_TRUE(pane.getControlData().empty());
     EXPECT_EQ(pane.getControlCount(), 0);
     EXPECT_TRUE(summary->empty() && order->empty());
 }
@@ -483,18 +483,18 @@ TEST_F(AdvancedPane, LayoutWithoutTheControlsStillGivesAClosedTable)
     AdvancedColorOptions pane; // no outlet connected
     pane.setPPDFile(host.ppdFile());
     pane.createPDEControlTable();
-    PDEControlItem *table = pane.getControlData();
-    ASSERT_TRUE(table);
+    PDEControlSpan table = pane.getControlData();
+    ASSERT_FALSE(table.empty());
     EXPECT_EQ(pane.getControlCount(), 47);
     EXPECT_EQ(table[46].kind, kPDEControlEnd);
     EXPECT_EQ(table[0].choices, nullptr);
     // The rules stop at the end record, not past the table.
     vColorPresetConstraints(table);
-    PDEControlItem *tables[2] = {color->getControlData(), table};
-    std::unique_ptr<PDEControlItem[]> compound = PDECommon::commonControlTableCompound(tables, 2);
-    ASSERT_TRUE(compound);
-    EXPECT_EQ(PDECommon::commonCountControlTable(compound.get()), 14);
-    vColorPresetConstraints(compound.get());
+    PDEControlSpan tables[2] = {color->getControlData(), table};
+    PDEControlTable compound = PDECommon::commonControlTableCompound(tables, 2);
+    ASSERT_FALSE(compound.empty());
+    EXPECT_EQ(PDECommon::commonCountControlTable(compound), 14);
+    vColorPresetConstraints(compound);
 }
 
 TEST_F(AdvancedPane, SendrixOpensTheInstalledToolThroughTheDesktopOpener)

@@ -19,11 +19,11 @@ namespace
 
 using Setting = std::pair<const char *, int>; // identifier, constraint value
 
-PDEControlItem *Find(PDEControlItem *table, const char *identifier)
+PDEControlItem *Find(PDEControlSpan table, const char *identifier)
 {
-    for (PDEControlItem *item = table; item && item->kind != kPDEControlEnd; ++item)
-        if (std::strcmp(item->identifier, identifier) == 0)
-            return item;
+    for (PDEControlItem &item : table)
+        if (item.kind != kPDEControlEnd && std::strcmp(item.identifier, identifier) == 0)
+            return &item;
     return nullptr;
 }
 
@@ -118,9 +118,9 @@ class ColorPresetRules : public PanelTest
         ASSERT_TRUE(panel);
         int error = 0;
         ASSERT_TRUE(panel->restoreValuesAndReturnError(&error));
-        comp = panel->compTable.get();
+        comp = panel->compTable;
         color = panel->onColorView->getControlData();
-        ASSERT_TRUE(comp && color);
+        ASSERT_TRUE(!comp.empty() && !color.empty());
     }
 
     void apply(const std::vector<Setting> &settings)
@@ -146,8 +146,8 @@ class ColorPresetRules : public PanelTest
     }
 
     std::unique_ptr<PDEPlugInInterface> panel;
-    PDEControlItem *comp = nullptr;
-    PDEControlItem *color = nullptr;
+    PDEControlSpan comp;
+    PDEControlSpan color;
 };
 
 TEST_F(ColorPresetRules, QuietStateHoldsNoRuleAndEnablesEveryTarget)
@@ -248,8 +248,8 @@ TEST_F(ColorPresetRules, TableStartingWithTheEndRecordMatchesNothing)
         EXPECT_EQ(bMatchCondition(i, empty), 0) << i;
         EXPECT_FALSE(enabled(kTargets[i])) << kTargets[i];
     }
-    vColorPresetConstraints(nullptr);
-    EXPECT_EQ(bMatchCondition(0, nullptr), 0);
+    vColorPresetConstraints({});
+    EXPECT_EQ(bMatchCondition(0, {}), 0);
     EXPECT_EQ(bMatchCondition(-1, comp), 0);
     EXPECT_EQ(bMatchCondition(kRuleCount, comp), 0);
 }

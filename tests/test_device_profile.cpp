@@ -270,7 +270,7 @@ TEST_F(ProfileMenus, UnreadableListTouchesNoMenu)
     ASSERT_TRUE(WriteFile(root.currentList(), "not a property list"));
     EXPECT_NE(0, PDECommon::commonAddMenuFromProfilePlist(table));
     EXPECT_EQ((QStringList{"None", "sRGB"}), Items(&rgbMenu));
-    EXPECT_EQ(kPDEBadArgument, PDECommon::commonAddMenuFromProfilePlist(nullptr));
+    EXPECT_EQ(kPDEBadArgument, PDECommon::commonAddMenuFromProfilePlist({}));
 }
 
 } // namespace

@@ -100,7 +100,7 @@ TEST_P(PPDText, ChoiceListsAndMenusCarryTheTextsUnchanged)
 
     TestPane pane(ppd.get(), ColorOptionsRows());
     PDECommon::commonBuildPDEItem(pane.table(), ppd.get());
-    const PPDChoiceList *quick = pane.item(kQuickColor).choices;
+    const PPDChoiceList *quick = pane.item(kQuickColor).choices.get();
     ASSERT_NE(quick, nullptr);
     EXPECT_EQ(Column(*quick, kPPDChoiceText), c.quickColorTexts);
     EXPECT_EQ(Column(*quick, kPPDChoiceOption), std::vector<std::string>(4, "WQQuickColor"));
@@ -144,17 +144,16 @@ TEST(PPDLists, MissingOptionLeavesTheReferenceAndAnOptionWithoutChoicesGivesAnEm
 {
     PPDFile ppd = OpenTestPPD("QV-MR52-empty-option.ppd");
     ASSERT_TRUE(ppd);
-    PPDChoiceList untouched;
-    PPDChoiceList *list = &untouched;
+    const PPDChoiceListRef untouched = std::make_shared<const PPDChoiceList>();
+    PPDChoiceListRef list = untouched;
     EXPECT_EQ(PDECommon::commonGetPPDArrayForUIOption(ppd.get(), "WQNoSuchOption", &list),
               kPDEOptionNotFound);
-    EXPECT_EQ(list, &untouched);
+    EXPECT_EQ(list, untouched);
 
     list = nullptr;
     ASSERT_EQ(PDECommon::commonGetPPDArrayForUIOption(ppd.get(), "WQBlackOverprint", &list), 0);
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->empty());
-    delete list;
 
     TestPane pane(ppd.get(), ColorOptionsRows());
     pane.popUp(kBlackOverprint)->addItems({"layout"});
@@ -189,13 +188,12 @@ class ConflictMarkers : public ::testing::Test
 
 TEST_F(ConflictMarkers, MarkTheChoicesThatConflictWithWhatIsMarkedAndLeaveTheMarkingAsItWas)
 {
-    PPDChoiceList *list = nullptr;
+    PPDChoiceListRef list;
     Marking before = MarkingOf(ppd.get());
     ASSERT_EQ(PDECommon::commonGetPPDArrayForUIOption(ppd.get(), "WQColorSeparation", &list), 0);
     EXPECT_EQ(Entry(*list, "True")[kPPDChoiceConflict], kPPDChoiceConflictFalse);
     EXPECT_EQ(Entry(*list, "False")[kPPDChoiceConflict], kPPDChoiceConflictFalse);
     EXPECT_EQ(MarkingOf(ppd.get()), before);
-    delete list;
 
     ppdMarkOption(ppd.get(), "WQColorAsGray", "True");
     before = MarkingOf(ppd.get());
@@ -205,7 +203,6 @@ TEST_F(ConflictMarkers, MarkTheChoicesThatConflictWithWhatIsMarkedAndLeaveTheMar
     EXPECT_EQ(Entry(*list, "False")[kPPDChoiceConflict], kPPDChoiceConflictFalse);
     EXPECT_EQ(MarkingOf(ppd.get()), before);
     EXPECT_TRUE(ppdIsMarked(ppd.get(), "WQColorSeparation", "False"));
-    delete list;
 }
 
 TEST_F(ConflictMarkers, AnAlreadyMarkedChoiceReportsTheOptionsFlag)
@@ -229,11 +226,10 @@ TEST(ConflictMarkersUnmarked, AnOptionWithoutMarkedChoiceKeepsNone)
     EXPECT_EQ(ppdFindMarkedChoice(ppd.get(), "WQEdgeType"), nullptr);
     EXPECT_EQ(MarkingOf(ppd.get()), before);
 
-    PPDChoiceList *list = nullptr;
+    PPDChoiceListRef list;
     ASSERT_EQ(PDECommon::commonGetPPDArrayForUIOption(ppd.get(), "WQEdgeType", &list), 0);
     EXPECT_EQ(list->size(), 4u);
     EXPECT_EQ(MarkingOf(ppd.get()), before);
-    delete list;
     EXPECT_FALSE(PDECommon::commonIsPPDChoiceConflicted(ppd.get(), "WQNoSuchOption", "Off"));
 }
 

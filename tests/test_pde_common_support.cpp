@@ -58,13 +58,10 @@ TestPane::TestPane(ppd_file_t *ppd, const std::vector<PaneRow> &rows)
                           row.profileListKind, nullptr});
     }
     filled.push_back(kPDEControlEndRecord);
-    table_ = PDECommon::commonCreateControlTable(filled.data(), ppd, &count_);
+    table_ = PDECommon::commonCreateControlTable(filled, ppd, &count_);
 }
 
-TestPane::~TestPane()
-{
-    PDECommon::commonReleasePPDArrays(table_.get());
-}
+TestPane::~TestPane() {}
 
 std::vector<PaneRow> ColorOptionsRows()
 {

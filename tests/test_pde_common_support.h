@@ -46,7 +46,7 @@ class TestPane
     TestPane(const TestPane &) = delete;
     TestPane &operator=(const TestPane &) = delete;
 
-    PDEControlItem *table() { return table_.get(); }
+    PDEControlSpan table() { return table_; }
     PDEControlItem &item(int row) { return table_[row]; }
     QComboBox *popUp(int row) { return qobject_cast<QComboBox *>(table_[row].control); }
     QCheckBox *checkBox(int row) { return qobject_cast<QCheckBox *>(table_[row].control); }
@@ -54,7 +54,7 @@ class TestPane
 
   private:
     std::unique_ptr<QWidget> root_;
-    std::unique_ptr<PDEControlItem[]> table_;
+    PDEControlTable table_;
     int16_t count_ = 0;
 };
 

@@ -63,7 +63,7 @@ class Ticket : public ::testing::Test
         ppd = OpenTestPPD("QV-MR52.ppd");
         ASSERT_TRUE(ppd);
         pane = std::make_unique<TestPane>(ppd.get(), ColorOptionsRows());
-        ASSERT_TRUE(pane->table());
+        ASSERT_FALSE(pane->table().empty());
         PDECommon::commonBuildPDEItem(pane->table(), ppd.get());
         PDECommon::commonDefaultFromPPDInfo(pane->table());
         printer.identifier = kQueue;

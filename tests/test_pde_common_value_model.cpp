@@ -16,7 +16,7 @@ class ValueModel : public ::testing::Test
         ppd = OpenTestPPD("QV-MR52.ppd");
         ASSERT_TRUE(ppd);
         pane = std::make_unique<TestPane>(ppd.get(), ColorOptionsRows());
-        ASSERT_TRUE(pane->table());
+        ASSERT_FALSE(pane->table().empty());
         PDECommon::commonBuildPDEItem(pane->table(), ppd.get());
     }
     PPDFile ppd;
@@ -58,8 +58,8 @@ TEST_F(ValueModel, CheckBoxWithoutAFalseChoiceHasNoPositionWhenOff)
 {
     PDEControlItem &gray = pane->item(kColorAsGray);
     PPDChoiceList onlyTrue = {{"WQColorAsGray", "True", "True", "On", kPPDChoiceConflictFalse}};
-    PPDChoiceList *own = gray.choices;
-    gray.choices = &onlyTrue;
+    PPDChoiceListRef own = gray.choices;
+    gray.choices = std::make_shared<const PPDChoiceList>(onlyTrue);
     PDECommon::commonSetControlValueWithSInt32(&gray, 0);
     EXPECT_EQ(PDECommon::commonGetControlValueFromPPDWithSInt32(&gray), -1);
     EXPECT_EQ(PDECommon::commonGetControlValueFromPPDWithNSString(&gray), std::nullopt);
@@ -169,10 +169,10 @@ TEST_F(ValueModel, CompoundTableJoinsTablesInOrderAndSharesTheirLists)
 {
     TestPane second(ppd.get(),
                     {{kPDEControlPopUp, "WQSimSource", nullptr, nullptr, "", kProfileListSimulation}});
-    PDEControlItem *tables[] = {pane->table(), second.table()};
+    PDEControlSpan tables[] = {pane->table(), second.table()};
     auto compound = PDECommon::commonControlTableCompound(tables, 2);
-    ASSERT_TRUE(compound);
-    EXPECT_EQ(PDECommon::commonCountControlTable(compound.get()), kTestPaneRows + 2);
+    ASSERT_FALSE(compound.empty());
+    EXPECT_EQ(PDECommon::commonCountControlTable(compound), kTestPaneRows + 2);
     for (int i = 0; i < kTestPaneRows; ++i) {
         EXPECT_EQ(compound[i].control, pane->item(i).control);
         EXPECT_EQ(compound[i].choices, pane->item(i).choices);
@@ -192,25 +192,25 @@ TEST_F(ValueModel, CompoundTableJoinsTablesInOrderAndSharesTheirLists)
 TEST(CompoundTable, OfZeroTablesHoldsOnlyTheEndRecord)
 {
     auto compound = PDECommon::commonControlTableCompound(nullptr, 0);
-    ASSERT_TRUE(compound);
+    ASSERT_FALSE(compound.empty());
     EXPECT_EQ(compound[0].control, nullptr);
     EXPECT_EQ(compound[0].kind, kPDEControlEnd);
-    EXPECT_EQ(PDECommon::commonCountControlTable(compound.get()), 1);
-    PDEControlItem *none[5] = {};
+    EXPECT_EQ(PDECommon::commonCountControlTable(compound), 1);
+    PDEControlSpan none[5] = {};
     auto alsoEmpty = PDECommon::commonControlTableCompound(none, 0);
-    ASSERT_TRUE(alsoEmpty);
+    ASSERT_FALSE(alsoEmpty.empty());
     EXPECT_EQ(alsoEmpty[0].kind, kPDEControlEnd);
 }
 
 TEST_F(ValueModel, SupportedKeysAreTheBoundOptionsInTableOrder)
 {
     std::vector<std::string> keys{"already there"};
-    EXPECT_EQ(PDECommon::commonAddPPDArray(&keys, pane->table()), 0);
+    EXPECT_EQ(PDECommon::commonAddPPDArray(&keys, PDEControlConstSpan(pane->table())), 0);
     const std::vector<std::string> expected = {
         "already there", "WQQuickColor", "WQBrightness",   "WQColorAsGray",    "WQColorSeparation",
         "WQEconoMode",   "WQEdgeType",   "WQAutoTrapping", "WQBlackOverprint", "WQImageDestinationProfile"};
     EXPECT_EQ(keys, expected);
-    EXPECT_EQ(PDECommon::commonAddPPDArray(nullptr, pane->table()), kPDEBadArgument);
+    EXPECT_EQ(PDECommon::commonAddPPDArray(nullptr, PDEControlConstSpan(pane->table())), kPDEBadArgument);
 }
 
 } // namespace

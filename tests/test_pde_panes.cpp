@@ -6,9 +6,11 @@
 #include "Localization.h"
 #include "PDELayoutLoader.h"
 #include "PainChangeController.h"
+#include "PanelReport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -182,8 +184,8 @@ TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
     pane->createPDEControlTable();
 
     EXPECT_EQ(pane->getControlCount(), 14);
-    PDEControlItem *table = pane->getControlData();
-    ASSERT_NE(table, nullptr);
+    PDEControlSpan table = pane->getControlData();
+    ASSERT_FALSE(table.empty());
     EXPECT_EQ(table[0].control, pane->menu_QuickColor);
     EXPECT_EQ(table[1].control, nullptr);
     EXPECT_EQ(table[12].control, pane->button_AdvanceColorOptions);
@@ -196,13 +198,13 @@ TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
     EXPECT_EQ(table[2].choices, nullptr);
     // ... and the compound table, which copies up to the end record, stays
     // within the pane's table.
-    PDEControlItem *tables[] = {table};
-    std::unique_ptr<PDEControlItem[]> compound = PDECommon::commonControlTableCompound(tables, 1);
-    ASSERT_NE(compound, nullptr);
+    PDEControlSpan tables[] = {table};
+    PDEControlTable compound = PDECommon::commonControlTableCompound(tables, 1);
+    ASSERT_FALSE(compound.empty());
     EXPECT_EQ(compound[12].control, pane->button_AdvanceColorOptions);
     EXPECT_EQ(compound[13].kind, kPDEControlEnd);
     pane->deallocPDEControlTable();
-    EXPECT_EQ(pane->getControlData(), nullptr);
+    EXPECT_TRUE(pane->getControlData().empty());
 }
 
 TEST_F(PanelTest, NoLayoutNoFailure)
@@ -256,4 +258,62 @@ TEST_F(PanelTest, WithoutAPPD)
     EXPECT_EQ(panel->onColorView->menu_QuickColor->count(), 0);
     EXPECT_EQ(noPPD.topLevel("WQQuickColor"), "");
     panel->summaryInfo();
+}
+
+// A control added to a pane is one more description (with its widget in the
+// layout and its option in the PPD): bound, reported by show --json and
+// written to the ticket, with no other change anywhere.
+TEST_F(PanelTest, OneMoreDescriptionIsOneMoreBoundControl)
+{
+    TempRoot root;
+    const std::string bundle = root.path() + "/Tintpane.plugin";
+    ASSERT_EQ(RunCommand("cp -R '" + kTestBundle + "' '" + bundle + "'"), "");
+    const std::string layoutPath = bundle + "/Contents/Resources/PDEMain.ui";
+    std::string layout = ReadFile(layoutPath);
+    const std::string grid = "<layout class=\"QGridLayout\" name=\"colorOptionsLayout\">";
+    ASSERT_NE(layout.find(grid), std::string::npos);
+    layout.insert(layout.find(grid) + grid.size(),
+                  "<item row=\"99\" column=\"0\"><widget class=\"QCheckBox\" name=\"check_Extra\"/></item>");
+    ASSERT_TRUE(WriteFile(layoutPath, layout));
+    const std::string ppdPath = root.path() + "/extra.ppd";
+    ASSERT_TRUE(
+        WriteFile(ppdPath, ReadFile(kSamplePPD) +
+                               "*OpenUI *WQExtra/Extra: Boolean\n*DefaultWQExtra: True\n"
+                               "*WQExtra True/On: \"\"\n*WQExtra False/Off: \"\"\n*CloseUI: *WQExtra\n"));
+
+    std::vector<PDEControlDescription> controls(ColorOptions::controlTable.begin(),
+                                                ColorOptions::controlTable.end());
+    controls.push_back({"check_Extra", nullptr, kPDEControlCheckBox, "WQExtra", "Extra", "Extra",
+                        "ExtraCheckBox", kProfileListNone, PDEControlAction::Constraints});
+    const std::span<const PDEControlDescription> shipped = ColorOptions::controlTable;
+    ColorOptions::controlTable = controls;
+    Localization::setBundlePath(bundle);
+    TestHost extra(ppdPath);
+    ASSERT_TRUE(extra.ppdFile());
+    auto panel = makePanel(extra);
+    ASSERT_TRUE(panel && panel->panelView());
+    panel->restoreValuesAndReturnError(nullptr);
+    ColorOptions::controlTable = shipped;
+    Localization::setBundlePath(kTestBundle);
+
+    auto *box = panel->pdeMainView->findChild<QCheckBox *>("check_Extra");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(panel->onColorView->getControlCount(), 15);
+    EXPECT_EQ(panel->onColorView->getControlData()[13].control, box);
+
+    const QJsonObject report = PanelReportJSON(panel.get(), extra.settings.values);
+    QJsonObject reported;
+    for (const QJsonValue &control : report["controls"].toArray())
+        if (control["outlet"] == "check_Extra")
+            reported = control.toObject();
+    EXPECT_EQ(reported["ppdKey"], "WQExtra");
+    EXPECT_EQ(reported["identifier"], "ExtraCheckBox");
+    EXPECT_EQ(reported["title"], "Extra");
+    EXPECT_EQ(reported["value"], 1);
+    EXPECT_TRUE(report["supportedPPDOptionKeys"].toArray().contains("WQExtra"));
+    EXPECT_TRUE(report["summary"]["order"].toArray().contains("Extra"));
+
+    box->click();
+    panel->saveValuesAndReturnError(nullptr);
+    EXPECT_EQ(extra.topLevel("WQExtra"), "False");
 }

@@ -149,18 +149,18 @@ TEST_F(PanelTest, ViewLoadsOnce)
     QWidget *view = panel->panelView();
     ASSERT_NE(view, nullptr);
     ColorOptions *pane = panel->onColorView;
-    PDEControlItem *table = pane ? pane->getControlData() : nullptr;
-    PDEControlItem *compound = panel->compTable.get();
+    PDEControlItem *table = pane ? pane->getControlData().data() : nullptr;
+    PDEControlItem *compound = panel->compTable.data();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(panel->panelView(), view);
     EXPECT_EQ(panel->onColorView, pane);
-    EXPECT_EQ(pane->getControlData(), table);
-    EXPECT_EQ(panel->compTable.get(), compound);
+    EXPECT_EQ(pane->getControlData().data(), table);
+    EXPECT_EQ(panel->compTable.data(), compound);
     EXPECT_EQ(view->findChildren<ColorOptions *>().size(), 1);
     panel->supportedPPDOptionKeys();
     panel->restoreValuesAndReturnError(nullptr);
     EXPECT_EQ(view->findChildren<ColorOptions *>().size(), 1);
-    EXPECT_EQ(panel->compTable.get(), compound);
+    EXPECT_EQ(panel->compTable.data(), compound);
 }
 
 TEST_F(PanelTest, LayoutConnectsEveryOutlet)
@@ -185,8 +185,8 @@ TEST_F(PanelTest, LayoutConnectsEveryOutlet)
                     name.rfind("text_", 0) == 0 || name.rfind("button_", 0) == 0 || name == "tab_SwitchVew")
             << name;
     }
-    EXPECT_EQ(_DEBUGControlTable(panel->compTable.get()), 60);
-    EXPECT_EQ(_DEBUGControlTable(panel->onColorView->getControlData()), 14);
+    EXPECT_EQ(_DEBUGControlTable(panel->compTable.data()), 60);
+    EXPECT_EQ(_DEBUGControlTable(panel->onColorView->getControlData().data()), 14);
     EXPECT_EQ(_DEBUGControlTable(nullptr), 0);
 
     const std::vector<std::string> keys = panel->supportedPPDOptionKeys();

@@ -1,109 +1,118 @@
 #include "AdvancedColorOptions.h"
 
 #include "ClassRegistry.h"
-#include "PDECommon.h"
-#include "TintPaths.h"
 #if TINT_HAVE_PROFILESTORE
 #include "ProfileStore.h"
 #endif
+#include "TintPaths.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
-
-#include <cerrno>
-#include <new>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QUrl>
 
 TINT_REGISTER_WIDGET_CLASS(AdvancedColorOptions);
 
 namespace
 {
 
-// The pane's table template. Controls are filled in from the outlets when the
-// table is built, in the order of the outlet list in createPDEControlTable.
-// Records 0 to 20 are the pop-ups in preset order (Image, Text, Graphics, each
-// RGB Source, RGB Intent, RGB Gray Treatment, Destination Profile, Halftone,
-// EdgeEnhance; then the three Simulation pop-ups). The Halftone pop-ups have
-// no identifier, so no preset rule can name them.
-constexpr PDEControlItem kAdvancedTemplate[] = {
-    {nullptr, kPDEControlPopUp, "WQImageRGBSource", "RGB Source:", "Image RGB Source", "ImageRGBSourcePopup",
-     kProfileListRGBSource, nullptr},
-    {nullptr, kPDEControlPopUp, "WQImageRenderIntent", "RGB Intent:", "Image RGB Intent",
-     "ImageRenderIntentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQImageGrayTreatment", "RGB Gray Treatment:", "Image RGB Gray Treatment",
-     "ImageGrayTreatmentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQImageDestinationProfile", "Destination Profile:",
-     "Image Destination Profile", "ImageDestinationProfilePopup", kProfileListDestination, nullptr},
-    {nullptr, kPDEControlPopUp, "WQImageHalftone", "Halftone:", "Image Halftone", "", kProfileListNone,
-     nullptr},
-    {nullptr, kPDEControlPopUp, "WQImageEdgeEnhance", "EdgeEnhance:", "Image EdgeEnhance",
-     "ImageEdgeEnhancePopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQTextRGBSource", "RGB Source:", "Text RGB Source", "TextRGBSourcePopup",
-     kProfileListRGBSource, nullptr},
-    {nullptr, kPDEControlPopUp, "WQTextRenderIntent", "RGB Intent:", "Text RGB Intent",
-     "TextRenderIntentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQTextGrayTreatment", "RGB Gray Treatment:", "Text RGB Gray Treatment",
-     "TextGrayTreatmentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQTextDestinationProfile", "Destination Profile:",
-     "Text Destination Profile", "TextDestinationProfilePopup", kProfileListDestination, nullptr},
-    {nullptr, kPDEControlPopUp, "WQTextHalftone", "Halftone:", "Text Halftone", "", kProfileListNone,
-     nullptr},
-    {nullptr, kPDEControlPopUp, "WQTextEdgeEnhance", "EdgeEnhance:", "Text EdgeEnhance",
-     "TextEdgeEnhancePopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQGraphicsRGBSource", "RGB Source:", "Graphics RGB Source",
-     "GraphicsRGBSourcePopup", kProfileListRGBSource, nullptr},
-    {nullptr, kPDEControlPopUp, "WQGraphicsRenderIntent", "RGB Intent:", "Graphics RGB Intent",
-     "GraphicsRenderIntentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQGraphicsGrayTreatment", "RGB Gray Treatment:",
-     "Graphics RGB Gray Treatment", "GraphicsGrayTreatmentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQGraphicsDestinationProfile", "Destination Profile:",
-     "Graphics Destination Profile", "GraphicsDestinationProfilePopup", kProfileListDestination, nullptr},
-    {nullptr, kPDEControlPopUp, "WQGraphicsHalftone", "Halftone:", "Graphics Halftone", "", kProfileListNone,
-     nullptr},
-    {nullptr, kPDEControlPopUp, "WQGraphicsEdgeEnhance", "EdgeEnhance:", "Graphics EdgeEnhance",
-     "GraphicsEdgeEnhancePopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQSimSource", "Simulation Profile:", "Simulation Profile",
-     "SimulationSourcePopup", kProfileListSimulation, nullptr},
-    {nullptr, kPDEControlPopUp, "WQSimRenderIntent", "Match Paper Color:", "Match Paper Color",
-     "SimulationRenderIntentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPopUp, "WQSimGrayTreatment", "CMYK Gray Treatment:", "CMYK Gray Treatment",
-     "SimulationGrayTreatmentPopup", kProfileListNone, nullptr},
-    {nullptr, kPDEControlTabView, "", "Image", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Source:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Intent:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Gray Treatment:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Destination Profile:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Halftone:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "EdgeEnhance:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Source:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Intent:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Gray Treatment:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Destination Profile:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Halftone:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "EdgeEnhance:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Source:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Intent:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "RGB Gray Treatment:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Destination Profile:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Halftone:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "EdgeEnhance:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Simulation Profile:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "Match Paper Color:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlStaticText, "", "CMYK Gray Treatment:", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPushButton, "", "Management Profile", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPushButton, "", "Sendrix", nullptr, "", kProfileListNone, nullptr},
-    {nullptr, kPDEControlPushButton, "", "Hide Advanced Options", nullptr, "", kProfileListNone, nullptr},
-    kPDEControlEndRecord,
+using enum PDEControlAction;
+
+#define TINT_POPUP(member, ppdKey, titleKey, summaryKey, identifier, list)                                   \
+    {                                                                                                        \
+        TINT_PANE_CONTROL(AdvancedColorOptions, member), kPDEControlPopUp, ppdKey, titleKey, summaryKey,     \
+            identifier, list, Constraints                                                                    \
+    }
+#define TINT_LABEL(member, titleKey)                                                                         \
+    {                                                                                                        \
+        TINT_PANE_CONTROL(AdvancedColorOptions, member), kPDEControlStaticText, "", titleKey, nullptr, "",   \
+            kProfileListNone, None                                                                           \
+    }
+#define TINT_BUTTON(member, titleKey, action)                                                                \
+    {                                                                                                        \
+        TINT_PANE_CONTROL(AdvancedColorOptions, member), kPDEControlPushButton, "", titleKey, nullptr, "",   \
+            kProfileListNone, action                                                                         \
+    }
+
+// Records 0 to 20 are the pop-ups in preset order (Image, Text, Graphics,
+// each RGB Source, RGB Intent, RGB Gray Treatment, Destination Profile,
+// Halftone, EdgeEnhance; then the three Simulation pop-ups). The Halftone
+// pop-ups have no identifier, so no preset rule can name them.
+const PDEControlDescription kAdvancedControls[] = {
+    TINT_POPUP(menu_iRGBSource, "WQImageRGBSource", "RGB Source:", "Image RGB Source", "ImageRGBSourcePopup",
+               kProfileListRGBSource),
+    TINT_POPUP(menu_iRGBIntent, "WQImageRenderIntent", "RGB Intent:", "Image RGB Intent",
+               "ImageRenderIntentPopup", kProfileListNone),
+    TINT_POPUP(menu_iRGBGrayTreatment, "WQImageGrayTreatment", "RGB Gray Treatment:",
+               "Image RGB Gray Treatment", "ImageGrayTreatmentPopup", kProfileListNone),
+    TINT_POPUP(menu_iDestinationProfile, "WQImageDestinationProfile", "Destination Profile:",
+               "Image Destination Profile", "ImageDestinationProfilePopup", kProfileListDestination),
+    TINT_POPUP(menu_iHalftone, "WQImageHalftone", "Halftone:", "Image Halftone", "", kProfileListNone),
+    TINT_POPUP(menu_iEdgeEnhancement, "WQImageEdgeEnhance", "EdgeEnhance:", "Image EdgeEnhance",
+               "ImageEdgeEnhancePopup", kProfileListNone),
+    TINT_POPUP(menu_tRGBSource, "WQTextRGBSource", "RGB Source:", "Text RGB Source", "TextRGBSourcePopup",
+               kProfileListRGBSource),
+    TINT_POPUP(menu_tRGBIntent, "WQTextRenderIntent", "RGB Intent:", "Text RGB Intent",
+               "TextRenderIntentPopup", kProfileListNone),
+    TINT_POPUP(menu_tRGBGrayTreatment, "WQTextGrayTreatment",
+               "RGB Gray Treatment:", "Text RGB Gray Treatment", "TextGrayTreatmentPopup", kProfileListNone),
+    TINT_POPUP(menu_tDestinationProfile, "WQTextDestinationProfile", "Destination Profile:",
+               "Text Destination Profile", "TextDestinationProfilePopup", kProfileListDestination),
+    TINT_POPUP(menu_tHalftone, "WQTextHalftone", "Halftone:", "Text Halftone", "", kProfileListNone),
+    TINT_POPUP(menu_tEdgeEnhancement, "WQTextEdgeEnhance", "EdgeEnhance:", "Text EdgeEnhance",
+               "TextEdgeEnhancePopup", kProfileListNone),
+    TINT_POPUP(menu_gRGBSource, "WQGraphicsRGBSource", "RGB Source:", "Graphics RGB Source",
+               "GraphicsRGBSourcePopup", kProfileListRGBSource),
+    TINT_POPUP(menu_gRGBIntent, "WQGraphicsRenderIntent", "RGB Intent:", "Graphics RGB Intent",
+               "GraphicsRenderIntentPopup", kProfileListNone),
+    TINT_POPUP(menu_gRGBGrayTreatment, "WQGraphicsGrayTreatment", "RGB Gray Treatment:",
+               "Graphics RGB Gray Treatment", "GraphicsGrayTreatmentPopup", kProfileListNone),
+    TINT_POPUP(menu_gDestinationProfile, "WQGraphicsDestinationProfile", "Destination Profile:",
+               "Graphics Destination Profile", "GraphicsDestinationProfilePopup", kProfileListDestination),
+    TINT_POPUP(menu_gHalftone, "WQGraphicsHalftone", "Halftone:", "Graphics Halftone", "", kProfileListNone),
+    TINT_POPUP(menu_gEdgeEnhancement, "WQGraphicsEdgeEnhance", "EdgeEnhance:", "Graphics EdgeEnhance",
+               "GraphicsEdgeEnhancePopup", kProfileListNone),
+    TINT_POPUP(menu_sSimulationProfile, "WQSimSource", "Simulation Profile:", "Simulation Profile",
+               "SimulationSourcePopup", kProfileListSimulation),
+    TINT_POPUP(menu_sMatchPaperColor, "WQSimRenderIntent", "Match Paper Color:", "Match Paper Color",
+               "SimulationRenderIntentPopup", kProfileListNone),
+    TINT_POPUP(menu_sCMYKGrayTreatment, "WQSimGrayTreatment", "CMYK Gray Treatment:", "CMYK Gray Treatment",
+               "SimulationGrayTreatmentPopup", kProfileListNone),
+    {TINT_PANE_CONTROL(AdvancedColorOptions, tab_SwitchVew), kPDEControlTabView, "", "Image", nullptr, "",
+     kProfileListNone, None},
+    TINT_LABEL(text_iRGBSource, "RGB Source:"),
+    TINT_LABEL(text_iRGBIntent, "RGB Intent:"),
+    TINT_LABEL(text_iRGBGrayTreatment, "RGB Gray Treatment:"),
+    TINT_LABEL(text_iDestinationProfile, "Destination Profile:"),
+    TINT_LABEL(text_iHalftone, "Halftone:"),
+    TINT_LABEL(text_iEdgeEnhancement, "EdgeEnhance:"),
+    TINT_LABEL(text_tRGBSource, "RGB Source:"),
+    TINT_LABEL(text_tRGBIntent, "RGB Intent:"),
+    TINT_LABEL(text_tRGBGrayTreatment, "RGB Gray Treatment:"),
+    TINT_LABEL(text_tDestinationProfile, "Destination Profile:"),
+    TINT_LABEL(text_tHalftone, "Halftone:"),
+    TINT_LABEL(text_tEdgeEnhancement, "EdgeEnhance:"),
+    TINT_LABEL(text_gRGBSource, "RGB Source:"),
+    TINT_LABEL(text_gRGBIntent, "RGB Intent:"),
+    TINT_LABEL(text_gRGBGrayTreatment, "RGB Gray Treatment:"),
+    TINT_LABEL(text_gDestinationProfile, "Destination Profile:"),
+    TINT_LABEL(text_gHalftone, "Halftone:"),
+    TINT_LABEL(text_gEdgeEnhancement, "EdgeEnhance:"),
+    TINT_LABEL(text_sSimulationProfile, "Simulation Profile:"),
+    TINT_LABEL(text_sMatchPaperColor, "Match Paper Color:"),
+    TINT_LABEL(text_sCMYKGrayTreatment, "CMYK Gray Treatment:"),
+    TINT_BUTTON(button_ManageProfile, "Management Profile", ManageProfile),
+    TINT_BUTTON(button_Sendrix, "Sendrix", Sendrix),
+    TINT_BUTTON(button_HideAdvancedOptions, "Hide Advanced Options", AdvancedToColor),
 };
-constexpr int kAdvancedRecords = sizeof(kAdvancedTemplate) / sizeof(kAdvancedTemplate[0]);
-static_assert(kAdvancedRecords == 47);
+
+#undef TINT_POPUP
+#undef TINT_LABEL
+#undef TINT_BUTTON
 
 constexpr int kPresetPopups = 21;
 constexpr int16_t kPresetCount = 3; // Quick Color positions 0..2; 3 is "Custom"
@@ -152,189 +161,30 @@ constexpr EconoOverride kEconoOverrides[] = {
     {2, 17}, // Graphics EdgeEnhance
 };
 
-bool PathExists(const char *path)
-{
-    struct stat st;
-    return ::stat(path, &st) == 0;
-}
-
-// Hands path to the desktop's opener, detached: a short-lived shell starts
-// the opener in the background, in a session of its own, with its standard
-// streams on /dev/null, and exits at once; the dialog waits only for that
-// shell, so the opener is neither waited for nor left a zombie.
-void OpenDetached(const char *path)
-{
-    static const char kScript[] = "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &";
-    const char *const argv[] = {"/bin/sh", "-c", kScript, "sh", path, nullptr};
-
-    posix_spawnattr_t attr;
-    if (posix_spawnattr_init(&attr) != 0)
-        return;
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
-    posix_spawn_file_actions_t actions;
-    if (posix_spawn_file_actions_init(&actions) != 0) {
-        posix_spawnattr_destroy(&attr);
-        return;
-    }
-    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_RDWR, 0);
-
-    pid_t shell = -1;
-    const int spawned =
-        posix_spawn(&shell, argv[0], &actions, &attr, const_cast<char *const *>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
-    if (spawned != 0)
-        return;
-    int status = 0;
-    while (::waitpid(shell, &status, 0) < 0 && errno == EINTR) {
-    }
-}
-
 } // namespace
 
-AdvancedColorOptions::AdvancedColorOptions(QWidget *parent) : QWidget(parent) {}
+std::span<const PDEControlDescription> AdvancedColorOptions::controlTable = kAdvancedControls;
 
-AdvancedColorOptions::~AdvancedColorOptions()
+AdvancedColorOptions::AdvancedColorOptions(QWidget *parent) : PDEPane(controlTable, parent) {}
+
+void AdvancedColorOptions::didCreateControlTable()
 {
-    // The panel frees the table on release; a pane destroyed without that
-    // must not leak its choice lists.
-    if (ctrlTable)
-        deallocPDEControlTable();
-}
-
-void AdvancedColorOptions::setPPDFile(ppd_file_t *ppdFile)
-{
-    ppd = ppdFile;
-}
-
-void AdvancedColorOptions::setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession)
-{
-    setting = printSettings;
-    session = printSession;
-}
-
-void AdvancedColorOptions::setViewBounds(const QRect &bounds)
-{
-    resize(bounds.width(), bounds.height());
-}
-
-void AdvancedColorOptions::createPDEControlTable()
-{
-    QWidget *const outlets[kAdvancedRecords - 1] = {
-        menu_iRGBSource,         menu_iRGBIntent,
-        menu_iRGBGrayTreatment,  menu_iDestinationProfile,
-        menu_iHalftone,          menu_iEdgeEnhancement,
-        menu_tRGBSource,         menu_tRGBIntent,
-        menu_tRGBGrayTreatment,  menu_tDestinationProfile,
-        menu_tHalftone,          menu_tEdgeEnhancement,
-        menu_gRGBSource,         menu_gRGBIntent,
-        menu_gRGBGrayTreatment,  menu_gDestinationProfile,
-        menu_gHalftone,          menu_gEdgeEnhancement,
-        menu_sSimulationProfile, menu_sMatchPaperColor,
-        menu_sCMYKGrayTreatment, tab_SwitchVew,
-        text_iRGBSource,         text_iRGBIntent,
-        text_iRGBGrayTreatment,  text_iDestinationProfile,
-        text_iHalftone,          text_iEdgeEnhancement,
-        text_tRGBSource,         text_tRGBIntent,
-        text_tRGBGrayTreatment,  text_tDestinationProfile,
-        text_tHalftone,          text_tEdgeEnhancement,
-        text_gRGBSource,         text_gRGBIntent,
-        text_gRGBGrayTreatment,  text_gDestinationProfile,
-        text_gHalftone,          text_gEdgeEnhancement,
-        text_sSimulationProfile, text_sMatchPaperColor,
-        text_sCMYKGrayTreatment, button_ManageProfile,
-        button_Sendrix,          button_HideAdvancedOptions,
-    };
-    // A table built earlier is released first, never leaked.
-    if (ctrlTable)
-        deallocPDEControlTable();
-    // Always all 47 records, closed by the end record, even when the layout
-    // lacks a control: the record without one then ends every walk, while
-    // the rules and the compound table, which stop at the end record, never
-    // read past the table. Null when it cannot be allocated; the pane then
-    // stays unbound and the switcher never shows it.
-    ctrlCount = kAdvancedRecords;
-    ctrlTable.reset(new (std::nothrow) PDEControlItem[kAdvancedRecords]());
-    if (ctrlTable) {
-        for (int i = 0; i < kAdvancedRecords; ++i) {
-            ctrlTable[i] = kAdvancedTemplate[i];
-            if (i < kAdvancedRecords - 1)
-                ctrlTable[i].control = outlets[i];
-        }
-        for (PDEControlItem *item = ctrlTable.get(); item->control; ++item) {
-            item->choices = nullptr;
-            if (item->ppdKey[0] != '\0')
-                PDECommon::commonGetPPDArrayForUIOption(ppd, item->ppdKey, &item->choices);
-        }
-    }
-
     if (tab_SwitchVew)
         tab_SwitchVew->setCurrentIndex(0);
-#if TINT_HAVE_PROFILESTORE
     if (button_ManageProfile)
+#if TINT_HAVE_PROFILESTORE
         button_ManageProfile->setEnabled(WQPListIsAdminProfile() != 0);
 #else
-    // Without the profile store nobody can write the list.
-    if (button_ManageProfile)
-        button_ManageProfile->setEnabled(false);
+        button_ManageProfile->setEnabled(false); // without the store nobody can write the list
 #endif
-}
-
-void AdvancedColorOptions::deallocPDEControlTable()
-{
-    if (!ctrlTable)
-        return;
-    PDECommon::commonReleasePPDArrays(ctrlTable.get());
-    ctrlTable.reset();
-}
-
-PDEControlItem *AdvancedColorOptions::getControlData()
-{
-    return ctrlTable.get();
-}
-
-int16_t AdvancedColorOptions::getControlCount()
-{
-    return ctrlCount;
-}
-
-void AdvancedColorOptions::addPPDArray(std::vector<std::string> *array)
-{
-    if (ctrlTable)
-        PDECommon::commonAddPPDArray(array, ctrlTable.get());
 }
 
 void AdvancedColorOptions::createPDEItemForPPDKey()
 {
-    if (!ctrlTable)
+    if (ctrlTable.empty())
         return;
-    PDECommon::commonBuildPDEItem(ctrlTable.get(), ppd);
-    PDECommon::commonAddMenuFromProfilePlist(ctrlTable.get());
-}
-
-void AdvancedColorOptions::defaultFromPPDInfo()
-{
-    if (ctrlTable)
-        PDECommon::commonDefaultFromPPDInfo(ctrlTable.get());
-}
-
-void AdvancedColorOptions::setControlValueToTicket()
-{
-    if (ctrlTable)
-        PDECommon::commonSyncTicketFromPane(setting, session, ctrlTable.get());
-}
-
-void AdvancedColorOptions::getControlValueFromTicket()
-{
-    if (ctrlTable)
-        PDECommon::commonSyncPaneFromTicket(setting, session, ctrlTable.get());
-}
-
-void AdvancedColorOptions::getSummaryText(PMDictionaryRef summaryDict, PMArrayRef addArray)
-{
-    if (ctrlTable)
-        PDECommon::commonGetSummaryText(ctrlTable.get(), summaryDict, addArray);
+    PDEPane::createPDEItemForPPDKey();
+    PDECommon::commonAddMenuFromProfilePlist(ctrlTable);
 }
 
 namespace
@@ -370,7 +220,7 @@ std::string PresetTitle(QComboBox *popup, int position)
 void AdvancedColorOptions::changeItemAccodingQuickColor(int16_t quickColor, int16_t econoMode)
 {
     // Without a table the pane was never bound to its controls.
-    if (!ctrlTable || quickColor < 0 || quickColor >= kPresetCount)
+    if (ctrlTable.empty() || quickColor < 0 || quickColor >= kPresetCount)
         return;
     for (const QuickColorPresetRow &row : kQuickColorPresets)
         SelectPresetPosition(PopUpOf(ctrlTable[row.record]), row.position[quickColor]);
@@ -385,7 +235,7 @@ void AdvancedColorOptions::changeItemAccodingQuickColor(int16_t quickColor, int1
 void AdvancedColorOptions::getSummaryItemAccodingQuickColor(int16_t quickColor, int16_t econoMode,
                                                             PMDictionaryRef summaryDict, PMArrayRef addArray)
 {
-    if (!ctrlTable || quickColor < 0 || quickColor >= kPresetCount)
+    if (ctrlTable.empty() || quickColor < 0 || quickColor >= kPresetCount)
         return;
     for (const QuickColorPresetRow &row : kQuickColorPresets) {
         const PDEControlItem &item = ctrlTable[row.record];
@@ -410,7 +260,11 @@ void AdvancedColorOptions::sendrixButton(QObject *)
     char path[TINT_PATH_BUFFER];
     if (TintCopyPath(path, TintSendrixPath().c_str()) != 0)
         return;
-    if (!PathExists(path))
+    const QString tool = QString::fromUtf8(path);
+    if (!QFileInfo::exists(tool))
         return;
-    OpenDetached(path);
+    // A platform without desktop services (offscreen, a bare X server)
+    // refuses the URL; the desktop's opener still knows the tool there.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(tool)))
+        QProcess::startDetached(QStringLiteral("xdg-open"), {tool});
 }

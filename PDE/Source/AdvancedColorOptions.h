@@ -6,47 +6,22 @@
 // stands on one of its first three choices.
 #pragma once
 
-#include "PrintCore.h"
-
-#include <QWidget>
-
-#include <cstdint>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include <cups/ppd.h>
+#include "PDEPane.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
-struct PDEControlItem;
 
-class AdvancedColorOptions : public QWidget
+class AdvancedColorOptions : public PDEPane
 {
     Q_OBJECT
   public:
     // initWithFrame: the base view only.
     explicit AdvancedColorOptions(QWidget *parent = nullptr);
-    ~AdvancedColorOptions() override;
 
-    void setPPDFile(ppd_file_t *ppdFile);
-    void setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession);
-    void setViewBounds(const QRect &bounds);
-    // Builds the 47-record table from the outlets, selects the first tab and
-    // enables "Management Profile" only for users who may write the list.
-    void createPDEControlTable();
-    void deallocPDEControlTable();
-    PDEControlItem *getControlData();
-    int16_t getControlCount();
-    void addPPDArray(std::vector<std::string> *array);
     // Titles and PPD menus, then the ticked profiles of the profile list.
-    void createPDEItemForPPDKey();
-    void defaultFromPPDInfo();
-    void setControlValueToTicket();
-    void getControlValueFromTicket();
-    void getSummaryText(PMDictionaryRef summaryDict, PMArrayRef addArray);
+    void createPDEItemForPPDKey() override;
 
     // Selects the preset positions of Quick Color position quickColor (0, 1
     // or 2; anything else changes nothing) in the 21 pop-ups, with the
@@ -61,12 +36,8 @@ class AdvancedColorOptions : public QWidget
     // installed, silently nothing otherwise.
     void sendrixButton(QObject *sender);
 
-    // Pane state, then the outlets the layout connects.
-    ppd_file_t *ppd = nullptr;
-    std::unique_ptr<PDEControlItem[]> ctrlTable;
-    int16_t ctrlCount = 0;
-    PMPrintSettings setting = nullptr;
-    PMPrintSession session = nullptr;
+    // The descriptions every new pane binds.
+    static std::span<const PDEControlDescription> controlTable;
 
     QComboBox *menu_iRGBSource = nullptr;
     QComboBox *menu_iRGBIntent = nullptr;
@@ -114,4 +85,9 @@ class AdvancedColorOptions : public QWidget
     QPushButton *button_ManageProfile = nullptr;
     QPushButton *button_Sendrix = nullptr;
     QPushButton *button_HideAdvancedOptions = nullptr;
+
+  protected:
+    // Shows the first tab and enables "Management Profile" only for users
+    // who may write the profile list.
+    void didCreateControlTable() override;
 };

@@ -199,16 +199,14 @@ namespace
 {
 
 // The first record before the end record whose identifier is exactly name.
-PDEControlItem *FindControl(PDEControlItem *table, const char name[kCSTNameLength])
+PDEControlItem *FindControl(PDEControlSpan table, const char name[kCSTNameLength])
 {
-    if (table == nullptr)
-        return nullptr;
     const std::size_t length = strnlen(name, kCSTNameLength);
-    for (PDEControlItem *item = table; item->kind != kPDEControlEnd; ++item) {
-        const char *identifier = item->identifier;
+    for (PDEControlItem &item : PDETableRecords(table)) {
+        const char *identifier = item.identifier;
         if (identifier != nullptr && std::strlen(identifier) == length &&
             std::memcmp(identifier, name, length) == 0)
-            return item;
+            return &item;
     }
     return nullptr;
 }
@@ -243,7 +241,7 @@ const CSTRule *RuleAt(int ruleIndex)
     return rule->mainOp == kCSTTableEnd ? nullptr : rule;
 }
 
-void SetActions(int ruleIndex, PDEControlItem *table, bool enabled)
+void SetActions(int ruleIndex, PDEControlSpan table, bool enabled)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
     if (rule == nullptr)
@@ -259,7 +257,7 @@ void SetActions(int ruleIndex, PDEControlItem *table, bool enabled)
 
 } // namespace
 
-int bMatchCondition(int ruleIndex, PDEControlItem *table)
+int bMatchCondition(int ruleIndex, PDEControlSpan table)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
     if (rule == nullptr)
@@ -294,7 +292,7 @@ int bMatchCondition(int ruleIndex, PDEControlItem *table)
     return result ? 1 : 0;
 }
 
-void vValueChange(int ruleIndex, PDEControlItem *table)
+void vValueChange(int ruleIndex, PDEControlSpan table)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
     if (rule == nullptr || rule->valueChange.op != kCSTValueChange)
@@ -306,19 +304,19 @@ void vValueChange(int ruleIndex, PDEControlItem *table)
         target, PDECommon::commonConvertFromCSTValue(target, rule->valueChange.value));
 }
 
-void vActOption(int ruleIndex, PDEControlItem *table)
+void vActOption(int ruleIndex, PDEControlSpan table)
 {
     SetActions(ruleIndex, table, false);
 }
 
-void vActReverseOption(int ruleIndex, PDEControlItem *table)
+void vActReverseOption(int ruleIndex, PDEControlSpan table)
 {
     SetActions(ruleIndex, table, true);
 }
 
-void vColorPresetConstraints(PDEControlItem *table)
+void vColorPresetConstraints(PDEControlSpan table)
 {
-    if (table == nullptr || cstColorOption[0].mainOp == kCSTTableEnd)
+    if (table.empty() || cstColorOption[0].mainOp == kCSTTableEnd)
         return;
     for (int i = 0; cstColorOption[i].mainOp != kCSTTableEnd; ++i) {
         if (bMatchCondition(i, table) == 0) {

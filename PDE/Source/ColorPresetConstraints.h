@@ -9,9 +9,9 @@
 // box's value), never raw control values.
 #pragma once
 
-#include <cstdint>
+#include "PDECommon.h"
 
-struct PDEControlItem;
+#include <cstdint>
 
 // Codes of the rule table.
 enum : int32_t {
@@ -109,11 +109,11 @@ extern const int kCSTColorOptionRuleCount;
 // Applies every rule, in order, to the controls of table: a true rule sets
 // its value change and greys its target out, a false rule enables its
 // target again. A later rule sees what an earlier one has just set.
-void vColorPresetConstraints(PDEControlItem *table);
+void vColorPresetConstraints(PDEControlSpan table);
 // The truth value (0 or 1) of rule ruleIndex over table.
-int bMatchCondition(int ruleIndex, PDEControlItem *table);
+int bMatchCondition(int ruleIndex, PDEControlSpan table);
 // Sets the value change of rule ruleIndex on its target, if any.
-void vValueChange(int ruleIndex, PDEControlItem *table);
+void vValueChange(int ruleIndex, PDEControlSpan table);
 // Performs (greys out) / undoes (enables) the actions of rule ruleIndex on its target.
-void vActOption(int ruleIndex, PDEControlItem *table);
-void vActReverseOption(int ruleIndex, PDEControlItem *table);
+void vActOption(int ruleIndex, PDEControlSpan table);
+void vActReverseOption(int ruleIndex, PDEControlSpan table);

@@ -285,5 +285,10 @@ extern "C" void _PDELog(const QObject *self, const char *format, ...)
 
 extern "C" uint16_t _DEBUGControlTable(const PDEControlItem *table)
 {
-    return static_cast<uint16_t>(PDECommon::commonCountControlTable(table));
+    if (!table)
+        return 0;
+    std::size_t records = 1;
+    while (table[records - 1].kind != kPDEControlEnd)
+        ++records;
+    return static_cast<uint16_t>(PDECommon::commonCountControlTable({table, records}));
 }

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -67,24 +68,41 @@ enum : std::size_t {
 inline constexpr const char kPPDChoiceConflictTrue[] = "ConflictTrue";
 inline constexpr const char kPPDChoiceConflictFalse[] = "ConflictFalse";
 
-// The choice list of one option, in PPD order.
+// The choice list of one option, in PPD order. Built once with its table and
+// never changed afterwards, so a compound table shares its panes' lists.
 using PPDChoiceList = std::vector<PPDChoiceEntry>;
+using PPDChoiceListRef = std::shared_ptr<const PPDChoiceList>;
 
 // One record of a control table.
 struct PDEControlItem {
-    QWidget *control;        // the pane's outlet; null only in the end record
-    int32_t kind;            // kPDEControl*
-    const char *ppdKey;      // PPD main keyword, "" for a control without an option
-    const char *titleKey;    // localization key of the title; null keeps the layout's title
-    const char *summaryKey;  // localization key of the summary item; null: not summarised
-    const char *identifier;  // name used by the colour preset rules, "" when none
-    int16_t profileListKind; // kProfileList*
-    PPDChoiceList *choices;  // owned by the pane that built the table; null when absent
+    QWidget *control;         // the pane's outlet; null only in the end record
+    int32_t kind;             // kPDEControl*
+    const char *ppdKey;       // PPD main keyword, "" for a control without an option
+    const char *titleKey;     // localization key of the title; null keeps the layout's title
+    const char *summaryKey;   // localization key of the summary item; null: not summarised
+    const char *identifier;   // name used by the colour preset rules, "" when none
+    int16_t profileListKind;  // kProfileList*
+    PPDChoiceListRef choices; // null when the PPD lacks the option or the record has no key
 };
 
+// A control table: its records, the end record last. Panes own theirs as a
+// PDEControlTable; the class methods take a view of one.
+using PDEControlTable = std::vector<PDEControlItem>;
+using PDEControlSpan = std::span<PDEControlItem>;
+using PDEControlConstSpan = std::span<const PDEControlItem>;
+
 // The record that closes every table.
-inline constexpr PDEControlItem kPDEControlEndRecord = {nullptr, kPDEControlEnd,   "",     nullptr, nullptr,
-                                                        "",      kProfileListNone, nullptr};
+inline const PDEControlItem kPDEControlEndRecord = {nullptr, kPDEControlEnd,   "",     nullptr, nullptr,
+                                                    "",      kProfileListNone, nullptr};
+
+// The records a table binds: those before its end record, up to the first
+// record without a control (a control missing from the layout reads as the
+// end of the table). Every walk of a table goes through this.
+PDEControlSpan PDEBoundRecords(PDEControlSpan table);
+PDEControlConstSpan PDEBoundRecords(PDEControlConstSpan table);
+// Every record before the end record, with or without a control: what the
+// compound table and the preset rules see.
+PDEControlSpan PDETableRecords(PDEControlSpan table);
 
 // Text encodings of a PPD by its LanguageEncoding, in two numberings
 // (commonGetEncodingFromPPD and commonGetCFStringEncodingFromPPD). The texts
@@ -109,6 +127,18 @@ inline constexpr const char kPDEProductName[] = "QV-MR52";
 // Folder of a profile stored on the printer's disk (location 4).
 inline constexpr const char kPDEPrinterProfileFolder[] = "/ata1a/data/USfiles/Profiles/";
 
+// While one lives on this thread, the ticket operations read the user's
+// profile list once and reuse it, so that restoring or saving both panes
+// reads the file once instead of once per profile pop-up.
+class PDEProfileListSnapshot
+{
+  public:
+    PDEProfileListSnapshot();
+    ~PDEProfileListSnapshot();
+    PDEProfileListSnapshot(const PDEProfileListSnapshot &) = delete;
+    PDEProfileListSnapshot &operator=(const PDEProfileListSnapshot &) = delete;
+};
+
 class PDECommon
 {
   public:
@@ -118,16 +148,16 @@ class PDECommon
 
     // Appends the ppdKey of every record that has one to array.
     // 0, or kPDEBadArgument (null array or table).
-    static int32_t commonAddPPDArray(std::vector<std::string> *array, const PDEControlItem *table);
+    static int32_t commonAddPPDArray(std::vector<std::string> *array, PDEControlConstSpan table);
 
-    // Creates the choice list of option key into *array (the caller owns it
-    // and frees it with delete). kPDEOptionNotFound leaves *array untouched;
-    // kPDEListNotCreated when the list cannot be allocated.
-    static int32_t commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key, PPDChoiceList **array);
+    // Creates the choice list of option key into *array. kPDEOptionNotFound
+    // leaves *array untouched; kPDEListNotCreated when the list cannot be
+    // allocated.
+    static int32_t commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key, PPDChoiceListRef *array);
 
     // Appends one entry per choice of option key to *array, adding 1 to
     // *count for each (count may be null). Always 0.
-    static int32_t commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDChoiceList **array,
+    static int32_t commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDChoiceList *array,
                                           int16_t *count);
 
     // Whether marking choice would put option in conflict with the PPD's
@@ -135,7 +165,7 @@ class PDECommon
     static bool commonIsPPDChoiceConflicted(ppd_file_t *ppd, const char *option, const char *choice);
 
     // Titles of every record, then the menus of its pop-ups from ppdfile.
-    static void commonBuildPDEItem(PDEControlItem *table, ppd_file_t *ppdfile);
+    static void commonBuildPDEItem(PDEControlSpan table, ppd_file_t *ppdfile);
     static void commonSetControlTitleFromLocalizeString(PDEControlItem *item);
     // Empties the pop-up and adds one item per PPD choice (title: the
     // choice's text; item data: its keyword). A missing option leaves it.
@@ -144,17 +174,16 @@ class PDECommon
     static uint32_t commonGetEncodingFromPPD(ppd_file_t *ppd);
     static uint32_t commonGetCFStringEncodingFromPPD(ppd_file_t *ppd);
 
-    // A new table holding the records of count tables, each up to its first
-    // record of kind kPDEControlEnd, then one end record. Null when it cannot
-    // be allocated. The result shares the tables' choice lists.
-    static std::unique_ptr<PDEControlItem[]> commonControlTableCompound(PDEControlItem *const *tables,
-                                                                        int count);
+    // A new table holding the records of count tables, each up to its end
+    // record, then one end record. Empty when it cannot be allocated. The
+    // result shares the tables' choice lists.
+    static PDEControlTable commonControlTableCompound(const PDEControlSpan *tables, int count);
 
     // ---- Value model ---------------------------------------------------
     // A control value is what the control shows (pop-up: its current index,
     // check box: 0 or 1); a choice list position is an index into choices.
 
-    static void commonDefaultFromPPDInfo(PDEControlItem *table);
+    static void commonDefaultFromPPDInfo(PDEControlSpan table);
     static int32_t commonGetDefualtValueFromPPDWithSInt32(const PDEControlItem *item);
     static int32_t commonGetControlValueWithSInt32(const PDEControlItem *item);
     static void commonSetControlValueWithSInt32(PDEControlItem *item, int32_t value);
@@ -180,9 +209,9 @@ class PDECommon
     // Copies every entry of copyDict to the top level of the ticket.
     static int32_t commonCFDictionaryMapToTicket(PMPrintSettings settings, const PMDictionaryRef &copyDict);
     static int32_t commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlItem *table);
+                                            PDEControlSpan table);
     static int32_t commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlItem *table);
+                                            PDEControlSpan table);
     // select counts the shown entries of the record's profile group from 1.
     static int32_t commonSetTicketAddedProfile(const PDEControlItem *item, const PMDictionaryRef &dict,
                                                int16_t select);
@@ -194,7 +223,7 @@ class PDECommon
     static PMValue commonGetTicketAddedProfileFlag(const PDEControlItem *item, const PMDictionaryRef &dict);
 
     // Adds item name -> value text for every record with a summaryKey.
-    static int32_t commonGetSummaryText(const PDEControlItem *table, const PMDictionaryRef &adddict,
+    static int32_t commonGetSummaryText(PDEControlConstSpan table, const PMDictionaryRef &adddict,
                                         const PMArrayRef &addArray);
     static int32_t commonGetSummaryTextQuickColor(const char *itemName, const std::string &value,
                                                   const PMDictionaryRef &adddict, const PMArrayRef &addArray);
@@ -214,7 +243,7 @@ class PDECommon
     static int commonGetProfilesFromMIB(PMPrintSession session);
     // Appends the shown profiles of the user's profile list to the profile
     // pop-ups of table. 0, the read's result, or kPDEBadArgument.
-    static int commonAddMenuFromProfilePlist(PDEControlItem *table);
+    static int commonAddMenuFromProfilePlist(PDEControlSpan table);
 
     // ---- Helpers of this port --------------------------------------------
 
@@ -225,16 +254,13 @@ class PDECommon
     // The path naming a profile on the printer: the printer's profile folder
     // + fileName for location 4, else fileName alone.
     static std::string commonProfilePath(const char *fileName, int32_t location);
-    // A pane's table from its filled template (records up to and including
-    // the first end record, control taken from the pane's outlets): copies
-    // the records into a new table and builds each record's choice list from
-    // ppd. *count (may be null) receives the number of records including the
-    // end record. Null when the table cannot be allocated.
-    static std::unique_ptr<PDEControlItem[]> commonCreateControlTable(const PDEControlItem *filledTemplate,
-                                                                      ppd_file_t *ppd, int16_t *count);
-    // Frees every choice list of table up to its end and sets them to null;
-    // a pane calls it before it frees its table.
-    static void commonReleasePPDArrays(PDEControlItem *table);
-    // Number of records up to and including the end record (0 for null).
-    static int16_t commonCountControlTable(const PDEControlItem *table);
+    // A pane's table from its filled records (controls taken from the
+    // pane's outlets; an end record is added when the records lack one):
+    // the records, the end record, and each bound record's choice list built
+    // from ppd. *count (may be null) receives the number of records
+    // including the end record.
+    static PDEControlTable commonCreateControlTable(PDEControlConstSpan filledTemplate, ppd_file_t *ppd,
+                                                    int16_t *count);
+    // Number of bound records plus the end record (0 for no table).
+    static int16_t commonCountControlTable(PDEControlConstSpan table);
 };

@@ -1,106 +1,113 @@
 // Control tables as whole records: building a pane's table from its filled
-// template, freeing its choice lists, joining pane tables into one compound
-// table, and listing the PPD keywords a table binds.
+// records, joining pane tables into one compound table, and listing the PPD
+// keywords a table binds.
 #include "PDECommon.h"
 
+#include <algorithm>
 #include <new>
 
 namespace
 {
 
-// Number of records before the first one without a control (the end record
-// of a well-formed table).
-int CountBeforeEnd(const PDEControlItem *table)
+template <typename Item> std::span<Item> BeforeEnd(std::span<Item> table)
 {
-    int n = 0;
-    if (table)
-        while (table[n].control)
-            ++n;
-    return n;
+    auto end = std::find_if(table.begin(), table.end(),
+                            [](const PDEControlItem &item) { return item.kind == kPDEControlEnd; });
+    return table.first(static_cast<std::size_t>(end - table.begin()));
+}
+
+template <typename Item> std::span<Item> Bound(std::span<Item> table)
+{
+    std::span<Item> records = BeforeEnd(table);
+    auto unbound = std::find_if(records.begin(), records.end(),
+                                [](const PDEControlItem &item) { return !item.control; });
+    return records.first(static_cast<std::size_t>(unbound - records.begin()));
+}
+
+bool IsASCII(const char *s)
+{
+    for (; *s; ++s)
+        if (static_cast<unsigned char>(*s) >= 0x80)
+            return false;
+    return true;
 }
 
 } // namespace
 
-int16_t PDECommon::commonCountControlTable(const PDEControlItem *table)
+PDEControlSpan PDEBoundRecords(PDEControlSpan table)
 {
-    if (!table)
-        return 0;
-    return static_cast<int16_t>(CountBeforeEnd(table) + 1);
+    return Bound(table);
 }
 
-std::unique_ptr<PDEControlItem[]> PDECommon::commonCreateControlTable(const PDEControlItem *filledTemplate,
-                                                                      ppd_file_t *ppd, int16_t *count)
+PDEControlConstSpan PDEBoundRecords(PDEControlConstSpan table)
 {
-    const int16_t records = commonCountControlTable(filledTemplate);
+    return Bound(table);
+}
+
+PDEControlSpan PDETableRecords(PDEControlSpan table)
+{
+    return BeforeEnd(table);
+}
+
+int16_t PDECommon::commonCountControlTable(PDEControlConstSpan table)
+{
+    if (table.empty())
+        return 0;
+    return static_cast<int16_t>(Bound(table).size() + 1);
+}
+
+PDEControlTable PDECommon::commonCreateControlTable(PDEControlConstSpan filledTemplate, ppd_file_t *ppd,
+                                                    int16_t *count)
+{
+    PDEControlTable table;
+    try {
+        const PDEControlConstSpan records = BeforeEnd(filledTemplate);
+        table.reserve(records.size() + 1);
+        table.assign(records.begin(), records.end());
+        table.push_back(kPDEControlEndRecord);
+    } catch (const std::bad_alloc &) {
+        table.clear();
+    }
     if (count)
-        *count = records;
-    if (records <= 0)
-        return nullptr;
-    std::unique_ptr<PDEControlItem[]> table(new (std::nothrow) PDEControlItem[records]());
-    if (!table)
-        return nullptr;
-    for (int16_t i = 0; i < records; ++i)
-        table[i] = filledTemplate[i];
-    for (PDEControlItem *item = table.get(); item->control; ++item) {
-        item->choices = nullptr;
-        if (item->ppdKey && item->ppdKey[0])
-            commonGetPPDArrayForUIOption(ppd, item->ppdKey, &item->choices);
+        *count = static_cast<int16_t>(table.size());
+    for (PDEControlItem &item : PDEBoundRecords(PDEControlSpan(table))) {
+        item.choices = nullptr;
+        if (item.ppdKey && item.ppdKey[0])
+            commonGetPPDArrayForUIOption(ppd, item.ppdKey, &item.choices);
     }
     return table;
 }
 
-void PDECommon::commonReleasePPDArrays(PDEControlItem *table)
+PDEControlTable PDECommon::commonControlTableCompound(const PDEControlSpan *tables, int count)
 {
-    if (!table)
-        return;
-    for (PDEControlItem *item = table; item->control; ++item) {
-        delete item->choices;
-        item->choices = nullptr;
+    // Each pane table is copied up to its end record, records without a
+    // control included, so the compound table stays within every pane table.
+    PDEControlTable compound;
+    try {
+        for (int t = 0; t < count && tables; ++t) {
+            const PDEControlSpan records = PDETableRecords(tables[t]);
+            compound.insert(compound.end(), records.begin(), records.end());
+        }
+        compound.push_back(kPDEControlEndRecord);
+    } catch (const std::bad_alloc &) {
+        compound.clear();
     }
-}
-
-std::unique_ptr<PDEControlItem[]> PDECommon::commonControlTableCompound(PDEControlItem *const *tables,
-                                                                        int count)
-{
-    // The compound table stops each pane table at its first end-kind record,
-    // so a pane may keep records after it that the panel never sees.
-    int total = 0;
-    for (int t = 0; t < count && tables; ++t) {
-        if (!tables[t])
-            continue;
-        for (const PDEControlItem *item = tables[t]; item->kind != kPDEControlEnd; ++item)
-            ++total;
-    }
-    std::unique_ptr<PDEControlItem[]> compound(new (std::nothrow) PDEControlItem[total + 1]());
-    if (!compound)
-        return nullptr;
-    int out = 0;
-    for (int t = 0; t < count && tables; ++t) {
-        if (!tables[t])
-            continue;
-        for (const PDEControlItem *item = tables[t]; item->kind != kPDEControlEnd; ++item)
-            compound[out++] = *item;
-    }
-    compound[out] = kPDEControlEndRecord;
     return compound;
 }
 
-int32_t PDECommon::commonAddPPDArray(std::vector<std::string> *array, const PDEControlItem *table)
+int32_t PDECommon::commonAddPPDArray(std::vector<std::string> *array, PDEControlConstSpan table)
 {
-    if (!array || !table)
+    if (!array || table.empty())
         return kPDEBadArgument;
     int32_t result = kPDENoErr;
-    for (const PDEControlItem *item = table; item->control; ++item) {
-        if (!item->ppdKey || !item->ppdKey[0])
+    for (const PDEControlItem &item : PDEBoundRecords(table)) {
+        if (!item.ppdKey || !item.ppdKey[0])
             continue;
-        bool ascii = true;
-        for (const char *p = item->ppdKey; *p; ++p)
-            ascii = ascii && static_cast<unsigned char>(*p) < 0x80;
-        if (!ascii) {
+        if (!IsASCII(item.ppdKey)) {
             result = kPDEBadArgument;
             continue;
         }
-        array->emplace_back(item->ppdKey);
+        array->emplace_back(item.ppdKey);
     }
     return result;
 }

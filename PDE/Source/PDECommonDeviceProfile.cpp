@@ -144,9 +144,9 @@ int PDECommon::commonGetProfilesFromMIB(PMPrintSession session)
     return 0;
 }
 
-int PDECommon::commonAddMenuFromProfilePlist(PDEControlItem *table)
+int PDECommon::commonAddMenuFromProfilePlist(PDEControlSpan table)
 {
-    if (!table)
+    if (table.empty())
         return kPDEBadArgument;
     // Three full tables are too large for the dialog thread's stack.
     auto groups = std::make_unique<ProfileTable[]>(kProfileGroupCount);
@@ -156,7 +156,8 @@ int PDECommon::commonAddMenuFromProfilePlist(PDEControlItem *table)
         return read;
 
     int result = kPDENoErr;
-    for (PDEControlItem *item = table; item->control; item++) {
+    for (PDEControlItem &record : PDEBoundRecords(table)) {
+        PDEControlItem *item = &record;
         int32_t group = GroupOfListKind(item->profileListKind);
         if (group < 0) {
             result = kPDEBadArgument;

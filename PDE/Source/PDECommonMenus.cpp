@@ -25,14 +25,12 @@ bool IsASCII(const char *s)
 
 } // namespace
 
-void PDECommon::commonBuildPDEItem(PDEControlItem *table, ppd_file_t *ppdfile)
+void PDECommon::commonBuildPDEItem(PDEControlSpan table, ppd_file_t *ppdfile)
 {
-    if (!table)
-        return;
-    for (PDEControlItem *item = table; item->control; ++item) {
-        commonSetControlTitleFromLocalizeString(item);
-        if (item->kind == kPDEControlPopUp)
-            commonReBuildMenuFromPPD(ppdfile, item);
+    for (PDEControlItem &item : PDEBoundRecords(table)) {
+        commonSetControlTitleFromLocalizeString(&item);
+        if (item.kind == kPDEControlPopUp)
+            commonReBuildMenuFromPPD(ppdfile, &item);
     }
 }
 

@@ -8,11 +8,8 @@
 // made of it: decoding it as anything else would garble non-ASCII texts.
 #include "PDECommon.h"
 
-#include <cups/array.h>
-
 #include <cstring>
 #include <new>
-#include <vector>
 
 namespace
 {
@@ -50,18 +47,6 @@ std::string Text(const char *s)
     return s ? std::string(s) : std::string();
 }
 
-// Removes the mark of one choice from the choice and from the PPD's list of
-// marked choices (the list is keyed by option, so only remove it when the
-// entry found is this very choice).
-void UnmarkChoice(ppd_file_t *ppd, ppd_choice_t *choice)
-{
-    if (!choice)
-        return;
-    if (ppd->marked && cupsArrayFind(ppd->marked, choice) == choice)
-        cupsArrayRemove(ppd->marked, choice);
-    choice->marked = 0;
-}
-
 } // namespace
 
 uint32_t PDECommon::commonGetEncodingFromPPD(ppd_file_t *ppd)
@@ -74,22 +59,27 @@ uint32_t PDECommon::commonGetCFStringEncodingFromPPD(ppd_file_t *ppd)
     return EncodingRowOf(ppd).cfEncoding;
 }
 
-int32_t PDECommon::commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key, PPDChoiceList **array)
+int32_t PDECommon::commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key, PPDChoiceListRef *array)
 {
     if (!ppd || !key || !array || !ppdFindOption(ppd, key))
         return kPDEOptionNotFound;
-    *array = new (std::nothrow) PPDChoiceList();
-    if (!*array)
+    std::shared_ptr<PPDChoiceList> list;
+    try {
+        list = std::make_shared<PPDChoiceList>();
+    } catch (const std::bad_alloc &) {
+        *array = nullptr;
         return kPDEListNotCreated;
+    }
     int16_t count = 0;
-    commonGetUIListFromPPD(ppd, key, array, &count);
+    commonGetUIListFromPPD(ppd, key, list.get(), &count);
+    *array = std::move(list);
     return kPDENoErr;
 }
 
-int32_t PDECommon::commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDChoiceList **array,
+int32_t PDECommon::commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDChoiceList *array,
                                           int16_t *count)
 {
-    if (!ppd || !key || !array || !*array)
+    if (!ppd || !key || !array)
         return kPDENoErr;
     ppd_option_t *option = ppdFindOption(ppd, key);
     if (!option || option->num_choices <= 0 || !option->choices)
@@ -97,9 +87,9 @@ int32_t PDECommon::commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDC
     for (int i = 0; i < option->num_choices; ++i) {
         const ppd_choice_t &choice = option->choices[i];
         const bool conflicted = commonIsPPDChoiceConflicted(ppd, option->keyword, choice.choice);
-        (*array)->push_back(PPDChoiceEntry{Text(option->keyword), Text(option->defchoice),
-                                           Text(choice.choice), Text(choice.text),
-                                           conflicted ? kPPDChoiceConflictTrue : kPPDChoiceConflictFalse});
+        array->push_back(PPDChoiceEntry{Text(option->keyword), Text(option->defchoice), Text(choice.choice),
+                                        Text(choice.text),
+                                        conflicted ? kPPDChoiceConflictTrue : kPPDChoiceConflictFalse});
         if (count)
             ++*count;
     }
@@ -115,31 +105,12 @@ bool PDECommon::commonIsPPDChoiceConflicted(ppd_file_t *ppd, const char *option,
         return false;
     if (ppdIsMarked(ppd, option, choice))
         return opt->conflicted != 0;
-    ppd_choice_t *asked = ppdFindChoice(opt, choice);
-    if (!asked)
-        return false; // ppdMarkOption would mark nothing and report stale flags
-
-    // Remember every marked choice of the option (more than one for a
-    // PickMany option), try the asked one, then put the marking back exactly.
-    std::vector<ppd_choice_t *> before;
-    for (int i = 0; i < opt->num_choices; ++i)
-        if (opt->choices[i].marked)
-            before.push_back(&opt->choices[i]);
-
-    ppdMarkOption(ppd, option, choice); // recomputes every option's conflicted flag
-    const bool conflicted = opt->conflicted != 0;
-
-    for (int i = 0; i < opt->num_choices; ++i) {
-        ppd_choice_t *c = &opt->choices[i];
-        bool wasMarked = false;
-        for (ppd_choice_t *b : before)
-            wasMarked = wasMarked || b == c;
-        if (c->marked && !wasMarked)
-            UnmarkChoice(ppd, c);
-    }
-    for (ppd_choice_t *b : before)
-        if (!b->marked)
-            ppdMarkOption(ppd, option, b->choice);
-    ppdConflicts(ppd);
-    return conflicted;
+    if (!ppdFindChoice(opt, choice))
+        return false;
+    // libcups answers "what would conflict if this were chosen" without
+    // touching the PPD's marking.
+    cups_option_t *conflicts = nullptr;
+    const int count = cupsGetConflicts(ppd, option, choice, &conflicts);
+    cupsFreeOptions(count, conflicts);
+    return count > 0;
 }

@@ -24,15 +24,16 @@ void AddItem(const QString &name, const std::string &value, const PMDictionaryRe
 
 } // namespace
 
-int32_t PDECommon::commonGetSummaryText(const PDEControlItem *table, const PMDictionaryRef &adddict,
+int32_t PDECommon::commonGetSummaryText(PDEControlConstSpan table, const PMDictionaryRef &adddict,
                                         const PMArrayRef &addArray)
 {
     if (!Localization::bundleAvailable())
         return kPDENoErr;
-    if (!table || !adddict || !addArray)
+    if (table.empty() || !adddict || !addArray)
         return kPDEBadArgument;
     int32_t result = kPDENoErr;
-    for (const PDEControlItem *item = table; item->control; ++item) {
+    for (const PDEControlItem &record : PDEBoundRecords(table)) {
+        const PDEControlItem *item = &record;
         if (!item->summaryKey)
             continue;
         const std::optional<QString> name =

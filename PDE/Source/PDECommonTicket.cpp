@@ -50,6 +50,83 @@ struct ShownProfile {
     int32_t location;
 };
 
+#if defined(TINT_HAVE_PROFILESTORE)
+void AppendShown(const ProfileTable &table, std::vector<ShownProfile> *shown)
+{
+    const int32_t used =
+        table.iNum < 0 ? 0 : (table.iNum > kProfileTableSlots ? kProfileTableSlots : table.iNum);
+    for (int32_t i = 0; i < used; ++i) {
+        const ProfileEntry &entry = table.entry[i];
+        if (entry.inMenu == InMenu::MissingShown || entry.inMenu == InMenu::DeviceShown ||
+            entry.inMenu == InMenu::UserShown)
+            shown->push_back({std::string(entry.fileName, strnlen(entry.fileName, sizeof entry.fileName)),
+                              entry.location});
+    }
+}
+#endif
+
+// The shown entries of every group, read once for as long as a snapshot of
+// the list lives on this thread.
+struct ListSnapshot {
+    int depth = 0;
+    bool read = false;
+    bool whole = false; // the list was read as one
+    bool groupRead[3] = {};
+    std::vector<ShownProfile> groups[3];
+};
+thread_local ListSnapshot tSnapshot;
+
+// One group (0 RGB, 1 SIM, 2 DST) of the user's profile list; a failed read
+// gives none.
+void ReadGroupShown(int32_t group, std::vector<ShownProfile> *shown)
+{
+#if defined(TINT_HAVE_PROFILESTORE)
+    // The table is a 42 kB value; keep it off the dialog thread's stack.
+    auto table = std::make_unique<ProfileTable>();
+    WQPListReadProfile_Dict(table.get(), group);
+    AppendShown(*table, shown);
+#else
+    (void)group;
+    (void)shown;
+#endif
+}
+
+// Every group with one read of the list; false when the list cannot be read
+// as a whole (a damaged group), and then each group is read on its own.
+bool ReadAllShown(std::vector<ShownProfile> (&groups)[3])
+{
+#if defined(TINT_HAVE_PROFILESTORE)
+    auto tables = std::make_unique<ProfileTable[]>(3);
+    if (WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]) != 0)
+        return false;
+    for (int g = 0; g < 3; ++g)
+        AppendShown(tables[g], &groups[g]);
+    return true;
+#else
+    (void)groups;
+    return true;
+#endif
+}
+
+const std::vector<ShownProfile> &ShownProfilesOfGroup(int32_t group)
+{
+    static thread_local std::vector<ShownProfile> single;
+    if (tSnapshot.depth == 0) {
+        single.clear();
+        ReadGroupShown(group, &single);
+        return single;
+    }
+    if (!tSnapshot.read) {
+        tSnapshot.read = true;
+        tSnapshot.whole = ReadAllShown(tSnapshot.groups);
+    }
+    if (!tSnapshot.whole && !tSnapshot.groupRead[group]) {
+        tSnapshot.groupRead[group] = true;
+        ReadGroupShown(group, &tSnapshot.groups[group]);
+    }
+    return tSnapshot.groups[group];
+}
+
 // The shown entries (MissingShown, DeviceShown, UserShown) of the record's
 // profile group, in the order of the user's profile list. An unreadable list
 // has none.
@@ -69,29 +146,22 @@ bool ShownProfilesOf(const PDEControlItem *item, std::vector<ShownProfile> *show
     default:
         return false;
     }
-#if defined(TINT_HAVE_PROFILESTORE)
-    // The table is a 42 kB value; keep it off the dialog thread's stack.
-    std::unique_ptr<ProfileTable> table(new (std::nothrow) ProfileTable());
-    if (!table)
-        return true;
-    WQPListReadProfile_Dict(table.get(), group); // a failed read leaves the table empty
-    const int32_t used =
-        table->iNum < 0 ? 0 : (table->iNum > kProfileTableSlots ? kProfileTableSlots : table->iNum);
-    for (int32_t i = 0; i < used; ++i) {
-        const ProfileEntry &entry = table->entry[i];
-        if (entry.inMenu == InMenu::MissingShown || entry.inMenu == InMenu::DeviceShown ||
-            entry.inMenu == InMenu::UserShown)
-            shown->push_back({std::string(entry.fileName, strnlen(entry.fileName, sizeof entry.fileName)),
-                              entry.location});
-    }
-#else
-    (void)group;
-    (void)shown;
-#endif
+    *shown = ShownProfilesOfGroup(group);
     return true;
 }
 
 } // namespace
+
+PDEProfileListSnapshot::PDEProfileListSnapshot()
+{
+    ++tSnapshot.depth;
+}
+
+PDEProfileListSnapshot::~PDEProfileListSnapshot()
+{
+    if (--tSnapshot.depth == 0)
+        tSnapshot = ListSnapshot();
+}
 
 std::string PDECommon::commonNibbleEncode(const std::string &bytes)
 {
@@ -191,12 +261,13 @@ int32_t PDECommon::commonCFDictionaryMapToTicket(PMPrintSettings settings, const
 }
 
 int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlItem *table)
+                                            PDEControlSpan table)
 {
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
         return kPDENoErr;
-    for (PDEControlItem *item = table; item && item->control; ++item) {
+    for (PDEControlItem &record : PDEBoundRecords(table)) {
+        PDEControlItem *item = &record;
         if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
             continue;
         const int32_t value = commonGetControlValueFromPPDWithSInt32(item);
@@ -216,12 +287,13 @@ int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSes
 }
 
 int32_t PDECommon::commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlItem *table)
+                                            PDEControlSpan table)
 {
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
         return kPDENoErr;
-    for (PDEControlItem *item = table; item && item->control; ++item) {
+    for (PDEControlItem &record : PDEBoundRecords(table)) {
+        PDEControlItem *item = &record;
         if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
             continue;
         // Every record starts without a value of its own, so that a record

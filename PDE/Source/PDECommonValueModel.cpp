@@ -24,7 +24,7 @@ int32_t CheckBoxPosition(const PDEControlItem *item, const QCheckBox *box)
 {
     if (!item->ppdKey)
         return -1;
-    return PDECommon::commonFindPPDKeyPairsMatch(item->choices, item->ppdKey,
+    return PDECommon::commonFindPPDKeyPairsMatch(item->choices.get(), item->ppdKey,
                                                  box->checkState() == Qt::Checked ? "True" : "False");
 }
 
@@ -97,7 +97,7 @@ int32_t PDECommon::commonGetTicketValueWithSInt32(const PDEControlItem *item, co
     switch (item->kind) {
     case kPDEControlPopUp:
         // A value of another type names no choice.
-        return keyword ? commonFindPPDKeyPairsMatch(item->choices, option, *keyword) : -1;
+        return keyword ? commonFindPPDKeyPairsMatch(item->choices.get(), option, *keyword) : -1;
     case kPDEControlCheckBox:
         return keyword && (*keyword == "True" || *keyword == "TRUE" || *keyword == "true") ? 1 : 0;
     default:
@@ -113,13 +113,11 @@ int32_t PDECommon::commonGetDefualtValueFromPPDWithSInt32(const PDEControlItem *
                                           PMValue(item->choices->front()[kPPDChoiceDefault]));
 }
 
-void PDECommon::commonDefaultFromPPDInfo(PDEControlItem *table)
+void PDECommon::commonDefaultFromPPDInfo(PDEControlSpan table)
 {
-    if (!table)
-        return;
-    for (PDEControlItem *item = table; item->control; ++item)
-        if (item->ppdKey && item->ppdKey[0])
-            commonSetControlValueWithSInt32(item, commonGetDefualtValueFromPPDWithSInt32(item));
+    for (PDEControlItem &item : PDEBoundRecords(table))
+        if (item.ppdKey && item.ppdKey[0])
+            commonSetControlValueWithSInt32(&item, commonGetDefualtValueFromPPDWithSInt32(&item));
 }
 
 bool PDECommon::commonCFTypeIsValid(const PMValue &object, PMTypeID type)

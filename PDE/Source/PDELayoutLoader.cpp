@@ -8,12 +8,8 @@
 #include "ProfileControl.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QWidget>
 
 #include <cstring>
@@ -65,7 +61,6 @@ struct Outlet {
     {                                                                                                        \
         receiver, target, &AssignOutlet<&Class::member>                                                      \
     }
-#define TINT_PANE_OUTLET(receiver, Class, member) TINT_OUTLET(receiver, Class, member, #member)
 
 constexpr Outlet kOutlets[] = {
     TINT_OUTLET(kOwner, PDEPlugInInterface, pdeMainView, "pdeMainView"),
@@ -79,67 +74,6 @@ constexpr Outlet kOutlets[] = {
     TINT_OUTLET("painChange", PainChangeController, onMainCustomView, "onMainCustomView"),
 
     TINT_OUTLET("profileControl", ProfileControl, onAdvancedView, "onAdvancedView"),
-
-    TINT_PANE_OUTLET("onColorView", ColorOptions, menu_QuickColor),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, menu_Brightness),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, check_ColorAsGrayscale),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, check_ColorSeparation),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, check_EconomyPrint),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, menu_EdgeStrength),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, check_AutoTrapping),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, menu_BlackOverprint),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, text_QuickColor),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, text_Brightness),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, text_Strength),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, text_BlackOverprint),
-    TINT_PANE_OUTLET("onColorView", ColorOptions, button_AdvanceColorOptions),
-
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_iRGBSource),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_iRGBIntent),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_iRGBGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_iDestinationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_iHalftone),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_iEdgeEnhancement),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_tRGBSource),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_tRGBIntent),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_tRGBGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_tDestinationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_tHalftone),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_tEdgeEnhancement),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_gRGBSource),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_gRGBIntent),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_gRGBGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_gDestinationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_gHalftone),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_gEdgeEnhancement),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_sSimulationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_sMatchPaperColor),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, menu_sCMYKGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, tab_SwitchVew),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_iRGBSource),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_iRGBIntent),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_iRGBGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_iDestinationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_iHalftone),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_iEdgeEnhancement),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_tRGBSource),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_tRGBIntent),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_tRGBGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_tDestinationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_tHalftone),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_tEdgeEnhancement),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_gRGBSource),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_gRGBIntent),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_gRGBGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_gDestinationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_gHalftone),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_gEdgeEnhancement),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_sSimulationProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_sMatchPaperColor),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, text_sCMYKGrayTreatment),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, button_ManageProfile),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, button_Sendrix),
-    TINT_PANE_OUTLET("onAdvancedView", AdvancedColorOptions, button_HideAdvancedOptions),
 
     {nullptr, nullptr, nullptr},
 };
@@ -155,58 +89,25 @@ template <auto Method> void SendAction(QObject *receiver, QObject *sender)
         (r->*Method)(sender);
 }
 
-struct Action {
-    const char *sender;   // object name of the control
+// Where each kind of control action goes: its receiver and the method.
+struct ActionTarget {
+    PDEControlAction action;
     const char *receiver; // kOwner or an object name
     void (*send)(QObject *receiver, QObject *sender);
 };
 
-#define TINT_ACTION(sender, receiver, Class, method)                                                         \
+#define TINT_ACTION(action, receiver, Class, method)                                                         \
     {                                                                                                        \
-        sender, receiver, &SendAction<&Class::method>                                                        \
+        PDEControlAction::action, receiver, &SendAction<&Class::method>                                      \
     }
 
-// Pop-ups send on activation, buttons and check boxes on a click: both come
-// only from the user, so values set by code never re-enter the rules.
-// Controls that rules of the Advanced pane depend on re-run the rules over
-// both panes; the rest only over the Color Options pane.
-constexpr Action kActions[] = {
-    TINT_ACTION("menu_QuickColor", kOwner, PDEPlugInInterface, selectItem),
-    TINT_ACTION("menu_Brightness", kOwner, PDEPlugInInterface, selectItem),
-    TINT_ACTION("check_ColorAsGrayscale", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("check_ColorSeparation", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("check_EconomyPrint", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_EdgeStrength", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("check_AutoTrapping", kOwner, PDEPlugInInterface, selectItem),
-    TINT_ACTION("menu_BlackOverprint", kOwner, PDEPlugInInterface, selectItem),
-    TINT_ACTION("button_AdvanceColorOptions", "painChange", PainChangeController, ColorToAdvancedView),
-
-    TINT_ACTION("menu_iRGBSource", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_iRGBIntent", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_iRGBGrayTreatment", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_iDestinationProfile", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_iHalftone", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_iEdgeEnhancement", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_tRGBSource", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_tRGBIntent", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_tRGBGrayTreatment", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_tDestinationProfile", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_tHalftone", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_tEdgeEnhancement", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_gRGBSource", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_gRGBIntent", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_gRGBGrayTreatment", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_gDestinationProfile", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_gHalftone", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_gEdgeEnhancement", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_sSimulationProfile", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_sMatchPaperColor", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("menu_sCMYKGrayTreatment", kOwner, PDEPlugInInterface, constraints),
-    TINT_ACTION("button_ManageProfile", "profileControl", ProfileControl, showProfileManagementWindow),
-    TINT_ACTION("button_Sendrix", "onAdvancedView", AdvancedColorOptions, sendrixButton),
-    TINT_ACTION("button_HideAdvancedOptions", "painChange", PainChangeController, AdvancedToColorView),
-
-    {nullptr, nullptr, nullptr},
+constexpr ActionTarget kActionTargets[] = {
+    TINT_ACTION(SelectItem, kOwner, PDEPlugInInterface, selectItem),
+    TINT_ACTION(Constraints, kOwner, PDEPlugInInterface, constraints),
+    TINT_ACTION(ColorToAdvanced, "painChange", PainChangeController, ColorToAdvancedView),
+    TINT_ACTION(AdvancedToColor, "painChange", PainChangeController, AdvancedToColorView),
+    TINT_ACTION(ManageProfile, "profileControl", ProfileControl, showProfileManagementWindow),
+    TINT_ACTION(Sendrix, "onAdvancedView", AdvancedColorOptions, sendrixButton),
 };
 
 // The object called name: the root itself, a descendant, or one of the
@@ -224,6 +125,8 @@ QObject *Resolve(QWidget *root, QObject *owner, const char *name)
     return std::strcmp(name, kOwner) == 0 ? owner : FindObject(root, name);
 }
 
+// Pop-ups send on activation, buttons and check boxes on a click: both come
+// only from the user, so values set by code never re-enter the rules.
 void Connect(QObject *control, QObject *receiver, void (*send)(QObject *, QObject *))
 {
     if (auto *popup = qobject_cast<QComboBox *>(control)) {
@@ -272,11 +175,19 @@ QWidget *PDELayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInIn
         if (receiver && target)
             outlet->assign(receiver, target);
     }
-    for (const Action *action = kActions; action->sender; ++action) {
-        QObject *control = FindObject(root, action->sender);
-        QObject *receiver = Resolve(root, owner, action->receiver);
-        if (control && receiver)
-            Connect(control, receiver, action->send);
+    // Each pane binds its controls and their actions from its descriptions.
+    for (PDEPane *pane : root->findChildren<PDEPane *>()) {
+        pane->bindControls();
+        const std::span<const PDEControlDescription> controls = pane->controlDescriptions();
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            QWidget *control = pane->boundControl(i);
+            for (const ActionTarget &target : kActionTargets) {
+                QObject *receiver =
+                    target.action == controls[i].action ? Resolve(root, owner, target.receiver) : nullptr;
+                if (control && receiver)
+                    Connect(control, receiver, target.send);
+            }
+        }
     }
     return root;
 }

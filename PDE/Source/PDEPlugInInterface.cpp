@@ -10,6 +10,7 @@
 #include "ProfileControl.h"
 
 #if TINT_HAVE_PROFILESTORE
+#include "ProfileProbeReuse.h"
 #include "ProfileStore.h"
 #endif
 
@@ -50,11 +51,11 @@ PDEPlugInInterface::~PDEPlugInInterface()
     // first has taken the panes and their tables with it.
     if (loadedRoot) {
         if (profileControl)
-            profileControl->setConstTable(nullptr);
+            profileControl->setConstTable({});
         if (painChange)
             painChange->deallocPDEControlTableEachView();
     }
-    compTable.reset();
+    compTable.clear();
     // A tree the host took into its window is the host's; one it never took
     // (the panel was only asked for keys or a summary) goes with the panel.
     if (loadedRoot && !loadedRoot->parentWidget())
@@ -65,6 +66,9 @@ void PDEPlugInInterface::myLoad()
 {
     if (pdeMainView)
         return;
+#if TINT_HAVE_PROFILESTORE
+    ProfileProbeReuse probeOnce;
+#endif
     const std::string bundle = Localization::bundlePath();
     if (bundle.empty())
         return;
@@ -88,19 +92,24 @@ void PDEPlugInInterface::myLoad()
     painChange->setPPDFileEachView(ppd);
     painChange->creatPDEControlTableEachView();
 
-    PDEControlItem *tables[kMaxPaneTables];
+    PDEControlSpan tables[kMaxPaneTables];
     const int count = painChange->getControlDataEachView(tables, kMaxPaneTables);
     compTable = PDECommon::commonControlTableCompound(tables, count);
 
     if (profileControl) {
         profileControl->setPMPrint(setting, session);
-        profileControl->setConstTable(compTable.get());
+        profileControl->setConstTable(compTable);
     }
     painChange->createPDEItemForPPDKeyEachView();
 }
 
 QWidget *PDEPlugInInterface::panelView()
 {
+#if TINT_HAVE_PROFILESTORE
+    // One write probe per view request: the pane's "Management Profile"
+    // button, the refresh below and the backup inside it all share it.
+    ProfileProbeReuse probeOnce;
+#endif
     myLoad();
     if (UserMayWriteProfileList())
         PDECommon::commonGetProfilesFromMIB(session);
@@ -149,15 +158,18 @@ bool PDEPlugInInterface::restoreValuesAndReturnError(int *)
         return true;
     if (onColorView && onAdvancedView)
         painChange->defaultFromPPDInfoEachView();
-    if (setting && session)
+    if (setting && session) {
+        PDEProfileListSnapshot listOnce;
         painChange->getControlValueFromTickettEachView();
-    if (pdeMainView && compTable)
-        vColorPresetConstraints(compTable.get());
+    }
+    if (pdeMainView && !compTable.empty())
+        vColorPresetConstraints(compTable);
     return true;
 }
 
 bool PDEPlugInInterface::saveValuesAndReturnError(int *)
 {
+    PDEProfileListSnapshot listOnce;
     if (painChange && onColorView && onAdvancedView && setting && session)
         painChange->setControlValueToTicketEachView();
     return true;
@@ -191,22 +203,20 @@ void PDEPlugInInterface::terminate()
 
 void PDEPlugInInterface::selectItem(QObject *)
 {
-    if (onColorView && onColorView->getControlData())
+    if (onColorView)
         vColorPresetConstraints(onColorView->getControlData());
 }
 
 void PDEPlugInInterface::constraints(QObject *)
 {
-    if (compTable)
-        vColorPresetConstraints(compTable.get());
+    vColorPresetConstraints(compTable);
 }
 
 std::vector<PDEControlInfo> PDEPlugInInterface::controlInfo()
 {
     std::vector<PDEControlInfo> controls;
-    if (!compTable)
-        return controls;
-    for (const PDEControlItem *item = compTable.get(); item->kind != kPDEControlEnd; ++item) {
+    for (const PDEControlItem &record : PDETableRecords(compTable)) {
+        const PDEControlItem *item = &record;
         PDEControlInfo info;
         info.control = item->control;
         info.kind = item->kind;

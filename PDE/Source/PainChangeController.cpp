@@ -3,7 +3,6 @@
 #include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
 #include "ColorOptions.h"
-#include "PDECommon.h"
 
 #include <QStackedWidget>
 #include <QWidget>
@@ -20,39 +19,43 @@ constexpr int16_t kQuickColorCustom = 3;
 
 PainChangeController::PainChangeController(QObject *parent) : QObject(parent) {}
 
+std::array<PDEPane *, 2> PainChangeController::panes(Order order) const
+{
+    PDEPane *color = onColorView;
+    PDEPane *advanced = onAdvancedView;
+    return order == kColorFirst ? std::array{color, advanced} : std::array{advanced, color};
+}
+
 void PainChangeController::ColorToAdvancedView(QObject *)
 {
-    if (onAdvancedView && onAdvancedView->getControlData())
+    if (onAdvancedView && !onAdvancedView->getControlData().empty())
         SHowColorToAdvancedView();
 }
 
 void PainChangeController::AdvancedToColorView(QObject *)
 {
-    if (onColorView && onColorView->getControlData())
+    if (onColorView && !onColorView->getControlData().empty())
         ShowAdvancedToColorView();
 }
 
 void PainChangeController::SHowColorToAdvancedView()
 {
-    if (!onAdvancedView)
-        return;
-    onAdvancedView->setViewBounds(onMainCustomView ? onMainCustomView->rect() : QRect());
     showPane(onAdvancedView, onColorView);
 }
 
 void PainChangeController::ShowAdvancedToColorView()
 {
-    if (!onColorView)
-        return;
-    onColorView->setViewBounds(onMainCustomView ? onMainCustomView->rect() : QRect());
     showPane(onColorView, onAdvancedView);
 }
 
 // Puts show into the container in place of leave. A stacked container keeps
 // both panes and switches between them; any other container gets show as a
 // child over its whole area and leave hidden.
-void PainChangeController::showPane(QWidget *show, QWidget *leave)
+void PainChangeController::showPane(PDEPane *show, PDEPane *leave)
 {
+    if (!show)
+        return;
+    show->setViewBounds(onMainCustomView ? onMainCustomView->rect() : QRect());
     if (!onMainCustomView)
         return;
     if (auto *stack = qobject_cast<QStackedWidget *>(onMainCustomView)) {
@@ -81,95 +84,27 @@ QWidget *PainChangeController::shownPane() const
     return nullptr;
 }
 
-void PainChangeController::creatPDEControlTableEachView()
-{
-    if (onAdvancedView)
-        onAdvancedView->createPDEControlTable();
-    if (onColorView)
-        onColorView->createPDEControlTable();
-}
-
-void PainChangeController::addPPDArrayEachView(std::vector<std::string> *array)
-{
-    if (onAdvancedView)
-        onAdvancedView->addPPDArray(array);
-    if (onColorView)
-        onColorView->addPPDArray(array);
-}
-
-void PainChangeController::deallocPDEControlTableEachView()
-{
-    if (onAdvancedView)
-        onAdvancedView->deallocPDEControlTable();
-    if (onColorView)
-        onColorView->deallocPDEControlTable();
-}
-
-void PainChangeController::setPPDFileEachView(ppd_file_t *ppdFile)
-{
-    if (onAdvancedView)
-        onAdvancedView->setPPDFile(ppdFile);
-    if (onColorView)
-        onColorView->setPPDFile(ppdFile);
-}
-
-void PainChangeController::setPMPrintEachView(PMPrintSettings printSettings, PMPrintSession printSession)
-{
-    if (onAdvancedView)
-        onAdvancedView->setPMPrint(printSettings, printSession);
-    if (onColorView)
-        onColorView->setPMPrint(printSettings, printSession);
-}
-
-void PainChangeController::createPDEItemForPPDKeyEachView()
-{
-    if (onAdvancedView)
-        onAdvancedView->createPDEItemForPPDKey();
-    if (onColorView)
-        onColorView->createPDEItemForPPDKey();
-}
-
-void PainChangeController::getControlValueFromTickettEachView()
-{
-    if (onAdvancedView)
-        onAdvancedView->getControlValueFromTicket();
-    if (onColorView)
-        onColorView->getControlValueFromTicket();
-}
-
-void PainChangeController::setControlValueToTicketEachView()
-{
-    if (onAdvancedView)
-        onAdvancedView->setControlValueToTicket();
-    if (onColorView)
-        onColorView->setControlValueToTicket();
-}
-
-void PainChangeController::defaultFromPPDInfoEachView()
-{
-    if (onColorView)
-        onColorView->defaultFromPPDInfo();
-    if (onAdvancedView)
-        onAdvancedView->defaultFromPPDInfo();
-}
-
-int PainChangeController::getControlDataEachView(PDEControlItem **tables, int count)
+int PainChangeController::getControlDataEachView(PDEControlSpan *tables, int count)
 {
     // A list with room for fewer than both tables gets what fits.
     if (!tables || count <= 0)
         return 0;
-    std::fill(tables, tables + count, nullptr);
-    tables[0] = onColorView ? onColorView->getControlData() : nullptr;
-    if (count < 2)
-        return 1;
-    tables[1] = onAdvancedView ? onAdvancedView->getControlData() : nullptr;
-    return 2;
+    std::fill(tables, tables + count, PDEControlSpan());
+    int filled = 0;
+    for (PDEPane *pane : panes(kColorFirst)) {
+        if (filled == count)
+            break;
+        tables[filled++] = pane ? pane->getControlData() : PDEControlSpan();
+    }
+    return filled;
 }
 
 int PainChangeController::getControlCountEachView()
 {
-    return (onColorView ? onColorView->getControlCount() : 0) +
-           (onAdvancedView ? onAdvancedView->getControlCount() : 0);
+    int count = 0;
+    for (PDEPane *pane : panes(kColorFirst))
+        count += pane ? pane->getControlCount() : 0;
+    return count;
 }
 
 void PainChangeController::getSummaryTextEachView(const PMDictionaryRef &summaryDict,

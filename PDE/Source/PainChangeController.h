@@ -3,20 +3,14 @@
 // request to both panes.
 #pragma once
 
-#include "PrintCore.h"
+#include "PDEPane.h"
 
 #include <QObject>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include <cups/ppd.h>
+#include <array>
 
 class AdvancedColorOptions;
 class ColorOptions;
-class QWidget;
-struct PDEControlItem;
 
 class PainChangeController : public QObject
 {
@@ -34,20 +28,29 @@ class PainChangeController : public QObject
     void ShowAdvancedToColorView();
 
     // Advanced pane first, then the Color Options pane.
-    void creatPDEControlTableEachView();
-    void addPPDArrayEachView(std::vector<std::string> *array);
-    void deallocPDEControlTableEachView();
-    void setPPDFileEachView(ppd_file_t *ppdFile);
-    void setPMPrintEachView(PMPrintSettings printSettings, PMPrintSession printSession);
-    void createPDEItemForPPDKeyEachView();
-    void getControlValueFromTickettEachView();
-    void setControlValueToTicketEachView();
+    void creatPDEControlTableEachView() { eachView(kAdvancedFirst, &PDEPane::createPDEControlTable); }
+    void addPPDArrayEachView(std::vector<std::string> *array)
+    {
+        eachView(kAdvancedFirst, &PDEPane::addPPDArray, array);
+    }
+    void deallocPDEControlTableEachView() { eachView(kAdvancedFirst, &PDEPane::deallocPDEControlTable); }
+    void setPPDFileEachView(ppd_file_t *ppdFile) { eachView(kAdvancedFirst, &PDEPane::setPPDFile, ppdFile); }
+    void setPMPrintEachView(PMPrintSettings printSettings, PMPrintSession printSession)
+    {
+        eachView(kAdvancedFirst, &PDEPane::setPMPrint, printSettings, printSession);
+    }
+    void createPDEItemForPPDKeyEachView() { eachView(kAdvancedFirst, &PDEPane::createPDEItemForPPDKey); }
+    void getControlValueFromTickettEachView()
+    {
+        eachView(kAdvancedFirst, &PDEPane::getControlValueFromTicket);
+    }
+    void setControlValueToTicketEachView() { eachView(kAdvancedFirst, &PDEPane::setControlValueToTicket); }
     // Color Options pane first, then the Advanced pane.
-    void defaultFromPPDInfoEachView();
+    void defaultFromPPDInfoEachView() { eachView(kColorFirst, &PDEPane::defaultFromPPDInfo); }
 
     // Clears count slots of tables, puts the Color Options table in slot 0
     // and the Advanced table in slot 1; returns 2.
-    int getControlDataEachView(PDEControlItem **tables, int count);
+    int getControlDataEachView(PDEControlSpan *tables, int count);
     int getControlCountEachView();
     void getSummaryTextEachView(const PMDictionaryRef &summaryDict, const PMArrayRef &addArray);
     void changeAdvancedItemAccodingQuickColor();
@@ -63,5 +66,14 @@ class PainChangeController : public QObject
     QWidget *onMainCustomView = nullptr;
 
   private:
-    void showPane(QWidget *show, QWidget *leave);
+    enum Order { kAdvancedFirst, kColorFirst };
+    std::array<PDEPane *, 2> panes(Order order) const;
+    template <typename... Params, typename... Args>
+    void eachView(Order order, void (PDEPane::*method)(Params...), Args &&...args)
+    {
+        for (PDEPane *pane : panes(order))
+            if (pane)
+                (pane->*method)(args...);
+    }
+    void showPane(PDEPane *show, PDEPane *leave);
 };

@@ -585,8 +585,7 @@ void ProfileControl::profileWindowOK(QObject *)
         onAdvancedView->createPDEItemForPPDKey();
         onAdvancedView->getControlValueFromTicket();
     }
-    if (constTable)
-        vColorPresetConstraints(constTable);
+    vColorPresetConstraints(constTable);
     endModal(true);
 }
 
@@ -880,7 +879,7 @@ void ProfileControl::setPMPrint(PMPrintSettings printSettings, PMPrintSession pr
     session = printSession;
 }
 
-void ProfileControl::setConstTable(PDEControlItem *table)
+void ProfileControl::setConstTable(PDEControlSpan table)
 {
     constTable = table;
 }

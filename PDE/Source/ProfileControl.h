@@ -13,6 +13,7 @@
 // first time it is needed.
 #pragma once
 
+#include "PDECommon.h"
 #include "PrintCore.h"
 
 #include <QIcon>
@@ -31,7 +32,6 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class WQTextField;
-struct PDEControlItem;
 struct ProfileEntry;
 struct ProfileTable;
 
@@ -75,7 +75,7 @@ class ProfileControl : public QObject
     bool isCustomProfile();
 
     void setPMPrint(PMPrintSettings setting, PMPrintSession session);
-    void setConstTable(PDEControlItem *table);
+    void setConstTable(PDEControlSpan table);
 
     // The window, loaded on first use (nullptr when its layout cannot be
     // loaded). A host that drives the window from a script acts on its
@@ -146,7 +146,7 @@ class ProfileControl : public QObject
     std::unique_ptr<Tables> tables;
     PMPrintSession session = nullptr;
     PMPrintSettings setting = nullptr;
-    PDEControlItem *constTable = nullptr;
+    PDEControlSpan constTable;
 
     // The window outlives neither this object nor the panel it is parented to.
     QPointer<QDialog> window;

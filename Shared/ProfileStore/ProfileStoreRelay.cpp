@@ -2,6 +2,7 @@
 // name of the real user id, and every change goes through Tintrelay to the
 // service; the plug-in never writes a profile list itself.
 #include "FileUrl.h"
+#include "ProfileProbeReuse.h"
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
 #include "ProfileTable.h"
@@ -55,10 +56,14 @@ class RelayBackend : public ProfileStoreBackend
 
     int IsAdminProfile() override
     {
+        if (const int reused = ProfileProbeReuse::answer(); reused >= 0)
+            return reused;
         char path[TINT_PATH_BUFFER];
         if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
             return 0;
-        return TintRelayCallBool(kWqPListIsAdminProfile_XPC, {path}) ? 1 : 0;
+        const int answer = TintRelayCallBool(kWqPListIsAdminProfile_XPC, {path}) ? 1 : 0;
+        ProfileProbeReuse::remember(answer);
+        return answer;
     }
 
     void SwapProfile(int32_t type) override

@@ -7,12 +7,15 @@
 #include "Utf8Text.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 
 extern char **environ;
 
@@ -27,6 +30,13 @@ class SpawnedChild
     ~SpawnedChild() { wait(); }
     SpawnedChild(const SpawnedChild &) = delete;
     SpawnedChild &operator=(const SpawnedChild &) = delete;
+
+    // Ends a relay that overstayed its time; the wait then reaps it.
+    void kill()
+    {
+        if (pid_ > 0)
+            ::kill(pid_, SIGKILL);
+    }
 
     void wait()
     {
@@ -97,10 +107,24 @@ bool TintRelayRun(const std::string &method, const std::vector<std::string> &arg
     writeEnd.reset();
 
     // Read to the end before waiting: a child whose output outgrew the pipe
-    // would otherwise never exit.
+    // would otherwise never exit. A relay still running at the limit is
+    // ended; what it was asked to do goes on in the service without it.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(kTintRelayTimeLimitSeconds);
     std::string bytes;
     char buffer[4096];
     for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            child.kill();
+            return false;
+        }
+        pollfd ready = {readEnd.get(), POLLIN, 0};
+        const int polled = ::poll(&ready, 1, static_cast<int>(left.count()));
+        if (polled < 0 && errno != EINTR)
+            return false;
+        if (polled <= 0)
+            continue;
         const ssize_t n = ::read(readEnd.get(), buffer, sizeof buffer);
         if (n > 0) {
             bytes.append(buffer, static_cast<std::size_t>(n));
