@@ -189,12 +189,7 @@ bool PanelControlValue(const QWidget *control, int *value)
 
 QJsonObject PanelReportJSON(PrintDialog &dialog)
 {
-    return PanelReportJSON(dialog.panel(), dialog.settingsValues());
-}
-
-QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &settingsValues)
-{
-    QJsonObject report;
+    QJsonObject report = PanelReportJSON(dialog.panel(), dialog.settingsValues());
     const TintDialogOptions &options = dialog.options();
     QJsonObject queue;
     queue.insert("name", Text(options.queue));
@@ -202,6 +197,12 @@ QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &setting
     queue.insert("deviceURI", Text(options.deviceURI));
     queue.insert("ppd", options.queue.empty() ? Text(options.ppd) : QString());
     report.insert("queue", queue);
+    return report;
+}
+
+QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &settingsValues)
+{
+    QJsonObject report;
     report.insert("panelName", Text(panel->panelName()));
     report.insert("panelKind", Text(panel->panelKind()));
     QJsonArray keys;

@@ -2,11 +2,10 @@
 
 #include "TintBonjour.h"
 
+#include <cups/http.h>
+
 namespace
 {
-
-// Characters that end the authority of a URI.
-constexpr const char kAuthorityEnd[] = "/?#";
 
 // A host name or IPv4 address the walk may be given: it becomes one word
 // of the walk's argument vector, so a word that starts with "-" would be
@@ -26,29 +25,16 @@ bool IsWalkableHost(const std::string &host)
 
 } // namespace
 
-std::string PDEURINetLocation(const std::string &uri)
-{
-    size_t start = uri.find("://");
-    if (start == std::string::npos)
-        return {};
-    start += 3;
-    size_t end = uri.find_first_of(kAuthorityEnd, start);
-    std::string location = uri.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    // A "user:password@" part would otherwise be taken for the host.
-    size_t at = location.rfind('@');
-    if (at != std::string::npos)
-        location.erase(0, at + 1);
-    return location;
-}
-
 std::string PDEURIHostPart(const std::string &uri)
 {
-    std::string location = PDEURINetLocation(uri);
-    if (!location.empty() && location[0] == '[') {
-        size_t close = location.find(']');
-        return close == std::string::npos ? std::string() : location.substr(0, close + 1);
-    }
-    return location.substr(0, location.find(':'));
+    // Escapes stay as written: a Bonjour instance name is unescaped by its
+    // own split, and an escaped lpd host is no host to walk.
+    char scheme[32], user[256], host[kPDEPrinterAddressMax + 2], resource[1024];
+    int port = 0;
+    if (httpSeparateURI(HTTP_URI_CODING_NONE, uri.c_str(), scheme, sizeof scheme, user, sizeof user, host,
+                        sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK)
+        return {};
+    return host;
 }
 
 bool PDEPrinterAddressForURI(const std::string &uri, int16_t protocolCode, double resolveSeconds,
@@ -63,11 +49,10 @@ bool PDEPrinterAddressForURI(const std::string &uri, int16_t protocolCode, doubl
         if (!TintBonjourResolveIPv4(service, resolveSeconds, &text))
             return false;
     } else if (protocolCode == 0) {
-        text = PDEURINetLocation(uri);
+        text = PDEURIHostPart(uri);
     } else {
         return false;
     }
-    text = text.substr(0, text.find(':'));
     // An address that does not fit is refused rather than cut into the name
     // of another host.
     if (!IsWalkableHost(text))

@@ -8,12 +8,8 @@
 // Longest printer address text (the walk's address buffer holds 255 bytes).
 constexpr std::size_t kPDEPrinterAddressMax = 254;
 
-// The URI's network location: the text after "scheme://" up to the first
-// "/", "?" or "#", without any "user@" part. "" when there is none.
-std::string PDEURINetLocation(const std::string &uri);
-
-// The URI's host part: the network location up to its port ("[...]"
-// literals kept whole). "" when there is none.
+// The URI's host part as written (percent escapes kept), without user and
+// port; "" when the URI has none or is malformed.
 std::string PDEURIHostPart(const std::string &uri);
 
 // The address to walk for a device URI of protocol code 1 (Bonjour: the
