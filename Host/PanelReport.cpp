@@ -197,6 +197,7 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
     queue.insert("deviceURI", Text(options.deviceURI));
     queue.insert("ppd", options.queue.empty() ? Text(options.ppd) : QString());
     report.insert("queue", queue);
+    report.insert("hostPage", dialog.hostPage() ? dialog.hostPage()->report() : QJsonObject());
     return report;
 }
 
@@ -236,8 +237,6 @@ QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &setting
     summaryObject.insert("order", QJsonArray::fromStringList(summary.order));
     summaryObject.insert("items", summary.items);
     report.insert("summary", summaryObject);
-
-    report.insert("hostPage", dialog.hostPage() ? dialog.hostPage()->report() : QJsonObject());
 
     PMValue settings = PMValue::newDictionary();
     *settings.dictionary() = settingsValues;
