@@ -10,9 +10,13 @@
 #   ./run.sh show --json     any tintdialog arguments, as they stand
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/install-deps
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)"
+# Set-up and build talk on standard error only, so that standard output is
+# tintdialog's alone (./run.sh show --json | jq .).
+{
+  bash scripts/install-deps
+  cmake -S . -B build -G Ninja >/dev/null
+  cmake --build build -j "$(nproc)"
+} >&2
 
 tintdialog=build/root/usr/bin/tintdialog
 args=("$@")

@@ -4,6 +4,7 @@
 #include "ProfilesCommand.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -20,18 +21,24 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
     bool pressPrint = false;
     std::vector<std::string> documents;
     for (size_t i = 0; i < args.size(); i++) {
-        if (args[i] == "--screenshot" && i + 1 < args.size() && !args[i + 1].empty()) {
+        if (args[i] == "--screenshot") {
+            if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1].compare(0, 2, "--") == 0)
+                return context.fail(TintDialogTr("gui: --screenshot needs FILE.png").toStdString());
             screenshot = args[++i];
         } else if (args[i] == "--profiles") {
             profiles = true;
         } else if (args[i] == "--pane" && i + 1 < args.size()) {
             if (args[i + 1] != "advanced" && args[i + 1] != "color")
-                return context.fail("gui: --pane takes advanced or color, not " + args[i + 1]);
+                return context.fail(TintDialogTr("gui: --pane takes advanced or color, not %1")
+                                        .arg(QString::fromStdString(args[i + 1]))
+                                        .toStdString());
             advanced = args[++i] == "advanced";
         } else if (args[i] == "--print") {
             pressPrint = true;
         } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return context.fail("gui: unexpected argument " + args[i]);
+            return context.fail(TintDialogTr("gui: unexpected argument %1")
+                                    .arg(QString::fromStdString(args[i]))
+                                    .toStdString());
         } else {
             documents.push_back(args[i]);
         }
@@ -51,7 +58,8 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
         PDEPanelIntrospection *introspection = dialog->introspection();
         if (!introspection || !introspection->showAdvancedPane()) {
             dialog->close();
-            return context.fail("gui: the Advanced Color Options pane cannot be shown");
+            return context.fail(
+                TintDialogTr("gui: the Advanced Color Options pane cannot be shown").toStdString());
         }
     }
     window.show();
@@ -75,7 +83,8 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
         QApplication::processEvents();
         if (!window.grab().save(QString::fromStdString(screenshot), "PNG")) {
             dialog->close();
-            return context.fail("gui: cannot write " + screenshot);
+            return context.fail(
+                TintDialogTr("gui: cannot write %1").arg(QString::fromStdString(screenshot)).toStdString());
         }
     } else {
         if (pressPrint)

@@ -1,5 +1,6 @@
 #include "PanelReport.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
@@ -50,6 +51,19 @@ QString DataText(const PMData &data)
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(data.bytes.data()),
                                           static_cast<qsizetype>(data.bytes.size()))
                                    .toBase64());
+}
+
+// The name assistive tools read for a control: the one the panel gave it
+// (a pop-up is named after its label), else what Qt's accessibility layer
+// derives (a button's or check box's text).
+QString AccessibleNameOf(QWidget *control)
+{
+    if (!control)
+        return QString();
+    if (!control->accessibleName().isEmpty())
+        return control->accessibleName();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
 // The title a control shows: a label's text, a button's caption, a pop-up's
@@ -227,6 +241,10 @@ QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &setting
                            PanelControlValue(info.control, &value) ? QJsonValue(value) : QJsonValue());
             control.insert("title", TitleOf(info.control));
             control.insert("items", QJsonArray::fromStringList(ItemsOf(info.control)));
+            // Why it is greyed (empty while enabled), and what a screen
+            // reader calls it.
+            control.insert("toolTip", info.control ? info.control->toolTip() : QString());
+            control.insert("accessibleName", AccessibleNameOf(info.control));
             controls.append(control);
         }
     }

@@ -1,4 +1,5 @@
 #include "PluginBundle.h"
+#include "TintDialogTranslation.h"
 
 #include "PropertyListLimits.h"
 
@@ -42,7 +43,9 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
     const fs::path infoPath = bundle / "Contents/Info.plist";
     std::ifstream in(infoPath, std::ios::binary);
     if (!in) {
-        *error = "no plug-in bundle at " + bundle.string() + " (missing Contents/Info.plist)";
+        *error = TintDialogTr("no plug-in bundle at %1 (missing Contents/Info.plist)")
+                     .arg(QString::fromStdString(bundle.string()))
+                     .toStdString();
         return false;
     }
     std::ostringstream text;
@@ -59,12 +62,16 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
         plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
     std::unique_ptr<void, PlistFree> owned(root);
     if (!root || plist_get_node_type(root) != PLIST_DICT) {
-        *error = infoPath.string() + ": not a property list dictionary";
+        *error = TintDialogTr("%1: not a property list dictionary")
+                     .arg(QString::fromStdString(infoPath.string()))
+                     .toStdString();
         return false;
     }
     std::string principal = StringEntry(root, "NSPrincipalClass");
     if (principal.empty()) {
-        *error = infoPath.string() + ": no NSPrincipalClass";
+        *error = TintDialogTr("%1: no NSPrincipalClass")
+                     .arg(QString::fromStdString(infoPath.string()))
+                     .toStdString();
         return false;
     }
     std::string executable = StringEntry(root, "CFBundleExecutable");
@@ -84,7 +91,9 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
     }
     auto factory = reinterpret_cast<TintpaneCreateObjectFn>(::dlsym(handle, "TintpaneCreateObject"));
     if (!factory) {
-        *error = library.string() + " does not export TintpaneCreateObject";
+        *error = TintDialogTr("%1 does not export TintpaneCreateObject")
+                     .arg(QString::fromStdString(library.string()))
+                     .toStdString();
         return false;
     }
     path_ = bundle.string();

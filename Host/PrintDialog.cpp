@@ -1,6 +1,9 @@
 #include "PrintDialog.h"
+#include "TintDialogTranslation.h"
 
 #include "PrintSettingsFile.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -16,6 +19,19 @@ PrintDialog::~PrintDialog()
 
 bool PrintDialog::open(std::string *error)
 {
+    // Only the queue's own settings folder is made on demand: a folder named
+    // on the command line that is not there is most likely mistyped.
+    if (!options_.defaultSettings) {
+        std::error_code ec;
+        const fs::path folder = fs::path(options_.settings).parent_path();
+        if (!folder.empty() && !fs::is_directory(folder, ec)) {
+            *error =
+                TintDialogTr("%1: the folder %2 does not exist")
+                    .arg(QString::fromStdString(options_.settings), QString::fromStdString(folder.string()))
+                    .toStdString();
+            return false;
+        }
+    }
     if (!PMPrintSettingsReadFile(options_.settings, &settings_.values, error))
         return false;
 
@@ -40,13 +56,15 @@ bool PrintDialog::open(std::string *error)
         return false;
     plugin_ = bundle_.createPrincipal();
     if (!plugin_) {
-        *error = "the plug-in has no class " + bundle_.principalClass();
+        *error = TintDialogTr("the plug-in has no class %1")
+                     .arg(QString::fromStdString(bundle_.principalClass()))
+                     .toStdString();
         return false;
     }
     plugin_->initWithBundle(bundle_.path());
     auto panels = plugin_->PDEPanelsForType(kPDEPrinterModuleType, this);
     if (!panels || panels->empty() || !panels->front()) {
-        *error = "the plug-in offers no printer-module panel";
+        *error = TintDialogTr("the plug-in offers no printer-module panel").toStdString();
         return false;
     }
     panel_ = std::move(panels->front());
@@ -81,6 +99,12 @@ QWidget *PrintDialog::loadPanel()
         hostPage_ = new HostPage(ppd_.get(), panel_->supportedPPDOptionKeys());
         hostPage_->restore(settings_.values);
     }
+    // A failed walk leaves the profiles as last read: say so, on standard
+    // error for the commands (the window shows it in its status line).
+    if (PDEPanelIntrospection *panelState = introspection())
+        statusMessage_ = panelState->statusMessage();
+    if (!statusMessage_.empty())
+        std::fprintf(stderr, "tintdialog: %s\n", statusMessage_.c_str());
     return view_;
 }
 
@@ -88,7 +112,7 @@ bool PrintDialog::writeSettings(std::string *error)
 {
     std::error_code ec;
     fs::path folder = fs::path(options_.settings).parent_path();
-    if (!folder.empty())
+    if (!folder.empty() && options_.defaultSettings)
         fs::create_directories(folder, ec);
     return PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
 }

@@ -65,6 +65,8 @@ class PrintDialog : public PDEHostCallback
     std::map<std::string, std::string> userDefaultChoices() const;
     PDEPanelIntrospection *introspection() const { return panel_ ? panel_->introspection() : nullptr; }
     const TintDialogOptions &options() const { return options_; }
+    // What the panel had to tell about its loading (a failed walk), "" if nothing.
+    const std::string &statusMessage() const { return statusMessage_; }
     const PMDictionary &settingsValues() const { return settings_.values; }
     // The PPD's own default choice of each option, before the user's.
     const std::map<std::string, std::string> &ppdDefaults() const { return ppdDefaults_; }
@@ -94,4 +96,5 @@ class PrintDialog : public PDEHostCallback
     QPointer<QWidget> view_;
     QPointer<HostPage> hostPage_;
     bool terminated_ = false;
+    std::string statusMessage_;
 };

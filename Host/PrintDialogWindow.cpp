@@ -1,7 +1,10 @@
 #include "PrintDialogWindow.h"
 
+#include "KeyboardAccess.h"
 #include "PrintJobOptions.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -9,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,13 +46,13 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
 
     auto *layout = new QVBoxLayout(this);
     auto *queueGrid = new QGridLayout;
-    queueGrid->addWidget(new QLabel(tr("Printer:")), 0, 0, Qt::AlignRight);
+    queueGrid->addWidget(new QLabel(Tr("Printer:")), 0, 0, Qt::AlignRight);
     std::string printer = options.printerID;
     if (queue_ && queue_->title() != queue_->info().name)
         printer = queue_->info().name + " (" + queue_->title() + ")";
     queueGrid->addWidget(new QLabel(Q(printer)), 0, 1);
-    queueGrid->addWidget(new QLabel(tr("Device:")), 1, 0, Qt::AlignRight);
-    queueGrid->addWidget(new QLabel(options.deviceURI.empty() ? tr("(none)") : Q(options.deviceURI)), 1, 1);
+    queueGrid->addWidget(new QLabel(Tr("Device:")), 1, 0, Qt::AlignRight);
+    queueGrid->addWidget(new QLabel(options.deviceURI.empty() ? Tr("(none)") : Q(options.deviceURI)), 1, 1);
     if (queue_) {
         queueGrid->addWidget(new QLabel(Tr("Documents:")), 2, 0, Qt::AlignRight);
         QStringList names;
@@ -76,24 +80,57 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     status_->setObjectName("status");
     status_->setWordWrap(true);
     layout->addWidget(status_);
+    // What went wrong while the panel loaded (a failed walk) stays in view.
+    report(Q(dialog.statusMessage()));
 
     auto *buttons = new QDialogButtonBox;
     cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel_->setText(Tr("Cancel"));
     save_ = buttons->addButton(QDialogButtonBox::Save);
+    save_->setText(Tr("Save"));
     if (queue_) {
         defaults_ = buttons->addButton(Tr("Save as Default"), QDialogButtonBox::ActionRole);
         connect(defaults_, &QPushButton::clicked, this, &PrintDialogWindow::saveDefaults);
     }
-    print_ = buttons->addButton(tr("Print"), QDialogButtonBox::AcceptRole);
+    print_ = buttons->addButton(Tr("Print"), QDialogButtonBox::AcceptRole);
     print_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &PrintDialogWindow::cancel);
     connect(save_, &QPushButton::clicked, this, &PrintDialogWindow::saveSettings);
     connect(print_, &QPushButton::clicked, this, &PrintDialogWindow::printJob);
     layout->addWidget(buttons);
 
+    // A print dialog's keys: Escape cancels, Enter prints (a plain widget
+    // has no default button of its own).
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, cancel_, &QPushButton::click);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, print_, &QPushButton::click);
+    }
+    TintDialogAssignMnemonics(this);
+    new MnemonicsForNewWindows(this);
+
+    // "Saved to ..." holds only until the person changes something.
+    if (PDEPanelIntrospection *introspection = dialog.introspection()) {
+        for (const PDEControlInfo &info : introspection->controlInfo()) {
+            if (auto *popUp = qobject_cast<QComboBox *>(info.control))
+                connect(popUp, &QComboBox::activated, this, &PrintDialogWindow::clearSaved);
+            else if (auto *button = qobject_cast<QAbstractButton *>(info.control))
+                connect(button, &QAbstractButton::clicked, this, &PrintDialogWindow::clearSaved);
+        }
+    }
+
     timer_ = new QTimer(this);
     timer_->setInterval(kFollowIntervalMs);
     connect(timer_, &QTimer::timeout, this, &PrintDialogWindow::followJob);
+}
+
+void PrintDialogWindow::clearSaved()
+{
+    if (saved_) {
+        saved_ = false;
+        report(QString());
+    }
 }
 
 void PrintDialogWindow::report(const QString &text)
@@ -116,10 +153,11 @@ void PrintDialogWindow::cancel()
 void PrintDialogWindow::saveSettings()
 {
     std::string error;
-    if (dialog_.save(&error))
-        report(tr("Saved to %1").arg(QString::fromStdString(dialog_.options().settings)));
-    else
-        report(tr("Not saved: %1").arg(QString::fromStdString(error)));
+    if (dialog_.save(&error)) {
+        report(Tr("Saved to %1").arg(QString::fromStdString(dialog_.options().settings)));
+        saved_ = true;
+    } else
+        report(Tr("Not saved: %1").arg(QString::fromStdString(error)));
 }
 
 void PrintDialogWindow::saveDefaults()

@@ -41,6 +41,7 @@ class PrintDialogWindow : public QWidget
     void cancel();
     void saveSettings();
     void saveDefaults();
+    void clearSaved();
 
   private:
     void report(const QString &text);
@@ -59,4 +60,5 @@ class PrintDialogWindow : public QWidget
     int jobID_ = 0;
     PrintJobStatus jobStatus_;
     int exitStatus_ = 1;
+    bool saved_ = false;
 };

@@ -164,9 +164,15 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
     auto *manage = view->findChild<QPushButton *>("button_ManageProfile");
     if (!manage)
         return context.fail(std::string(command) + ": the panel has no \"Management Profile\" button");
-    if (!manage->isEnabled())
-        return context.fail(std::string(command) +
-                            ": \"Management Profile\" is disabled (the profile list cannot be written)");
+    // Reading needs no write permission: a run that only reads (and always
+    // ends with Cancel, so nothing is written) opens the window even where
+    // the button is greyed because the list cannot be written.
+    const bool greyed = !manage->isEnabled();
+    if (greyed && commit)
+        return context.fail(std::string(command) + ": \"Management Profile\" is disabled (" +
+                            (manage->toolTip().isEmpty() ? std::string("the profile list cannot be written")
+                                                         : manage->toolTip().toStdString()) +
+                            ")");
 
     bool opened = false;
     bool accepted = false;
@@ -185,7 +191,11 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
         accepted = script(w, &error);
         QTest::mouseClick(accepted && commit ? w.ok : w.cancel, Qt::LeftButton);
     });
+    if (greyed)
+        manage->setEnabled(true);
     manage->click();
+    if (greyed)
+        manage->setEnabled(false);
     QApplication::processEvents();
     if (!opened)
         return context.fail(std::string(command) + ": the profile window did not open");
@@ -210,15 +220,60 @@ std::optional<int> ParseRow(const std::string &word)
     return std::stoi(word);
 }
 
-bool ChooseRow(ProfileWindow &w, int group, int row, std::string *error)
+// A row named on the command line: its number, or (since numbers change
+// after a walk) the file name it lists.
+struct RowName {
+    std::optional<int> number;
+    QString fileName;
+    std::string word() const { return number ? std::to_string(*number) : fileName.toStdString(); }
+};
+
+std::optional<RowName> ParseRowName(const std::string &word)
+{
+    if (word.empty() || word.compare(0, 2, "--") == 0)
+        return std::nullopt;
+    if (std::optional<int> row = ParseRow(word))
+        return RowName{row, {}};
+    if (word.find_first_of("0123456789") == 0)
+        return std::nullopt;
+    return RowName{std::nullopt, QString::fromStdString(word)};
+}
+
+// ROW, or --file NAME in its place, at args[at]; advances at past it.
+std::optional<RowName> TakeRowName(const std::vector<std::string> &args, size_t *at)
+{
+    if (*at < args.size() && args[*at] == "--file" && *at + 1 < args.size()) {
+        *at += 2;
+        return RowName{std::nullopt, QString::fromStdString(args[*at - 1])};
+    }
+    if (*at >= args.size())
+        return std::nullopt;
+    return ParseRowName(args[(*at)++]);
+}
+
+bool ChooseRow(ProfileWindow &w, int group, const RowName &name, int *chosen, std::string *error)
 {
     w.chooseGroup(group);
+    int row = -1;
+    if (name.number) {
+        row = *name.number;
+    } else {
+        for (int r = 0; r < w.rows() && row < 0; ++r) {
+            if (w.text(r, "filename") == name.fileName)
+                row = r;
+        }
+        if (row < 0) {
+            *error = "no row of " + std::string(kGroups[group]) + " lists the file " + name.word();
+            return false;
+        }
+    }
     if (row >= w.rows()) {
         *error = "row " + std::to_string(row) + " is not in " + kGroups[group] + " (" +
                  std::to_string(w.rows()) + " rows)";
         return false;
     }
     w.clickRow(row);
+    *chosen = row;
     return true;
 }
 
@@ -240,9 +295,9 @@ int Usage(TintDialogContext &context, const std::string &message)
 {
     return context.fail(
         "profiles: " + message +
-        " (usage: profiles list [GROUP] | tick GROUP ROW | add GROUP FILENAME DISPLAYNAME | "
+        " (usage: profiles list [GROUP] | tick GROUP ROW [--on|--off] | add GROUP FILENAME DISPLAYNAME | "
         "edit GROUP ROW [--file NAME] --name DISPLAYNAME | delete GROUP ROW; GROUP is RGB, SIM "
-        "or DST)");
+        "or DST; ROW is a row number or --file FILENAME)");
 }
 
 int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args)
@@ -272,29 +327,39 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
     }
 
     if (sub == "tick" || sub == "delete") {
-        if (args.size() != 3 || !group)
-            return Usage(context, sub + " takes GROUP ROW");
-        std::optional<int> row = ParseRow(args[2]);
-        if (!row)
-            return Usage(context, "bad row " + args[2]);
         const bool tick = sub == "tick";
+        size_t at = 2;
+        std::optional<RowName> rowName = group ? TakeRowName(args, &at) : std::nullopt;
+        if (!group || !rowName)
+            return Usage(context, sub + " takes GROUP ROW (or GROUP --file NAME)");
+        // tick toggles; --on and --off state the wanted end.
+        std::optional<bool> wanted;
+        for (; at < args.size(); ++at) {
+            if (tick && (args[at] == "--on" || args[at] == "--off"))
+                wanted = args[at] == "--on";
+            else
+                return Usage(context, "unexpected argument " + args[at]);
+        }
         return RunWindow(
             context, tick ? "profiles tick" : "profiles delete",
             [&](ProfileWindow &w, std::string *error) {
-                if (!ChooseRow(w, *group, *row, error))
+                int row = -1;
+                if (!ChooseRow(w, *group, *rowName, &row, error))
                     return false;
                 if (tick) {
-                    const QVariant before = w.index(*row, "inmenu").data(Qt::CheckStateRole);
-                    w.clickCheckBox(*row);
-                    if (w.index(*row, "inmenu").data(Qt::CheckStateRole) == before) {
-                        *error = "the check box of row " + std::to_string(*row) + " did not change";
+                    const QVariant before = w.index(row, "inmenu").data(Qt::CheckStateRole);
+                    if (wanted && (before.toInt() == Qt::Checked) == *wanted)
+                        return true;
+                    w.clickCheckBox(row);
+                    if (w.index(row, "inmenu").data(Qt::CheckStateRole) == before) {
+                        *error = "the check box of row " + std::to_string(row) + " did not change";
                         return false;
                     }
                     return true;
                 }
                 if (!w.remove->isEnabled()) {
                     *error =
-                        "row " + std::to_string(*row) + " is a profile on the printer and cannot be deleted";
+                        "row " + std::to_string(row) + " is a profile on the printer and cannot be deleted";
                     return false;
                 }
                 return ProfileWindow::press(w.remove, "Delete", error);
@@ -333,13 +398,13 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
     }
 
     if (sub == "edit") {
-        if (args.size() < 3 || !group)
-            return Usage(context, "edit takes GROUP ROW [--file NAME] --name DISPLAYNAME");
-        std::optional<int> row = ParseRow(args[2]);
-        if (!row)
-            return Usage(context, "bad row " + args[2]);
+        size_t at = 2;
+        std::optional<RowName> rowName = group ? TakeRowName(args, &at) : std::nullopt;
+        if (!group || !rowName)
+            return Usage(context,
+                         "edit takes GROUP ROW (or GROUP --file NAME) [--file NEWNAME] --name DISPLAYNAME");
         std::optional<QString> fileName, profileName;
-        for (size_t i = 3; i < args.size(); ++i) {
+        for (size_t i = at; i < args.size(); ++i) {
             if (args[i] == "--file" && i + 1 < args.size())
                 fileName = QString::fromStdString(args[++i]);
             else if (args[i] == "--name" && i + 1 < args.size())
@@ -352,7 +417,8 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
         return RunWindow(
             context, "profiles edit",
             [&](ProfileWindow &w, std::string *error) {
-                if (!ChooseRow(w, *group, *row, error))
+                int row = -1;
+                if (!ChooseRow(w, *group, *rowName, &row, error))
                     return false;
                 if (!ProfileWindow::press(w.edit, "Edit", error))
                     return false;
@@ -386,10 +452,12 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
 
 const TintDialogCommand kProfilesCommand = {
     "profiles",
-    "list [GROUP] | tick|delete GROUP ROW | add GROUP FILE NAME | edit GROUP ROW [--file F] --name N",
+    "list [GROUP] | tick GROUP ROW [--on|--off] | delete GROUP ROW | add GROUP FILE NAME | "
+    "edit GROUP ROW [--file F] --name N   (ROW: a number, or --file FILENAME)",
     "the profile management window: list prints rows (row, ticked, inMenu, file, name, location; without "
     "GROUP "
-    "each line starts with it) and ends with Cancel; tick toggles a row's check box; tick, add, edit and "
+    "each line starts with it) and ends with Cancel; tick toggles a row's check box (--on/--off: ticks or "
+    "unticks it); tick, add, edit and "
     "delete "
     "end with OK",
     false, RunProfiles};

@@ -2,6 +2,7 @@
 #include "PanelControlChoice.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 namespace
 {
@@ -9,12 +10,14 @@ namespace
 int RunSet(TintDialogContext &context, const std::vector<std::string> &args)
 {
     if (args.empty())
-        return context.fail("set: give at least one KEY=CHOICE");
+        return context.fail(TintDialogTr("set: give at least one KEY=CHOICE").toStdString());
     std::vector<std::pair<std::string, std::string>> pairs;
     for (const std::string &arg : args) {
         size_t eq = arg.find('=');
         if (eq == std::string::npos || eq == 0 || eq + 1 == arg.size())
-            return context.fail("set: expected KEY=CHOICE, got " + arg);
+            return context.fail(TintDialogTr("set: expected KEY=CHOICE, got %1")
+                                    .arg(QString::fromStdString(arg))
+                                    .toStdString());
         pairs.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
     }
     PrintDialog *dialog = context.dialog();

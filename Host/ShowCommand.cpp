@@ -2,6 +2,7 @@
 #include "PanelReport.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 #include <QJsonDocument>
 
@@ -17,7 +18,8 @@ int RunShow(TintDialogContext &context, const std::vector<std::string> &args)
         if (arg == "--json")
             json = true;
         else
-            return context.fail("show: unexpected argument " + arg);
+            return context.fail(
+                TintDialogTr("show: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
     }
     PrintDialog *dialog = context.dialog();
     if (!dialog)

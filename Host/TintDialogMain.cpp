@@ -3,6 +3,7 @@
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
 #include "TintDialogOptions.h"
+#include "TintDialogTranslation.h"
 
 #include <QApplication>
 
@@ -50,16 +51,22 @@ int TintDialogMain(int argc, char **argv)
     std::vector<std::string> rest;
     std::string error;
     if (!TintDialogParseOptions(args, &options, &rest, &error))
-        return Fail(error + " (see tintdialog --help)");
+        return Fail(error + TintDialogTr(" (see tintdialog --help)").toStdString());
     if (rest.empty())
-        return Fail("no command given (see tintdialog --help)");
+        return Fail(TintDialogTr("no command given (see tintdialog --help)").toStdString());
     if (rest[0] == "help") {
         std::fputs(TintDialogUsage().c_str(), stdout);
         return kTintDialogSuccess;
     }
+    if (rest[0] == "version") {
+        std::fputs("tintdialog " TINT_VERSION "\n", stdout);
+        return kTintDialogSuccess;
+    }
     const TintDialogCommand *command = TintDialogFindCommand(rest[0]);
     if (!command)
-        return Fail("unknown command " + rest[0] + " (see tintdialog --help)");
+        return Fail(TintDialogTr("unknown command %1 (see tintdialog --help)")
+                        .arg(QString::fromStdString(rest[0]))
+                        .toStdString());
     std::vector<std::string> commandArgs(rest.begin() + 1, rest.end());
 
     // Only a window on screen needs a display; everything else renders
@@ -67,7 +74,8 @@ int TintDialogMain(int argc, char **argv)
     bool wantsDisplay = command->interactive && std::find(commandArgs.begin(), commandArgs.end(),
                                                           "--screenshot") == commandArgs.end();
     if (wantsDisplay && !HasDisplay())
-        return Fail("no display for the window (use show, or gui --screenshot FILE.png)");
+        return Fail(
+            TintDialogTr("no display for the window (use show, or gui --screenshot FILE.png)").toStdString());
     if (!wantsDisplay)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
@@ -78,6 +86,7 @@ int TintDialogMain(int argc, char **argv)
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName("tintdialog");
+    TintDialogInstallTranslator();
     int status;
     {
         TintDialogContext context(options);

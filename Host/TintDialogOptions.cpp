@@ -1,6 +1,7 @@
 #include "TintDialogOptions.h"
 
 #include "TintDialogCommand.h"
+#include "TintDialogTranslation.h"
 #include "TintPaths.h"
 
 #include <unistd.h>
@@ -95,7 +96,7 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
     bool commandSeen = false;
     for (size_t i = 0; i < args.size(); i++) {
         const std::string &word = args[i];
-        const bool optionLike = (word.size() >= 2 && word.compare(0, 2, "--") == 0) || IsAlias(word);
+        const bool optionLike = (word.size() >= 2 && word.compare(0, 2, "--") == 0) || IsAlias(word) || word == "-h";
         if (!commandSeen && !optionLike) {
             commandSeen = true;
             rest->push_back(word);
@@ -105,8 +106,12 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
             rest->push_back(word);
             continue;
         }
-        if (!commandSeen && (word == "--help" || word == "-h")) {
+        if (word == "--help" || word == "-h") {
             rest->assign({"help"});
+            return true;
+        }
+        if (!commandSeen && word == "--version") {
+            rest->assign({"version"});
             return true;
         }
         std::string name = word, value;
@@ -125,19 +130,23 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
                 rest->push_back(word);
                 continue;
             }
-            *error = "unknown option " + name;
+            *error = TintDialogTr("unknown option %1").arg(QString::fromStdString(name)).toStdString();
             return false;
         }
         // A global option may also follow the command ("show --json --ppd FILE").
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
-                *error = name + " needs " + record->argument;
+                *error = TintDialogTr("%1 needs %2")
+                             .arg(QString::fromStdString(name), QString::fromLatin1(record->argument))
+                             .toStdString();
                 return false;
             }
             value = args[++i];
         }
         if (value.empty() && record->field != &TintDialogOptions::deviceURI) {
-            *error = name + " needs a non-empty " + record->argument;
+            *error = TintDialogTr("%1 needs a non-empty %2")
+                         .arg(QString::fromStdString(name), QString::fromLatin1(record->argument))
+                         .toStdString();
             return false;
         }
         options->*(record->field) = value;
@@ -165,6 +174,7 @@ void TintDialogApplyDefaults(TintDialogOptions *options)
     }
     if (options->printerID.empty())
         options->printerID = kDefaultPrinterID;
+    options->defaultSettings = options->settings.empty();
     if (options->settings.empty())
         options->settings =
             (ConfigFolder() / "tintdialog" / (FileNameOf(options->printerID) + ".plist")).string();
@@ -184,7 +194,8 @@ std::string TintDialogUsage()
             text += std::string(" ") + command->usage;
         text += "\n      " + std::string(command->summary ? command->summary : "") + "\n";
     }
-    text += "\nExit status: 0 on success, 1 when a followed job ended without completing or the window was "
-            "cancelled, 2 on bad usage, a refused change or a refused job.\n";
+    text += "\n  -h, --help     this text\n  --version      the program's version\n";
+    text += "\nExit status: 0 on success (Print in the window), 1 when a followed job ended without completing or "
+            "the window was cancelled, 2 on bad usage, a refused change or a refused job.\n";
     return text;
 }

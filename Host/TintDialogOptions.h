@@ -12,6 +12,9 @@ struct TintDialogOptions {
     std::string plugin;    // --plugin DIR
     std::string queue;     // --queue NAME / -d NAME: a queue of the CUPS server
     std::string server;    // --server HOST[:PORT] (default: CUPS_SERVER, else libcups' own)
+    // The settings file is the queue's own default one, whose folder may be
+    // created; a folder named with --settings must exist.
+    bool defaultSettings = false;
 };
 
 // Parses the global options from args (the words after the program name);

@@ -64,6 +64,15 @@ foreach(_ts ${_tintpane_ts})
     COMMENT "Compiling Tintpane translation ${_name}")
   list(APPEND _tintpane_staged "${TINT_PLUGIN_RESOURCES}/${_name}.qm")
 endforeach()
+# The printer icon that marks the printer's own rows in the profile window,
+# at its fixed path under the staged root.
+set(_tintpane_icon_path "Library/Printers/VARNO/Products/QV-MR52/Icons")
+add_custom_command(OUTPUT "${TINT_STAGE_ROOT}/${_tintpane_icon_path}/QVMR52.icns"
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns
+          "${TINT_STAGE_ROOT}/${_tintpane_icon_path}/QVMR52.icns"
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns
+  COMMENT "Staging the printer icon")
+list(APPEND _tintpane_staged "${TINT_STAGE_ROOT}/${_tintpane_icon_path}/QVMR52.icns")
 add_custom_target(Tintpane_resources DEPENDS ${_tintpane_staged})
 add_dependencies(Tintpane Tintpane_resources)
 
@@ -76,3 +85,5 @@ set(_tintpane_install "${_tintpane_install_root}/Library/Printers/VARNO/PDEs/Tin
 install(TARGETS Tintpane LIBRARY DESTINATION "${_tintpane_install}/Contents/Linux")
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Info.plist DESTINATION "${_tintpane_install}/Contents")
 install(DIRECTORY "${TINT_PLUGIN_RESOURCES}/" DESTINATION "${_tintpane_install}/Contents/Resources")
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns
+        DESTINATION "${_tintpane_install_root}/${_tintpane_icon_path}")

@@ -23,6 +23,7 @@ if(TARGET tint_pde AND TARGET Tintpane)
   set_tests_properties(PanelTest.GermanTextsUnderGermanLocale PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8;LANGUAGE=de"
     SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+  tint_private_home(PanelTest.GermanTextsUnderGermanLocale)
 
   # panelView's profile refresh on a private bus with the real relay and service.
   add_executable(test_pde_plugin_refresh

@@ -234,6 +234,11 @@ TEST_F(AdvancedPane, ManagementProfileStaysDisabledWhenTheProbeFails)
     else
         unsetenv("DBUS_SESSION_BUS_ADDRESS");
     EXPECT_FALSE(unprivileged->onAdvancedView->button_ManageProfile->isEnabled());
+    // It says which cause holds, to the eye and to a screen reader.
+    const QPushButton *button = unprivileged->onAdvancedView->button_ManageProfile;
+    EXPECT_TRUE(button->toolTip().contains("profile service cannot be reached on the session bus"))
+        << button->toolTip().toStdString();
+    EXPECT_EQ(button->accessibleDescription(), button->toolTip());
 }
 
 TEST_F(AdvancedPane, ManagementProfileIsEnabledForUsersWhoMayWriteTheList)
@@ -248,6 +253,7 @@ TEST_F(AdvancedPane, ManagementProfileIsEnabledForUsersWhoMayWriteTheList)
     int error = 0;
     ASSERT_TRUE(writerPanel->restoreValuesAndReturnError(&error));
     EXPECT_TRUE(writerPanel->onAdvancedView->button_ManageProfile->isEnabled()) << bus.serviceLog();
+    EXPECT_TRUE(writerPanel->onAdvancedView->button_ManageProfile->toolTip().isEmpty());
 }
 
 TEST_F(AdvancedPane, ProfilePopupsOfferTheShownProfilesAfterThePPDChoices)
@@ -510,6 +516,13 @@ TEST_F(AdvancedPane, SendrixOpensTheInstalledToolThroughTheDesktopOpener)
     const std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
     setenv("PATH", (root.path() + "/bin:" + savedPath).c_str(), 1);
 
+    // The pane looks for the tool when it builds its table: without it the
+    // button is greyed and says why.
+    EXPECT_FALSE(advanced->button_Sendrix->isEnabled());
+    EXPECT_FALSE(advanced->button_Sendrix->toolTip().isEmpty());
+    advanced->createPDEControlTable();
+    ASSERT_TRUE(advanced->button_Sendrix->isEnabled());
+    EXPECT_TRUE(advanced->button_Sendrix->toolTip().isEmpty());
     advanced->button_Sendrix->click();
     setenv("PATH", savedPath.c_str(), 1);
 

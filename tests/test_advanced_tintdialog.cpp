@@ -164,8 +164,9 @@ TEST_F(AdvancedTintDialog, SetOfAGreyedControlIsRefusedAndWritesNothing)
         EXPECT_EQ(status, 2) << pair;
         EXPECT_EQ(ReadFile(settings), saved) << pair;
     }
-    // Edge type Off greys every edge enhancement but leaves the rest alone.
-    run("set WQColorAsGray=False WQEdgeType=Off", &status);
+    // Edge type Off greys every edge enhancement but leaves the rest alone
+    // (under Custom, where the advanced options are within reach).
+    run("set WQQuickColor=Custom WQColorAsGray=False WQEdgeType=Off", &status);
     ASSERT_EQ(status, 0) << errors();
     run("set WQTextEdgeEnhance=On", &status);
     EXPECT_EQ(status, 2);

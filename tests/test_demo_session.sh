@@ -14,7 +14,7 @@ out=$("$source_dir/Demo/demo-session" "$build_dir" "$build_dir/root/usr/bin/tint
   --settings "$root/settings.plist" --device-uri lpd://127.0.0.1/demo profiles list DST)
 echo "$out"
 grep -q $'\tPROOF.ICC\tPress Proof\tDisk$' <<<"$out"
-grep -q $'\tJAPAN.ICC\tJapan Color 2001\t$' <<<"$out"
+grep -q $'\tJAPAN.ICC\tJapan Color 2001\t5$' <<<"$out"
 list=$(ls "$root/Library/Printers/VARNO/Preferences/com.varno.QV-MR52/"*-QV-MR52-profile.plist)
 python3 - "$list" <<'PY'
 import plistlib, sys

@@ -469,6 +469,7 @@ TEST_F(ProfileWindowTest, FullDeletedTableTakesNoMoreCopiesButDeletionGoesOn)
 
     click(control->_addButton);
     typeInto(control->_fileNameEdit, "late.icc");
+    typeInto(control->_profileNameEdit, "Late");
     click(control->_localOK);
     clickRow(0);
     click(control->_deleteButton);

@@ -299,5 +299,73 @@
         <source>Name shown in the profile menus</source>
         <translation>In den Profilmenüs angezeigter Name</translation>
     </message>
+    <message>
+        <source>%1 is on</source>
+        <translation>%1 eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>%1 is off</source>
+        <translation>%1 ausgeschaltet ist</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 auf „%2“ steht</translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation>%1 nicht auf „%2“ steht</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Unavailable while %1</source>
+        <translation>Nicht verfügbar, solange %1</translation>
+    </message>
+    <message>
+        <source>Choose %1 "%2" to change the advanced options</source>
+        <translation>Wählen Sie bei %1 „%2“, um die erweiterten Optionen zu ändern</translation>
+    </message>
+    <message>
+        <source>Unavailable: you may not change the printer's profile lists</source>
+        <translation>Nicht verfügbar: Sie dürfen die Profillisten des Druckers nicht ändern</translation>
+    </message>
+    <message>
+        <source>Unavailable: only members of the group "%1" may change the printer's profile lists</source>
+        <translation>Nicht verfügbar: Nur Mitglieder der Gruppe „%1“ dürfen die Profillisten des Druckers ändern</translation>
+    </message>
+    <message>
+        <source>Unavailable: the profile service cannot be reached on the session bus</source>
+        <translation>Nicht verfügbar: Der Profildienst ist auf dem Sitzungsbus nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Unavailable: Sendrix is not installed</source>
+        <translation>Nicht verfügbar: Sendrix ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the printer at %1 did not answer; its profiles are shown as last read</source>
+        <translation>Der Drucker unter %1 hat nicht geantwortet; seine Profile werden wie zuletzt gelesen angezeigt</translation>
+    </message>
+    <message>
+        <source>the profile list of the printer at %1 could not be read (result %2); its profiles are shown as last read</source>
+        <translation>Die Profilliste des Druckers unter %1 konnte nicht gelesen werden (Ergebnis %2); seine Profile werden wie zuletzt gelesen angezeigt</translation>
+    </message>
+    <message>
+        <source>the profile service did not answer; the printer's profiles are shown as last read</source>
+        <translation>Der Profildienst hat nicht geantwortet; die Profile des Druckers werden wie zuletzt gelesen angezeigt</translation>
+    </message>
+    <message>
+        <source>Enter a profile name</source>
+        <translation>Geben Sie einen Profilnamen ein</translation>
+    </message>
+    <message>
+        <source>ICC profiles (*.icc *.icm)</source>
+        <translation>ICC-Profile (*.icc *.icm)</translation>
+    </message>
 </context>
 </TS>

@@ -299,5 +299,73 @@
         <source>Name shown in the profile menus</source>
         <translation>Name shown in the profile menus</translation>
     </message>
+    <message>
+        <source>%1 is on</source>
+        <translation>%1 is on</translation>
+    </message>
+    <message>
+        <source>%1 is off</source>
+        <translation>%1 is off</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation>%1 is not %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Unavailable while %1</source>
+        <translation>Unavailable while %1</translation>
+    </message>
+    <message>
+        <source>Choose %1 "%2" to change the advanced options</source>
+        <translation>Choose %1 "%2" to change the advanced options</translation>
+    </message>
+    <message>
+        <source>Unavailable: you may not change the printer's profile lists</source>
+        <translation>Unavailable: you may not change the printer's profile lists</translation>
+    </message>
+    <message>
+        <source>Unavailable: only members of the group "%1" may change the printer's profile lists</source>
+        <translation>Unavailable: only members of the group "%1" may change the printer's profile lists</translation>
+    </message>
+    <message>
+        <source>Unavailable: the profile service cannot be reached on the session bus</source>
+        <translation>Unavailable: the profile service cannot be reached on the session bus</translation>
+    </message>
+    <message>
+        <source>Unavailable: Sendrix is not installed</source>
+        <translation>Unavailable: Sendrix is not installed</translation>
+    </message>
+    <message>
+        <source>the printer at %1 did not answer; its profiles are shown as last read</source>
+        <translation>the printer at %1 did not answer; its profiles are shown as last read</translation>
+    </message>
+    <message>
+        <source>the profile list of the printer at %1 could not be read (result %2); its profiles are shown as last read</source>
+        <translation>the profile list of the printer at %1 could not be read (result %2); its profiles are shown as last read</translation>
+    </message>
+    <message>
+        <source>the profile service did not answer; the printer's profiles are shown as last read</source>
+        <translation>the profile service did not answer; the printer's profiles are shown as last read</translation>
+    </message>
+    <message>
+        <source>Enter a profile name</source>
+        <translation>Enter a profile name</translation>
+    </message>
+    <message>
+        <source>ICC profiles (*.icc *.icm)</source>
+        <translation>ICC profiles (*.icc *.icm)</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "AdvancedColorOptions.h"
 
+#include "ControlReason.h"
+
 #include "ClassRegistry.h"
 #if TINT_HAVE_PROFILESTORE
 #include "ProfileStore.h"
@@ -171,12 +173,40 @@ void AdvancedColorOptions::didCreateControlTable()
 {
     if (tab_SwitchVew)
         tab_SwitchVew->setCurrentIndex(0);
-    if (button_ManageProfile)
 #if TINT_HAVE_PROFILESTORE
-        button_ManageProfile->setEnabled(WQPListIsAdminProfile() != 0);
+    if (button_ManageProfile) {
+        std::string group;
+        switch (WQPListProbeWritePermission(&group)) {
+        case ProfileListWriteProbe::MayWrite:
+            PDEControlSetAvailable(button_ManageProfile);
+            break;
+        case ProfileListWriteProbe::NotPermitted:
+            PDEControlSetUnavailable(
+                button_ManageProfile,
+                group.empty()
+                    ? PDELocalized("Unavailable: you may not change the printer's profile lists")
+                    : PDELocalized("Unavailable: only members of the group \"%1\" may change the printer's "
+                                   "profile lists")
+                          .arg(QString::fromStdString(group)));
+            break;
+        case ProfileListWriteProbe::NoService:
+            PDEControlSetUnavailable(
+                button_ManageProfile,
+                PDELocalized("Unavailable: the profile service cannot be reached on the session bus"));
+            break;
+        }
+    }
 #else
+    if (button_ManageProfile)
         button_ManageProfile->setEnabled(false); // without the store nobody can write the list
 #endif
+    // The button of a tool that is not installed would do nothing at all.
+    if (button_Sendrix) {
+        if (QFileInfo::exists(QString::fromStdString(TintSendrixPath())))
+            PDEControlSetAvailable(button_Sendrix);
+        else
+            PDEControlSetUnavailable(button_Sendrix, PDELocalized("Unavailable: Sendrix is not installed"));
+    }
 }
 
 void AdvancedColorOptions::createPDEItemForPPDKey()

@@ -1,6 +1,7 @@
 // The colour preset rule table and its engine.
 #include "ColorPresetConstraints.h"
 
+#include "ControlReason.h"
 #include "PDECommon.h"
 
 #include <QWidget>
@@ -250,8 +251,12 @@ void SetActions(int ruleIndex, PDEControlSpan table, bool enabled)
         PDEControlItem *target = FindControl(table, rule->target.name);
         if (target == nullptr || rule->actions[i].action != kCSTActGreyOut)
             continue;
-        if (target->control)
-            target->control->setEnabled(enabled);
+        if (!target->control)
+            continue;
+        if (enabled)
+            PDEControlSetAvailable(target->control);
+        else
+            PDEControlSetUnavailable(target->control, CSTRuleReason(ruleIndex, table));
     }
 }
 

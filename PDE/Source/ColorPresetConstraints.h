@@ -11,6 +11,8 @@
 
 #include "PDECommon.h"
 
+#include <QString>
+
 #include <cstdint>
 
 // Codes of the rule table.
@@ -117,3 +119,10 @@ void vValueChange(int ruleIndex, PDEControlSpan table);
 // Performs (greys out) / undoes (enables) the actions of rule ruleIndex on its target.
 void vActOption(int ruleIndex, PDEControlSpan table);
 void vActReverseOption(int ruleIndex, PDEControlSpan table);
+
+// Why rule ruleIndex greys its target, as one localized sentence made from
+// the rule's conditions and the titles of the controls they name in table
+// ("Unavailable while Color as Grayscale is on"). Greying a target gives it
+// this sentence as tool tip and accessible description; enabling it drops
+// them. "" for an index outside the table.
+QString CSTRuleReason(int ruleIndex, PDEControlSpan table);

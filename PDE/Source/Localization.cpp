@@ -65,8 +65,12 @@ QTranslator *TranslatorFor(const std::string &bundle)
         state.loadedBundle = bundle;
         auto translator = std::make_unique<QTranslator>();
         const QString resources = QString::fromStdString(bundle + "/Contents/Resources");
+        // A locale without translations of its own (C, C.UTF-8, a language
+        // not translated) reads English, never the bare keys.
         if (translator->load(QLocale::system(), QString::fromLatin1(kTintpaneTranslationBase),
-                             QStringLiteral("_"), resources, QStringLiteral(".qm")))
+                             QStringLiteral("_"), resources, QStringLiteral(".qm")) ||
+            translator->load(QString::fromLatin1(kTintpaneTranslationBase) + QStringLiteral("_en"),
+                             resources))
             state.translator = std::move(translator);
         else
             state.translator.reset();

@@ -4,7 +4,9 @@
 #include "PDECommon.h"
 #include "PDEPrinterAddress.h"
 
+#include "ControlReason.h"
 #include "Localization.h"
+#include "PanelStatus.h"
 #include "ProfileStore.h"
 #include "RelayCall.h"
 #include "TintPaths.h"
@@ -138,9 +140,25 @@ int PDECommon::commonGetProfilesFromMIB(PMPrintSession session)
     walkArgs.push_back(address);
     walkArgs.push_back(kProfileTableEntryOID);
     int walkResult = 0;
-    // The walk's result is read and not acted on: its outcome is the
-    // rewritten profile list file.
-    TintRelayCallWalk(kTintModelName, user, walkArgs, &walkResult);
+    // The walk's outcome is the rewritten profile list file; a failed walk
+    // is only told to the person, who would otherwise take the menus for
+    // the printer's present state.
+    const QString printerAddress = QString::fromStdString(address);
+    if (!TintRelayCallWalk(kTintModelName, user, walkArgs, &walkResult))
+        PDEPanelStatusSet(
+            PDELocalized("the profile service did not answer; the printer's profiles are shown as "
+                         "last read"));
+    else if (walkResult == 1)
+        PDEPanelStatusSet(
+            PDELocalized("the printer at %1 did not answer; its profiles are shown as last read")
+                .arg(printerAddress));
+    else if (walkResult != 0)
+        PDEPanelStatusSet(PDELocalized("the profile list of the printer at %1 could not be read (result %2); "
+                                       "its profiles are shown as last read")
+                              .arg(printerAddress)
+                              .arg(walkResult));
+    else
+        PDEPanelStatusSet(QString());
     return 0;
 }
 

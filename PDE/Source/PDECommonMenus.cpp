@@ -43,8 +43,17 @@ void PDECommon::commonSetControlTitleFromLocalizeString(PDEControlItem *item)
         return;
     switch (item->kind) {
     case kPDEControlStaticText:
-        if (auto *label = qobject_cast<QLabel *>(item->control))
+        if (auto *label = qobject_cast<QLabel *>(item->control)) {
             label->setText(*title);
+            // A pop-up reads out its current item; its label says what it is.
+            if (QWidget *buddy = label->buddy()) {
+                QString name = *title;
+                name.remove(QLatin1Char('&'));
+                while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' ')))
+                    name.chop(1);
+                buddy->setAccessibleName(name);
+            }
+        }
         break;
     case kPDEControlCheckBox:
     case kPDEControlPushButton:

@@ -60,6 +60,14 @@ int32_t PDECommon::commonFindPPDKeyPairsMatch(const PPDChoiceList *list, const s
         if (entry[kPPDChoiceOption] == option && entry[kPPDChoiceKeyword] == choice)
             return static_cast<int32_t>(i);
     }
+    // libcups reads a choice written "Custom" as "_Custom", so a ticket that
+    // stored the keyword as the PPD spells it still names that choice.
+    const std::string renamed = "_" + choice;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const PPDChoiceEntry &entry = (*list)[i];
+        if (entry[kPPDChoiceOption] == option && entry[kPPDChoiceKeyword] == renamed)
+            return static_cast<int32_t>(i);
+    }
     return -1;
 }
 

@@ -7,6 +7,7 @@
 #include "Localization.h"
 #include "PDELayoutLoader.h"
 #include "PainChangeController.h"
+#include "PanelStatus.h"
 #include "ProfileControl.h"
 
 #if TINT_HAVE_PROFILESTORE
@@ -246,4 +247,9 @@ bool PDEPlugInInterface::showAdvancedPane()
         return false;
     painChange->ColorToAdvancedView(nullptr);
     return shownPane() == "AdvancedColorOptions";
+}
+
+std::string PDEPlugInInterface::statusMessage()
+{
+    return PDEPanelStatus().toStdString();
 }

@@ -46,6 +46,7 @@ class PDEPlugInInterface : public QObject, public PDEPanelProtocol, public PDEPa
     std::vector<PDEControlInfo> controlInfo() override;
     std::string shownPane() override;
     bool showAdvancedPane() override;
+    std::string statusMessage() override;
 
     // Actions of the layout's controls: the colour preset rules over the
     // Color Options table alone, or over both panes.

@@ -3,6 +3,7 @@
 #include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
 #include "ColorPresetConstraints.h"
+#include "ControlReason.h"
 #include "IconedCell.h"
 #include "Localization.h"
 #include "PDECommon.h"
@@ -15,6 +16,7 @@
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTableView>
 #include <QUiLoader>
@@ -50,6 +53,19 @@ constexpr int32_t kFileNameExtension = 3;
 constexpr int32_t kProfileNameMaxLength = 30;
 constexpr int32_t kRecordTextBytes = kProfileTextField - 1;
 constexpr int32_t kLocationDisk = 4;
+
+// Where Browse... opens: the printer's profile folder where the driver has
+// one, else the user's colour-profile folder, else the home folder.
+QString BrowseStartFolder()
+{
+    for (const QString &folder :
+         {QString::fromStdString(TintProfileFolder()),
+          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/icc")}) {
+        if (QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
 constexpr int32_t kUserIndexBase = 500;
 constexpr int32_t kUserProfileClass = 2;
 constexpr int32_t kUserAvailability = 3;
@@ -500,8 +516,10 @@ QVariant ProfileControl::tableView(QTableView *, const QString &tableColumn, int
         return recordText(entry.fileName);
     if (tableColumn == "profilename")
         return recordText(entry.profileName);
+    // A location without a word of its own is shown as its code, never as
+    // a blank that reads like a missing value.
     if (tableColumn == "location")
-        return entry.location == kLocationDisk ? diskText() : QString();
+        return entry.location == kLocationDisk ? diskText() : QString::number(entry.location);
     return QString();
 }
 
@@ -661,8 +679,9 @@ void ProfileControl::editButton(QObject *)
 
 void ProfileControl::browseButton(QObject *)
 {
-    QFileDialog dialog(window, QString(), QString::fromStdString(TintProfileFolder()));
+    QFileDialog dialog(window, QString(), BrowseStartFolder());
     dialog.setObjectName("profileBrowsePanel");
+    dialog.setNameFilter(PDELocalized("ICC profiles (*.icc *.icm)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (dialog.exec() != QDialog::Accepted)
@@ -705,6 +724,13 @@ void ProfileControl::profileOK(QObject *)
     const QString fileText = _fileNameEdit->text();
     if (fileText.isEmpty() || fileText.startsWith(QLatin1Char('.')))
         return;
+    // A nameless entry would show as "FILE()" in the menus: ask for a name
+    // where it is typed instead of refusing without a word.
+    if (_profileNameEdit->text().isEmpty()) {
+        _profileNameEdit->setPlaceholderText(PDELocalized("Enter a profile name"));
+        _profileNameEdit->setFocus();
+        return;
+    }
     const QByteArray fileUtf8 = fileText.toUtf8();
     const QByteArray nameUtf8 = _profileNameEdit->text().toUtf8();
     // The record holds 31 bytes of each: a longer text is refused, never cut.

@@ -23,8 +23,9 @@ inline constexpr const char kPDEPrinterModuleType[] = "BDB091F4-E57F-11D3-B5CC-0
 inline constexpr const char kPDESummaryDisplayOrderKey[] = "Summary Display Order";
 
 // What the plug-in may ask of the print dialog.
-class PDEHostCallback {
-public:
+class PDEHostCallback
+{
+  public:
     virtual ~PDEHostCallback() = default;
     virtual PMPrintSettings printSettings() = 0;
     virtual PMPrintSession printSession() = 0;
@@ -44,8 +45,9 @@ struct PDEControlInfo {
     int profileListKind = 0;
 };
 
-class PDEPanelIntrospection {
-public:
+class PDEPanelIntrospection
+{
+  public:
     virtual ~PDEPanelIntrospection() = default;
     // The compound control table in order, end record excluded (empty before the panel is loaded).
     virtual std::vector<PDEControlInfo> controlInfo() = 0;
@@ -53,12 +55,16 @@ public:
     virtual std::string shownPane() = 0;
     // Shows the Advanced Color Options pane (as its button does); false when it cannot.
     virtual bool showAdvancedPane() = 0;
+    // What the panel has to tell the person about its loading (a failed
+    // walk of the printer's profiles), localized; "" when nothing.
+    virtual std::string statusMessage() { return std::string(); }
 };
 
 // One panel. Destroying it is the protocol's dealloc; the host does that
 // before it destroys the widget tree the panel's view lives in.
-class PDEPanelProtocol {
-public:
+class PDEPanelProtocol
+{
+  public:
     virtual ~PDEPanelProtocol() = default;
     virtual QWidget *panelView() = 0;
     virtual std::string panelName() = 0;
@@ -79,8 +85,9 @@ public:
 };
 
 // The principal class of a plug-in bundle.
-class PDEPlugInProtocol {
-public:
+class PDEPlugInProtocol
+{
+  public:
     virtual ~PDEPlugInProtocol() = default;
     virtual bool initWithBundle(const std::string &bundlePath) = 0;
     // std::nullopt stands for "no panels of this type" (nil); the panels

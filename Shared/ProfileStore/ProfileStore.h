@@ -9,6 +9,8 @@
 // program's default store, whose back end is the one linked in.
 #pragma once
 
+#include <string>
+
 #include "ProfileTable.h"
 
 #include <plist/plist.h>
@@ -105,6 +107,16 @@ constexpr int32_t kProfileRemovePrevious = 2;
 // 1 when the current file can be opened for writing (created if absent, and
 // removed again if it was created by the probe), else 0.
 int WQPListIsAdminProfile();
+// The write probe with the reason why it failed, kept with its result so
+// that a greyed control can say why.
+enum class ProfileListWriteProbe : int {
+    MayWrite,     // the probe answered TRUE
+    NotPermitted, // the service answered: the user may not write the folder
+    NoService,    // no answer from the profile service (relay or bus missing)
+};
+// Like WQPListIsAdminProfile; *folderGroup (may be null) receives the name
+// of the preferences folder's group ("" when it cannot be had).
+ProfileListWriteProbe WQPListProbeWritePermission(std::string *folderGroup);
 // Restore (0), discard (1) or backup (2) after a successful probe.
 void WQPListSwapProfile(int32_t type);
 // 1 when the probe succeeds and the current file opens for reading.

@@ -27,6 +27,10 @@ class ProfileStoreBackend
     // The four file operations (results as the WQPList functions give them;
     // the probe is run here by the caller where the operation needs one).
     virtual int IsAdminProfile() = 0;
+    // The probe with the reason it failed: 0 may write, 1 not permitted, 2
+    // nobody answered (ProfileListWriteProbe). By default the probe's
+    // result alone.
+    virtual int ProbeWritePermission() { return IsAdminProfile() != 0 ? 0 : 1; }
     virtual void SwapProfile(int32_t type) = 0;
     virtual int ExistProfile() = 0;
     virtual int Remove(int32_t selector) = 0;
@@ -75,3 +79,5 @@ int ProfileStoreLoginPath(char out[TINT_PATH_BUFFER], const char *nameFormat);
 
 // The whole-file write of the calling thread's store (TintProfileStore()).
 int ProfileStoreWriteWholeFile(const char *xml, size_t length);
+// The name of the preferences folder's group ("" when it cannot be had).
+std::string ProfileStoreFolderGroup();

@@ -1,5 +1,10 @@
 #include "ProfileStoreBackend.h"
 
+#include "TintPaths.h"
+
+#include <grp.h>
+#include <sys/stat.h>
+
 #include <cstring>
 #include <string>
 
@@ -13,4 +18,13 @@ int ProfileStoreLoginPath(char out[TINT_PATH_BUFFER], const char *nameFormat)
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
     return TintFormatPreferencesPath(out, nameFormat, login.c_str());
 #pragma GCC diagnostic pop
+}
+
+std::string ProfileStoreFolderGroup()
+{
+    struct stat st;
+    if (::stat(TintPreferencesFolder().c_str(), &st) != 0)
+        return std::string();
+    const struct group *g = ::getgrgid(st.st_gid);
+    return g ? std::string(g->gr_name) : std::string();
 }

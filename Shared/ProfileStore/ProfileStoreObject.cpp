@@ -105,6 +105,13 @@ int WQPListIsAdminProfile()
     return TintProfileStore().WQPListIsAdminProfile();
 }
 
+ProfileListWriteProbe WQPListProbeWritePermission(std::string *folderGroup)
+{
+    if (folderGroup)
+        *folderGroup = ProfileStoreFolderGroup();
+    return static_cast<ProfileListWriteProbe>(TintProfileStore().backend().ProbeWritePermission());
+}
+
 void WQPListSwapProfile(int32_t type)
 {
     TintProfileStore().WQPListSwapProfile(type);

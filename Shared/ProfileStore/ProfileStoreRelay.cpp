@@ -66,6 +66,30 @@ class RelayBackend : public ProfileStoreBackend
         return answer;
     }
 
+    // The same probe as IsAdminProfile, telling why it failed; its answer is
+    // shared with the load's other probes, so a load still starts one relay
+    // for it when the user may write.
+    int ProbeWritePermission() override
+    {
+        if (ProfileProbeReuse::answer() == 1)
+            return static_cast<int>(ProfileListWriteProbe::MayWrite);
+        char path[TINT_PATH_BUFFER];
+        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+            return static_cast<int>(ProfileListWriteProbe::NotPermitted);
+        std::string output;
+        ProfileListWriteProbe probe = ProfileListWriteProbe::NoService;
+        if (TintRelayRun(kWqPListIsAdminProfile_XPC, {path}, &output)) {
+            const std::string reply = std::string(kWqPListIsAdminProfile_XPC) + "=";
+            // The relay prints nothing at all when it cannot reach the service.
+            if (output.find(reply + kWQReplyTrue) != std::string::npos)
+                probe = ProfileListWriteProbe::MayWrite;
+            else if (output.find(reply) != std::string::npos)
+                probe = ProfileListWriteProbe::NotPermitted;
+        }
+        ProfileProbeReuse::remember(probe == ProfileListWriteProbe::MayWrite ? 1 : 0);
+        return static_cast<int>(probe);
+    }
+
     void SwapProfile(int32_t type) override
     {
         char current[TINT_PATH_BUFFER];

@@ -1,0 +1,52 @@
+#include "TintDialogTranslation.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include <filesystem>
+#include <memory>
+
+namespace
+{
+
+// share/tintdialog beside usr/bin/tintdialog, found from the program itself
+// so that it works before the application object exists.
+QString TranslationFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return QString();
+    return QString::fromStdString((exe.parent_path().parent_path() / "share/tintdialog").string());
+}
+
+QTranslator *Translator()
+{
+    static std::unique_ptr<QTranslator> translator = [] {
+        auto loaded = std::make_unique<QTranslator>();
+        if (!loaded->load(QLocale::system(), QStringLiteral("tintdialog"), QStringLiteral("_"),
+                          TranslationFolder(), QStringLiteral(".qm")))
+            loaded.reset();
+        return loaded;
+    }();
+    return translator.get();
+}
+
+} // namespace
+
+void TintDialogInstallTranslator()
+{
+    if (QTranslator *translator = Translator())
+        QCoreApplication::installTranslator(translator);
+}
+
+QString TintDialogTr(const char *text)
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(kTintDialogTranslationContext, text);
+    QTranslator *translator = Translator();
+    const QString translated =
+        translator ? translator->translate(kTintDialogTranslationContext, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}

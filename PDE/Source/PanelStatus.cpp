@@ -1,0 +1,23 @@
+#include "PanelStatus.h"
+
+namespace
+{
+
+// One dialog per process, on its main thread.
+QString &StatusLine()
+{
+    static QString line;
+    return line;
+}
+
+} // namespace
+
+void PDEPanelStatusSet(const QString &text)
+{
+    StatusLine() = text;
+}
+
+QString PDEPanelStatus()
+{
+    return StatusLine();
+}
