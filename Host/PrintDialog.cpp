@@ -45,6 +45,9 @@ bool PrintDialog::open(std::string *error)
             *error += " on line " + std::to_string(line);
         return false;
     }
+    // The PPD's own translations for the user's language, where it has them
+    // (*cupsLanguages); other languages keep the PPD's texts.
+    ppdLocalize(ppd_.get());
     ppdMarkDefaults(ppd_.get());
     applyUserDefaults();
 

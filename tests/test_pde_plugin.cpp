@@ -5,9 +5,11 @@
 #include "ClassRegistry.h"
 #include "ColorOptions.h"
 #include "DebugLog.h"
+#include "Localization.h"
 #include "PainChangeController.h"
 #include "ProfileControl.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -383,6 +385,52 @@ TEST(Translations, EveryKeyTheCodeLooksUpInEnglishAndGerman)
         const QString title = translator.translate("Tintpane", "ProfileTitle");
         EXPECT_NE(title, "ProfileTitle");
     }
+}
+
+// What a screen reader meets, walked through Qt's accessibility interface:
+// every control has a name (a pop-up its label's text), can take keyboard
+// focus, and a greyed one has the reason as its description.
+TEST_F(PanelTest, EveryControlIsNamedAndAGreyedOneSaysWhy)
+{
+    auto panel = makePanel(host);
+    ASSERT_TRUE(panel && panel->panelView());
+    int error = 0;
+    ASSERT_TRUE(panel->restoreValuesAndReturnError(&error));
+    int greyed = 0;
+    for (const PDEControlInfo &info : panel->controlInfo()) {
+        if (info.kind != 1035 && info.kind != 1036 && info.kind != 1039)
+            continue;
+        const std::string outlet = info.control->objectName().toStdString();
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(info.control);
+        ASSERT_TRUE(accessible) << outlet;
+        const QString name =
+            info.kind == 1035 ? info.control->accessibleName() : accessible->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << outlet;
+        EXPECT_TRUE(accessible->state().focusable) << outlet;
+        const QString description = accessible->text(QAccessible::Description);
+        if (info.control->isEnabled()) {
+            EXPECT_TRUE(description.isEmpty()) << outlet;
+        } else {
+            ++greyed;
+            EXPECT_FALSE(description.isEmpty()) << outlet;
+            EXPECT_EQ(description, info.control->toolTip()) << outlet;
+        }
+    }
+    // Quick Color is not Custom: at least the way to the advanced options.
+    EXPECT_GE(greyed, 1);
+    // A pop-up is named after its label.
+    EXPECT_EQ(panel->onColorView->menu_QuickColor->accessibleName(), "Quick Color");
+}
+
+// Under C (or any language without translations) the texts are English,
+// never the keys: the profile window's title among them.
+TEST(Translations, CLocaleReadsEnglishNotKeys)
+{
+    Localization::setBundlePath(kTestBundle);
+    EXPECT_EQ(Localization::localizedString("ProfileTitle").value_or(""), "Profile Management");
+    EXPECT_EQ(Localization::localizedString("Choose %1 \"%2\" to change the advanced options").value_or(""),
+              "Choose %1 \"%2\" to change the advanced options");
+    Localization::setBundlePath("");
 }
 
 TEST(DebugLog, MyLogFormatsLikePrintfAndObjects)

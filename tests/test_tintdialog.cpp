@@ -493,7 +493,10 @@ TEST_F(TintDialog, ShowRefreshesTheProfileListFromThePrinter)
     struct Case {
         const char *uri;
         bool walked;
+        const char *told = ""; // on standard error
     } cases[] = {
+        {"lpd://127.0.0.2/queue", false,
+         "the printer at 127.0.0.2 did not answer; its profiles are shown as last read"},
         {"lpd://127.0.0.1/queue", true},
         {"lpd://127.0.0.1:515/queue", true},
         {"dnssd://QV-MR52%20Printer._pdl-datastream._tcp.local./", false}, // no Avahi daemon: no walk
@@ -508,6 +511,11 @@ TEST_F(TintDialog, ShowRefreshesTheProfileListFromThePrinter)
         int status = -1;
         show(&status, kSamplePPD, std::string("--device-uri '") + c.uri + "'");
         ASSERT_EQ(0, status) << errors() << bus.serviceLog();
+        // A walk that fails is told; one that works or never starts is not.
+        if (*c.told)
+            EXPECT_NE(std::string::npos, errors().find(c.told)) << errors();
+        else
+            EXPECT_EQ("", errors());
         // The list is backed up whether or not a walk follows.
         EXPECT_EQ(before, ReadFile(root.previousList()));
         const std::string after = ReadFile(root.currentList());
@@ -526,6 +534,161 @@ TEST_F(TintDialog, ShowRefreshesTheProfileListFromThePrinter)
             EXPECT_FALSE(all.contains("PRF00001.ICC")) << all.toStdString();
         }
     }
+}
+
+// A control greyed by a colour preset rule carries the sentence the rule
+// makes of its own conditions; set refuses it with the same words, and an
+// enabled control carries none. Every control has an accessible name.
+TEST_F(TintDialog, GreyedControlsSayWhyAndSetRefusesWithTheSameWords)
+{
+    const std::string custom = "Choose Quick Color \"Custom\" to change the advanced options";
+    struct Case {
+        const char *set;
+        const char *outlet;
+        const char *key;
+        std::string why;
+    } const cases[] = {
+        {"", "button_AdvanceColorOptions", nullptr, custom},
+        {"WQQuickColor=Custom WQColorAsGray=True", "check_ColorSeparation", "WQColorSeparation",
+         "Unavailable while Color as Grayscale is on"},
+        {"WQQuickColor=Custom WQColorAsGray=True", "menu_iRGBSource", "WQImageRGBSource",
+         "Unavailable while Color as Grayscale is on"},
+        {"WQQuickColor=Custom WQEconoMode=True", "menu_gEdgeEnhancement", "WQGraphicsEdgeEnhance",
+         "Unavailable while EconoMode is on or EdgeType is Off"},
+        {"WQQuickColor=Custom WQImageDestinationProfile=Glossy", "menu_iRGBGrayTreatment",
+         "WQImageGrayTreatment",
+         "Unavailable while Color as Grayscale is on or Image Destination Profile is not Automatic"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.outlet);
+        std::remove(settings.c_str());
+        int status = -1;
+        if (*c.set) {
+            run(std::string("set ") + c.set, &status);
+            ASSERT_EQ(0, status) << errors();
+        }
+        QJsonObject report = show(&status);
+        ASSERT_EQ(0, status) << errors();
+        QJsonObject greyed = control(report, c.outlet);
+        EXPECT_FALSE(greyed["enabled"].toBool());
+        EXPECT_EQ(c.why, greyed["toolTip"].toString().toStdString());
+        for (const QJsonValue &v : report["controls"].toArray()) {
+            const QJsonObject other = v.toObject();
+            const int kind = other["kind"].toInt();
+            if (kind == 1035 || kind == 1036 || kind == 1039) {
+                EXPECT_EQ(other["enabled"].toBool(), other["toolTip"].toString().isEmpty())
+                    << other["outlet"].toString().toStdString();
+            }
+            if (kind != 1040) {
+                EXPECT_FALSE(other["accessibleName"].toString().isEmpty())
+                    << other["outlet"].toString().toStdString();
+            }
+        }
+        if (c.key) {
+            const std::string before = ReadFile(settings);
+            run(std::string("set ") + c.key + "=#0", &status);
+            EXPECT_EQ(2, status);
+            EXPECT_NE(std::string::npos, errors().find(c.why)) << errors();
+            EXPECT_EQ(before, ReadFile(settings));
+        }
+    }
+    int last = -1;
+    EXPECT_EQ("Quick Color", control(show(&last), "menu_QuickColor")["accessibleName"].toString());
+}
+
+// The advanced options are out of reach while Quick Color is not Custom,
+// within one set as in the window; options and choices are also named by
+// their titles, in any case; a refusal lists the choices.
+TEST_F(TintDialog, SetFollowsQuickColorAndTakesTitles)
+{
+    int status = -1;
+    run("set WQImageHalftone=Detail", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("Choose Quick Color \"Custom\"")) << errors();
+    EXPECT_FALSE(FileExists(settings));
+
+    run("set 'quick color=custom' 'Image Halftone=DETAIL'", &status);
+    ASSERT_EQ(0, status) << errors();
+    PMDictionaryRef printer = model(readSettings());
+    EXPECT_EQ("UserDefined", text(printer, "WQQuickColor"));
+    EXPECT_EQ("Detail", text(printer, "WQImageHalftone"));
+
+    run("set WQQuickColor=Bogus", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("Vivid (Vivid Photos)")) << errors();
+    EXPECT_NE(std::string::npos, errors().find("UserDefined (Custom)")) << errors();
+}
+
+// libcups reads a choice written "Custom" as "_Custom": a ticket that holds
+// the keyword as the PPD writes it still restores that choice.
+TEST_F(TintDialog, TicketNamingARenamedChoiceRestoresIt)
+{
+    std::string ppd = ReadFile(kSamplePPD);
+    const std::string from = "*WQQuickColor UserDefined/";
+    ASSERT_NE(std::string::npos, ppd.find(from));
+    ppd.replace(ppd.find(from), from.size(), "*WQQuickColor Custom/");
+    const std::string custom = root.path() + "/custom.ppd";
+    ASSERT_TRUE(WriteFile(custom, ppd));
+    writeSettings(settingsWith("QV_MR52", {{"WQQuickColor", PMValue("Custom")}}));
+    int status = -1;
+    QJsonObject report = show(&status, custom);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_EQ(3, control(report, "menu_QuickColor")["value"].toInt());
+}
+
+// -h, --help and --version answer on standard output; gui --screenshot
+// without a file and a settings file in a folder that is not there are
+// errors; only the queue's own default folder is made on demand.
+TEST_F(TintDialog, CommandLineManners)
+{
+    struct Case {
+        const char *arguments;
+        int status;
+        const char *out;
+        const char *error;
+    } const cases[] = {
+        {"-h", 0, "usage: tintdialog", ""},
+        {"--help", 0, "usage: tintdialog", ""},
+        {"--version", 0, "tintdialog 1.0", ""},
+        {"gui --screenshot", 2, "", "--screenshot needs FILE.png"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        int status = -1;
+        const std::string out = run(c.arguments, &status);
+        EXPECT_EQ(c.status, status);
+        EXPECT_NE(std::string::npos, out.find(c.out)) << out;
+        EXPECT_NE(std::string::npos, errors().find(c.error)) << errors();
+    }
+
+    settings = root.path() + "/no/such/folder/job.plist";
+    int status = -1;
+    run("set WQQuickColor=Vivid", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("does not exist")) << errors();
+    EXPECT_FALSE(FileExists(root.path() + "/no"));
+
+    const std::string home = root.path() + "/home";
+    RunCommand("HOME='" + home + "' XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen '" + kTintDialog +
+                   "' --plugin '" + kPlugin + "' --ppd '" + kSamplePPD +
+                   "' set WQQuickColor=Vivid 2>/dev/null",
+               &status);
+    EXPECT_EQ(0, status);
+    EXPECT_TRUE(FileExists(home + "/.config/tintdialog/QV_MR52.plist"));
+}
+
+// Listing only reads: it works where the list cannot be written (here no
+// profile service answers), while a change is refused with the reason.
+TEST_F(TintDialog, ProfilesListNeedsNoWritePermission)
+{
+    WriteUserProfileList(root);
+    int status = -1;
+    const std::string out = run("profiles list", &status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_NE(std::string::npos, out.find("mine.icc")) << out;
+    run("profiles tick RGB --file mine.icc --on", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("session bus")) << errors();
 }
 
 } // namespace

@@ -368,9 +368,11 @@ bool ProfileControl::loadWindow()
         QHeaderView *header = _profileTableView->horizontalHeader();
         for (int column = 0; column < model->columnCount(QModelIndex()); ++column) {
             const QString id = model->identifier(column);
-            if (id == "filename" || id == "profilename")
+            // The check-box column fits its title too, which is longer than
+            // the box in some languages ("Anzeigen").
+            if (id == "filename" || id == "profilename" || id == "inmenu")
                 header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-            else if (id == "icon" || id == "inmenu")
+            else if (id == "icon")
                 header->setSectionResizeMode(column, QHeaderView::Fixed);
         }
         header->setStretchLastSection(true);
