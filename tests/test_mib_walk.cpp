@@ -580,6 +580,11 @@ TEST_F(MibWalkTest, ArgumentsTheWalkRefusesStillRewriteTheList)
         {{"snmpwalk", "-v", "3", "-l", "authNoPriv", "-u", "u", "-a", "MD5", "-A", "short", "127.0.0.1"},
          kMibWalkNoWalk}, // no key from a pass phrase this short
         {{"snmpwalk", "-Os", "-c", "wemblo", "-v", "1", "127.0.0.1", "1.3.six"}, kMibWalkFailed},
+        // A name the SNMP library's MIB parser would match as a pattern,
+        // taking gigabytes: roots are taken in numbers only.
+        {{"snmpwalk", "-c", "wemblo", "-v", "1", "127.0.0.1",
+          "QV-26" + std::string(43, '+') + std::string(59, '\\') + "-Os"},
+         kMibWalkFailed},
         {{"snmpwalk", "-c", "wemblo", "-v", "1", "unix:/nonexistent/tint-agent.sock", kEntry},
          kMibWalkFailed},
     };

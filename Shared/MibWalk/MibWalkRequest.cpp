@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <strings.h>
 
 static_assert(kMibWalkMaxOidLength == MAX_OID_LEN, "the walk's OID buffers are Net-SNMP's");
@@ -127,15 +127,32 @@ bool ParseOutputLetters(const char *text)
     return true;
 }
 
-// The root OID. The MIB tree the library parses names against is shared by
-// the whole process, so one parse at a time.
+// The root OID, in numbers only ("1.3.6.1.2.1" or ".1.3.6.1.2.1"). Names
+// would go to the SNMP library's MIB parser, which matches some texts as
+// patterns and can take gigabytes for a short crafted one: a request must
+// never cost that.
 bool ParseRoot(const char *text, MibWalkRequest *out)
 {
-    static std::mutex mutex;
-    std::lock_guard<std::mutex> lock(mutex);
-    size_t length = MAX_OID_LEN;
-    if (snmp_parse_oid(text, out->root, &length) == nullptr) {
-        snmp_perror(text);
+    const char *cp = text;
+    if (*cp == '.')
+        ++cp;
+    size_t length = 0;
+    while (*cp != '\0') {
+        if (length == kMibWalkMaxOidLength || *cp < '0' || *cp > '9')
+            break;
+        uint64_t value = 0;
+        while (*cp >= '0' && *cp <= '9' && value <= 0xFFFFFFFFu)
+            value = value * 10 + static_cast<uint64_t>(*cp++ - '0');
+        if (value > 0xFFFFFFFFu) // a sub-identifier has 32 bits
+            break;
+        out->root[length++] = static_cast<oid>(value);
+        if (*cp == '.' && cp[1] != '\0')
+            ++cp;
+        else if (*cp != '\0')
+            break;
+    }
+    if (*cp != '\0' || length == 0) {
+        std::fprintf(stderr, "%s: not an OID in numbers\n", text);
         return false;
     }
     out->rootLength = length;

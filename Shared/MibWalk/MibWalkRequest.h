@@ -53,7 +53,8 @@ struct MibWalkOutcome {
 };
 
 // Parses the command-line form of mib_walk (argv[0] the program label, then
-// options, the host and optionally the root OID; options may also follow the
+// options, the host and optionally the root OID in numbers, e.g.
+// 1.3.6.1.2.1 or .1.3.6.1.2.1; options may also follow the
 // host, "--" ends them). Known options: -c COMMUNITY, -v 1|2c|3, -r N,
 // -t SECONDS, -C LETTERS, -O LETTERS (output format, without effect on what
 // is stored), -h, -H, -V, and for SNMPv3 -u NAME, -l LEVEL, -a MD5|SHA...,
