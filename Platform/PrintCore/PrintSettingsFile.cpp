@@ -230,8 +230,17 @@ bool PMPrintSettingsFromPropertyList(const std::string &text, PMDictionary *valu
         return false;
     }
     PMValue dict;
-    if (!FromNode(root, &dict, error, ""))
+    if (!FromNode(root, &dict, error, "")) {
+        // The error names the key, which is the file's own text: keep the
+        // message on one line whatever the key holds.
+        for (char &c : *error) {
+            if (c == '\n' || c == '\r')
+                c = ' ';
+        }
+        if (error->empty())
+            *error = "a value cannot be read";
         return false;
+    }
     *values = *dict.dictionary();
     return true;
 }
