@@ -1,12 +1,13 @@
 // profiles list|tick|add|edit|delete: the profile management window, driven
 // from a script as a user would drive it. Each command loads the panel as
 // show does, shows the Advanced Color Options pane, presses "Management
-// Profile", acts on the window's controls only (clicks on rows and check
-// boxes, typed text, buttons) while the window runs, and closes it: list
-// with Cancel, every other command with OK. What the window refuses
-// silently (a disabled button, a local OK that changes nothing) is reported
-// here with exit status 2, and the window is then closed with Cancel so
-// that nothing is written.
+// Profile", acts on the window's controls only, through their public face
+// (a row chosen through the table's selection model, a check box ticked
+// through its model, keys typed into the fields, buttons clicked), and
+// closes the window: list with Cancel, every other command with OK. What the
+// window refuses silently (a disabled button, a local OK that changes
+// nothing) is reported here with exit status 2, and the window is then
+// closed with Cancel so that nothing is written.
 #include "ProfilesCommand.h"
 
 #include "TintDialogCommand.h"
@@ -18,12 +19,11 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QInputMethodEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTableView>
-#include <QTest>
 #include <QTimer>
 
 #include <cstdio>
@@ -82,24 +82,36 @@ struct ProfileWindow {
         group->setCurrentIndex(g);
         emit group->activated(g);
     }
-    QRect cellRect(const QModelIndex &index) const
-    {
-        table->scrollTo(index);
-        return table->visualRect(index);
-    }
+    // A click on a row: the window's selection model asks the window first,
+    // as it does for the mouse.
     void clickRow(int row)
     {
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellRect(index(row, "filename")).center());
+        const QModelIndex cell = index(row, "filename");
+        table->scrollTo(cell);
+        QItemSelectionModel *selection = table->selectionModel();
+        selection->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+        selection->select(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
+    // A click on a row's check box: what the view's delegate does with it.
     void clickCheckBox(int row)
     {
-        QModelIndex cell = index(row, "inmenu");
-        QStyleOptionViewItem option;
-        option.initFrom(table);
-        option.rect = cellRect(cell);
-        option.features = QStyleOptionViewItem::HasCheckIndicator;
-        QRect box = table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
+        const QModelIndex cell = index(row, "inmenu");
+        const Qt::ItemFlags flags = cell.flags();
+        if (!table->isEnabled() || !flags.testFlag(Qt::ItemIsEnabled) ||
+            !flags.testFlag(Qt::ItemIsUserCheckable))
+            return;
+        const bool ticked = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        table->model()->setData(cell, static_cast<int>(ticked ? Qt::Unchecked : Qt::Checked),
+                                Qt::CheckStateRole);
+    }
+    // One key pressed and released on a field, through its own key handling
+    // (and its edit filter, which runs on the user's edits only).
+    static void pressKey(QWidget *field, int key, const QString &text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(field, &release);
     }
     // Types text as a user would: printable ASCII from the keyboard, any
     // other character committed whole by an input method (as a compose key
@@ -110,18 +122,20 @@ struct ProfileWindow {
     {
         field->setFocus();
         field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
+        pressKey(field, Qt::Key_Delete);
         for (qsizetype i = 0; i < text.size();) {
             const char16_t unit = text.at(i).unicode();
             const qsizetype length =
                 text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2
                                                                                                        : 1;
             if (unit >= 0x20 && unit < 0x7F) {
-                QTest::keyClick(field, static_cast<char>(unit));
+                // Qt's key codes of printable ASCII are the characters
+                // themselves, letters in upper case.
+                pressKey(field, QChar(unit).toUpper().unicode(), QString(QChar(unit)));
             } else if (unit >= 0xA0) {
                 QInputMethodEvent commit;
                 commit.setCommitString(text.mid(i, length));
-                QApplication::sendEvent(field, &commit);
+                QCoreApplication::sendEvent(field, &commit);
             }
             i += length;
         }
@@ -133,7 +147,7 @@ struct ProfileWindow {
             *error = std::string(what) + " is disabled";
             return false;
         }
-        QTest::mouseClick(button, Qt::LeftButton);
+        button->click();
         return true;
     }
     // Local OK accepted: the window is back to idle, where Add is on again.
@@ -189,7 +203,7 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
             return;
         }
         accepted = script(w, &error);
-        QTest::mouseClick(accepted && commit ? w.ok : w.cancel, Qt::LeftButton);
+        (accepted && commit ? w.ok : w.cancel)->click();
     });
     if (greyed)
         manage->setEnabled(true);

@@ -4,9 +4,8 @@
 #include "TintDialogTranslation.h"
 #include "TintPaths.h"
 
-#include <unistd.h>
+#include <QStandardPaths>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -53,13 +52,11 @@ fs::path ProgramRoot()
     return exe.parent_path().parent_path().parent_path();
 }
 
+// The user's configuration folder as the desktop defines it
+// ($XDG_CONFIG_HOME, else ~/.config).
 fs::path ConfigFolder()
 {
-    if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-        return fs::path(xdg);
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return fs::path(home) / ".config";
-    return fs::path("/tmp");
+    return fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
 }
 
 // A queue name as a file name: anything but letters, digits, '-', '_' and
@@ -96,7 +93,8 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
     bool commandSeen = false;
     for (size_t i = 0; i < args.size(); i++) {
         const std::string &word = args[i];
-        const bool optionLike = (word.size() >= 2 && word.compare(0, 2, "--") == 0) || IsAlias(word) || word == "-h";
+        const bool optionLike =
+            (word.size() >= 2 && word.compare(0, 2, "--") == 0) || IsAlias(word) || word == "-h";
         if (!commandSeen && !optionLike) {
             commandSeen = true;
             rest->push_back(word);
@@ -195,7 +193,8 @@ std::string TintDialogUsage()
         text += "\n      " + std::string(command->summary ? command->summary : "") + "\n";
     }
     text += "\n  -h, --help     this text\n  --version      the program's version\n";
-    text += "\nExit status: 0 on success (Print in the window), 1 when a followed job ended without completing or "
+    text += "\nExit status: 0 on success (Print in the window), 1 when a followed job ended without "
+            "completing or "
             "the window was cancelled, 2 on bad usage, a refused change or a refused job.\n";
     return text;
 }

@@ -4,9 +4,7 @@
 
 #include <plist/plist.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -300,56 +298,5 @@ bool PMPrintSettingsToXML(const PMDictionary &values, std::string *xml, std::str
         return false;
     }
     xml->assign(text, length);
-    return true;
-}
-
-bool PMPrintSettingsWriteFile(const std::string &path, const PMDictionary &values, std::string *error)
-{
-    std::string scratch;
-    if (!error)
-        error = &scratch;
-    std::string xml;
-    if (!PMPrintSettingsToXML(values, &xml, error)) {
-        *error = path + ": " + *error;
-        return false;
-    }
-    std::string tmp = path + ".XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) {
-        *error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    const char *p = xml.data();
-    size_t left = xml.size();
-    bool ok = true;
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    int savedErrno = errno;
-    // mkstemp creates 0600; settings are as readable as any file the user writes.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (!ok) {
-        ::unlink(tmp.c_str());
-        *error = path + ": " + std::strerror(savedErrno);
-        return false;
-    }
     return true;
 }

@@ -28,4 +28,5 @@ bool PMPrintSettingsToXML(const PMDictionary &values, std::string *xml, std::str
 // Writes the settings as an XML property list: to a temporary file beside
 // path, then renamed over it, so that a failed write never leaves a cut
 // file behind. Returns false with a one-line *error (the file untouched).
+// Built with Qt only (not in the fuzzing build).
 bool PMPrintSettingsWriteFile(const std::string &path, const PMDictionary &values, std::string *error);
