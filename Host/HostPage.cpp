@@ -49,10 +49,12 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed, QWi
     copies_->setObjectName("copies");
     copies_->setRange(1, kMaxCopies);
     form->addRow(Tr("Copies:"), copies_);
+    connect(copies_, &QSpinBox::valueChanged, this, &HostPage::changed);
     pages_ = new QLineEdit;
     pages_->setObjectName("pageRanges");
     pages_->setPlaceholderText(Tr("All pages (or e.g. 1-3,5)"));
     form->addRow(Tr("Pages:"), pages_);
+    connect(pages_, &QLineEdit::textEdited, this, &HostPage::changed);
 
     auto addOption = [&](ppd_group_t *group, ppd_option_t *option) {
         if (!IsJobOption(group, option) ||
@@ -63,12 +65,14 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed, QWi
         if (option->ui == PPD_UI_BOOLEAN) {
             auto *check = new QCheckBox(Text(option->text));
             connect(check, &QCheckBox::clicked, this, &HostPage::updateConflicts);
+            connect(check, &QCheckBox::clicked, this, &HostPage::changed);
             control.widget = check;
         } else {
             auto *combo = new QComboBox;
             for (int i = 0; i < option->num_choices; i++)
                 combo->addItem(Text(option->choices[i].text), Text(option->choices[i].choice));
             connect(combo, &QComboBox::activated, this, &HostPage::updateConflicts);
+            connect(combo, &QComboBox::activated, this, &HostPage::changed);
             control.widget = combo;
         }
         control.widget->setObjectName(Text(option->keyword));

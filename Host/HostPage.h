@@ -52,6 +52,10 @@ class HostPage : public QWidget
     QJsonObject report() const;
     std::string reportText() const;
 
+  signals:
+    // The person changed a choice, the copies or the page ranges.
+    void changed();
+
   private:
     struct Control {
         ppd_option_t *option = nullptr;

@@ -119,6 +119,8 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
                 connect(button, &QAbstractButton::clicked, this, &PrintDialogWindow::clearSaved);
         }
     }
+    if (HostPage *page = dialog.hostPage())
+        connect(page, &HostPage::changed, this, &PrintDialogWindow::clearSaved);
 
     timer_ = new QTimer(this);
     timer_->setInterval(kFollowIntervalMs);

@@ -1,6 +1,7 @@
 #include "TintDialogTranslation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -33,12 +34,30 @@ QTranslator *Translator()
     return translator.get();
 }
 
+// Qt's own texts (the tab bar's scroll buttons, the file dialog) in the
+// language of the host's translation, so that a window is never in two
+// languages: where the host reads English, so does Qt.
+QTranslator *QtTranslator(const QTranslator &host)
+{
+    static std::unique_ptr<QTranslator> translator = [&host] {
+        auto loaded = std::make_unique<QTranslator>();
+        if (!loaded->load(QLocale(host.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(".qm")))
+            loaded.reset();
+        return loaded;
+    }();
+    return translator.get();
+}
+
 } // namespace
 
 void TintDialogInstallTranslator()
 {
-    if (QTranslator *translator = Translator())
+    if (QTranslator *translator = Translator()) {
         QCoreApplication::installTranslator(translator);
+        if (QTranslator *qt = QtTranslator(*translator))
+            QCoreApplication::installTranslator(qt);
+    }
 }
 
 QString TintDialogTr(const char *text)

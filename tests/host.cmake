@@ -44,3 +44,25 @@ if(TARGET tintdialog AND TARGET Tintpane)
   add_dependencies(test_tintdialog_cups tintdialog Tintpane)
   gtest_discover_tests(test_tintdialog_cups DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 180)
 endif()
+
+# The window driven from inside the program: the test executable is
+# tintdialog's main with a driver, so it lies where the program's host
+# translations are found (two folders below share/tintdialog).
+if(TARGET tintdialog AND TARGET Tintpane)
+  add_executable(test_tintdialog_window ${CMAKE_CURRENT_SOURCE_DIR}/test_tintdialog_window.cpp)
+  target_link_libraries(test_tintdialog_window PRIVATE tint_host tint_test_support GTest::gtest Qt6::Widgets
+    Qt6::Test)
+  target_compile_definitions(test_tintdialog_window PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+  set_target_properties(test_tintdialog_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+    ${CMAKE_CURRENT_BINARY_DIR}/window/bin)
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/window/share)
+  file(CREATE_LINK ${TINT_STAGE_ROOT}/usr/share/tintdialog ${CMAKE_CURRENT_BINARY_DIR}/window/share/tintdialog
+    SYMBOLIC)
+  add_dependencies(test_tintdialog_window tintdialog Tintpane)
+  foreach(_peer Tintrelay Tintvault)
+    if(TARGET ${_peer})
+      add_dependencies(test_tintdialog_window ${_peer})
+    endif()
+  endforeach()
+  gtest_discover_tests(test_tintdialog_window DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 240)
+endif()

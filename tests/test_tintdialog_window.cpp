@@ -1,0 +1,481 @@
+// tintdialog's window as a person meets it: the program's own main runs the
+// real window (offscreen) while a driver inside the same process presses
+// keys, clicks buttons and reads what the window shows. The test starts this
+// executable once per case with the driver's steps in TINT_WINDOW_DRIVER;
+// the executable lies two folders below a share/tintdialog that holds the
+// staged host translations, where the program looks for them.
+#include "PrintDialogWindow.h"
+#include "SessionBus.h"
+#include "TempRoot.h"
+#include "TintDialogMain.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const std::string kPlugin = TINT_PLUGIN_BUNDLE;
+const std::string kSamplePPD = std::string(TINT_SOURCE_DIR) + "/Demo/QV-MR52.ppd";
+
+// ---------------------------------------------------------------------------
+// The driver, inside the tintdialog process.
+
+void Emit(const QString &where, const QString &kind, const QString &name, QString text)
+{
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::printf("@%s\t%s\t%s\t%s\n", qPrintable(where), qPrintable(kind), qPrintable(name), qPrintable(text));
+    std::fflush(stdout);
+}
+
+// Every text that a widget under window shows or tells a screen reader.
+void EmitTexts(const QString &where, QWidget *window)
+{
+    Emit(where, "title", window->objectName(), window->windowTitle());
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QString name = w->objectName();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            Emit(where, label->buddy() ? "buddylabel" : "label", name, label->text());
+        else if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty())
+            Emit(where, qobject_cast<QPushButton *>(w) ? "button" : "check", name, button->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            Emit(where, "group", name, group->title());
+        else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                Emit(where, "tab", name, tabs->tabText(i));
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            for (int i = 0; i < combo->count(); ++i)
+                Emit(where, "item", name, combo->itemText(i));
+        } else if (auto *view = qobject_cast<QAbstractItemView *>(w);
+                   view && view->model() && !view->parent()->inherits("QComboBoxPrivateContainer")) {
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                Emit(where, "header", name, view->model()->headerData(c, Qt::Horizontal).toString());
+        }
+        for (const QString &extra : {w->toolTip(), w->accessibleName(), w->accessibleDescription()}) {
+            if (!extra.isEmpty())
+                Emit(where, "tip", name, extra);
+        }
+    }
+}
+
+QAbstractButton *HostButton(QWidget *window, const QString &which)
+{
+    auto *box = window->findChild<QDialogButtonBox *>();
+    if (!box)
+        return nullptr;
+    for (QAbstractButton *b : box->buttons()) {
+        const QDialogButtonBox::ButtonRole role = box->buttonRole(b);
+        if ((which == "cancel" && role == QDialogButtonBox::RejectRole) ||
+            (which == "save" && box->standardButton(b) == QDialogButtonBox::Save) ||
+            (which == "print" && role == QDialogButtonBox::AcceptRole &&
+             box->standardButton(b) == QDialogButtonBox::NoButton))
+            return b;
+    }
+    return nullptr;
+}
+
+QWidget *Named(QWidget *window, const QString &name)
+{
+    return name.isEmpty() ? window : window->findChild<QWidget *>(name);
+}
+
+// Steps, separated by ';':
+//   texts             every text of the window
+//   profile           opens the profile window, reports its texts, cancels it
+//   click:WHICH       cancel, save or print of the window, else a button's object name
+//   key:KEY[@NAME]    a key (Escape, Return, Enter, Down, Up, Space) on the widget NAME
+//                     (focused first) or on the window
+//   status            the status line
+//   geometry:NAME     the widget's geometry in window coordinates
+//   grow              the window twice as wide and half again as high
+// The window closes after the last step unless a step closed it; a window
+// that stays open is given up after a while (exit status 99).
+void RunSteps(QWidget *window, const QStringList &steps)
+{
+    static const std::map<QString, int> keys = {{"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return},
+                                                {"Enter", Qt::Key_Enter},   {"Down", Qt::Key_Down},
+                                                {"Up", Qt::Key_Up},         {"Space", Qt::Key_Space}};
+    for (const QString &step : steps) {
+        QApplication::processEvents();
+        const QString verb = step.section(':', 0, 0);
+        const QString arg = step.section(':', 1);
+        if (verb == "texts") {
+            EmitTexts("window", window);
+        } else if (verb == "profile") {
+            auto *manage = window->findChild<QPushButton *>("button_ManageProfile");
+            if (!manage || !manage->isEnabled()) {
+                Emit("profile", "missing", "button_ManageProfile", manage ? manage->toolTip() : QString());
+                continue;
+            }
+            QTimer::singleShot(0, [] {
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                EmitTexts("profile", dialog);
+                dialog->reject();
+            });
+            manage->click();
+        } else if (verb == "click") {
+            QAbstractButton *button = HostButton(window, arg);
+            if (!button)
+                button = window->findChild<QAbstractButton *>(arg);
+            if (button)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                Emit("window", "missing", arg, "");
+        } else if (verb == "key") {
+            const QString name = arg.section('@', 1);
+            QWidget *target = Named(window, name);
+            if (!target || !keys.count(arg.section('@', 0, 0))) {
+                Emit("window", "missing", arg, "");
+                continue;
+            }
+            if (target != window)
+                target->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(target, static_cast<Qt::Key>(keys.at(arg.section('@', 0, 0))));
+        } else if (verb == "status") {
+            auto *status = window->findChild<QLabel *>("status");
+            Emit("window", "status", "status", status ? status->text() : QString());
+        } else if (verb == "geometry") {
+            QWidget *w = Named(window, arg);
+            const QRect r = w ? QRect(w->mapTo(window, QPoint()), w->size()) : QRect();
+            Emit("window", "geometry", arg,
+                 QString("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+        } else if (verb == "grow") {
+            window->resize(window->width() * 2, window->height() * 3 / 2);
+        }
+        if (!window->isVisible())
+            return;
+    }
+    QApplication::processEvents();
+    if (window->isVisible())
+        window->close();
+}
+
+// Waits for the print dialog's window to show, then runs the steps on it.
+class Driver : public QObject
+{
+  public:
+    explicit Driver(QStringList steps) : steps_(std::move(steps)) { qApp->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !started_) {
+            if (auto *window = qobject_cast<PrintDialogWindow *>(watched)) {
+                started_ = true;
+                QPointer<QWidget> target(window);
+                QTimer::singleShot(0, this, [this, target] {
+                    if (target)
+                        RunSteps(target, steps_);
+                });
+                // A key that does nothing would leave the window open.
+                QTimer::singleShot(20000, [] {
+                    std::fputs("@window\ttimeout\t\t\n", stdout);
+                    std::fflush(stdout);
+                    std::_Exit(99);
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QStringList steps_;
+    bool started_ = false;
+};
+
+void StartDriver()
+{
+    static Driver *driver = new Driver(QString::fromLocal8Bit(std::getenv("TINT_WINDOW_DRIVER")).split(';'));
+    (void)driver;
+}
+
+// ---------------------------------------------------------------------------
+// The test side.
+
+struct Shown {
+    std::string where, kind, name, text;
+};
+
+std::string SelfPath()
+{
+    return std::filesystem::read_symlink("/proc/self/exe").string();
+}
+
+std::string Quote(const std::string &s)
+{
+    std::string out = "'";
+    for (char c : s)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+class Window : public ::testing::Test
+{
+  protected:
+    // Runs the window with the driver's steps under a locale; the lines the
+    // driver reported are kept in shown, everything else in output.
+    int run(const std::string &steps, const std::string &locale = "C", const std::string &options = "")
+    {
+        const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
+        const std::string command =
+            "TINT_WINDOW_DRIVER=" + Quote(steps) + " QT_QPA_PLATFORM=offscreen LC_ALL=" + locale +
+            " LANG=" + locale + " LANGUAGE= DBUS_SESSION_BUS_ADDRESS=" + Quote(bus) + " " +
+            Quote(SelfPath()) + " --plugin " + Quote(kPlugin) + " --ppd " + Quote(kSamplePPD) +
+            " --settings " + Quote(settings) + " " + options + " gui 2>" + Quote(root.path() + "/stderr");
+        int status = -1;
+        const std::string out = RunCommand(command, &status);
+        shown.clear();
+        output.clear();
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty() || line[0] != '@') {
+                output += line + "\n";
+                continue;
+            }
+            Shown s;
+            std::istringstream fields(line.substr(1));
+            std::getline(fields, s.where, '\t');
+            std::getline(fields, s.kind, '\t');
+            std::getline(fields, s.name, '\t');
+            std::getline(fields, s.text);
+            shown.push_back(s);
+        }
+        return status;
+    }
+    std::string errors() { return ReadFile(root.path() + "/stderr"); }
+    std::vector<std::string> reported(const std::string &kind, const std::string &name = "") const
+    {
+        std::vector<std::string> texts;
+        for (const Shown &s : shown) {
+            if (s.kind == kind && (name.empty() || s.name == name))
+                texts.push_back(s.text);
+        }
+        return texts;
+    }
+
+    TempRoot root;
+    std::string settings = root.path() + "/job-settings.plist";
+    std::string busAddress;
+    std::vector<Shown> shown;
+    std::string output;
+};
+
+// Escape cancels and Enter prints, wherever the keyboard focus is.
+TEST_F(Window, EscapeCancelsAndEnterPrints)
+{
+    struct Case {
+        const char *steps;
+        int status;
+    } const cases[] = {
+        {"key:Escape", 1},
+        {"key:Escape@menu_QuickColor", 1},
+        {"key:Return", 0},
+        {"key:Enter", 0},
+        {"key:Return@menu_Brightness", 0},
+        {"key:Return@copies", 0},
+        {"key:Return@check_EconomyPrint", 0},
+        {"click:cancel", 1},
+        {"click:print", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.steps);
+        std::remove(settings.c_str());
+        EXPECT_EQ(c.status, run(c.steps)) << errors();
+        // Printing lists the job's options (there is no queue); cancelling
+        // writes nothing.
+        EXPECT_EQ(c.status == 0, output.find("WQQuickColor=") != std::string::npos) << output;
+        EXPECT_EQ(c.status == 0, FileExists(settings));
+    }
+}
+
+// "Saved to ..." is true only until the next change, whichever control
+// makes it.
+TEST_F(Window, SavedLineGoesAtTheNextChange)
+{
+    for (const char *change :
+         {"key:Down@menu_QuickColor", "key:Space@check_EconomyPrint", "key:Up@PageSize", "key:Up@copies"}) {
+        SCOPED_TRACE(change);
+        ASSERT_EQ(1, run(std::string("click:save;status;") + change + ";status")) << errors();
+        const std::vector<std::string> status = reported("status");
+        ASSERT_EQ(2u, status.size());
+        EXPECT_EQ("Saved to " + settings, status[0]);
+        EXPECT_EQ("", status[1]);
+    }
+}
+
+// Every push button, check box, tab and labelled control of the window and
+// of the profile window can be reached with Alt and a letter, in English as
+// in German.
+TEST_F(Window, EveryButtonAndLabelledControlHasAMnemonic)
+{
+    SessionBus bus; // the profile window opens only where the list can be written
+    ASSERT_TRUE(bus.running());
+    busAddress = bus.address();
+    for (const char *locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        run("texts;profile", locale);
+        ASSERT_TRUE(reported("missing").empty()) << bus.serviceLog();
+        int checked = 0;
+        for (const Shown &s : shown) {
+            if (s.kind != "button" && s.kind != "check" && s.kind != "buddylabel" && s.kind != "tab")
+                continue;
+            ++checked;
+            QString text = QString::fromStdString(s.text);
+            EXPECT_TRUE(text.remove("&&").contains('&')) << s.where << " " << s.name << ": " << s.text;
+        }
+        EXPECT_GT(checked, 40);
+    }
+}
+
+// A larger window gives its room to the panel's frame, not to the Advanced
+// Color Options button, and the pop-ups stay in one column.
+TEST_F(Window, EnlargingKeepsTheLayout)
+{
+    const char *const widgets[] = {"button_AdvanceColorOptions", "menu_QuickColor", "menu_Brightness",
+                                   "menu_EdgeStrength", "menu_BlackOverprint"};
+    std::string steps;
+    for (const char *grow : {"", "grow;"}) {
+        steps += grow;
+        for (const char *w : widgets)
+            steps += std::string("geometry:") + w + ";";
+    }
+    ASSERT_EQ(1, run(steps)) << errors();
+    std::map<std::string, std::vector<QRect>> at;
+    for (const Shown &s : shown) {
+        if (s.kind != "geometry")
+            continue;
+        int x, y, w, h;
+        ASSERT_EQ(4, std::sscanf(s.text.c_str(), "%d %d %d %d", &x, &y, &w, &h)) << s.text;
+        at[s.name].push_back(QRect(x, y, w, h));
+    }
+    for (const char *w : widgets)
+        ASSERT_EQ(2u, at[w].size()) << w;
+    const QRect before = at["button_AdvanceColorOptions"][0], after = at["button_AdvanceColorOptions"][1];
+    EXPECT_GT(before.width(), 0);
+    EXPECT_EQ(before.width(), after.width());
+    EXPECT_EQ(before.height(), after.height());
+    for (int i : {0, 1}) {
+        for (const char *w : {"menu_Brightness", "menu_EdgeStrength", "menu_BlackOverprint"})
+            EXPECT_EQ(at["menu_QuickColor"][i].x(), at[w][i].x()) << w << " " << i;
+    }
+}
+
+// The keys of the plug-in's translations that are not themselves English
+// (its English translation differs from the key), read from the source.
+std::set<std::string> TranslationKeys()
+{
+    std::set<std::string> keys;
+    QFile file(QString(TINT_SOURCE_DIR) + "/PDE/Resources/Localizable_en.ts");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && xml.readElementText() != source)
+            keys.insert(source.toStdString());
+    }
+    EXPECT_FALSE(keys.empty());
+    return keys;
+}
+
+// Under every locale the window and the profile window read as words, never
+// as the plug-in's translation keys; a language without translations reads
+// English; under German no English text of the window is left, the status
+// line of a failed walk included.
+TEST_F(Window, LanguagesShowNoKeysAndGermanHasNoEnglish)
+{
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    busAddress = bus.address();
+    const std::set<std::string> keys = TranslationKeys();
+    // Names and words that German writes as English does.
+    const std::set<std::string> same = {"sRGB",
+                                        "Adobe RGB (1998)",
+                                        "Normal",
+                                        "Simulation",
+                                        "Text",
+                                        "Sendrix",
+                                        "OK",
+                                        "QV_MR52",
+                                        "lpd://127.0.0.2/queue",
+                                        "A4",
+                                        "Detail",
+                                        "SWOP (US)",
+                                        "Euroscale",
+                                        "Japan Color 2001"};
+    struct Case {
+        const char *locale;
+        const char *quickColor; // its label, in the locale's language
+        bool english;
+    } const cases[] = {
+        {"C", "Quick Color:", true},
+        {"de_DE.UTF-8", "Schnellfarbe:", false},
+        {"fr_FR.UTF-8", "Quick Color:", true},
+    };
+    // Locale to text to where it was shown.
+    std::map<std::string, std::map<std::string, std::string>> texts;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.locale);
+        ASSERT_EQ(1, run("texts;profile", c.locale, "--device-uri lpd://127.0.0.2/queue")) << errors();
+        ASSERT_TRUE(reported("missing").empty()) << bus.serviceLog();
+        ASSERT_FALSE(reported("title", "_profileManagementWindow").empty());
+        for (const Shown &s : shown) {
+            const std::string plain =
+                QString::fromStdString(s.text).remove(QRegularExpression("&(?!&)")).toStdString();
+            EXPECT_FALSE(keys.count(plain)) << s.where << " " << s.name << ": " << s.text;
+            if (s.kind != "geometry" && !plain.empty())
+                texts[c.locale].emplace(plain, s.where + " " + s.kind + " " + s.name);
+        }
+        EXPECT_TRUE(texts[c.locale].count(c.quickColor));
+        EXPECT_EQ(c.english, texts[c.locale].count("Profile Management") == 1);
+    }
+    EXPECT_EQ(texts["C"], texts["fr_FR.UTF-8"]);
+    for (const auto &[text, where] : texts["de_DE.UTF-8"]) {
+        if (texts["C"].count(text) && !same.count(text))
+            ADD_FAILURE() << "English under German: " << text << " (" << where << ")";
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (std::getenv("TINT_WINDOW_DRIVER")) {
+        qAddPreRoutine(StartDriver);
+        return TintDialogMain(argc, argv);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
