@@ -3,6 +3,7 @@
 #include "CupsQueue.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 namespace
 {
@@ -10,13 +11,14 @@ namespace
 int RunDefaults(TintDialogContext &context, const std::vector<std::string> &args)
 {
     if (args.size() != 1 || (args[0] != "save" && args[0] != "clear"))
-        return context.fail("defaults: give save or clear");
+        return context.fail(TintDialogTr("defaults: give save or clear").toStdString());
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
     CupsQueue *queue = context.queue();
     if (!queue)
-        return context.fail("defaults: the user's defaults belong to a queue (--queue NAME)");
+        return context.fail(
+            TintDialogTr("defaults: the user's defaults belong to a queue (--queue NAME)").toStdString());
     http_t *http = context.http();
     std::map<std::string, std::string> choices;
     if (args[0] == "save") {

@@ -48,7 +48,7 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
         return kTintDialogFailure;
     CupsQueue *queue = context.queue();
     if (!queue && !documents.empty())
-        return context.fail("gui: documents need a queue (--queue NAME)");
+        return context.fail(TintDialogTr("gui: documents need a queue (--queue NAME)").toStdString());
     QWidget *view = dialog->loadPanel();
     // The window takes the view and the host page; the dialog releases the
     // panel before the window's widgets are destroyed.

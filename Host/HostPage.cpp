@@ -141,14 +141,16 @@ bool HostPage::choose(const std::string &key, const std::string &choice, std::st
             index =
                 combo->findText(QString::fromStdString(choice), Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index < 0) {
-            *error = "no choice " + choice + " for " + key;
+            *error = Tr("no choice %1 for %2")
+                         .arg(QString::fromStdString(choice), QString::fromStdString(key))
+                         .toStdString();
             return false;
         }
         combo->setCurrentIndex(index);
         emit combo->activated(index);
         return true;
     }
-    *error = "no control for option " + key;
+    *error = Tr("no control for option %1").arg(QString::fromStdString(key)).toStdString();
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "PrintJobOptions.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 #include <unistd.h>
 
@@ -29,7 +30,7 @@ bool ParseArguments(const std::vector<std::string> &args, PrintArguments *out, s
         const std::string &arg = args[i];
         const bool takesValue = arg == "--copies" || arg == "--pages" || arg == "--title";
         if (takesValue && i + 1 >= args.size()) {
-            *error = "print: " + arg + " needs a value";
+            *error = TintDialogTr("print: %1 needs a value").arg(QString::fromStdString(arg)).toStdString();
             return false;
         }
         if (arg == "--copies") {
@@ -48,7 +49,7 @@ bool ParseArguments(const std::vector<std::string> &args, PrintArguments *out, s
             out->wait = true;
             out->jobOptionGiven = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            *error = "print: unknown option " + arg;
+            *error = TintDialogTr("print: unknown option %1").arg(QString::fromStdString(arg)).toStdString();
             return false;
         } else {
             out->files.push_back(arg);
@@ -90,7 +91,8 @@ int RunPrint(TintDialogContext &context, const std::vector<std::string> &args)
         return kTintDialogFailure;
     CupsQueue *queue = context.queue();
     if (!queue && (arguments.jobOptionGiven || !arguments.files.empty()))
-        return context.fail("print: documents and job options need a queue (--queue NAME)");
+        return context.fail(
+            TintDialogTr("print: documents and job options need a queue (--queue NAME)").toStdString());
 
     // Every document is read (or found readable) before anything is sent.
     PrintJobDocuments documents;

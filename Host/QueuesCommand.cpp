@@ -2,6 +2,7 @@
 #include "CupsQueue.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,7 +28,9 @@ int RunQueues(TintDialogContext &context, const std::vector<std::string> &args)
         if (arg == "--json")
             json = true;
         else
-            return context.fail("queues: unexpected argument " + arg);
+            return context.fail(TintDialogTr("queues: unexpected argument %1")
+                                    .arg(QString::fromStdString(arg))
+                                    .toStdString());
     }
     http_t *http = context.http();
     if (!http)

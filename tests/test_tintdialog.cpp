@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -44,9 +48,9 @@ class TintDialog : public ::testing::Test
         const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
         const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
                                     "DBUS_SESSION_BUS_ADDRESS='" +
-                                    bus + "' '" + kTintDialog + "' --plugin '" + kPlugin + "' --ppd '" + ppd +
-                                    "' --settings '" + settings + "' " + arguments + " 2>'" + root.path() +
-                                    "/stderr'";
+                                    bus + "' " + asUser + " '" + kTintDialog + "' --plugin '" + kPlugin +
+                                    "' --ppd '" + ppd + "' --settings '" + settings + "' " + arguments +
+                                    " 2>'" + root.path() + "/stderr'";
         return RunCommand(command, status);
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }
@@ -117,6 +121,8 @@ class TintDialog : public ::testing::Test
     TempRoot root;
     std::string settings = root.path() + "/job-settings.plist";
     std::string busAddress;
+    // A command that runs tintdialog as another user ("" : as the test runs).
+    std::string asUser;
 };
 
 TEST_F(TintDialog, ShowReportsThePanelOfTheSamplePrinter)
@@ -689,6 +695,52 @@ TEST_F(TintDialog, ProfilesListNeedsNoWritePermission)
     run("profiles tick RGB --file mine.icc --on", &status);
     EXPECT_EQ(2, status);
     EXPECT_NE(std::string::npos, errors().find("session bus")) << errors();
+}
+
+// A user outside the group of the printer's preferences folder reads the
+// profile lists but may not change them: "Management Profile" names the
+// group that may, and a change is refused with the same words. CI runs as
+// root, for whom every folder is writable, so the bus, the service and the
+// dialog run as "nobody".
+TEST_F(TintDialog, ManagementProfileNamesTheGroupThatMayChangeTheLists)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "needs root to switch to an unprivileged user";
+    if (!FileExists(root.path() + kTintRelayPath) || !FileExists(root.path() + kTintVaultPath))
+        GTEST_SKIP() << "Tintrelay and Tintvault are not built";
+    const struct group *lp = ::getgrnam("lp");
+    ASSERT_NE(nullptr, lp);
+    WriteUserProfileList(root);
+    const std::string list = root.prefFile("nobody-QV-MR52-profile.plist");
+    ASSERT_TRUE(WriteFile(list, ReadFile(root.currentList())));
+    root.openToAll();
+    ASSERT_EQ(0, ::chown(root.preferences().c_str(), 0, lp->gr_gid));
+    ASSERT_EQ(0, ::chmod(root.preferences().c_str(), 0775));
+    ASSERT_EQ(0, ::chmod(list.c_str(), 0644));
+    SessionBus::Options options;
+    options.user = "nobody";
+    options.group = "nogroup";
+    SessionBus bus(options);
+    ASSERT_TRUE(bus.running());
+    busAddress = bus.address();
+    asUser = "setpriv --reuid=nobody --regid=nogroup --clear-groups";
+
+    const std::string why =
+        "Unavailable: only members of the group \"lp\" may change the printer's profile lists";
+    int status = -1;
+    const QJsonObject manage = control(show(&status), "button_ManageProfile");
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_FALSE(manage["enabled"].toBool());
+    EXPECT_EQ(why, manage["toolTip"].toString().toStdString()) << bus.serviceLog();
+
+    const std::string out = run("profiles list RGB", &status);
+    EXPECT_EQ(0, status) << errors();
+    EXPECT_NE(std::string::npos, out.find("mine.icc")) << out;
+    const std::string before = ReadFile(list);
+    run("profiles tick RGB --file mine.icc --on", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find(why)) << errors();
+    EXPECT_EQ(before, ReadFile(list));
 }
 
 } // namespace

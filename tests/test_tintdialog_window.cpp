@@ -459,6 +459,11 @@ TEST_F(Window, LanguagesShowNoKeysAndGermanHasNoEnglish)
                 texts[c.locale].emplace(plain, s.where + " " + s.kind + " " + s.name);
         }
         EXPECT_TRUE(texts[c.locale].count(c.quickColor));
+        // The walk of a printer that does not answer is told in the window.
+        const std::vector<std::string> status = reported("label", "status");
+        ASSERT_EQ(1u, status.size());
+        EXPECT_EQ(c.english, status[0].find("the printer at 127.0.0.2 did not answer") == 0) << status[0];
+        EXPECT_NE(std::string::npos, status[0].find("127.0.0.2")) << status[0];
         EXPECT_EQ(c.english, texts[c.locale].count("Profile Management") == 1);
     }
     EXPECT_EQ(texts["C"], texts["fr_FR.UTF-8"]);

@@ -251,5 +251,89 @@
         <source>%1 needs a non-empty %2</source>
         <translation>%1 braucht ein nicht leeres %2</translation>
     </message>
+    <message>
+        <source>the CUPS server %1 refused %2: </source>
+        <translation>der CUPS-Server %1 hat %2 abgelehnt: </translation>
+    </message>
+    <message>
+        <source>cannot reach the CUPS server %1: %2</source>
+        <translation>der CUPS-Server %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>the CUPS server %1 does not answer: %2</source>
+        <translation>der CUPS-Server %1 antwortet nicht: %2</translation>
+    </message>
+    <message>
+        <source>the queue name %1 is longer than 127 bytes</source>
+        <translation>der Name der Warteschlange %1 ist länger als 127 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not a queue name: CUPS names a queue with printable ASCII characters, without spaces or any of / \ ? # &apos; &quot;</source>
+        <translation>%1 ist kein Name einer Warteschlange: CUPS benennt eine Warteschlange mit druckbaren ASCII-Zeichen, ohne Leerzeichen und ohne / \ ? # &apos; &quot;</translation>
+    </message>
+    <message>
+        <source>the queue %1</source>
+        <translation>die Warteschlange %1</translation>
+    </message>
+    <message>
+        <source>the CUPS server %1 has no queue %2</source>
+        <translation>der CUPS-Server %1 hat keine Warteschlange %2</translation>
+    </message>
+    <message>
+        <source>the queue %1 has no PPD (a driverless queue): it is not a QV-MR52</source>
+        <translation>die Warteschlange %1 hat keine PPD (eine treiberlose Warteschlange): sie ist keine QV-MR52</translation>
+    </message>
+    <message>
+        <source>the PPD of %1</source>
+        <translation>die PPD von %1</translation>
+    </message>
+    <message>
+        <source>the queue %1 is not a QV-MR52 (its PPD, %2, has no Color Options)</source>
+        <translation>die Warteschlange %1 ist keine QV-MR52 (ihre PPD, %2, hat keine Farboptionen)</translation>
+    </message>
+    <message>
+        <source>no queue %1</source>
+        <translation>keine Warteschlange %1</translation>
+    </message>
+    <message>
+        <source>cannot write the user&apos;s lpoptions: %1</source>
+        <translation>die lpoptions des Benutzers können nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>defaults: give save or clear</source>
+        <translation>defaults: save oder clear angeben</translation>
+    </message>
+    <message>
+        <source>defaults: the user&apos;s defaults belong to a queue (--queue NAME)</source>
+        <translation>defaults: die Standardwerte des Benutzers gehören zu einer Warteschlange (--queue NAME)</translation>
+    </message>
+    <message>
+        <source>queues: unexpected argument %1</source>
+        <translation>queues: unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>print: %1 needs a value</source>
+        <translation>print: %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>print: unknown option %1</source>
+        <translation>print: unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>print: documents and job options need a queue (--queue NAME)</source>
+        <translation>print: Dokumente und Auftragsoptionen brauchen eine Warteschlange (--queue NAME)</translation>
+    </message>
+    <message>
+        <source>gui: documents need a queue (--queue NAME)</source>
+        <translation>gui: Dokumente brauchen eine Warteschlange (--queue NAME)</translation>
+    </message>
+    <message>
+        <source>no choice %1 for %2</source>
+        <translation>keine Auswahl %1 für %2</translation>
+    </message>
+    <message>
+        <source>no control for option %1</source>
+        <translation>kein Steuerelement für die Option %1</translation>
+    </message>
 </context>
 </TS>
