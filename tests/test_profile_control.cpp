@@ -290,6 +290,16 @@ TEST_F(ProfileWindowTest, AddChecksDuplicatesOnTheDiskOnly)
     EXPECT_EQ(added.availability, 3);
     EXPECT_EQ(cell(2, 4), "Disk");
     EXPECT_EQ(control->_profileTableView->model()->index(2, 1).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    // A location without a name of its own shows as its number.
+    EXPECT_EQ(cell(1, 4), "5");
+
+    // A nameless entry is not taken: the name field asks for a name.
+    click(control->_addButton);
+    typeInto(control->_fileNameEdit, "nameless.icc");
+    click(control->_localOK);
+    EXPECT_EQ(control->mode(), ProfileControl::kModeAdding);
+    EXPECT_EQ(control->_profileTableView->model()->rowCount(), expectedRows);
+    EXPECT_EQ(control->_profileNameEdit->placeholderText().toStdString(), "Enter a profile name");
 }
 
 TEST_F(ProfileWindowTest, FullGroupTakesNoMoreEntries)
