@@ -302,6 +302,7 @@ TEST_F(Window, EscapeCancelsAndEnterPrints)
         {"key:Enter", 0},
         {"key:Return@menu_Brightness", 0},
         {"key:Return@copies", 0},
+        {"key:Return@pageRanges", 0},
         {"key:Return@check_EconomyPrint", 0},
         {"click:cancel", 1},
         {"click:print", 0},
