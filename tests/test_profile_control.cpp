@@ -533,6 +533,7 @@ TEST_F(ProfileWindowTest, BrowseTakesOnlyNamesThePrinterCanHold)
             auto *panel = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             ASSERT_NE(panel, nullptr);
             EXPECT_EQ(panel->directory().absolutePath().toStdString(), folder);
+            EXPECT_EQ(panel->nameFilters(), QStringList{"ICC profiles (*.icc *.icm)"});
             panel->selectFile(QString::fromStdString(folder + "/" + c.name));
             static_cast<QDialog *>(panel)->accept();
         });
