@@ -4,6 +4,7 @@
 // executable once per case with the driver's steps in TINT_WINDOW_DRIVER;
 // the executable lies two folders below a share/tintdialog that holds the
 // staged host translations, where the program looks for them.
+#include "PlistCheck.h"
 #include "PrintDialogWindow.h"
 #include "SessionBus.h"
 #include "TempRoot.h"
@@ -12,7 +13,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,7 +33,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -230,14 +229,6 @@ std::string SelfPath()
     return std::filesystem::read_symlink("/proc/self/exe").string();
 }
 
-std::string Quote(const std::string &s)
-{
-    std::string out = "'";
-    for (char c : s)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
 class Window : public ::testing::Test
 {
   protected:
@@ -246,11 +237,12 @@ class Window : public ::testing::Test
     int run(const std::string &steps, const std::string &locale = "C", const std::string &options = "")
     {
         const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
-        const std::string command =
-            "TINT_WINDOW_DRIVER=" + Quote(steps) + " QT_QPA_PLATFORM=offscreen LC_ALL=" + locale +
-            " LANG=" + locale + " LANGUAGE= DBUS_SESSION_BUS_ADDRESS=" + Quote(bus) + " " +
-            Quote(SelfPath()) + " --plugin " + Quote(kPlugin) + " --ppd " + Quote(kSamplePPD) +
-            " --settings " + Quote(settings) + " " + options + " gui 2>" + Quote(root.path() + "/stderr");
+        const std::string command = "TINT_WINDOW_DRIVER=" + ShellQuote(steps) +
+                                    " QT_QPA_PLATFORM=offscreen LC_ALL=" + locale + " LANG=" + locale +
+                                    " LANGUAGE= DBUS_SESSION_BUS_ADDRESS=" + ShellQuote(bus) + " " +
+                                    ShellQuote(SelfPath()) + " --plugin " + ShellQuote(kPlugin) + " --ppd " +
+                                    ShellQuote(kSamplePPD) + " --settings " + ShellQuote(settings) + " " +
+                                    options + " gui 2>" + ShellQuote(root.path() + "/stderr");
         int status = -1;
         const std::string out = RunCommand(command, &status);
         shown.clear();
