@@ -244,7 +244,7 @@ void PrintDialogWindow::followJob()
         return;
     }
     jobStatus_ = now;
-    report(Q(PrintJobStatusText(queue_->info().name, jobID_, now)));
+    report(Q(PrintJobStatusText(queue_->info().name, jobID_, now, true)));
     if (now.state >= IPP_JSTATE_CANCELED) {
         timer_->stop();
         exitStatus_ = now.state == IPP_JSTATE_COMPLETED ? 0 : 1;

@@ -262,9 +262,12 @@ const char *PrintJobStateName(ipp_jstate_t state)
     return "unknown";
 }
 
-std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJobStatus &status)
+std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJobStatus &status,
+                               bool translated)
 {
-    std::string line = queue + "-" + std::to_string(jobID) + ": " + PrintJobStateName(status.state);
+    const char *state = PrintJobStateName(status.state);
+    std::string line = queue + "-" + std::to_string(jobID) + ": " +
+                       (translated ? Tr(state).toStdString() : std::string(state));
     if (!status.reasons.empty() && status.reasons != "none")
         line += " (" + status.reasons + ")";
     if (!status.printerMessage.empty())

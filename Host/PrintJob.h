@@ -69,5 +69,9 @@ bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::str
 // "pending", "held", "processing", "stopped", "canceled", "aborted", "completed".
 const char *PrintJobStateName(ipp_jstate_t state);
 
-// One line for a person: "QUEUE-N: processing (reasons): message".
-std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJobStatus &status);
+// One line: "QUEUE-N: processing (reasons): message". The state word is the
+// IPP keyword, which scripts reading `print --wait` match; the window asks for
+// it in the person's language (the reasons and the printer's message are the
+// server's own text and stay as they come).
+std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJobStatus &status,
+                               bool translated = false);

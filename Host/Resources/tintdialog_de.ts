@@ -335,5 +335,37 @@
         <source>no control for option %1</source>
         <translation>kein Steuerelement für die Option %1</translation>
     </message>
+    <message>
+        <source>pending</source>
+        <translation>wartend</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>processing</source>
+        <translation>wird gedruckt</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>aborted</source>
+        <translation>vom System abgebrochen</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
 </context>
 </TS>
