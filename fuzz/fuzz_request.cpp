@@ -42,18 +42,18 @@ void Check(bool ok)
 
 void SplitAsService(const std::string &request)
 {
-    WQSwapRequest swap;
-    WQSplitSwapRequest(request, &swap);
-    WQDataRequest data;
-    if (WQSplitDataRequest(request, &data)) {
+    tint::SwapRequest swap;
+    tint::splitSwapRequest(request, &swap);
+    tint::DataRequest data;
+    if (tint::splitDataRequest(request, &data)) {
         std::string path;
         TintPathFromFileUrl(data.url, &path);
     }
     bool found = false;
-    WQLeadingInteger(request, &found);
+    tint::leadingInteger(request, &found);
 
-    WQWalkRequest walk;
-    if (!WQSplitWalkRequest(request, &walk))
+    tint::WalkRequest walk;
+    if (!tint::splitWalkRequest(request, &walk))
         return;
     VaultWalkNamesAcceptable(walk.user, walk.model);
     // Only what the service would parse: SNMPv3 key making (a megabyte of
@@ -75,10 +75,10 @@ void SplitAsService(const std::string &request)
 
 void BuildAsRelay(int method, const std::string &text)
 {
-    const WQMethodInfo &info = kWQXPCMethods[method];
+    const tint::MethodInfo &info = tint::kXPCMethods[method];
     const std::vector<std::string> args = CutAtNul(text);
     std::string request;
-    if (!WQBuildRequest(info, args, &request))
+    if (!tint::buildRequest(info, args, &request))
         return;
     SplitAsService(request);
     // The protocol has no escaping: arguments free of the tags' ":" come
@@ -86,13 +86,13 @@ void BuildAsRelay(int method, const std::string &text)
     bool plain = true;
     for (const std::string &a : args)
         plain = plain && a.find(':') == std::string::npos;
-    if (info.form == WQRequestForm::Walk && plain) {
-        WQWalkRequest walk;
-        Check(WQSplitWalkRequest(request, &walk));
+    if (info.form == tint::RequestForm::Walk && plain) {
+        tint::WalkRequest walk;
+        Check(tint::splitWalkRequest(request, &walk));
         Check(walk.model == args[0] && walk.user == args[1]);
         Check(std::vector<std::string>(args.begin() + 2, args.end()) == walk.args);
     }
-    if (info.form == WQRequestForm::UrlAndData)
+    if (info.form == tint::RequestForm::UrlAndData)
         TintSplitTransferPieces(args.size() > 1 ? args[1] : std::string(), 7, 16);
 }
 
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const std::string text(reinterpret_cast<const char *>(data) + 1, size - 1);
     int methods = 0;
-    while (kWQXPCMethods[methods].name != nullptr)
+    while (tint::kXPCMethods[methods].name != nullptr)
         ++methods;
     const int pick = data[0] % (methods + 1);
     if (pick == methods)

@@ -173,7 +173,7 @@ class AdvancedPane : public PanelTest
 TEST_F(AdvancedPane, TableBindsTheLayoutToTheAdvancedOptions)
 {
     EXPECT_EQ(advanced->getControlCount(), 47);
-    PDEControlSpan table = advanced->getControlData();
+    tint::ControlSpan table = advanced->getControlData();
     for (int i = 0; i < kPopups; ++i) {
         EXPECT_EQ(table[i].control, popups[i]) << i;
         EXPECT_EQ(table[i].kind, kPDEControlPopUp) << i;
@@ -489,17 +489,17 @@ TEST_F(AdvancedPane, LayoutWithoutTheControlsStillGivesAClosedTable)
     AdvancedColorOptions pane; // no outlet connected
     pane.setPPDFile(host.ppdFile());
     pane.createPDEControlTable();
-    PDEControlSpan table = pane.getControlData();
+    tint::ControlSpan table = pane.getControlData();
     ASSERT_FALSE(table.empty());
     EXPECT_EQ(pane.getControlCount(), 47);
     EXPECT_EQ(table[46].kind, kPDEControlEnd);
     EXPECT_EQ(table[0].choices, nullptr);
     // The rules stop at the end record, not past the table.
     vColorPresetConstraints(table);
-    PDEControlSpan tables[2] = {color->getControlData(), table};
-    PDEControlTable compound = PDECommon::commonControlTableCompound(tables, 2);
+    tint::ControlSpan tables[2] = {color->getControlData(), table};
+    tint::ControlTable compound = PDECommon::commonControlTableCompound(tables, 2);
     ASSERT_FALSE(compound.empty());
-    EXPECT_EQ(PDECommon::commonCountControlTable(compound), 14);
+    EXPECT_EQ(tint::countControlTable(compound), 14);
     vColorPresetConstraints(compound);
 }
 

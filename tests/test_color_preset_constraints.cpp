@@ -19,7 +19,7 @@ namespace
 
 using Setting = std::pair<const char *, int>; // identifier, constraint value
 
-PDEControlItem *Find(PDEControlSpan table, const char *identifier)
+PDEControlItem *Find(tint::ControlSpan table, const char *identifier)
 {
     for (PDEControlItem &item : table)
         if (item.kind != kPDEControlEnd && std::strcmp(item.identifier, identifier) == 0)
@@ -146,8 +146,8 @@ class ColorPresetRules : public PanelTest
     }
 
     std::unique_ptr<PDEPlugInInterface> panel;
-    PDEControlSpan comp;
-    PDEControlSpan color;
+    tint::ControlSpan comp;
+    tint::ControlSpan color;
 };
 
 TEST_F(ColorPresetRules, QuietStateHoldsNoRuleAndEnablesEveryTarget)
@@ -242,7 +242,7 @@ TEST_F(ColorPresetRules, TableStartingWithTheEndRecordMatchesNothing)
     apply(kQuiet);
     apply({{"ColorAsGrayCheckBox", 1}, {"QuickColorPopup", 1}});
     setAllTargetsEnabled(false);
-    PDEControlItem empty[] = {kPDEControlEndRecord};
+    PDEControlItem empty[] = {tint::kControlEndRecord};
     vColorPresetConstraints(empty);
     for (int i = 0; i < kRuleCount; ++i) {
         EXPECT_EQ(bMatchCondition(i, empty), 0) << i;

@@ -4,7 +4,7 @@
 // a temporary root appended to real pop-ups.
 #include "Localization.h"
 #include "PDECommon.h"
-#include "PDEPrinterAddress.h"
+#include "PrinterAddress.h"
 #include "ProfilePlist.h"
 #include "TempRoot.h"
 #include "TintBonjour.h"
@@ -126,13 +126,13 @@ TEST(DeviceProfile, PrinterAddressOfLpdAndOtherQueues)
         SCOPED_TRACE(row.uri);
         std::string address = "unchanged";
         bool ok =
-            PDEPrinterAddressForURI(row.uri, PDECommon::commoniGetProtocolByUrl(row.uri), 1.0, &address);
+            tint::printerAddressForURI(row.uri, PDECommon::commoniGetProtocolByUrl(row.uri), 1.0, &address);
         EXPECT_EQ(row.address != nullptr, ok);
         EXPECT_EQ(row.address ? row.address : "unchanged", address);
     }
     std::string longHost = "lpd://" + std::string(300, 'h') + "/q";
     std::string address;
-    EXPECT_FALSE(PDEPrinterAddressForURI(longHost, 0, 1.0, &address));
+    EXPECT_FALSE(tint::printerAddressForURI(longHost, 0, 1.0, &address));
 }
 
 // No test machine runs avahi-daemon: a Bonjour queue is then not walked.
@@ -146,8 +146,8 @@ TEST(DeviceProfile, BonjourQueueWithoutAvahiDaemonIsNotWalked)
     EXPECT_FALSE(TintBonjourResolveIPv4(service, 1.0, &address, &error));
     EXPECT_EQ(AVAHI_ERR_NO_DAEMON, error);
     EXPECT_EQ("unchanged", address);
-    EXPECT_FALSE(PDEPrinterAddressForURI("dnssd://Office%20Printer._ipp._tcp.local./", 1, 1.0, &address));
-    EXPECT_FALSE(PDEPrinterAddressForURI("mdns://Office%20Printer._ipp._tcp.local./", 1, 1.0, &address));
+    EXPECT_FALSE(tint::printerAddressForURI("dnssd://Office%20Printer._ipp._tcp.local./", 1, 1.0, &address));
+    EXPECT_FALSE(tint::printerAddressForURI("mdns://Office%20Printer._ipp._tcp.local./", 1, 1.0, &address));
 }
 
 // Writes a profile list with the given tables as the current user's list.
@@ -233,7 +233,7 @@ TEST_F(ProfileMenus, ShownProfilesAreAppendedInListOrder)
          nullptr},
         {&dstMenu, kPDEControlPopUp, "WQImageDestinationProfile", nullptr, nullptr, "",
          kProfileListDestination, nullptr},
-        kPDEControlEndRecord,
+        tint::kControlEndRecord,
     };
     EXPECT_EQ(0, PDECommon::commonAddMenuFromProfilePlist(table));
     EXPECT_EQ((QStringList{"None", "sRGB", "user.icc(Mine)", "PRF00001.ICC(Printer)" + disk(),
@@ -251,9 +251,9 @@ TEST_F(ProfileMenus, OrdinaryRecordsAreLeftAndReported)
         {&label, kPDEControlStaticText, "", "Halftone:", nullptr, "", kProfileListNone, nullptr},
         {&rgbMenu, kPDEControlPopUp, "WQImageRGBSource", nullptr, nullptr, "", kProfileListRGBSource,
          nullptr},
-        kPDEControlEndRecord,
+        tint::kControlEndRecord,
     };
-    EXPECT_EQ(kPDEBadArgument, PDECommon::commonAddMenuFromProfilePlist(table));
+    EXPECT_EQ(tint::kBadArgument, PDECommon::commonAddMenuFromProfilePlist(table));
     EXPECT_EQ((QStringList{"None", "sRGB"}), Items(&plainMenu));
     EXPECT_EQ((QStringList{"None", "sRGB", "user.icc(Mine)"}), Items(&rgbMenu));
 }
@@ -263,14 +263,14 @@ TEST_F(ProfileMenus, UnreadableListTouchesNoMenu)
     PDEControlItem table[] = {
         {&rgbMenu, kPDEControlPopUp, "WQImageRGBSource", nullptr, nullptr, "", kProfileListRGBSource,
          nullptr},
-        kPDEControlEndRecord,
+        tint::kControlEndRecord,
     };
     // No list file at all, then one that is not a property list.
     EXPECT_NE(0, PDECommon::commonAddMenuFromProfilePlist(table));
     ASSERT_TRUE(WriteFile(root.currentList(), "not a property list"));
     EXPECT_NE(0, PDECommon::commonAddMenuFromProfilePlist(table));
     EXPECT_EQ((QStringList{"None", "sRGB"}), Items(&rgbMenu));
-    EXPECT_EQ(kPDEBadArgument, PDECommon::commonAddMenuFromProfilePlist({}));
+    EXPECT_EQ(tint::kBadArgument, PDECommon::commonAddMenuFromProfilePlist({}));
 }
 
 } // namespace

@@ -147,7 +147,7 @@ TEST(PPDLists, MissingOptionLeavesTheReferenceAndAnOptionWithoutChoicesGivesAnEm
     const PPDChoiceListRef untouched = std::make_shared<const PPDChoiceList>();
     PPDChoiceListRef list = untouched;
     EXPECT_EQ(PDECommon::commonGetPPDArrayForUIOption(ppd.get(), "WQNoSuchOption", &list),
-              kPDEOptionNotFound);
+              tint::kOptionNotFound);
     EXPECT_EQ(list, untouched);
 
     list = nullptr;

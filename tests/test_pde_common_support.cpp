@@ -57,8 +57,8 @@ TestPane::TestPane(ppd_file_t *ppd, const std::vector<PaneRow> &rows)
         filled.push_back({control, row.kind, row.ppdKey, row.titleKey, row.summaryKey, row.identifier,
                           row.profileListKind, nullptr});
     }
-    filled.push_back(kPDEControlEndRecord);
-    table_ = PDECommon::commonCreateControlTable(filled, ppd, &count_);
+    filled.push_back(tint::kControlEndRecord);
+    table_ = tint::createControlTable(filled, ppd, &count_);
 }
 
 TestPane::~TestPane() {}

@@ -46,7 +46,7 @@ class TestPane
     TestPane(const TestPane &) = delete;
     TestPane &operator=(const TestPane &) = delete;
 
-    PDEControlSpan table() { return table_; }
+    tint::ControlSpan table() { return table_; }
     PDEControlItem &item(int row) { return table_[row]; }
     QComboBox *popUp(int row) { return qobject_cast<QComboBox *>(table_[row].control); }
     QCheckBox *checkBox(int row) { return qobject_cast<QCheckBox *>(table_[row].control); }
@@ -54,7 +54,7 @@ class TestPane
 
   private:
     std::unique_ptr<QWidget> root_;
-    PDEControlTable table_;
+    tint::ControlTable table_;
     int16_t count_ = 0;
 };
 

@@ -75,7 +75,7 @@ class Ticket : public ::testing::Test
         auto found = settings.values.find(key);
         return found == settings.values.end() ? PMValue() : found->second;
     }
-    PMDictionaryRef Product() { return Top(kPDEProductName).dictionary(); }
+    PMDictionaryRef Product() { return Top(tint::kProductName).dictionary(); }
     PMDictionaryRef Model()
     {
         PMDictionaryRef product = Product();
@@ -94,7 +94,7 @@ class Ticket : public ::testing::Test
         auto model = std::make_shared<PMDictionary>(std::move(values));
         auto product = std::make_shared<PMDictionary>();
         (*product)[kQueue] = PMValue(model);
-        settings.values[kPDEProductName] = PMValue(product);
+        settings.values[tint::kProductName] = PMValue(product);
         return model;
     }
     int Value(int row) { return PDECommon::commonGetControlValueWithSInt32(&pane->item(row)); }
@@ -195,7 +195,7 @@ TEST_F(Ticket, SettingsOfAnotherPrinterAreNotTaken)
     auto otherModel = std::make_shared<PMDictionary>(PMDictionary{{"WQQuickColor", PMValue("Vivid")}});
     auto product = std::make_shared<PMDictionary>();
     (*product)["Queue_B"] = PMValue(otherModel);
-    settings.values[kPDEProductName] = PMValue(product);
+    settings.values[tint::kProductName] = PMValue(product);
     Set(kQuickColor, 3);
     ASSERT_EQ(PDECommon::commonSyncPaneFromTicket(&settings, &session, pane->table()), 0);
     EXPECT_EQ(Value(kQuickColor), 0); // this queue has no values yet: the PPD default
@@ -211,13 +211,13 @@ TEST_F(Ticket, StoredEntriesOfTheWrongTypeNeverCrashAndAreKept)
         std::function<void()> store;
     };
     const Case cases[] = {
-        {"product entry is a string", [&] { settings.values[kPDEProductName] = PMValue("garbage"); }},
-        {"product entry is an integer", [&] { settings.values[kPDEProductName] = PMValue(42); }},
+        {"product entry is a string", [&] { settings.values[tint::kProductName] = PMValue("garbage"); }},
+        {"product entry is an integer", [&] { settings.values[tint::kProductName] = PMValue(42); }},
         {"model entry is a string",
          [&] {
              auto product = std::make_shared<PMDictionary>();
              (*product)[kQueue] = PMValue("garbage");
-             settings.values[kPDEProductName] = PMValue(product);
+             settings.values[tint::kProductName] = PMValue(product);
          }},
     };
     for (const Case &c : cases) {
@@ -229,14 +229,15 @@ TEST_F(Ticket, StoredEntriesOfTheWrongTypeNeverCrashAndAreKept)
         EXPECT_EQ(Value(kQuickColor), 2) << c.what;
         EXPECT_EQ(PDECommon::commonSyncTicketFromPane(&settings, &session, pane->table()), 0) << c.what;
         EXPECT_EQ(settings.values.size(), before.values.size()) << c.what;
-        EXPECT_EQ(settings.values.at(kPDEProductName).typeID(), before.values.at(kPDEProductName).typeID())
+        EXPECT_EQ(settings.values.at(tint::kProductName).typeID(),
+                  before.values.at(tint::kProductName).typeID())
             << c.what;
     }
 }
 
 TEST_F(Ticket, AModelDictionaryNeverReplacesTheProductEntry)
 {
-    StoreModel({{kPDEProductName, PMValue("x")}, {"WQQuickColor", PMValue("Document")}});
+    StoreModel({{tint::kProductName, PMValue("x")}, {"WQQuickColor", PMValue("Document")}});
     const PMDictionaryRef product = Product();
     ASSERT_EQ(PDECommon::commonSyncPaneFromTicket(&settings, &session, pane->table()), 0);
     EXPECT_EQ(Value(kQuickColor), 2);
@@ -259,18 +260,18 @@ TEST_F(Ticket, WithoutACurrentPrinterNothingIsSynchronised)
 
 TEST(NibbleText, EncodesEveryByteAsTwoCharacters)
 {
-    EXPECT_EQ(PDECommon::commonNibbleEncode("abc"), "616263");
-    EXPECT_EQ(PDECommon::commonNibbleEncode("/"), "2?");
-    EXPECT_EQ(PDECommon::commonNibbleDecode("616263"), "abc");
-    EXPECT_EQ(PDECommon::commonNibbleDecode("2?"), "/");
+    EXPECT_EQ(tint::nibbleEncode("abc"), "616263");
+    EXPECT_EQ(tint::nibbleEncode("/"), "2?");
+    EXPECT_EQ(tint::nibbleDecode("616263"), "abc");
+    EXPECT_EQ(tint::nibbleDecode("2?"), "/");
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
-    const std::string encoded = PDECommon::commonNibbleEncode(all);
+    const std::string encoded = tint::nibbleEncode(all);
     ASSERT_EQ(encoded.size(), 512u);
     for (char c : encoded)
         EXPECT_TRUE(c >= '0' && c <= '?');
-    EXPECT_EQ(PDECommon::commonNibbleDecode(encoded), all);
+    EXPECT_EQ(tint::nibbleDecode(encoded), all);
 }
 
 // A destination pop-up (3 PPD choices) followed by the shown profiles of a
@@ -305,7 +306,7 @@ TEST_F(AddedProfiles, SecondShownProfileOnDiskIsStoredByPathAndRestoredToItsPosi
     EXPECT_EQ(ModelString(kDestKey), "Auto");
     EXPECT_EQ(ModelString("WQImageDestinationProfileCustom"), "True");
     EXPECT_EQ(ModelString("WQImageDestinationProfileCustomFilename"),
-              PDECommon::commonNibbleEncode("/ata1a/data/USfiles/Profiles/second.icc"));
+              tint::nibbleEncode("/ata1a/data/USfiles/Profiles/second.icc"));
     ASSERT_TRUE(Top("WQImageDestinationProfileCustomFilename").string());
 
     Set(kImageDestination, 1);
@@ -318,8 +319,7 @@ TEST_F(AddedProfiles, AProfileOfAnotherLocationIsStoredByFileNameAndRestoresAsTh
 {
     Set(kImageDestination, 5);
     ASSERT_EQ(PDECommon::commonSyncTicketFromPane(&settings, &session, pane->table()), 0);
-    EXPECT_EQ(ModelString("WQImageDestinationProfileCustomFilename"),
-              PDECommon::commonNibbleEncode("user.icc"));
+    EXPECT_EQ(ModelString("WQImageDestinationProfileCustomFilename"), tint::nibbleEncode("user.icc"));
     EXPECT_EQ(ModelString("WQImageDestinationProfileCustom"), "True");
     Set(kImageDestination, 2);
     ASSERT_EQ(PDECommon::commonSyncPaneFromTicket(&settings, &session, pane->table()), 0);
@@ -328,7 +328,7 @@ TEST_F(AddedProfiles, AProfileOfAnotherLocationIsStoredByFileNameAndRestoresAsTh
 
 TEST_F(AddedProfiles, FlagOtherThanTrueRestoresFromTheOptionKeyword)
 {
-    const PMValue path = PMValue(PDECommon::commonNibbleEncode("/ata1a/data/USfiles/Profiles/second.icc"));
+    const PMValue path = PMValue(tint::nibbleEncode("/ata1a/data/USfiles/Profiles/second.icc"));
     for (const PMValue &flag : {PMValue("False"), PMValue(), PMValue(true), PMValue("true")}) {
         PMDictionary values{{kDestKey, PMValue("Glossy")}, {"WQImageDestinationProfileCustomFilename", path}};
         if (!flag.isNull())
@@ -343,7 +343,7 @@ TEST_F(AddedProfiles, FlagOtherThanTrueRestoresFromTheOptionKeyword)
 TEST_F(AddedProfiles, UnusableStoredPathsRestoreAsTheDefault)
 {
     const PMValue paths[] = {PMValue(17), PMValue("not nibbles \xc3\xa9"),
-                             PMValue(PDECommon::commonNibbleEncode("/ata1a/data/USfiles/Profiles/gone.icc")),
+                             PMValue(tint::nibbleEncode("/ata1a/data/USfiles/Profiles/gone.icc")),
                              PMValue(std::string(2000, '6'))};
     for (const PMValue &path : paths) {
         StoreModel({{kDestKey, PMValue("Auto")},
@@ -358,9 +358,10 @@ TEST_F(AddedProfiles, UnusableStoredPathsRestoreAsTheDefault)
 TEST_F(AddedProfiles, OnlyProfilePopUpsTakePart)
 {
     const PMDictionaryRef model = std::make_shared<PMDictionary>();
-    EXPECT_EQ(PDECommon::commonSetTicketAddedProfile(&pane->item(kBrightness), model, 1), kPDENotApplicable);
+    EXPECT_EQ(PDECommon::commonSetTicketAddedProfile(&pane->item(kBrightness), model, 1),
+              tint::kNotApplicable);
     EXPECT_EQ(PDECommon::commonGetTicketAddedProfile(&pane->item(kBrightness), model), -1);
-    EXPECT_EQ(PDECommon::commonSetTicketAddedProfile(dest, nullptr, 1), kPDENotApplicable);
+    EXPECT_EQ(PDECommon::commonSetTicketAddedProfile(dest, nullptr, 1), tint::kNotApplicable);
     EXPECT_EQ(PDECommon::commonGetTicketAddedProfile(dest, nullptr), -1);
     EXPECT_EQ(PDECommon::commonSetTicketAddedProfileFlag(&pane->item(kBrightness), model, "True"), 0);
     EXPECT_TRUE(model->empty());
@@ -427,7 +428,7 @@ TEST_F(Summary, ListsEveryRecordWithASummaryKeyInTableOrder)
 TEST_F(Summary, AnItemWithoutValueIsLeftOutAndReported)
 {
     Set(kBrightness, -1);
-    EXPECT_EQ(PDECommon::commonGetSummaryText(pane->table(), dict, order), kPDEBadArgument);
+    EXPECT_EQ(PDECommon::commonGetSummaryText(pane->table(), dict, order), tint::kBadArgument);
     EXPECT_EQ(Order().size(), 8u);
     EXPECT_FALSE(dict->count("Brightness"));
     EXPECT_TRUE(dict->count("BlackOverprint"));
@@ -438,7 +439,7 @@ TEST_F(Summary, SingleItemsAndNoBundle)
     EXPECT_EQ(PDECommon::commonGetSummaryTextQuickColor("Image RGB Source", "sRGB", dict, order), 0);
     EXPECT_EQ(Order(), std::vector<std::string>{"Image RGB Source"});
     EXPECT_EQ(*dict->at("Image RGB Source").string(), "sRGB");
-    EXPECT_EQ(PDECommon::commonGetSummaryTextQuickColor(nullptr, "x", dict, order), kPDEBadArgument);
+    EXPECT_EQ(PDECommon::commonGetSummaryTextQuickColor(nullptr, "x", dict, order), tint::kBadArgument);
 
     Localization::setBundlePath("/nonexistent/Tintpane.plugin");
     PMDictionaryRef other = std::make_shared<PMDictionary>();

@@ -169,10 +169,10 @@ TEST_F(ValueModel, CompoundTableJoinsTablesInOrderAndSharesTheirLists)
 {
     TestPane second(ppd.get(),
                     {{kPDEControlPopUp, "WQSimSource", nullptr, nullptr, "", kProfileListSimulation}});
-    PDEControlSpan tables[] = {pane->table(), second.table()};
+    tint::ControlSpan tables[] = {pane->table(), second.table()};
     auto compound = PDECommon::commonControlTableCompound(tables, 2);
     ASSERT_FALSE(compound.empty());
-    EXPECT_EQ(PDECommon::commonCountControlTable(compound), kTestPaneRows + 2);
+    EXPECT_EQ(tint::countControlTable(compound), kTestPaneRows + 2);
     for (int i = 0; i < kTestPaneRows; ++i) {
         EXPECT_EQ(compound[i].control, pane->item(i).control);
         EXPECT_EQ(compound[i].choices, pane->item(i).choices);
@@ -195,8 +195,8 @@ TEST(CompoundTable, OfZeroTablesHoldsOnlyTheEndRecord)
     ASSERT_FALSE(compound.empty());
     EXPECT_EQ(compound[0].control, nullptr);
     EXPECT_EQ(compound[0].kind, kPDEControlEnd);
-    EXPECT_EQ(PDECommon::commonCountControlTable(compound), 1);
-    PDEControlSpan none[5] = {};
+    EXPECT_EQ(tint::countControlTable(compound), 1);
+    tint::ControlSpan none[5] = {};
     auto alsoEmpty = PDECommon::commonControlTableCompound(none, 0);
     ASSERT_FALSE(alsoEmpty.empty());
     EXPECT_EQ(alsoEmpty[0].kind, kPDEControlEnd);
@@ -205,12 +205,13 @@ TEST(CompoundTable, OfZeroTablesHoldsOnlyTheEndRecord)
 TEST_F(ValueModel, SupportedKeysAreTheBoundOptionsInTableOrder)
 {
     std::vector<std::string> keys{"already there"};
-    EXPECT_EQ(PDECommon::commonAddPPDArray(&keys, PDEControlConstSpan(pane->table())), 0);
+    EXPECT_EQ(PDECommon::commonAddPPDArray(&keys, tint::ControlConstSpan(pane->table())), 0);
     const std::vector<std::string> expected = {
         "already there", "WQQuickColor", "WQBrightness",   "WQColorAsGray",    "WQColorSeparation",
         "WQEconoMode",   "WQEdgeType",   "WQAutoTrapping", "WQBlackOverprint", "WQImageDestinationProfile"};
     EXPECT_EQ(keys, expected);
-    EXPECT_EQ(PDECommon::commonAddPPDArray(nullptr, PDEControlConstSpan(pane->table())), kPDEBadArgument);
+    EXPECT_EQ(PDECommon::commonAddPPDArray(nullptr, tint::ControlConstSpan(pane->table())),
+              tint::kBadArgument);
 }
 
 } // namespace

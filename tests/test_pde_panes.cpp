@@ -3,8 +3,8 @@
 
 #include "AdvancedColorOptions.h"
 #include "ColorOptions.h"
+#include "LayoutLoader.h"
 #include "Localization.h"
-#include "PDELayoutLoader.h"
 #include "PainChangeController.h"
 #include "PanelReport.h"
 
@@ -150,7 +150,7 @@ TEST_F(PanelTest, SwitchRefusedWithoutATable)
     // The layout alone, before any table is built.
     auto owner = makePanel(host);
     ASSERT_TRUE(owner);
-    std::unique_ptr<QWidget> root(PDELayoutLoader::loadPanelLayout(
+    std::unique_ptr<QWidget> root(tint::LayoutLoader::loadPanelLayout(
         QString::fromStdString(kTestBundle + "/Contents/Resources/PDEMain.ui"), owner.get()));
     ASSERT_TRUE(root && owner->painChange && owner->onColorView && owner->onAdvancedView);
     PainChangeController *switcher = owner->painChange;
@@ -173,7 +173,7 @@ TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
     // A layout without the Brightness pop-up.
     auto owner = makePanel(host);
     ASSERT_TRUE(owner);
-    std::unique_ptr<QWidget> root(PDELayoutLoader::loadPanelLayout(
+    std::unique_ptr<QWidget> root(tint::LayoutLoader::loadPanelLayout(
         QString::fromStdString(kTestBundle + "/Contents/Resources/PDEMain.ui"), owner.get()));
     ASSERT_TRUE(root && owner->onColorView);
     ColorOptions *pane = owner->onColorView;
@@ -184,7 +184,7 @@ TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
     pane->createPDEControlTable();
 
     EXPECT_EQ(pane->getControlCount(), 14);
-    PDEControlSpan table = pane->getControlData();
+    tint::ControlSpan table = pane->getControlData();
     ASSERT_FALSE(table.empty());
     EXPECT_EQ(table[0].control, pane->menu_QuickColor);
     EXPECT_EQ(table[1].control, nullptr);
@@ -198,8 +198,8 @@ TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
     EXPECT_EQ(table[2].choices, nullptr);
     // ... and the compound table, which copies up to the end record, stays
     // within the pane's table.
-    PDEControlSpan tables[] = {table};
-    PDEControlTable compound = PDECommon::commonControlTableCompound(tables, 1);
+    tint::ControlSpan tables[] = {table};
+    tint::ControlTable compound = PDECommon::commonControlTableCompound(tables, 1);
     ASSERT_FALSE(compound.empty());
     EXPECT_EQ(compound[12].control, pane->button_AdvanceColorOptions);
     EXPECT_EQ(compound[13].kind, kPDEControlEnd);
@@ -281,11 +281,11 @@ TEST_F(PanelTest, OneMoreDescriptionIsOneMoreBoundControl)
                                "*OpenUI *WQExtra/Extra: Boolean\n*DefaultWQExtra: True\n"
                                "*WQExtra True/On: \"\"\n*WQExtra False/Off: \"\"\n*CloseUI: *WQExtra\n"));
 
-    std::vector<PDEControlDescription> controls(ColorOptions::controlTable.begin(),
-                                                ColorOptions::controlTable.end());
+    std::vector<tint::ControlDescription> controls(ColorOptions::controlTable.begin(),
+                                                   ColorOptions::controlTable.end());
     controls.push_back({"check_Extra", nullptr, kPDEControlCheckBox, "WQExtra", "Extra", "Extra",
-                        "ExtraCheckBox", kProfileListNone, PDEControlAction::Constraints});
-    const std::span<const PDEControlDescription> shipped = ColorOptions::controlTable;
+                        "ExtraCheckBox", kProfileListNone, tint::ControlAction::Constraints});
+    const std::span<const tint::ControlDescription> shipped = ColorOptions::controlTable;
     ColorOptions::controlTable = controls;
     Localization::setBundlePath(bundle);
     TestHost extra(ppdPath);

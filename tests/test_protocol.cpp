@@ -16,10 +16,10 @@ namespace
 
 std::string Build(const char *method, const std::vector<std::string> &args, bool *ok = nullptr)
 {
-    const WQMethodInfo *info = WQFindMethod(method);
+    const tint::MethodInfo *info = tint::findMethod(method);
     EXPECT_NE(info, nullptr) << method;
     std::string request;
-    const bool built = info && WQBuildRequest(*info, args, &request);
+    const bool built = info && tint::buildRequest(*info, args, &request);
     if (ok)
         *ok = built;
     return request;
@@ -100,8 +100,8 @@ TEST(ProtocolSplit, SwapFieldsNullAndMissingTags)
         {"/p:ARG_cFooPrevString2:ARG_iSwapType/c:ARG_cFooCurrentString", false, 0, nullptr, nullptr},
     };
     for (const Row &row : rows) {
-        WQSwapRequest swap;
-        ASSERT_EQ(WQSplitSwapRequest(row.request, &swap), row.wellFormed) << row.request;
+        tint::SwapRequest swap;
+        ASSERT_EQ(tint::splitSwapRequest(row.request, &swap), row.wellFormed) << row.request;
         if (!row.wellFormed)
             continue;
         EXPECT_EQ(swap.type, row.type) << row.request;
@@ -135,8 +135,8 @@ TEST(ProtocolSplit, WalkArgumentsAndTheDroppedLastPiece)
         {"u:USErName:ENDM:ModelName:END", false, "", "", {}},
     };
     for (const Row &row : rows) {
-        WQWalkRequest walk;
-        ASSERT_EQ(WQSplitWalkRequest(row.request, &walk), row.wellFormed) << row.request;
+        tint::WalkRequest walk;
+        ASSERT_EQ(tint::splitWalkRequest(row.request, &walk), row.wellFormed) << row.request;
         if (!row.wellFormed)
             continue;
         EXPECT_EQ(walk.model, row.model);
@@ -147,13 +147,13 @@ TEST(ProtocolSplit, WalkArgumentsAndTheDroppedLastPiece)
 
 TEST(ProtocolSplit, DataAfterTheFirstTagIsVerbatim)
 {
-    WQDataRequest data;
-    ASSERT_TRUE(WQSplitDataRequest("file:///x:AddURL:ENDa:AddURL:ENDb\n", &data));
+    tint::DataRequest data;
+    ASSERT_TRUE(tint::splitDataRequest("file:///x:AddURL:ENDa:AddURL:ENDb\n", &data));
     EXPECT_EQ(data.url, "file:///x");
     EXPECT_EQ(data.data, "a:AddURL:ENDb\n");
-    ASSERT_TRUE(WQSplitDataRequest("file:///x:AddURL:END", &data));
+    ASSERT_TRUE(tint::splitDataRequest("file:///x:AddURL:END", &data));
     EXPECT_EQ(data.data, "");
-    EXPECT_FALSE(WQSplitDataRequest("file:///x", &data));
+    EXPECT_FALSE(tint::splitDataRequest("file:///x", &data));
 }
 
 TEST(ProtocolSplit, BuildThenSplitRoundTrips)
@@ -162,8 +162,8 @@ TEST(ProtocolSplit, BuildThenSplitRoundTrips)
         "snmpwalk", "-Os", "-c", "wemblo", "-v", "1", "127.0.0.1", "1.3.6.1.4.1.64999.1.1.1.1.6.13.1.1"};
     std::vector<std::string> args = {"QV-MR52", "alice"};
     args.insert(args.end(), walkArgs.begin(), walkArgs.end());
-    WQWalkRequest walk;
-    ASSERT_TRUE(WQSplitWalkRequest(Build("mibwalk_XPC", args), &walk));
+    tint::WalkRequest walk;
+    ASSERT_TRUE(tint::splitWalkRequest(Build("mibwalk_XPC", args), &walk));
     EXPECT_EQ(walk.args, walkArgs);
 }
 

@@ -43,7 +43,7 @@ std::string Quote(const std::string &text)
 }
 
 // Calls a handler and checks that it replied exactly once.
-std::string Call(void (WQmacServiceXPC::*handler)(const std::string &, const WQReplyBlock &) const,
+std::string Call(void (WQmacServiceXPC::*handler)(const std::string &, const tint::ReplyBlock &) const,
                  const std::string &request)
 {
     WQmacServiceXPC service;
@@ -185,7 +185,7 @@ TEST(VaultHandlers, EveryHandlerRepliesOnceWhateverTheRequest)
         std::string("a\0b", 3),
         "\xff\xfe",
     };
-    for (const WQServiceHandler *h = kWQServiceHandlers; h->name != nullptr; ++h) {
+    for (const tint::ServiceHandler *h = tint::kServiceHandlers; h->name != nullptr; ++h) {
         for (const std::string &request : requests) {
             const std::string reply = Call(h->handler, request);
             EXPECT_FALSE(reply.empty()) << h->name;

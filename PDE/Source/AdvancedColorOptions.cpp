@@ -22,7 +22,7 @@ TINT_REGISTER_WIDGET_CLASS(AdvancedColorOptions);
 namespace
 {
 
-using enum PDEControlAction;
+using enum tint::ControlAction;
 
 #define TINT_POPUP(member, ppdKey, titleKey, summaryKey, identifier, list)                                   \
     {                                                                                                        \
@@ -44,7 +44,7 @@ using enum PDEControlAction;
 // each RGB Source, RGB Intent, RGB Gray Treatment, Destination Profile,
 // Halftone, EdgeEnhance; then the three Simulation pop-ups). The Halftone
 // pop-ups have no identifier, so no preset rule can name them.
-const PDEControlDescription kAdvancedControls[] = {
+const tint::ControlDescription kAdvancedControls[] = {
     TINT_POPUP(menu_iRGBSource, "WQImageRGBSource", "RGB Source:", "Image RGB Source", "ImageRGBSourcePopup",
                kProfileListRGBSource),
     TINT_POPUP(menu_iRGBIntent, "WQImageRenderIntent", "RGB Intent:", "Image RGB Intent",
@@ -165,9 +165,9 @@ constexpr EconoOverride kEconoOverrides[] = {
 
 } // namespace
 
-std::span<const PDEControlDescription> AdvancedColorOptions::controlTable = kAdvancedControls;
+std::span<const tint::ControlDescription> AdvancedColorOptions::controlTable = kAdvancedControls;
 
-AdvancedColorOptions::AdvancedColorOptions(QWidget *parent) : PDEPane(controlTable, parent) {}
+AdvancedColorOptions::AdvancedColorOptions(QWidget *parent) : tint::Pane(controlTable, parent) {}
 
 void AdvancedColorOptions::didCreateControlTable()
 {
@@ -176,23 +176,23 @@ void AdvancedColorOptions::didCreateControlTable()
 #if TINT_HAVE_PROFILESTORE
     if (button_ManageProfile) {
         std::string group;
-        switch (WQPListProbeWritePermission(&group)) {
+        switch (tint::probeWritePermission(&group)) {
         case ProfileListWriteProbe::MayWrite:
-            PDEControlSetAvailable(button_ManageProfile);
+            tint::setControlAvailable(button_ManageProfile);
             break;
         case ProfileListWriteProbe::NotPermitted:
-            PDEControlSetUnavailable(
+            tint::setControlUnavailable(
                 button_ManageProfile,
-                group.empty()
-                    ? PDELocalized("Unavailable: you may not change the printer's profile lists")
-                    : PDELocalized("Unavailable: only members of the group \"%1\" may change the printer's "
-                                   "profile lists")
-                          .arg(QString::fromStdString(group)));
+                group.empty() ? tint::localized("Unavailable: you may not change the printer's profile lists")
+                              : tint::localized(
+                                    "Unavailable: only members of the group \"%1\" may change the printer's "
+                                    "profile lists")
+                                    .arg(QString::fromStdString(group)));
             break;
         case ProfileListWriteProbe::NoService:
-            PDEControlSetUnavailable(
+            tint::setControlUnavailable(
                 button_ManageProfile,
-                PDELocalized("Unavailable: the profile service cannot be reached on the session bus"));
+                tint::localized("Unavailable: the profile service cannot be reached on the session bus"));
             break;
         }
     }
@@ -203,9 +203,10 @@ void AdvancedColorOptions::didCreateControlTable()
     // The button of a tool that is not installed would do nothing at all.
     if (button_Sendrix) {
         if (QFileInfo::exists(QString::fromStdString(TintSendrixPath())))
-            PDEControlSetAvailable(button_Sendrix);
+            tint::setControlAvailable(button_Sendrix);
         else
-            PDEControlSetUnavailable(button_Sendrix, PDELocalized("Unavailable: Sendrix is not installed"));
+            tint::setControlUnavailable(button_Sendrix,
+                                        tint::localized("Unavailable: Sendrix is not installed"));
     }
 }
 
@@ -213,7 +214,7 @@ void AdvancedColorOptions::createPDEItemForPPDKey()
 {
     if (ctrlTable.empty())
         return;
-    PDEPane::createPDEItemForPPDKey();
+    tint::Pane::createPDEItemForPPDKey();
     PDECommon::commonAddMenuFromProfilePlist(ctrlTable);
 }
 

@@ -6,14 +6,14 @@
 // stands on one of its first three choices.
 #pragma once
 
-#include "PDEPane.h"
+#include "Pane.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 
-class AdvancedColorOptions : public PDEPane
+class AdvancedColorOptions : public tint::Pane
 {
     Q_OBJECT
   public:
@@ -37,7 +37,7 @@ class AdvancedColorOptions : public PDEPane
     void sendrixButton(QObject *sender);
 
     // The descriptions every new pane binds.
-    static std::span<const PDEControlDescription> controlTable;
+    static std::span<const tint::ControlDescription> controlTable;
 
     QComboBox *menu_iRGBSource = nullptr;
     QComboBox *menu_iRGBIntent = nullptr;

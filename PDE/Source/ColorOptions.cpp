@@ -12,11 +12,11 @@ TINT_REGISTER_WIDGET_CLASS(ColorOptions);
 namespace
 {
 
-using enum PDEControlAction;
+using enum tint::ControlAction;
 
 // Controls whose rules reach into the Advanced pane re-run the rules over
 // both panes; the rest over this pane alone.
-const PDEControlDescription kColorOptionsControls[] = {
+const tint::ControlDescription kColorOptionsControls[] = {
     {TINT_PANE_CONTROL(ColorOptions, menu_QuickColor), kPDEControlPopUp, "WQQuickColor", nullptr,
      "Quick Color", "QuickColorPopup", kProfileListNone, SelectItem},
     {TINT_PANE_CONTROL(ColorOptions, menu_Brightness), kPDEControlPopUp, "WQBrightness", nullptr,
@@ -47,9 +47,9 @@ const PDEControlDescription kColorOptionsControls[] = {
 
 } // namespace
 
-std::span<const PDEControlDescription> ColorOptions::controlTable = kColorOptionsControls;
+std::span<const tint::ControlDescription> ColorOptions::controlTable = kColorOptionsControls;
 
-ColorOptions::ColorOptions(QWidget *parent) : PDEPane(controlTable, parent) {}
+ColorOptions::ColorOptions(QWidget *parent) : tint::Pane(controlTable, parent) {}
 
 int16_t ColorOptions::getQuickColorValue()
 {

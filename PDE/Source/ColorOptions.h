@@ -4,14 +4,14 @@
 // lives in its controls and goes through PDECommon.
 #pragma once
 
-#include "PDEPane.h"
+#include "Pane.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-class ColorOptions : public PDEPane
+class ColorOptions : public tint::Pane
 {
     Q_OBJECT
   public:
@@ -24,7 +24,7 @@ class ColorOptions : public PDEPane
     int16_t getEconoModeValue();
 
     // The descriptions every new pane binds.
-    static std::span<const PDEControlDescription> controlTable;
+    static std::span<const tint::ControlDescription> controlTable;
 
     QComboBox *menu_QuickColor = nullptr;
     QComboBox *menu_Brightness = nullptr;

@@ -200,10 +200,10 @@ namespace
 {
 
 // The first record before the end record whose identifier is exactly name.
-PDEControlItem *FindControl(PDEControlSpan table, const char name[kCSTNameLength])
+PDEControlItem *FindControl(tint::ControlSpan table, const char name[kCSTNameLength])
 {
     const std::size_t length = strnlen(name, kCSTNameLength);
-    for (PDEControlItem &item : PDETableRecords(table)) {
+    for (PDEControlItem &item : tint::tableRecords(table)) {
         const char *identifier = item.identifier;
         if (identifier != nullptr && std::strlen(identifier) == length &&
             std::memcmp(identifier, name, length) == 0)
@@ -242,7 +242,7 @@ const CSTRule *RuleAt(int ruleIndex)
     return rule->mainOp == kCSTTableEnd ? nullptr : rule;
 }
 
-void SetActions(int ruleIndex, PDEControlSpan table, bool enabled)
+void SetActions(int ruleIndex, tint::ControlSpan table, bool enabled)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
     if (rule == nullptr)
@@ -254,15 +254,15 @@ void SetActions(int ruleIndex, PDEControlSpan table, bool enabled)
         if (!target->control)
             continue;
         if (enabled)
-            PDEControlSetAvailable(target->control);
+            tint::setControlAvailable(target->control);
         else
-            PDEControlSetUnavailable(target->control, CSTRuleReason(ruleIndex, table));
+            tint::setControlUnavailable(target->control, CSTRuleReason(ruleIndex, table));
     }
 }
 
 } // namespace
 
-int bMatchCondition(int ruleIndex, PDEControlSpan table)
+int bMatchCondition(int ruleIndex, tint::ControlSpan table)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
     if (rule == nullptr)
@@ -297,7 +297,7 @@ int bMatchCondition(int ruleIndex, PDEControlSpan table)
     return result ? 1 : 0;
 }
 
-void vValueChange(int ruleIndex, PDEControlSpan table)
+void vValueChange(int ruleIndex, tint::ControlSpan table)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
     if (rule == nullptr || rule->valueChange.op != kCSTValueChange)
@@ -309,17 +309,17 @@ void vValueChange(int ruleIndex, PDEControlSpan table)
         target, PDECommon::commonConvertFromCSTValue(target, rule->valueChange.value));
 }
 
-void vActOption(int ruleIndex, PDEControlSpan table)
+void vActOption(int ruleIndex, tint::ControlSpan table)
 {
     SetActions(ruleIndex, table, false);
 }
 
-void vActReverseOption(int ruleIndex, PDEControlSpan table)
+void vActReverseOption(int ruleIndex, tint::ControlSpan table)
 {
     SetActions(ruleIndex, table, true);
 }
 
-void vColorPresetConstraints(PDEControlSpan table)
+void vColorPresetConstraints(tint::ControlSpan table)
 {
     if (table.empty() || cstColorOption[0].mainOp == kCSTTableEnd)
         return;

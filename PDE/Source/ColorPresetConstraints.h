@@ -111,18 +111,18 @@ extern const int kCSTColorOptionRuleCount;
 // Applies every rule, in order, to the controls of table: a true rule sets
 // its value change and greys its target out, a false rule enables its
 // target again. A later rule sees what an earlier one has just set.
-void vColorPresetConstraints(PDEControlSpan table);
+void vColorPresetConstraints(tint::ControlSpan table);
 // The truth value (0 or 1) of rule ruleIndex over table.
-int bMatchCondition(int ruleIndex, PDEControlSpan table);
+int bMatchCondition(int ruleIndex, tint::ControlSpan table);
 // Sets the value change of rule ruleIndex on its target, if any.
-void vValueChange(int ruleIndex, PDEControlSpan table);
+void vValueChange(int ruleIndex, tint::ControlSpan table);
 // Performs (greys out) / undoes (enables) the actions of rule ruleIndex on its target.
-void vActOption(int ruleIndex, PDEControlSpan table);
-void vActReverseOption(int ruleIndex, PDEControlSpan table);
+void vActOption(int ruleIndex, tint::ControlSpan table);
+void vActReverseOption(int ruleIndex, tint::ControlSpan table);
 
 // Why rule ruleIndex greys its target, as one localized sentence made from
 // the rule's conditions and the titles of the controls they name in table
 // ("Unavailable while Color as Grayscale is on"). Greying a target gives it
 // this sentence as tool tip and accessible description; enabling it drops
 // them. "" for an index outside the table.
-QString CSTRuleReason(int ruleIndex, PDEControlSpan table);
+QString CSTRuleReason(int ruleIndex, tint::ControlSpan table);

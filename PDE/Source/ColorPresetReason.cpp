@@ -16,10 +16,10 @@
 namespace
 {
 
-const PDEControlItem *FindByIdentifier(PDEControlSpan table, const char (&name)[kCSTNameLength])
+const PDEControlItem *FindByIdentifier(tint::ControlSpan table, const char (&name)[kCSTNameLength])
 {
     const std::size_t length = strnlen(name, kCSTNameLength);
-    for (const PDEControlItem &item : PDETableRecords(table)) {
+    for (const PDEControlItem &item : tint::tableRecords(table)) {
         if (item.identifier && std::strlen(item.identifier) == length &&
             std::memcmp(item.identifier, name, length) == 0)
             return &item;
@@ -37,9 +37,9 @@ QString FixedText(const char (&text)[kCSTNameLength])
 QString ControlName(const PDEControlItem *item, const CSTCondition &condition)
 {
     if (item && item->summaryKey)
-        return PDELocalized(item->summaryKey);
+        return tint::localized(item->summaryKey);
     if (item && item->titleKey)
-        return PDELocalized(item->titleKey);
+        return tint::localized(item->titleKey);
     return FixedText(condition.name);
 }
 
@@ -59,14 +59,14 @@ QString ConditionPhrase(const PDEControlItem *item, const CSTCondition &conditio
     const bool negated = condition.op == kCSTNotEqual;
     if (item && item->kind == kPDEControlCheckBox) {
         const bool on = (condition.value != 0) != negated;
-        return PDELocalized(on ? "%1 is on" : "%1 is off").arg(name);
+        return tint::localized(on ? "%1 is on" : "%1 is off").arg(name);
     }
-    return PDELocalized(negated ? "%1 is not %2" : "%1 is %2").arg(name, ChoiceTitle(item, condition));
+    return tint::localized(negated ? "%1 is not %2" : "%1 is %2").arg(name, ChoiceTitle(item, condition));
 }
 
 } // namespace
 
-QString CSTRuleReason(int ruleIndex, PDEControlSpan table)
+QString CSTRuleReason(int ruleIndex, tint::ControlSpan table)
 {
     if (ruleIndex < 0 || ruleIndex >= kCSTColorOptionRuleCount)
         return QString();
@@ -81,7 +81,7 @@ QString CSTRuleReason(int ruleIndex, PDEControlSpan table)
     if (count == 1 && rule.conditions[0].op == kCSTNotEqual && target &&
         target->kind == kPDEControlPushButton) {
         const PDEControlItem *item = FindByIdentifier(table, rule.conditions[0].name);
-        return PDELocalized("Choose %1 \"%2\" to change the advanced options")
+        return tint::localized("Choose %1 \"%2\" to change the advanced options")
             .arg(ControlName(item, rule.conditions[0]), ChoiceTitle(item, rule.conditions[0]));
     }
 
@@ -92,7 +92,7 @@ QString CSTRuleReason(int ruleIndex, PDEControlSpan table)
     for (int j = 0; j < count; ++j) {
         const QString one =
             ConditionPhrase(FindByIdentifier(table, rule.conditions[j].name), rule.conditions[j]);
-        phrase = j == 0 ? one : PDELocalized(conjunction ? "%1 and %2" : "%1 or %2").arg(phrase, one);
+        phrase = j == 0 ? one : tint::localized(conjunction ? "%1 and %2" : "%1 or %2").arg(phrase, one);
     }
-    return PDELocalized("Unavailable while %1").arg(phrase);
+    return tint::localized("Unavailable while %1").arg(phrase);
 }

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-void PDEControlSetUnavailable(QWidget *control, const QString &reason)
+void tint::setControlUnavailable(QWidget *control, const QString &reason)
 {
     if (!control)
         return;
@@ -13,7 +13,7 @@ void PDEControlSetUnavailable(QWidget *control, const QString &reason)
     control->setAccessibleDescription(reason);
 }
 
-void PDEControlSetAvailable(QWidget *control)
+void tint::setControlAvailable(QWidget *control)
 {
     if (!control)
         return;
@@ -22,7 +22,7 @@ void PDEControlSetAvailable(QWidget *control)
     control->setAccessibleDescription(QString());
 }
 
-QString PDELocalized(const char *key)
+QString tint::localized(const char *key)
 {
     return Localization::localizedString(key).value_or(QString::fromUtf8(key));
 }

@@ -8,9 +8,14 @@
 
 class QWidget;
 
+namespace tint
+{
+
 // Greys control out with reason (localized, one sentence).
-void PDEControlSetUnavailable(QWidget *control, const QString &reason);
+void setControlUnavailable(QWidget *control, const QString &reason);
 // Enables control and forgets the reason it was greyed for.
-void PDEControlSetAvailable(QWidget *control);
+void setControlAvailable(QWidget *control);
 // The plug-in's localized text of key (English key when it has none).
-QString PDELocalized(const char *key);
+QString localized(const char *key);
+
+} // namespace tint

@@ -290,5 +290,5 @@ extern "C" uint16_t _DEBUGControlTable(const PDEControlItem *table)
     std::size_t records = 1;
     while (table[records - 1].kind != kPDEControlEnd)
         ++records;
-    return static_cast<uint16_t>(PDECommon::commonCountControlTable({table, records}));
+    return static_cast<uint16_t>(tint::countControlTable({table, records}));
 }

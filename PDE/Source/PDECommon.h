@@ -46,15 +46,20 @@ enum : int16_t {
     kProfileListSimulation = 3,  // SIM group (index 1)
 };
 
+namespace tint
+{
+
 // Result codes of the class methods.
 enum : int32_t {
-    kPDENoErr = 0,
-    kPDENotApplicable = -1,      // no model dictionary, or not a profile pop-up
-    kPDEBadArgument = -50,       // missing argument, or a text that cannot be made
-    kPDEOutOfMemory = -108,      // working lists could not be allocated
-    kPDEOptionNotFound = -30888, // the PPD has no such option
-    kPDEListNotCreated = -30870, // a choice list could not be created
+    kNoErr = 0,
+    kNotApplicable = -1,      // no model dictionary, or not a profile pop-up
+    kBadArgument = -50,       // missing argument, or a text that cannot be made
+    kOutOfMemory = -108,      // working lists could not be allocated
+    kOptionNotFound = -30888, // the PPD has no such option
+    kListNotCreated = -30870, // a choice list could not be created
 };
+
+} // namespace tint
 
 // One choice of a PPD option, as five strings (UTF-8).
 using PPDChoiceEntry = std::array<std::string, 5>;
@@ -85,59 +90,64 @@ struct PDEControlItem {
     PPDChoiceListRef choices; // null when the PPD lacks the option or the record has no key
 };
 
+namespace tint
+{
+
 // A control table: its records, the end record last. Panes own theirs as a
-// PDEControlTable; the class methods take a view of one.
-using PDEControlTable = std::vector<PDEControlItem>;
-using PDEControlSpan = std::span<PDEControlItem>;
-using PDEControlConstSpan = std::span<const PDEControlItem>;
+// ControlTable; the class methods take a view of one.
+using ControlTable = std::vector<PDEControlItem>;
+using ControlSpan = std::span<PDEControlItem>;
+using ControlConstSpan = std::span<const PDEControlItem>;
 
 // The record that closes every table.
-inline const PDEControlItem kPDEControlEndRecord = {nullptr, kPDEControlEnd,   "",     nullptr, nullptr,
-                                                    "",      kProfileListNone, nullptr};
+inline const PDEControlItem kControlEndRecord = {nullptr, kPDEControlEnd,   "",     nullptr, nullptr,
+                                                 "",      kProfileListNone, nullptr};
 
 // The records a table binds: those before its end record, up to the first
 // record without a control (a control missing from the layout reads as the
 // end of the table). Every walk of a table goes through this.
-PDEControlSpan PDEBoundRecords(PDEControlSpan table);
-PDEControlConstSpan PDEBoundRecords(PDEControlConstSpan table);
+ControlSpan boundRecords(ControlSpan table);
+ControlConstSpan boundRecords(ControlConstSpan table);
 // Every record before the end record, with or without a control: what the
 // compound table and the preset rules see.
-PDEControlSpan PDETableRecords(PDEControlSpan table);
+ControlSpan tableRecords(ControlSpan table);
 
 // Text encodings of a PPD by its LanguageEncoding, in two numberings
 // (commonGetEncodingFromPPD and commonGetCFStringEncodingFromPPD). The texts
 // themselves are always UTF-8: libcups converts them while parsing.
 enum : uint32_t {
-    kPDEEncodingISOLatin1 = 5,
-    kPDEEncodingWindowsCP1252 = 12,
-    kPDEEncodingShiftJIS = 8,
-    kPDEEncodingUTF8 = 4,
-    kPDEEncodingMacRoman = 30,
+    kEncodingISOLatin1 = 5,
+    kEncodingWindowsCP1252 = 12,
+    kEncodingShiftJIS = 8,
+    kEncodingUTF8 = 4,
+    kEncodingMacRoman = 30,
 };
 enum : uint32_t {
-    kPDECFEncodingISOLatin1 = 0x0201,
-    kPDECFEncodingWindowsLatin1 = 0x0500,
-    kPDECFEncodingShiftJIS = 0x0A01,
-    kPDECFEncodingUTF8 = 0x08000100,
-    kPDECFEncodingMacRoman = 0,
+    kCFEncodingISOLatin1 = 0x0201,
+    kCFEncodingWindowsLatin1 = 0x0500,
+    kCFEncodingShiftJIS = 0x0A01,
+    kCFEncodingUTF8 = 0x08000100,
+    kCFEncodingMacRoman = 0,
 };
 
 // Ticket entry under which the per-printer model dictionaries are kept.
-inline constexpr const char kPDEProductName[] = "QV-MR52";
+inline constexpr const char kProductName[] = "QV-MR52";
 // Folder of a profile stored on the printer's disk (location 4).
-inline constexpr const char kPDEPrinterProfileFolder[] = "/ata1a/data/USfiles/Profiles/";
+inline constexpr const char kPrinterProfileFolder[] = "/ata1a/data/USfiles/Profiles/";
 
 // While one lives on this thread, the ticket operations read the user's
 // profile list once and reuse it, so that restoring or saving both panes
 // reads the file once instead of once per profile pop-up.
-class PDEProfileListSnapshot
+class ProfileListSnapshot
 {
   public:
-    PDEProfileListSnapshot();
-    ~PDEProfileListSnapshot();
-    PDEProfileListSnapshot(const PDEProfileListSnapshot &) = delete;
-    PDEProfileListSnapshot &operator=(const PDEProfileListSnapshot &) = delete;
+    ProfileListSnapshot();
+    ~ProfileListSnapshot();
+    ProfileListSnapshot(const ProfileListSnapshot &) = delete;
+    ProfileListSnapshot &operator=(const ProfileListSnapshot &) = delete;
 };
+
+} // namespace tint
 
 class PDECommon
 {
@@ -147,11 +157,11 @@ class PDECommon
     // ---- Control table and PPD binding --------------------------------
 
     // Appends the ppdKey of every record that has one to array.
-    // 0, or kPDEBadArgument (null array or table).
-    static int32_t commonAddPPDArray(std::vector<std::string> *array, PDEControlConstSpan table);
+    // 0, or tint::kBadArgument (null array or table).
+    static int32_t commonAddPPDArray(std::vector<std::string> *array, tint::ControlConstSpan table);
 
-    // Creates the choice list of option key into *array. kPDEOptionNotFound
-    // leaves *array untouched; kPDEListNotCreated when the list cannot be
+    // Creates the choice list of option key into *array. tint::kOptionNotFound
+    // leaves *array untouched; tint::kListNotCreated when the list cannot be
     // allocated.
     static int32_t commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key, PPDChoiceListRef *array);
 
@@ -165,7 +175,7 @@ class PDECommon
     static bool commonIsPPDChoiceConflicted(ppd_file_t *ppd, const char *option, const char *choice);
 
     // Titles of every record, then the menus of its pop-ups from ppdfile.
-    static void commonBuildPDEItem(PDEControlSpan table, ppd_file_t *ppdfile);
+    static void commonBuildPDEItem(tint::ControlSpan table, ppd_file_t *ppdfile);
     static void commonSetControlTitleFromLocalizeString(PDEControlItem *item);
     // Empties the pop-up and adds one item per PPD choice (title: the
     // choice's text; item data: its keyword). A missing option leaves it.
@@ -177,13 +187,13 @@ class PDECommon
     // A new table holding the records of count tables, each up to its end
     // record, then one end record. Empty when it cannot be allocated. The
     // result shares the tables' choice lists.
-    static PDEControlTable commonControlTableCompound(const PDEControlSpan *tables, int count);
+    static tint::ControlTable commonControlTableCompound(const tint::ControlSpan *tables, int count);
 
     // ---- Value model ---------------------------------------------------
     // A control value is what the control shows (pop-up: its current index,
     // check box: 0 or 1); a choice list position is an index into choices.
 
-    static void commonDefaultFromPPDInfo(PDEControlSpan table);
+    static void commonDefaultFromPPDInfo(tint::ControlSpan table);
     static int32_t commonGetDefualtValueFromPPDWithSInt32(const PDEControlItem *item);
     static int32_t commonGetControlValueWithSInt32(const PDEControlItem *item);
     static void commonSetControlValueWithSInt32(PDEControlItem *item, int32_t value);
@@ -209,9 +219,9 @@ class PDECommon
     // Copies every entry of copyDict to the top level of the ticket.
     static int32_t commonCFDictionaryMapToTicket(PMPrintSettings settings, const PMDictionaryRef &copyDict);
     static int32_t commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlSpan table);
+                                            tint::ControlSpan table);
     static int32_t commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlSpan table);
+                                            tint::ControlSpan table);
     // select counts the shown entries of the record's profile group from 1.
     static int32_t commonSetTicketAddedProfile(const PDEControlItem *item, const PMDictionaryRef &dict,
                                                int16_t select);
@@ -223,7 +233,7 @@ class PDECommon
     static PMValue commonGetTicketAddedProfileFlag(const PDEControlItem *item, const PMDictionaryRef &dict);
 
     // Adds item name -> value text for every record with a summaryKey.
-    static int32_t commonGetSummaryText(PDEControlConstSpan table, const PMDictionaryRef &adddict,
+    static int32_t commonGetSummaryText(tint::ControlConstSpan table, const PMDictionaryRef &adddict,
                                         const PMArrayRef &addArray);
     static int32_t commonGetSummaryTextQuickColor(const char *itemName, const std::string &value,
                                                   const PMDictionaryRef &adddict, const PMArrayRef &addArray);
@@ -242,25 +252,28 @@ class PDECommon
     // profile table. Always 0.
     static int commonGetProfilesFromMIB(PMPrintSession session);
     // Appends the shown profiles of the user's profile list to the profile
-    // pop-ups of table. 0, the read's result, or kPDEBadArgument.
-    static int commonAddMenuFromProfilePlist(PDEControlSpan table);
-
-    // ---- Helpers of this port --------------------------------------------
-
-    // Nibble text: every byte becomes two characters '0'..'?' (high four
-    // bits + 0x30, then low four bits + 0x30).
-    static std::string commonNibbleEncode(const std::string &bytes);
-    static std::string commonNibbleDecode(const std::string &nibbles);
-    // The path naming a profile on the printer: the printer's profile folder
-    // + fileName for location 4, else fileName alone.
-    static std::string commonProfilePath(const char *fileName, int32_t location);
-    // A pane's table from its filled records (controls taken from the
-    // pane's outlets; an end record is added when the records lack one):
-    // the records, the end record, and each bound record's choice list built
-    // from ppd. *count (may be null) receives the number of records
-    // including the end record.
-    static PDEControlTable commonCreateControlTable(PDEControlConstSpan filledTemplate, ppd_file_t *ppd,
-                                                    int16_t *count);
-    // Number of bound records plus the end record (0 for no table).
-    static int16_t commonCountControlTable(PDEControlConstSpan table);
+    // pop-ups of table. 0, the read's result, or tint::kBadArgument.
+    static int commonAddMenuFromProfilePlist(tint::ControlSpan table);
 };
+
+// Helpers of this port.
+namespace tint
+{
+
+// Nibble text: every byte becomes two characters '0'..'?' (high four
+// bits + 0x30, then low four bits + 0x30).
+std::string nibbleEncode(const std::string &bytes);
+std::string nibbleDecode(const std::string &nibbles);
+// The path naming a profile on the printer: the printer's profile folder
+// + fileName for location 4, else fileName alone.
+std::string profilePath(const char *fileName, int32_t location);
+// A pane's table from its filled records (controls taken from the
+// pane's outlets; an end record is added when the records lack one):
+// the records, the end record, and each bound record's choice list built
+// from ppd. *count (may be null) receives the number of records
+// including the end record.
+ControlTable createControlTable(ControlConstSpan filledTemplate, ppd_file_t *ppd, int16_t *count);
+// Number of bound records plus the end record (0 for no table).
+int16_t countControlTable(ControlConstSpan table);
+
+} // namespace tint

@@ -34,77 +34,77 @@ bool IsASCII(const char *s)
 
 } // namespace
 
-PDEControlSpan PDEBoundRecords(PDEControlSpan table)
+tint::ControlSpan tint::boundRecords(tint::ControlSpan table)
 {
     return Bound(table);
 }
 
-PDEControlConstSpan PDEBoundRecords(PDEControlConstSpan table)
+tint::ControlConstSpan tint::boundRecords(tint::ControlConstSpan table)
 {
     return Bound(table);
 }
 
-PDEControlSpan PDETableRecords(PDEControlSpan table)
+tint::ControlSpan tint::tableRecords(tint::ControlSpan table)
 {
     return BeforeEnd(table);
 }
 
-int16_t PDECommon::commonCountControlTable(PDEControlConstSpan table)
+int16_t tint::countControlTable(tint::ControlConstSpan table)
 {
     if (table.empty())
         return 0;
     return static_cast<int16_t>(Bound(table).size() + 1);
 }
 
-PDEControlTable PDECommon::commonCreateControlTable(PDEControlConstSpan filledTemplate, ppd_file_t *ppd,
-                                                    int16_t *count)
+tint::ControlTable tint::createControlTable(tint::ControlConstSpan filledTemplate, ppd_file_t *ppd,
+                                            int16_t *count)
 {
-    PDEControlTable table;
+    tint::ControlTable table;
     try {
-        const PDEControlConstSpan records = BeforeEnd(filledTemplate);
+        const tint::ControlConstSpan records = BeforeEnd(filledTemplate);
         table.reserve(records.size() + 1);
         table.assign(records.begin(), records.end());
-        table.push_back(kPDEControlEndRecord);
+        table.push_back(tint::kControlEndRecord);
     } catch (const std::bad_alloc &) {
         table.clear();
     }
     if (count)
         *count = static_cast<int16_t>(table.size());
-    for (PDEControlItem &item : PDEBoundRecords(PDEControlSpan(table))) {
+    for (PDEControlItem &item : tint::boundRecords(tint::ControlSpan(table))) {
         item.choices = nullptr;
         if (item.ppdKey && item.ppdKey[0])
-            commonGetPPDArrayForUIOption(ppd, item.ppdKey, &item.choices);
+            PDECommon::commonGetPPDArrayForUIOption(ppd, item.ppdKey, &item.choices);
     }
     return table;
 }
 
-PDEControlTable PDECommon::commonControlTableCompound(const PDEControlSpan *tables, int count)
+tint::ControlTable PDECommon::commonControlTableCompound(const tint::ControlSpan *tables, int count)
 {
     // Each pane table is copied up to its end record, records without a
     // control included, so the compound table stays within every pane table.
-    PDEControlTable compound;
+    tint::ControlTable compound;
     try {
         for (int t = 0; t < count && tables; ++t) {
-            const PDEControlSpan records = PDETableRecords(tables[t]);
+            const tint::ControlSpan records = tint::tableRecords(tables[t]);
             compound.insert(compound.end(), records.begin(), records.end());
         }
-        compound.push_back(kPDEControlEndRecord);
+        compound.push_back(tint::kControlEndRecord);
     } catch (const std::bad_alloc &) {
         compound.clear();
     }
     return compound;
 }
 
-int32_t PDECommon::commonAddPPDArray(std::vector<std::string> *array, PDEControlConstSpan table)
+int32_t PDECommon::commonAddPPDArray(std::vector<std::string> *array, tint::ControlConstSpan table)
 {
     if (!array || table.empty())
-        return kPDEBadArgument;
-    int32_t result = kPDENoErr;
-    for (const PDEControlItem &item : PDEBoundRecords(table)) {
+        return tint::kBadArgument;
+    int32_t result = tint::kNoErr;
+    for (const PDEControlItem &item : tint::boundRecords(table)) {
         if (!item.ppdKey || !item.ppdKey[0])
             continue;
         if (!IsASCII(item.ppdKey)) {
-            result = kPDEBadArgument;
+            result = tint::kBadArgument;
             continue;
         }
         array->emplace_back(item.ppdKey);

@@ -2,7 +2,7 @@
 // connection, the walk request through the relay, and the profiles of the
 // user's profile list appended to the profile pop-ups.
 #include "PDECommon.h"
-#include "PDEPrinterAddress.h"
+#include "PrinterAddress.h"
 
 #include "ControlReason.h"
 #include "Localization.h"
@@ -125,7 +125,7 @@ int PDECommon::commonGetProfilesFromMIB(PMPrintSession session)
         return 0;
 
     std::string address;
-    if (!PDEPrinterAddressForURI(uri, commoniGetProtocolByUrl(uri.c_str()), kResolveTimeout, &address))
+    if (!tint::printerAddressForURI(uri, commoniGetProtocolByUrl(uri.c_str()), kResolveTimeout, &address))
         return 0;
 
     struct stat st;
@@ -145,27 +145,28 @@ int PDECommon::commonGetProfilesFromMIB(PMPrintSession session)
     // the printer's present state.
     const QString printerAddress = QString::fromStdString(address);
     if (!TintRelayCallWalk(kTintModelName, user, walkArgs, &walkResult))
-        PDEPanelStatusSet(
-            PDELocalized("the profile service did not answer; the printer's profiles are shown as "
-                         "last read"));
+        tint::setPanelStatus(
+            tint::localized("the profile service did not answer; the printer's profiles are shown as "
+                            "last read"));
     else if (walkResult == 1)
-        PDEPanelStatusSet(
-            PDELocalized("the printer at %1 did not answer; its profiles are shown as last read")
+        tint::setPanelStatus(
+            tint::localized("the printer at %1 did not answer; its profiles are shown as last read")
                 .arg(printerAddress));
     else if (walkResult != 0)
-        PDEPanelStatusSet(PDELocalized("the profile list of the printer at %1 could not be read (result %2); "
-                                       "its profiles are shown as last read")
-                              .arg(printerAddress)
-                              .arg(walkResult));
+        tint::setPanelStatus(
+            tint::localized("the profile list of the printer at %1 could not be read (result %2); "
+                            "its profiles are shown as last read")
+                .arg(printerAddress)
+                .arg(walkResult));
     else
-        PDEPanelStatusSet(QString());
+        tint::setPanelStatus(QString());
     return 0;
 }
 
-int PDECommon::commonAddMenuFromProfilePlist(PDEControlSpan table)
+int PDECommon::commonAddMenuFromProfilePlist(tint::ControlSpan table)
 {
     if (table.empty())
-        return kPDEBadArgument;
+        return tint::kBadArgument;
     // Three full tables are too large for the dialog thread's stack.
     auto groups = std::make_unique<ProfileTable[]>(kProfileGroupCount);
     int32_t read = WQPListReadProfile_All(&groups[kProfileGroupRGB], &groups[kProfileGroupSIM],
@@ -173,12 +174,12 @@ int PDECommon::commonAddMenuFromProfilePlist(PDEControlSpan table)
     if (read != 0)
         return read;
 
-    int result = kPDENoErr;
-    for (PDEControlItem &record : PDEBoundRecords(table)) {
+    int result = tint::kNoErr;
+    for (PDEControlItem &record : tint::boundRecords(table)) {
         PDEControlItem *item = &record;
         int32_t group = GroupOfListKind(item->profileListKind);
         if (group < 0) {
-            result = kPDEBadArgument;
+            result = tint::kBadArgument;
             continue;
         }
         auto *menu = qobject_cast<QComboBox *>(item->control);
@@ -194,7 +195,7 @@ int PDECommon::commonAddMenuFromProfilePlist(PDEControlSpan table)
             if (entry.location == 4) {
                 std::optional<QString> disk = Localization::localizedString("Disk");
                 if (!disk) {
-                    result = kPDEBadArgument;
+                    result = tint::kBadArgument;
                     continue;
                 }
                 suffix = disk->toStdString();

@@ -25,9 +25,9 @@ bool IsASCII(const char *s)
 
 } // namespace
 
-void PDECommon::commonBuildPDEItem(PDEControlSpan table, ppd_file_t *ppdfile)
+void PDECommon::commonBuildPDEItem(tint::ControlSpan table, ppd_file_t *ppdfile)
 {
-    for (PDEControlItem &item : PDEBoundRecords(table)) {
+    for (PDEControlItem &item : tint::boundRecords(table)) {
         commonSetControlTitleFromLocalizeString(&item);
         if (item.kind == kPDEControlPopUp)
             commonReBuildMenuFromPPD(ppdfile, &item);

@@ -22,12 +22,12 @@ struct PPDEncodingRow {
 
 // Compared exactly, case-sensitively; anything else is Mac OS Roman.
 const PPDEncodingRow kPPDEncodings[] = {
-    {"ISOLatin1", kPDEEncodingISOLatin1, kPDECFEncodingISOLatin1},
-    {"WindowsANSI", kPDEEncodingWindowsCP1252, kPDECFEncodingWindowsLatin1},
-    {"JIS83-RKSJ", kPDEEncodingShiftJIS, kPDECFEncodingShiftJIS},
-    {"UTF-8", kPDEEncodingUTF8, kPDECFEncodingUTF8},
-    {"UTF8", kPDEEncodingUTF8, kPDECFEncodingUTF8},
-    {nullptr, kPDEEncodingMacRoman, kPDECFEncodingMacRoman},
+    {"ISOLatin1", tint::kEncodingISOLatin1, tint::kCFEncodingISOLatin1},
+    {"WindowsANSI", tint::kEncodingWindowsCP1252, tint::kCFEncodingWindowsLatin1},
+    {"JIS83-RKSJ", tint::kEncodingShiftJIS, tint::kCFEncodingShiftJIS},
+    {"UTF-8", tint::kEncodingUTF8, tint::kCFEncodingUTF8},
+    {"UTF8", tint::kEncodingUTF8, tint::kCFEncodingUTF8},
+    {nullptr, tint::kEncodingMacRoman, tint::kCFEncodingMacRoman},
 };
 
 const PPDEncodingRow &EncodingRowOf(ppd_file_t *ppd)
@@ -62,28 +62,28 @@ uint32_t PDECommon::commonGetCFStringEncodingFromPPD(ppd_file_t *ppd)
 int32_t PDECommon::commonGetPPDArrayForUIOption(ppd_file_t *ppd, const char *key, PPDChoiceListRef *array)
 {
     if (!ppd || !key || !array || !ppdFindOption(ppd, key))
-        return kPDEOptionNotFound;
+        return tint::kOptionNotFound;
     std::shared_ptr<PPDChoiceList> list;
     try {
         list = std::make_shared<PPDChoiceList>();
     } catch (const std::bad_alloc &) {
         *array = nullptr;
-        return kPDEListNotCreated;
+        return tint::kListNotCreated;
     }
     int16_t count = 0;
     commonGetUIListFromPPD(ppd, key, list.get(), &count);
     *array = std::move(list);
-    return kPDENoErr;
+    return tint::kNoErr;
 }
 
 int32_t PDECommon::commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDChoiceList *array,
                                           int16_t *count)
 {
     if (!ppd || !key || !array)
-        return kPDENoErr;
+        return tint::kNoErr;
     ppd_option_t *option = ppdFindOption(ppd, key);
     if (!option || option->num_choices <= 0 || !option->choices)
-        return kPDENoErr;
+        return tint::kNoErr;
     for (int i = 0; i < option->num_choices; ++i) {
         const ppd_choice_t &choice = option->choices[i];
         const bool conflicted = commonIsPPDChoiceConflicted(ppd, option->keyword, choice.choice);
@@ -93,7 +93,7 @@ int32_t PDECommon::commonGetUIListFromPPD(ppd_file_t *ppd, const char *key, PPDC
         if (count)
             ++*count;
     }
-    return kPDENoErr;
+    return tint::kNoErr;
 }
 
 bool PDECommon::commonIsPPDChoiceConflicted(ppd_file_t *ppd, const char *option, const char *choice)

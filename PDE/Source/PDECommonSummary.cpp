@@ -24,15 +24,15 @@ void AddItem(const QString &name, const std::string &value, const PMDictionaryRe
 
 } // namespace
 
-int32_t PDECommon::commonGetSummaryText(PDEControlConstSpan table, const PMDictionaryRef &adddict,
+int32_t PDECommon::commonGetSummaryText(tint::ControlConstSpan table, const PMDictionaryRef &adddict,
                                         const PMArrayRef &addArray)
 {
     if (!Localization::bundleAvailable())
-        return kPDENoErr;
+        return tint::kNoErr;
     if (table.empty() || !adddict || !addArray)
-        return kPDEBadArgument;
-    int32_t result = kPDENoErr;
-    for (const PDEControlItem &record : PDEBoundRecords(table)) {
+        return tint::kBadArgument;
+    int32_t result = tint::kNoErr;
+    for (const PDEControlItem &record : tint::boundRecords(table)) {
         const PDEControlItem *item = &record;
         if (!item->summaryKey)
             continue;
@@ -42,7 +42,7 @@ int32_t PDECommon::commonGetSummaryText(PDEControlConstSpan table, const PMDicti
         if (name && value)
             AddItem(*name, *value, adddict, addArray);
         else
-            result = kPDEBadArgument;
+            result = tint::kBadArgument;
     }
     return result;
 }
@@ -51,12 +51,12 @@ int32_t PDECommon::commonGetSummaryTextQuickColor(const char *itemName, const st
                                                   const PMDictionaryRef &adddict, const PMArrayRef &addArray)
 {
     if (!Localization::bundleAvailable())
-        return kPDENoErr;
+        return tint::kNoErr;
     if (!itemName || !IsASCII(itemName) || !adddict || !addArray)
-        return kPDEBadArgument;
+        return tint::kBadArgument;
     const std::optional<QString> name = Localization::localizedString(itemName);
     if (!name)
-        return kPDEBadArgument;
+        return tint::kBadArgument;
     AddItem(*name, value, adddict, addArray);
-    return kPDENoErr;
+    return tint::kNoErr;
 }

@@ -152,18 +152,18 @@ bool ShownProfilesOf(const PDEControlItem *item, std::vector<ShownProfile> *show
 
 } // namespace
 
-PDEProfileListSnapshot::PDEProfileListSnapshot()
+tint::ProfileListSnapshot::ProfileListSnapshot()
 {
     ++tSnapshot.depth;
 }
 
-PDEProfileListSnapshot::~PDEProfileListSnapshot()
+tint::ProfileListSnapshot::~ProfileListSnapshot()
 {
     if (--tSnapshot.depth == 0)
         tSnapshot = ListSnapshot();
 }
 
-std::string PDECommon::commonNibbleEncode(const std::string &bytes)
+std::string tint::nibbleEncode(const std::string &bytes)
 {
     std::string text;
     text.reserve(bytes.size() * 2);
@@ -174,7 +174,7 @@ std::string PDECommon::commonNibbleEncode(const std::string &bytes)
     return text;
 }
 
-std::string PDECommon::commonNibbleDecode(const std::string &nibbles)
+std::string tint::nibbleDecode(const std::string &nibbles)
 {
     std::string bytes;
     bytes.reserve(nibbles.size() / 2);
@@ -186,15 +186,15 @@ std::string PDECommon::commonNibbleDecode(const std::string &nibbles)
     return bytes;
 }
 
-std::string PDECommon::commonProfilePath(const char *fileName, int32_t location)
+std::string tint::profilePath(const char *fileName, int32_t location)
 {
     const std::string name = fileName ? std::string(fileName, strnlen(fileName, kProfileFileNameBytes)) : "";
-    return location == 4 ? std::string(kPDEPrinterProfileFolder) + name : name;
+    return location == 4 ? std::string(tint::kPrinterProfileFolder) + name : name;
 }
 
 std::string PDECommon::commonGetPPDProductName(PMPrintSettings)
 {
-    return kPDEProductName;
+    return tint::kProductName;
 }
 
 std::optional<std::string> PDECommon::commonGetPrintQueueName(PMPrintSession session)
@@ -242,12 +242,12 @@ PMDictionaryRef PDECommon::commonGetModelDictionary(PMPrintSettings settings, PM
 int32_t PDECommon::commonCFDictionaryMapToTicket(PMPrintSettings settings, const PMDictionaryRef &copyDict)
 {
     if (!settings || !copyDict)
-        return kPDEBadArgument;
+        return tint::kBadArgument;
     std::vector<std::pair<std::string, PMValue>> entries;
     try {
         entries.assign(copyDict->begin(), copyDict->end());
     } catch (const std::bad_alloc &) {
-        return kPDEOutOfMemory;
+        return tint::kOutOfMemory;
     }
     const std::string product = commonGetPPDProductName(settings);
     for (const auto &[key, value] : entries) {
@@ -257,16 +257,16 @@ int32_t PDECommon::commonCFDictionaryMapToTicket(PMPrintSettings settings, const
             continue;
         PMPrintSettingsSetValue(settings, key, value, false);
     }
-    return kPDENoErr;
+    return tint::kNoErr;
 }
 
 int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlSpan table)
+                                            tint::ControlSpan table)
 {
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
-        return kPDENoErr;
-    for (PDEControlItem &record : PDEBoundRecords(table)) {
+        return tint::kNoErr;
+    for (PDEControlItem &record : tint::boundRecords(table)) {
         PDEControlItem *item = &record;
         if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
             continue;
@@ -287,12 +287,12 @@ int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSes
 }
 
 int32_t PDECommon::commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSession session,
-                                            PDEControlSpan table)
+                                            tint::ControlSpan table)
 {
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
-        return kPDENoErr;
-    for (PDEControlItem &record : PDEBoundRecords(table)) {
+        return tint::kNoErr;
+    for (PDEControlItem &record : tint::boundRecords(table)) {
         PDEControlItem *item = &record;
         if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
             continue;
@@ -321,22 +321,22 @@ int32_t PDECommon::commonSetTicketAddedProfile(const PDEControlItem *item, const
                                                int16_t select)
 {
     if (!dict || !IsProfilePopUp(item) || !item->ppdKey)
-        return kPDENotApplicable;
+        return tint::kNotApplicable;
     std::vector<ShownProfile> shown;
     ShownProfilesOf(item, &shown);
     std::string path;
     if (select >= 1 && static_cast<std::size_t>(select) <= shown.size()) {
         const ShownProfile &profile = shown[select - 1];
-        path = commonProfilePath(profile.fileName.c_str(), profile.location);
+        path = tint::profilePath(profile.fileName.c_str(), profile.location);
     }
     if (!IsValidUTF8(path))
-        return kPDENoErr;
+        return tint::kNoErr;
     // The option itself carries its first choice; the profile rides beside it.
     if (item->choices && !item->choices->empty())
         (*dict)[item->ppdKey] = PMValue(item->choices->front()[kPPDChoiceKeyword]);
-    (*dict)[std::string(item->ppdKey) + kCustomFilenameSuffix] = PMValue(commonNibbleEncode(path));
+    (*dict)[std::string(item->ppdKey) + kCustomFilenameSuffix] = PMValue(tint::nibbleEncode(path));
     commonSetTicketAddedProfileFlag(item, dict, kFlagTrue);
-    return kPDENoErr;
+    return tint::kNoErr;
 }
 
 int16_t PDECommon::commonGetTicketAddedProfile(const PDEControlItem *item, const PMDictionaryRef &dict)
@@ -354,7 +354,7 @@ int16_t PDECommon::commonGetTicketAddedProfile(const PDEControlItem *item, const
     for (unsigned char c : nibbles)
         if (c >= 0x80 || c == 0)
             return 0;
-    std::string path = commonNibbleDecode(nibbles);
+    std::string path = tint::nibbleDecode(nibbles);
     path.resize(strnlen(path.c_str(), path.size())); // the path ends at its first NUL
     if (!IsValidUTF8(path))
         return 0;
@@ -363,7 +363,7 @@ int16_t PDECommon::commonGetTicketAddedProfile(const PDEControlItem *item, const
     int16_t count = 0;
     for (const ShownProfile &profile : shown) {
         ++count;
-        if (profile.location == 4 && commonProfilePath(profile.fileName.c_str(), 4) == path)
+        if (profile.location == 4 && tint::profilePath(profile.fileName.c_str(), 4) == path)
             return count;
     }
     return 0;
@@ -374,7 +374,7 @@ int32_t PDECommon::commonSetTicketAddedProfileFlag(const PDEControlItem *item, c
 {
     if (IsProfilePopUp(item) && dict && item->ppdKey)
         (*dict)[std::string(item->ppdKey) + kCustomSuffix] = PMValue(flag);
-    return kPDENoErr;
+    return tint::kNoErr;
 }
 
 PMValue PDECommon::commonGetTicketAddedProfileFlag(const PDEControlItem *item, const PMDictionaryRef &dict)

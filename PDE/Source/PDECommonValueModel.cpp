@@ -121,9 +121,9 @@ int32_t PDECommon::commonGetDefualtValueFromPPDWithSInt32(const PDEControlItem *
                                           PMValue(item->choices->front()[kPPDChoiceDefault]));
 }
 
-void PDECommon::commonDefaultFromPPDInfo(PDEControlSpan table)
+void PDECommon::commonDefaultFromPPDInfo(tint::ControlSpan table)
 {
-    for (PDEControlItem &item : PDEBoundRecords(table))
+    for (PDEControlItem &item : tint::boundRecords(table))
         if (item.ppdKey && item.ppdKey[0])
             commonSetControlValueWithSInt32(&item, commonGetDefualtValueFromPPDWithSInt32(&item));
 }

@@ -4,8 +4,8 @@
 #include "ClassRegistry.h"
 #include "ColorOptions.h"
 #include "ColorPresetConstraints.h"
+#include "LayoutLoader.h"
 #include "Localization.h"
-#include "PDELayoutLoader.h"
 #include "PainChangeController.h"
 #include "PanelStatus.h"
 #include "ProfileControl.h"
@@ -74,7 +74,7 @@ void PDEPlugInInterface::myLoad()
     if (bundle.empty())
         return;
     const QString layout = QString::fromStdString(bundle + "/Contents/Resources/PDEMain.ui");
-    loadedRoot = PDELayoutLoader::loadPanelLayout(layout, this);
+    loadedRoot = tint::LayoutLoader::loadPanelLayout(layout, this);
     if (!pdeMainView) {
         // A layout without the panel's root view is no panel: drop it and
         // every outlet into it, so that a later request starts afresh.
@@ -93,7 +93,7 @@ void PDEPlugInInterface::myLoad()
     painChange->setPPDFileEachView(ppd);
     painChange->creatPDEControlTableEachView();
 
-    PDEControlSpan tables[kMaxPaneTables];
+    tint::ControlSpan tables[kMaxPaneTables];
     const int count = painChange->getControlDataEachView(tables, kMaxPaneTables);
     compTable = PDECommon::commonControlTableCompound(tables, count);
 
@@ -160,7 +160,7 @@ bool PDEPlugInInterface::restoreValuesAndReturnError(int *)
     if (onColorView && onAdvancedView)
         painChange->defaultFromPPDInfoEachView();
     if (setting && session) {
-        PDEProfileListSnapshot listOnce;
+        tint::ProfileListSnapshot listOnce;
         painChange->getControlValueFromTickettEachView();
     }
     if (pdeMainView && !compTable.empty())
@@ -170,7 +170,7 @@ bool PDEPlugInInterface::restoreValuesAndReturnError(int *)
 
 bool PDEPlugInInterface::saveValuesAndReturnError(int *)
 {
-    PDEProfileListSnapshot listOnce;
+    tint::ProfileListSnapshot listOnce;
     if (painChange && onColorView && onAdvancedView && setting && session)
         painChange->setControlValueToTicketEachView();
     return true;
@@ -216,7 +216,7 @@ void PDEPlugInInterface::constraints(QObject *)
 std::vector<PDEControlInfo> PDEPlugInInterface::controlInfo()
 {
     std::vector<PDEControlInfo> controls;
-    for (const PDEControlItem &record : PDETableRecords(compTable)) {
+    for (const PDEControlItem &record : tint::tableRecords(compTable)) {
         const PDEControlItem *item = &record;
         PDEControlInfo info;
         info.control = item->control;
@@ -251,5 +251,5 @@ bool PDEPlugInInterface::showAdvancedPane()
 
 std::string PDEPlugInInterface::statusMessage()
 {
-    return PDEPanelStatus().toStdString();
+    return tint::panelStatus().toStdString();
 }

@@ -59,7 +59,7 @@ class PDEPlugInInterface : public QObject, public PDEPanelProtocol, public PDEPa
     // Fields, in the order the panel keeps them; the five outlets are set by
     // the layout loader only.
     PDEHostCallback *pdePluginCallbackObject = nullptr;
-    PDEControlTable compTable;
+    tint::ControlTable compTable;
     PMPrintSettings setting = nullptr;
     PMPrintSession session = nullptr;
     ColorOptions *onColorView = nullptr;

@@ -19,10 +19,10 @@ constexpr int16_t kQuickColorCustom = 3;
 
 PainChangeController::PainChangeController(QObject *parent) : QObject(parent) {}
 
-std::array<PDEPane *, 2> PainChangeController::panes(Order order) const
+std::array<tint::Pane *, 2> PainChangeController::panes(Order order) const
 {
-    PDEPane *color = onColorView;
-    PDEPane *advanced = onAdvancedView;
+    tint::Pane *color = onColorView;
+    tint::Pane *advanced = onAdvancedView;
     return order == kColorFirst ? std::array{color, advanced} : std::array{advanced, color};
 }
 
@@ -51,7 +51,7 @@ void PainChangeController::ShowAdvancedToColorView()
 // Puts show into the container in place of leave. A stacked container keeps
 // both panes and switches between them; any other container gets show as a
 // child over its whole area and leave hidden.
-void PainChangeController::showPane(PDEPane *show, PDEPane *leave)
+void PainChangeController::showPane(tint::Pane *show, tint::Pane *leave)
 {
     if (!show)
         return;
@@ -84,17 +84,17 @@ QWidget *PainChangeController::shownPane() const
     return nullptr;
 }
 
-int PainChangeController::getControlDataEachView(PDEControlSpan *tables, int count)
+int PainChangeController::getControlDataEachView(tint::ControlSpan *tables, int count)
 {
     // A list with room for fewer than both tables gets what fits.
     if (!tables || count <= 0)
         return 0;
-    std::fill(tables, tables + count, PDEControlSpan());
+    std::fill(tables, tables + count, tint::ControlSpan());
     int filled = 0;
-    for (PDEPane *pane : panes(kColorFirst)) {
+    for (tint::Pane *pane : panes(kColorFirst)) {
         if (filled == count)
             break;
-        tables[filled++] = pane ? pane->getControlData() : PDEControlSpan();
+        tables[filled++] = pane ? pane->getControlData() : tint::ControlSpan();
     }
     return filled;
 }
@@ -102,7 +102,7 @@ int PainChangeController::getControlDataEachView(PDEControlSpan *tables, int cou
 int PainChangeController::getControlCountEachView()
 {
     int count = 0;
-    for (PDEPane *pane : panes(kColorFirst))
+    for (tint::Pane *pane : panes(kColorFirst))
         count += pane ? pane->getControlCount() : 0;
     return count;
 }

@@ -3,7 +3,7 @@
 // request to both panes.
 #pragma once
 
-#include "PDEPane.h"
+#include "Pane.h"
 
 #include <QObject>
 
@@ -28,29 +28,32 @@ class PainChangeController : public QObject
     void ShowAdvancedToColorView();
 
     // Advanced pane first, then the Color Options pane.
-    void creatPDEControlTableEachView() { eachView(kAdvancedFirst, &PDEPane::createPDEControlTable); }
+    void creatPDEControlTableEachView() { eachView(kAdvancedFirst, &tint::Pane::createPDEControlTable); }
     void addPPDArrayEachView(std::vector<std::string> *array)
     {
-        eachView(kAdvancedFirst, &PDEPane::addPPDArray, array);
+        eachView(kAdvancedFirst, &tint::Pane::addPPDArray, array);
     }
-    void deallocPDEControlTableEachView() { eachView(kAdvancedFirst, &PDEPane::deallocPDEControlTable); }
-    void setPPDFileEachView(ppd_file_t *ppdFile) { eachView(kAdvancedFirst, &PDEPane::setPPDFile, ppdFile); }
+    void deallocPDEControlTableEachView() { eachView(kAdvancedFirst, &tint::Pane::deallocPDEControlTable); }
+    void setPPDFileEachView(ppd_file_t *ppdFile)
+    {
+        eachView(kAdvancedFirst, &tint::Pane::setPPDFile, ppdFile);
+    }
     void setPMPrintEachView(PMPrintSettings printSettings, PMPrintSession printSession)
     {
-        eachView(kAdvancedFirst, &PDEPane::setPMPrint, printSettings, printSession);
+        eachView(kAdvancedFirst, &tint::Pane::setPMPrint, printSettings, printSession);
     }
-    void createPDEItemForPPDKeyEachView() { eachView(kAdvancedFirst, &PDEPane::createPDEItemForPPDKey); }
+    void createPDEItemForPPDKeyEachView() { eachView(kAdvancedFirst, &tint::Pane::createPDEItemForPPDKey); }
     void getControlValueFromTickettEachView()
     {
-        eachView(kAdvancedFirst, &PDEPane::getControlValueFromTicket);
+        eachView(kAdvancedFirst, &tint::Pane::getControlValueFromTicket);
     }
-    void setControlValueToTicketEachView() { eachView(kAdvancedFirst, &PDEPane::setControlValueToTicket); }
+    void setControlValueToTicketEachView() { eachView(kAdvancedFirst, &tint::Pane::setControlValueToTicket); }
     // Color Options pane first, then the Advanced pane.
-    void defaultFromPPDInfoEachView() { eachView(kColorFirst, &PDEPane::defaultFromPPDInfo); }
+    void defaultFromPPDInfoEachView() { eachView(kColorFirst, &tint::Pane::defaultFromPPDInfo); }
 
     // Clears count slots of tables, puts the Color Options table in slot 0
     // and the Advanced table in slot 1; returns 2.
-    int getControlDataEachView(PDEControlSpan *tables, int count);
+    int getControlDataEachView(tint::ControlSpan *tables, int count);
     int getControlCountEachView();
     void getSummaryTextEachView(const PMDictionaryRef &summaryDict, const PMArrayRef &addArray);
     void changeAdvancedItemAccodingQuickColor();
@@ -67,13 +70,13 @@ class PainChangeController : public QObject
 
   private:
     enum Order { kAdvancedFirst, kColorFirst };
-    std::array<PDEPane *, 2> panes(Order order) const;
+    std::array<tint::Pane *, 2> panes(Order order) const;
     template <typename... Params, typename... Args>
-    void eachView(Order order, void (PDEPane::*method)(Params...), Args &&...args)
+    void eachView(Order order, void (tint::Pane::*method)(Params...), Args &&...args)
     {
-        for (PDEPane *pane : panes(order))
+        for (tint::Pane *pane : panes(order))
             if (pane)
                 (pane->*method)(args...);
     }
-    void showPane(PDEPane *show, PDEPane *leave);
+    void showPane(tint::Pane *show, tint::Pane *leave);
 };

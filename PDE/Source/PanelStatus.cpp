@@ -12,12 +12,12 @@ QString &StatusLine()
 
 } // namespace
 
-void PDEPanelStatusSet(const QString &text)
+void tint::setPanelStatus(const QString &text)
 {
     StatusLine() = text;
 }
 
-QString PDEPanelStatus()
+QString tint::panelStatus()
 {
     return StatusLine();
 }

@@ -6,7 +6,12 @@
 
 #include <QString>
 
+namespace tint
+{
+
 // Replaces the panel's status line ("" clears it).
-void PDEPanelStatusSet(const QString &text);
+void setPanelStatus(const QString &text);
 // The current status line, "" when there is nothing to tell.
-QString PDEPanelStatus();
+QString panelStatus();
+
+} // namespace tint

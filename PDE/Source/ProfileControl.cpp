@@ -683,7 +683,7 @@ void ProfileControl::browseButton(QObject *)
 {
     QFileDialog dialog(window, QString(), BrowseStartFolder());
     dialog.setObjectName("profileBrowsePanel");
-    dialog.setNameFilter(PDELocalized("ICC profiles (*.icc *.icm)"));
+    dialog.setNameFilter(tint::localized("ICC profiles (*.icc *.icm)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (dialog.exec() != QDialog::Accepted)
@@ -729,7 +729,7 @@ void ProfileControl::profileOK(QObject *)
     // A nameless entry would show as "FILE()" in the menus: ask for a name
     // where it is typed instead of refusing without a word.
     if (_profileNameEdit->text().isEmpty()) {
-        _profileNameEdit->setPlaceholderText(PDELocalized("Enter a profile name"));
+        _profileNameEdit->setPlaceholderText(tint::localized("Enter a profile name"));
         _profileNameEdit->setFocus();
         return;
     }
@@ -907,7 +907,7 @@ void ProfileControl::setPMPrint(PMPrintSettings printSettings, PMPrintSession pr
     session = printSession;
 }
 
-void ProfileControl::setConstTable(PDEControlSpan table)
+void ProfileControl::setConstTable(tint::ControlSpan table)
 {
     constTable = table;
 }

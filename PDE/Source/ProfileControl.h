@@ -75,7 +75,7 @@ class ProfileControl : public QObject
     bool isCustomProfile();
 
     void setPMPrint(PMPrintSettings setting, PMPrintSession session);
-    void setConstTable(PDEControlSpan table);
+    void setConstTable(tint::ControlSpan table);
 
     // The window, loaded on first use (nullptr when its layout cannot be
     // loaded). A host that drives the window from a script acts on its
@@ -146,7 +146,7 @@ class ProfileControl : public QObject
     std::unique_ptr<Tables> tables;
     PMPrintSession session = nullptr;
     PMPrintSettings setting = nullptr;
-    PDEControlSpan constTable;
+    tint::ControlSpan constTable;
 
     // The window outlives neither this object nor the panel it is parented to.
     QPointer<QDialog> window;

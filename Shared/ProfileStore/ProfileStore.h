@@ -114,9 +114,14 @@ enum class ProfileListWriteProbe : int {
     NotPermitted, // the service answered: the user may not write the folder
     NoService,    // no answer from the profile service (relay or bus missing)
 };
+namespace tint
+{
+
 // Like WQPListIsAdminProfile; *folderGroup (may be null) receives the name
 // of the preferences folder's group ("" when it cannot be had).
-ProfileListWriteProbe WQPListProbeWritePermission(std::string *folderGroup);
+ProfileListWriteProbe probeWritePermission(std::string *folderGroup);
+
+} // namespace tint
 // Restore (0), discard (1) or backup (2) after a successful probe.
 void WQPListSwapProfile(int32_t type);
 // 1 when the probe succeeds and the current file opens for reading.

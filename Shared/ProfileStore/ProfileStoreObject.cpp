@@ -105,7 +105,7 @@ int WQPListIsAdminProfile()
     return TintProfileStore().WQPListIsAdminProfile();
 }
 
-ProfileListWriteProbe WQPListProbeWritePermission(std::string *folderGroup)
+ProfileListWriteProbe tint::probeWritePermission(std::string *folderGroup)
 {
     if (folderGroup)
         *folderGroup = ProfileStoreFolderGroup();

@@ -81,7 +81,7 @@ class RelayBackend : public ProfileStoreBackend
         if (TintRelayRun(kWqPListIsAdminProfile_XPC, {path}, &output)) {
             const std::string reply = std::string(kWqPListIsAdminProfile_XPC) + "=";
             // The relay prints nothing at all when it cannot reach the service.
-            if (output.find(reply + kWQReplyTrue) != std::string::npos)
+            if (output.find(reply + tint::kReplyTrue) != std::string::npos)
                 probe = ProfileListWriteProbe::MayWrite;
             else if (output.find(reply) != std::string::npos)
                 probe = ProfileListWriteProbe::NotPermitted;

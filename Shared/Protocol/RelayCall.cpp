@@ -147,7 +147,7 @@ bool TintRelayCallBool(const std::string &method, const std::vector<std::string>
     std::string output;
     if (!TintRelayRun(method, args, &output))
         return false;
-    return output.find(method + "=" + kWQReplyTrue) != std::string::npos;
+    return output.find(method + "=" + tint::kReplyTrue) != std::string::npos;
 }
 
 bool TintRelayCallWalk(const std::string &model, const std::string &user,
@@ -162,7 +162,7 @@ bool TintRelayCallWalk(const std::string &model, const std::string &user,
     std::string output;
     if (!TintRelayRun(kMibwalk_XPC, args, &output))
         return false;
-    const std::string marker = std::string(kMibwalk_XPC) + "=" + kWQReplyWalkPrefix;
+    const std::string marker = std::string(kMibwalk_XPC) + "=" + tint::kReplyWalkPrefix;
     const std::size_t at = output.find(marker);
     if (at == std::string::npos)
         return false;
@@ -171,7 +171,7 @@ bool TintRelayCallWalk(const std::string &model, const std::string &user,
     std::size_t start = at + marker.size();
     std::size_t end = output.find('\n', start);
     const int value =
-        WQLeadingInteger(output.substr(start, end == std::string::npos ? end : end - start), &found);
+        tint::leadingInteger(output.substr(start, end == std::string::npos ? end : end - start), &found);
     if (!found)
         return false;
     if (result)

@@ -6,8 +6,13 @@
 #include <chrono>
 #include <cstddef>
 
+namespace tint
+{
+
 // Full name of the remote protocol; Tintrelay and Tintvault must agree on it.
-inline constexpr const char kWQXPCProtocolName[] = "WQ_XPC_Protocol3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
+inline constexpr const char kXPCProtocolName[] = "WQ_XPC_Protocol3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
+
+} // namespace tint
 
 // Where Tintvault lives on the session bus.
 inline constexpr const char kTintVaultBusName[] = "com.varno.QVMR52.Tintvault";
@@ -26,32 +31,37 @@ inline constexpr const char kWriteDataToPlistFile_XPC[] = "writeDataToPlistFile_
 inline constexpr const char kWriteDataToPlistFileRename_XPC[] = "writeDataToPlistFileRename_XPC";
 inline constexpr const char kMibwalk_XPC[] = "mibwalk_XPC";
 
+namespace tint
+{
+
 // How a method's request string is made from the relay's arguments.
-enum class WQRequestForm {
+enum class RequestForm {
     Path,       // the one argument as it stands
     Swap,       // type, current path, previous path
     UrlAndData, // URL string, ":AddURL:END", data
     Walk,       // model, user, then any number of walk arguments
 };
 
-struct WQMethodInfo {
+struct MethodInfo {
     const char *name; // nullptr closes the table
-    WQRequestForm form;
+    RequestForm form;
     std::size_t minArguments; // arguments after the method name
     std::chrono::seconds timeout;
 };
 
 // The methods in the order of the protocol's declaration, closed by a record
 // whose name is nullptr.
-extern const WQMethodInfo kWQXPCMethods[];
+extern const MethodInfo kXPCMethods[];
 
 // The order in which the relay compares its first argument with the names.
-extern const char *const kWQRelayMatchOrder[];
+extern const char *const kRelayMatchOrder[];
 
 // The record of a method name, or nullptr when it names none of the eight.
-const WQMethodInfo *WQFindMethod(const char *name);
+const MethodInfo *findMethod(const char *name);
 
 // Reply strings.
-inline constexpr const char kWQReplyTrue[] = "TRUE";
-inline constexpr const char kWQReplyFalse[] = "FALSE";
-inline constexpr const char kWQReplyWalkPrefix[] = "iRet=";
+inline constexpr const char kReplyTrue[] = "TRUE";
+inline constexpr const char kReplyFalse[] = "FALSE";
+inline constexpr const char kReplyWalkPrefix[] = "iRet=";
+
+} // namespace tint

@@ -4,7 +4,8 @@
 #include "RequestTags.h"
 #include "Utf8Text.h"
 
-bool WQBuildRequest(const WQMethodInfo &method, const std::vector<std::string> &args, std::string *request)
+bool tint::buildRequest(const tint::MethodInfo &method, const std::vector<std::string> &args,
+                        std::string *request)
 {
     request->clear();
     if (args.size() < method.minArguments)
@@ -12,16 +13,16 @@ bool WQBuildRequest(const WQMethodInfo &method, const std::vector<std::string> &
 
     std::string out;
     switch (method.form) {
-    case WQRequestForm::Path:
+    case tint::RequestForm::Path:
         out = args[0];
         break;
-    case WQRequestForm::Swap:
+    case tint::RequestForm::Swap:
         out = args[0] + kTagSwapType + args[1] + kTagCurrentPath + args[2] + kTagPrevPath;
         break;
-    case WQRequestForm::UrlAndData:
+    case tint::RequestForm::UrlAndData:
         out = args[0] + kTagAddURL + args[1];
         break;
-    case WQRequestForm::Walk:
+    case tint::RequestForm::Walk:
         out = args[0] + kTagModelName + args[1] + kTagUserName;
         for (std::size_t i = 2; i < args.size(); ++i) {
             out += args[i];

@@ -4,10 +4,15 @@
 #include <string>
 #include <vector>
 
-struct WQMethodInfo;
+namespace tint
+{
+
+struct MethodInfo;
 
 // Builds the request of method from its arguments (those after the method
 // name). Every argument is taken as UTF-8. Returns false, leaving *request
 // empty, when there are fewer arguments than the method needs or an argument
 // used is not valid UTF-8 (nothing can be sent then).
-bool WQBuildRequest(const WQMethodInfo &method, const std::vector<std::string> &args, std::string *request);
+bool buildRequest(const MethodInfo &method, const std::vector<std::string> &args, std::string *request);
+
+} // namespace tint

@@ -19,7 +19,7 @@ std::optional<std::string> SwapField(const std::string &text)
 
 } // namespace
 
-int WQLeadingInteger(const std::string &text, bool *found)
+int tint::leadingInteger(const std::string &text, bool *found)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
@@ -48,9 +48,9 @@ int WQLeadingInteger(const std::string &text, bool *found)
     return static_cast<int>(value);
 }
 
-bool WQSplitSwapRequest(const std::string &request, WQSwapRequest *out)
+bool tint::splitSwapRequest(const std::string &request, tint::SwapRequest *out)
 {
-    *out = WQSwapRequest();
+    *out = tint::SwapRequest();
     const std::size_t typeTag = request.find(kTagSwapType);
     const std::size_t curTag = request.find(kTagCurrentPath);
     const std::size_t prevTag = request.find(kTagPrevPath);
@@ -70,7 +70,7 @@ bool WQSplitSwapRequest(const std::string &request, WQSwapRequest *out)
 
     if (typeTag != npos) {
         const std::string typeText = request.substr(0, typeTag);
-        out->type = typeText == kFieldNull ? 0 : WQLeadingInteger(typeText);
+        out->type = typeText == kFieldNull ? 0 : tint::leadingInteger(typeText);
     }
     if (curTag != npos)
         out->currentPath = SwapField(request.substr(curStart, curTag - curStart));
@@ -79,9 +79,9 @@ bool WQSplitSwapRequest(const std::string &request, WQSwapRequest *out)
     return true;
 }
 
-bool WQSplitWalkRequest(const std::string &request, WQWalkRequest *out)
+bool tint::splitWalkRequest(const std::string &request, tint::WalkRequest *out)
 {
-    *out = WQWalkRequest();
+    *out = tint::WalkRequest();
     const std::size_t modelTag = request.find(kTagModelName);
     const std::size_t userTag = request.find(kTagUserName);
     if (modelTag == npos || userTag == npos)
@@ -90,7 +90,7 @@ bool WQSplitWalkRequest(const std::string &request, WQWalkRequest *out)
     if (userTag < userStart)
         return false;
 
-    WQWalkRequest walk;
+    tint::WalkRequest walk;
     walk.model = request.substr(0, modelTag);
     walk.user = request.substr(userStart, userTag - userStart);
     const std::size_t tagLen = std::strlen(kTagArg);
@@ -106,9 +106,9 @@ bool WQSplitWalkRequest(const std::string &request, WQWalkRequest *out)
     return true;
 }
 
-bool WQSplitDataRequest(const std::string &request, WQDataRequest *out)
+bool tint::splitDataRequest(const std::string &request, tint::DataRequest *out)
 {
-    *out = WQDataRequest();
+    *out = tint::DataRequest();
     const std::size_t tag = request.find(kTagAddURL);
     if (tag == npos)
         return false;

@@ -7,19 +7,22 @@
 #include <string>
 #include <vector>
 
-struct WQSwapRequest {
+namespace tint
+{
+
+struct SwapRequest {
     int type = 0;
     std::optional<std::string> currentPath; // absent: tag missing or "NULL"
     std::optional<std::string> prevPath;
 };
 
-struct WQWalkRequest {
+struct WalkRequest {
     std::string model;
     std::string user;
     std::vector<std::string> args; // the piece after the last ":arg:" is dropped
 };
 
-struct WQDataRequest {
+struct DataRequest {
     std::string url;  // text before the first ":AddURL:END"
     std::string data; // everything after it, verbatim
 };
@@ -27,11 +30,13 @@ struct WQDataRequest {
 // Each returns false for a malformed request: a tag is missing from whose end
 // a later field is measured, or the tags stand out of order. Nothing may be
 // done for such a request.
-bool WQSplitSwapRequest(const std::string &request, WQSwapRequest *out);
-bool WQSplitWalkRequest(const std::string &request, WQWalkRequest *out);
-bool WQSplitDataRequest(const std::string &request, WQDataRequest *out);
+bool splitSwapRequest(const std::string &request, SwapRequest *out);
+bool splitWalkRequest(const std::string &request, WalkRequest *out);
+bool splitDataRequest(const std::string &request, DataRequest *out);
 
 // The leading decimal integer of text (leading blanks and a sign allowed,
 // saturating at the int range); 0 when there is none. *found tells whether
 // digits were there.
-int WQLeadingInteger(const std::string &text, bool *found = nullptr);
+int leadingInteger(const std::string &text, bool *found = nullptr);
+
+} // namespace tint

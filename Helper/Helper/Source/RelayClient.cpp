@@ -35,7 +35,7 @@ class BusError
 
 } // namespace
 
-bool WQRelaySend(const WQMethodInfo &method, const std::string &request, std::string *reply)
+bool tint::relaySend(const tint::MethodInfo &method, const std::string &request, std::string *reply)
 {
     reply->clear();
     sd_bus *rawBus = nullptr;

@@ -3,10 +3,15 @@
 
 #include <string>
 
-struct WQMethodInfo;
+namespace tint
+{
+
+struct MethodInfo;
 
 // Sends request to the service's method on the session bus and waits for the
 // reply string, at most the method's timeout. False, with *reply empty, when
 // there is no bus, the service cannot be started, fails, disappears or does
 // not answer in time.
-bool WQRelaySend(const WQMethodInfo &method, const std::string &request, std::string *reply);
+bool relaySend(const MethodInfo &method, const std::string &request, std::string *reply);
+
+} // namespace tint

@@ -40,15 +40,15 @@ int main(int argc, char *argv[])
     try {
         if (argc < 2)
             return 0;
-        const WQMethodInfo *method = WQFindMethod(argv[1]);
+        const tint::MethodInfo *method = tint::findMethod(argv[1]);
         if (method == nullptr)
             return 0;
         const std::vector<std::string> args(argv + 2, argv + argc);
         std::string request;
-        if (!WQBuildRequest(*method, args, &request))
+        if (!tint::buildRequest(*method, args, &request))
             return 0;
         std::string reply;
-        if (!WQRelaySend(*method, request, &reply))
+        if (!tint::relaySend(*method, request, &reply))
             return 0;
         WriteAll(std::string(method->name) + "=" + reply + "\n");
     } catch (...) {

@@ -63,7 +63,7 @@ bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args)
     return true;
 }
 
-int VaultRunWalk(const WQWalkRequest &walk)
+int VaultRunWalk(const tint::WalkRequest &walk)
 {
     if (walk.args.size() > kVaultMaxWalkArguments || !VaultWalkNamesAcceptable(walk.user, walk.model) ||
         !VaultWalkOptionsAcceptable(walk.args))

@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
-struct WQWalkRequest;
+namespace tint
+{
+
+struct WalkRequest;
+
+} // namespace tint
 
 // Most walk arguments a request may carry (the vector keeps a null entry
 // after the last of its 512 slots).
@@ -24,4 +29,4 @@ bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args);
 // user's list. A walk waits for no other walk but for the moment another one
 // merges. Returns the walk's result, or -1 without walking when the request
 // is refused.
-int VaultRunWalk(const WQWalkRequest &walk);
+int VaultRunWalk(const tint::WalkRequest &walk);

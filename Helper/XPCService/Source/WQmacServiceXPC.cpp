@@ -13,7 +13,7 @@
 
 #include <string>
 
-const WQServiceHandler kWQServiceHandlers[] = {
+const tint::ServiceHandler tint::kServiceHandlers[] = {
     {kWqPListIsAdminProfile_XPC, &WQmacServiceXPC::wqPListIsAdminProfile_XPC},
     {kWqPListSwapProfile_XPC, &WQmacServiceXPC::wqPListSwapProfile_XPC},
     {kWqPListExistProfile_XPC, &WQmacServiceXPC::wqPListExistProfile_XPC},
@@ -33,7 +33,7 @@ constexpr long kStaleTransferSeconds = 3600;
 
 const char *Answer(bool ok)
 {
-    return ok ? kWQReplyTrue : kWQReplyFalse;
+    return ok ? tint::kReplyTrue : tint::kReplyFalse;
 }
 
 // The list file named by a "file:" URL string.
@@ -74,17 +74,18 @@ bool writeDictionaryToPlistFile_XPC(const std::string &url, const std::string &d
     return VaultWriteWhole(file, data);
 }
 
-void WQmacServiceXPC::wqPListIsAdminProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
+void WQmacServiceXPC::wqPListIsAdminProfile_XPC(const std::string &request,
+                                                const tint::ReplyBlock &reply) const
 {
     ProfileListFile file;
     reply(Answer(ProfileListFile::Resolve(request, &file) && VaultProbeWritable(file)));
 }
 
-void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
+void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const tint::ReplyBlock &reply) const
 {
-    WQSwapRequest swap;
-    if (!WQSplitSwapRequest(request, &swap)) { // malformed: nothing is done
-        reply(kWQReplyFalse);
+    tint::SwapRequest swap;
+    if (!tint::splitSwapRequest(request, &swap)) { // malformed: nothing is done
+        reply(tint::kReplyFalse);
         return;
     }
     ProfileListFile current, previous;
@@ -94,11 +95,11 @@ void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const W
     // outside the list files is copied, deleted or renamed over. The reply
     // stays "TRUE", as for every swap the plug-in sends.
     if ((swap.currentPath && !currentOk) || (swap.prevPath && !previousOk)) {
-        reply(kWQReplyTrue);
+        reply(tint::kReplyTrue);
         return;
     }
     if (!currentOk && !previousOk) {
-        reply(kWQReplyTrue);
+        reply(tint::kReplyTrue);
         return;
     }
     // A backup or restore that could not be done whole changed nothing and
@@ -107,32 +108,33 @@ void WQmacServiceXPC::wqPListSwapProfile_XPC(const std::string &request, const W
     reply(Answer(VaultSwap(swap.type, currentOk ? &current : nullptr, previousOk ? &previous : nullptr)));
 }
 
-void WQmacServiceXPC::wqPListExistProfile_XPC(const std::string &request, const WQReplyBlock &reply) const
+void WQmacServiceXPC::wqPListExistProfile_XPC(const std::string &request, const tint::ReplyBlock &reply) const
 {
     ProfileListFile file;
     reply(Answer(ProfileListFile::Resolve(request, &file) && VaultExists(file)));
 }
 
-void WQmacServiceXPC::wqPListRemove_XPC(const std::string &request, const WQReplyBlock &reply) const
+void WQmacServiceXPC::wqPListRemove_XPC(const std::string &request, const tint::ReplyBlock &reply) const
 {
     ProfileListFile file;
     reply(Answer(ProfileListFile::Resolve(request, &file) && VaultRemove(file)));
 }
 
 void WQmacServiceXPC::writeDictionaryToPlistFile_XPC(const std::string &request,
-                                                     const WQReplyBlock &reply) const
+                                                     const tint::ReplyBlock &reply) const
 {
-    WQDataRequest data;
-    reply(
-        Answer(WQSplitDataRequest(request, &data) && ::writeDictionaryToPlistFile_XPC(data.url, data.data)));
+    tint::DataRequest data;
+    reply(Answer(tint::splitDataRequest(request, &data) &&
+                 ::writeDictionaryToPlistFile_XPC(data.url, data.data)));
 }
 
-void WQmacServiceXPC::writeDataToPlistFile_XPC(const std::string &request, const WQReplyBlock &reply) const
+void WQmacServiceXPC::writeDataToPlistFile_XPC(const std::string &request,
+                                               const tint::ReplyBlock &reply) const
 {
-    WQDataRequest data;
+    tint::DataRequest data;
     ProfileListFile list, transfer;
     // The list itself must be one the rename may later replace.
-    const bool ok = WQSplitDataRequest(request, &data) && ResolveTransfer(data.url, &list, &transfer) &&
+    const bool ok = tint::splitDataRequest(request, &data) && ResolveTransfer(data.url, &list, &transfer) &&
                     IsFileOrAbsent(list) && VaultAppendPiece(transfer, data.data);
     // A transfer that starts clears what writers that never finished left
     // behind long ago.
@@ -142,23 +144,23 @@ void WQmacServiceXPC::writeDataToPlistFile_XPC(const std::string &request, const
 }
 
 void WQmacServiceXPC::writeDataToPlistFileRename_XPC(const std::string &request,
-                                                     const WQReplyBlock &reply) const
+                                                     const tint::ReplyBlock &reply) const
 {
     ProfileListFile list, transfer;
     if (!ResolveTransfer(request, &list, &transfer)) {
-        reply(kWQReplyFalse);
+        reply(tint::kReplyFalse);
         return;
     }
     ListLock lock(list.name());
     reply(Answer(VaultFinishTransfer(transfer, list)));
 }
 
-void WQmacServiceXPC::mibwalk_XPC(const std::string &request, const WQReplyBlock &reply) const
+void WQmacServiceXPC::mibwalk_XPC(const std::string &request, const tint::ReplyBlock &reply) const
 {
-    WQWalkRequest walk;
-    const int result = WQSplitWalkRequest(request, &walk) ? VaultRunWalk(walk) : -1;
+    tint::WalkRequest walk;
+    const int result = tint::splitWalkRequest(request, &walk) ? VaultRunWalk(walk) : -1;
     // Logged before the reply, so that the line is out once the caller has
     // its answer.
     syslog(LOG_ERR, "xpc - mibwalk_XPC - iRet=%d", result);
-    reply(std::string(kWQReplyWalkPrefix) + std::to_string(result));
+    reply(std::string(tint::kReplyWalkPrefix) + std::to_string(result));
 }

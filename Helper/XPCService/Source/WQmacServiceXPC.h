@@ -6,30 +6,40 @@
 #include <functional>
 #include <string>
 
-using WQReplyBlock = std::function<void(const std::string &reply)>;
+namespace tint
+{
+
+using ReplyBlock = std::function<void(const std::string &reply)>;
+
+} // namespace tint
 
 class WQmacServiceXPC
 {
   public:
     static constexpr const char kRuntimeName[] = "WQmacServiceXPC3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
 
-    void wqPListIsAdminProfile_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void wqPListSwapProfile_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void wqPListExistProfile_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void wqPListRemove_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void writeDictionaryToPlistFile_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void writeDataToPlistFile_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void writeDataToPlistFileRename_XPC(const std::string &request, const WQReplyBlock &reply) const;
-    void mibwalk_XPC(const std::string &request, const WQReplyBlock &reply) const;
+    void wqPListIsAdminProfile_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void wqPListSwapProfile_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void wqPListExistProfile_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void wqPListRemove_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void writeDictionaryToPlistFile_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void writeDataToPlistFile_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void writeDataToPlistFileRename_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
+    void mibwalk_XPC(const std::string &request, const tint::ReplyBlock &reply) const;
 };
+
+namespace tint
+{
 
 // Handlers by method name, in the protocol's order, closed by a record whose
 // name is nullptr.
-struct WQServiceHandler {
+struct ServiceHandler {
     const char *name;
-    void (WQmacServiceXPC::*handler)(const std::string &, const WQReplyBlock &) const;
+    void (WQmacServiceXPC::*handler)(const std::string &, const ReplyBlock &) const;
 };
-extern const WQServiceHandler kWQServiceHandlers[];
+extern const ServiceHandler kServiceHandlers[];
+
+} // namespace tint
 
 // Writes data as the whole content of the file that the "file:" URL names
 // (a profile list file in the preferences folder). True when written.

@@ -15,7 +15,7 @@ namespace
 // One call: the handler runs, its reply goes back once.
 struct Job {
     std::shared_ptr<const WQmacServiceXPC> service;
-    void (WQmacServiceXPC::*handler)(const std::string &, const WQReplyBlock &) const;
+    void (WQmacServiceXPC::*handler)(const std::string &, const tint::ReplyBlock &) const;
     sdbus::Result<std::string> result;
     std::string request;
 
@@ -50,7 +50,7 @@ struct Job {
 bool WQmacXPCServiceDelegate::listener(sdbus::IConnection & /*listener*/, sdbus::IObject &newConnection)
 {
     auto service = std::make_shared<const WQmacServiceXPC>();
-    for (const WQServiceHandler *h = kWQServiceHandlers; h->name != nullptr; ++h) {
+    for (const tint::ServiceHandler *h = tint::kServiceHandlers; h->name != nullptr; ++h) {
         const auto handler = h->handler;
         const bool isWalk = std::strcmp(h->name, kMibwalk_XPC) == 0;
         newConnection.registerMethod(h->name)

@@ -5,7 +5,7 @@
 // its own.
 #pragma once
 
-#include "PDEControlDescription.h"
+#include "ControlDescription.h"
 
 #include <QWidget>
 
@@ -14,12 +14,15 @@
 #include <string>
 #include <vector>
 
-class PDEPane : public QWidget
+namespace tint
+{
+
+class Pane : public QWidget
 {
     Q_OBJECT
   public:
-    PDEPane(std::span<const PDEControlDescription> controls, QWidget *parent);
-    ~PDEPane() override;
+    Pane(std::span<const ControlDescription> controls, QWidget *parent);
+    ~Pane() override;
 
     void setPPDFile(ppd_file_t *ppdFile);
     void setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession);
@@ -29,7 +32,7 @@ class PDEPane : public QWidget
     void createPDEControlTable();
     void deallocPDEControlTable();
     // The table, end record included; empty before it is built.
-    PDEControlSpan getControlData();
+    ControlSpan getControlData();
     int16_t getControlCount();
     void addPPDArray(std::vector<std::string> *array);
     virtual void createPDEItemForPPDKey();
@@ -41,13 +44,13 @@ class PDEPane : public QWidget
     // Finds each described control among the pane's children by its object
     // name and binds it; every one the layout lacks is logged by name.
     void bindControls();
-    std::span<const PDEControlDescription> controlDescriptions() const { return controls_; }
+    std::span<const ControlDescription> controlDescriptions() const { return controls_; }
     // The control bound for description index (null when missing).
     QWidget *boundControl(std::size_t index);
 
     // Pane state; the controls follow in each pane.
     ppd_file_t *ppd = nullptr;
-    PDEControlTable ctrlTable;
+    ControlTable ctrlTable;
     int16_t ctrlCount = 0;
     PMPrintSettings setting = nullptr;
     PMPrintSession session = nullptr;
@@ -57,7 +60,9 @@ class PDEPane : public QWidget
     virtual void didCreateControlTable() {}
 
   private:
-    std::span<const PDEControlDescription> controls_;
+    std::span<const ControlDescription> controls_;
     // Controls of descriptions without a pane member.
     std::vector<QPointer<QWidget>> unnamed_;
 };
+
+} // namespace tint

@@ -1,4 +1,4 @@
-#include "PDELayoutLoader.h"
+#include "LayoutLoader.h"
 
 #include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
@@ -91,14 +91,14 @@ template <auto Method> void SendAction(QObject *receiver, QObject *sender)
 
 // Where each kind of control action goes: its receiver and the method.
 struct ActionTarget {
-    PDEControlAction action;
+    tint::ControlAction action;
     const char *receiver; // kOwner or an object name
     void (*send)(QObject *receiver, QObject *sender);
 };
 
 #define TINT_ACTION(action, receiver, Class, method)                                                         \
     {                                                                                                        \
-        PDEControlAction::action, receiver, &SendAction<&Class::method>                                      \
+        tint::ControlAction::action, receiver, &SendAction<&Class::method>                                   \
     }
 
 constexpr ActionTarget kActionTargets[] = {
@@ -140,9 +140,9 @@ void Connect(QObject *control, QObject *receiver, void (*send)(QObject *, QObjec
 
 } // namespace
 
-PDELayoutLoader::PDELayoutLoader(QObject *parent) : QUiLoader(parent) {}
+tint::LayoutLoader::LayoutLoader(QObject *parent) : QUiLoader(parent) {}
 
-QWidget *PDELayoutLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
+QWidget *tint::LayoutLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
 {
     const std::string runtimeName = className.toStdString();
     if (ClassRegistry::isWidgetClass(runtimeName)) {
@@ -154,12 +154,12 @@ QWidget *PDELayoutLoader::createWidget(const QString &className, QWidget *parent
     return QUiLoader::createWidget(className, parent, name);
 }
 
-QWidget *PDELayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner)
+QWidget *tint::LayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner)
 {
     QFile file(layoutPath);
     if (!owner || !file.open(QIODevice::ReadOnly))
         return nullptr;
-    PDELayoutLoader loader;
+    tint::LayoutLoader loader;
     QWidget *root = loader.load(&file, nullptr);
     if (!root)
         return nullptr;
@@ -176,9 +176,9 @@ QWidget *PDELayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInIn
             outlet->assign(receiver, target);
     }
     // Each pane binds its controls and their actions from its descriptions.
-    for (PDEPane *pane : root->findChildren<PDEPane *>()) {
+    for (tint::Pane *pane : root->findChildren<tint::Pane *>()) {
         pane->bindControls();
-        const std::span<const PDEControlDescription> controls = pane->controlDescriptions();
+        const std::span<const tint::ControlDescription> controls = pane->controlDescriptions();
         for (std::size_t i = 0; i < controls.size(); ++i) {
             QWidget *control = pane->boundControl(i);
             for (const ActionTarget &target : kActionTargets) {

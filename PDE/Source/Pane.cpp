@@ -1,34 +1,34 @@
-#include "PDEPane.h"
+#include "Pane.h"
 
 #include <QtGlobal>
 
-PDEPane::PDEPane(std::span<const PDEControlDescription> controls, QWidget *parent)
+tint::Pane::Pane(std::span<const tint::ControlDescription> controls, QWidget *parent)
     : QWidget(parent), controls_(controls), unnamed_(controls.size())
 {
 }
 
-PDEPane::~PDEPane() = default;
+tint::Pane::~Pane() = default;
 
-void PDEPane::setPPDFile(ppd_file_t *ppdFile)
+void tint::Pane::setPPDFile(ppd_file_t *ppdFile)
 {
     ppd = ppdFile;
 }
 
-void PDEPane::setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession)
+void tint::Pane::setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession)
 {
     setting = printSettings;
     session = printSession;
 }
 
-void PDEPane::setViewBounds(const QRect &bounds)
+void tint::Pane::setViewBounds(const QRect &bounds)
 {
     resize(bounds.width(), bounds.height());
 }
 
-void PDEPane::bindControls()
+void tint::Pane::bindControls()
 {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const PDEControlDescription &d = controls_[i];
+        const tint::ControlDescription &d = controls_[i];
         QWidget *found = findChild<QWidget *>(QString::fromLatin1(d.objectName));
         if (d.member) {
             d.member->set(this, found);
@@ -41,14 +41,14 @@ void PDEPane::bindControls()
     }
 }
 
-QWidget *PDEPane::boundControl(std::size_t index)
+QWidget *tint::Pane::boundControl(std::size_t index)
 {
     if (index >= controls_.size())
         return nullptr;
     return controls_[index].member ? controls_[index].member->get(this) : unnamed_[index].data();
 }
 
-void PDEPane::createPDEControlTable()
+void tint::Pane::createPDEControlTable()
 {
     // Every record is there even when the layout lacks its control: the
     // record without one ends every walk, while the compound table and the
@@ -56,59 +56,59 @@ void PDEPane::createPDEControlTable()
     std::vector<PDEControlItem> filled;
     filled.reserve(controls_.size());
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const PDEControlDescription &d = controls_[i];
+        const tint::ControlDescription &d = controls_[i];
         filled.push_back({boundControl(i), d.kind, d.ppdKey, d.titleKey, d.summaryKey, d.identifier,
                           d.profileListKind, nullptr});
     }
-    ctrlTable = PDECommon::commonCreateControlTable(filled, ppd, &ctrlCount);
+    ctrlTable = tint::createControlTable(filled, ppd, &ctrlCount);
     didCreateControlTable();
 }
 
-void PDEPane::deallocPDEControlTable()
+void tint::Pane::deallocPDEControlTable()
 {
     ctrlTable.clear();
 }
 
-PDEControlSpan PDEPane::getControlData()
+tint::ControlSpan tint::Pane::getControlData()
 {
     return ctrlTable;
 }
 
-int16_t PDEPane::getControlCount()
+int16_t tint::Pane::getControlCount()
 {
     return ctrlCount;
 }
 
-void PDEPane::addPPDArray(std::vector<std::string> *array)
+void tint::Pane::addPPDArray(std::vector<std::string> *array)
 {
     if (!ctrlTable.empty())
-        PDECommon::commonAddPPDArray(array, PDEControlConstSpan(ctrlTable));
+        PDECommon::commonAddPPDArray(array, tint::ControlConstSpan(ctrlTable));
 }
 
-void PDEPane::createPDEItemForPPDKey()
+void tint::Pane::createPDEItemForPPDKey()
 {
     PDECommon::commonBuildPDEItem(ctrlTable, ppd);
 }
 
-void PDEPane::defaultFromPPDInfo()
+void tint::Pane::defaultFromPPDInfo()
 {
     PDECommon::commonDefaultFromPPDInfo(ctrlTable);
 }
 
-void PDEPane::setControlValueToTicket()
+void tint::Pane::setControlValueToTicket()
 {
     if (!ctrlTable.empty())
         PDECommon::commonSyncTicketFromPane(setting, session, ctrlTable);
 }
 
-void PDEPane::getControlValueFromTicket()
+void tint::Pane::getControlValueFromTicket()
 {
     if (!ctrlTable.empty())
         PDECommon::commonSyncPaneFromTicket(setting, session, ctrlTable);
 }
 
-void PDEPane::getSummaryText(const PMDictionaryRef &summaryDict, const PMArrayRef &addArray)
+void tint::Pane::getSummaryText(const PMDictionaryRef &summaryDict, const PMArrayRef &addArray)
 {
     if (!ctrlTable.empty())
-        PDECommon::commonGetSummaryText(PDEControlConstSpan(ctrlTable), summaryDict, addArray);
+        PDECommon::commonGetSummaryText(tint::ControlConstSpan(ctrlTable), summaryDict, addArray);
 }

@@ -9,11 +9,14 @@
 
 class PDEPlugInInterface;
 
-class PDELayoutLoader : public QUiLoader
+namespace tint
+{
+
+class LayoutLoader : public QUiLoader
 {
     Q_OBJECT
   public:
-    explicit PDELayoutLoader(QObject *parent = nullptr);
+    explicit LayoutLoader(QObject *parent = nullptr);
 
     // Registered classes by run-time name, then Qt's own widgets.
     QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override;
@@ -24,3 +27,5 @@ class PDELayoutLoader : public QUiLoader
     // or of another class, stay null.
     static QWidget *loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner);
 };
+
+} // namespace tint

@@ -1,4 +1,4 @@
-#include "PDEPrinterAddress.h"
+#include "PrinterAddress.h"
 
 #include "TintBonjour.h"
 
@@ -12,7 +12,7 @@ namespace
 // taken for an option, and anything but name characters is no host.
 bool IsWalkableHost(const std::string &host)
 {
-    if (host.empty() || host.size() > kPDEPrinterAddressMax || host[0] == '-')
+    if (host.empty() || host.size() > tint::kPrinterAddressMax || host[0] == '-')
         return false;
     for (unsigned char c : host) {
         bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
@@ -25,11 +25,11 @@ bool IsWalkableHost(const std::string &host)
 
 } // namespace
 
-std::string PDEURIHostPart(const std::string &uri)
+std::string tint::uriHostPart(const std::string &uri)
 {
     // Escapes stay as written: a Bonjour instance name is unescaped by its
     // own split, and an escaped lpd host is no host to walk.
-    char scheme[32], user[256], host[kPDEPrinterAddressMax + 2], resource[1024];
+    char scheme[32], user[256], host[tint::kPrinterAddressMax + 2], resource[1024];
     int port = 0;
     if (httpSeparateURI(HTTP_URI_CODING_NONE, uri.c_str(), scheme, sizeof scheme, user, sizeof user, host,
                         sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK)
@@ -37,19 +37,19 @@ std::string PDEURIHostPart(const std::string &uri)
     return host;
 }
 
-bool PDEPrinterAddressForURI(const std::string &uri, int16_t protocolCode, double resolveSeconds,
-                             std::string *address)
+bool tint::printerAddressForURI(const std::string &uri, int16_t protocolCode, double resolveSeconds,
+                                std::string *address)
 {
     std::string text;
     if (protocolCode == 1) {
         TintBonjourService service;
-        std::string host = PDEURIHostPart(uri);
+        std::string host = tint::uriHostPart(uri);
         if (host.empty() || !TintBonjourSplitHostPart(host, &service))
             return false;
         if (!TintBonjourResolveIPv4(service, resolveSeconds, &text))
             return false;
     } else if (protocolCode == 0) {
-        text = PDEURIHostPart(uri);
+        text = tint::uriHostPart(uri);
     } else {
         return false;
     }

@@ -12,8 +12,11 @@
 
 #include <cstdint>
 
+namespace tint
+{
+
 // Where a control's user action goes.
-enum class PDEControlAction : uint8_t {
+enum class ControlAction : uint8_t {
     None,
     SelectItem,      // the panel: preset rules over the Color Options table
     Constraints,     // the panel: preset rules over both panes
@@ -24,43 +27,45 @@ enum class PDEControlAction : uint8_t {
 };
 
 // Reads and sets one typed member of a pane as a plain widget.
-struct PDEPaneMember {
+struct PaneMember {
     QWidget *(*get)(QWidget *pane);
     // A control of another class than the member's leaves the member null.
     void (*set)(QWidget *pane, QWidget *control);
 };
 
-template <typename M> struct PDEPaneMemberTraits;
-template <typename C, typename T> struct PDEPaneMemberTraits<T * C::*> {
+template <typename M> struct PaneMemberTraits;
+template <typename C, typename T> struct PaneMemberTraits<T * C::*> {
     using Pane = C;
     using Control = T;
 };
 
 template <auto Member>
-inline constexpr PDEPaneMember kPDEPaneMember = {
+inline constexpr PaneMember kPaneMember = {
     [](QWidget *pane) -> QWidget * {
-        auto *p = dynamic_cast<typename PDEPaneMemberTraits<decltype(Member)>::Pane *>(pane);
+        auto *p = dynamic_cast<typename PaneMemberTraits<decltype(Member)>::Pane *>(pane);
         return p ? p->*Member : nullptr;
     },
     [](QWidget *pane, QWidget *control) {
-        using Traits = PDEPaneMemberTraits<decltype(Member)>;
+        using Traits = PaneMemberTraits<decltype(Member)>;
         if (auto *p = dynamic_cast<typename Traits::Pane *>(pane))
             p->*Member = dynamic_cast<typename Traits::Control *>(control);
     },
 };
 
-struct PDEControlDescription {
-    const char *objectName;      // the control's object name in the layout
-    const PDEPaneMember *member; // the pane member it binds; null: the record alone holds it
+struct ControlDescription {
+    const char *objectName;   // the control's object name in the layout
+    const PaneMember *member; // the pane member it binds; null: the record alone holds it
     int32_t kind;
     const char *ppdKey;
     const char *titleKey;
     const char *summaryKey;
     const char *identifier;
     int16_t profileListKind;
-    PDEControlAction action;
+    ControlAction action;
 };
+
+} // namespace tint
 
 // The object name and member of a control that has a pane member of the
 // same name.
-#define TINT_PANE_CONTROL(Pane, member) #member, &kPDEPaneMember < &Pane::member>
+#define TINT_PANE_CONTROL(Pane, member) #member, &tint::kPaneMember < &Pane::member>
