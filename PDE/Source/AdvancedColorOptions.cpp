@@ -23,98 +23,93 @@ namespace
 {
 
 using enum tint::ControlAction;
-
-#define TINT_POPUP(member, ppdKey, titleKey, summaryKey, identifier, list)                                   \
-    {                                                                                                        \
-        TINT_PANE_CONTROL(AdvancedColorOptions, member), kPDEControlPopUp, ppdKey, titleKey, summaryKey,     \
-            identifier, list, Constraints                                                                    \
-    }
-#define TINT_LABEL(member, titleKey)                                                                         \
-    {                                                                                                        \
-        TINT_PANE_CONTROL(AdvancedColorOptions, member), kPDEControlStaticText, "", titleKey, nullptr, "",   \
-            kProfileListNone, None                                                                           \
-    }
-#define TINT_BUTTON(member, titleKey, action)                                                                \
-    {                                                                                                        \
-        TINT_PANE_CONTROL(AdvancedColorOptions, member), kPDEControlPushButton, "", titleKey, nullptr, "",   \
-            kProfileListNone, action                                                                         \
-    }
+using tint::popUp;
+using tint::pushButton;
+using tint::staticText;
+using tint::tabView;
 
 // Records 0 to 20 are the pop-ups in preset order (Image, Text, Graphics,
 // each RGB Source, RGB Intent, RGB Gray Treatment, Destination Profile,
 // Halftone, EdgeEnhance; then the three Simulation pop-ups). The Halftone
 // pop-ups have no identifier, so no preset rule can name them.
 const tint::ControlDescription kAdvancedControls[] = {
-    TINT_POPUP(menu_iRGBSource, "WQImageRGBSource", "RGB Source:", "Image RGB Source", "ImageRGBSourcePopup",
-               kProfileListRGBSource),
-    TINT_POPUP(menu_iRGBIntent, "WQImageRenderIntent", "RGB Intent:", "Image RGB Intent",
-               "ImageRenderIntentPopup", kProfileListNone),
-    TINT_POPUP(menu_iRGBGrayTreatment, "WQImageGrayTreatment", "RGB Gray Treatment:",
-               "Image RGB Gray Treatment", "ImageGrayTreatmentPopup", kProfileListNone),
-    TINT_POPUP(menu_iDestinationProfile, "WQImageDestinationProfile", "Destination Profile:",
-               "Image Destination Profile", "ImageDestinationProfilePopup", kProfileListDestination),
-    TINT_POPUP(menu_iHalftone, "WQImageHalftone", "Halftone:", "Image Halftone", "", kProfileListNone),
-    TINT_POPUP(menu_iEdgeEnhancement, "WQImageEdgeEnhance", "EdgeEnhance:", "Image EdgeEnhance",
-               "ImageEdgeEnhancePopup", kProfileListNone),
-    TINT_POPUP(menu_tRGBSource, "WQTextRGBSource", "RGB Source:", "Text RGB Source", "TextRGBSourcePopup",
-               kProfileListRGBSource),
-    TINT_POPUP(menu_tRGBIntent, "WQTextRenderIntent", "RGB Intent:", "Text RGB Intent",
-               "TextRenderIntentPopup", kProfileListNone),
-    TINT_POPUP(menu_tRGBGrayTreatment, "WQTextGrayTreatment",
-               "RGB Gray Treatment:", "Text RGB Gray Treatment", "TextGrayTreatmentPopup", kProfileListNone),
-    TINT_POPUP(menu_tDestinationProfile, "WQTextDestinationProfile", "Destination Profile:",
-               "Text Destination Profile", "TextDestinationProfilePopup", kProfileListDestination),
-    TINT_POPUP(menu_tHalftone, "WQTextHalftone", "Halftone:", "Text Halftone", "", kProfileListNone),
-    TINT_POPUP(menu_tEdgeEnhancement, "WQTextEdgeEnhance", "EdgeEnhance:", "Text EdgeEnhance",
-               "TextEdgeEnhancePopup", kProfileListNone),
-    TINT_POPUP(menu_gRGBSource, "WQGraphicsRGBSource", "RGB Source:", "Graphics RGB Source",
-               "GraphicsRGBSourcePopup", kProfileListRGBSource),
-    TINT_POPUP(menu_gRGBIntent, "WQGraphicsRenderIntent", "RGB Intent:", "Graphics RGB Intent",
-               "GraphicsRenderIntentPopup", kProfileListNone),
-    TINT_POPUP(menu_gRGBGrayTreatment, "WQGraphicsGrayTreatment", "RGB Gray Treatment:",
-               "Graphics RGB Gray Treatment", "GraphicsGrayTreatmentPopup", kProfileListNone),
-    TINT_POPUP(menu_gDestinationProfile, "WQGraphicsDestinationProfile", "Destination Profile:",
-               "Graphics Destination Profile", "GraphicsDestinationProfilePopup", kProfileListDestination),
-    TINT_POPUP(menu_gHalftone, "WQGraphicsHalftone", "Halftone:", "Graphics Halftone", "", kProfileListNone),
-    TINT_POPUP(menu_gEdgeEnhancement, "WQGraphicsEdgeEnhance", "EdgeEnhance:", "Graphics EdgeEnhance",
-               "GraphicsEdgeEnhancePopup", kProfileListNone),
-    TINT_POPUP(menu_sSimulationProfile, "WQSimSource", "Simulation Profile:", "Simulation Profile",
-               "SimulationSourcePopup", kProfileListSimulation),
-    TINT_POPUP(menu_sMatchPaperColor, "WQSimRenderIntent", "Match Paper Color:", "Match Paper Color",
-               "SimulationRenderIntentPopup", kProfileListNone),
-    TINT_POPUP(menu_sCMYKGrayTreatment, "WQSimGrayTreatment", "CMYK Gray Treatment:", "CMYK Gray Treatment",
-               "SimulationGrayTreatmentPopup", kProfileListNone),
-    {TINT_PANE_CONTROL(AdvancedColorOptions, tab_SwitchVew), kPDEControlTabView, "", "Image", nullptr, "",
-     kProfileListNone, None},
-    TINT_LABEL(text_iRGBSource, "RGB Source:"),
-    TINT_LABEL(text_iRGBIntent, "RGB Intent:"),
-    TINT_LABEL(text_iRGBGrayTreatment, "RGB Gray Treatment:"),
-    TINT_LABEL(text_iDestinationProfile, "Destination Profile:"),
-    TINT_LABEL(text_iHalftone, "Halftone:"),
-    TINT_LABEL(text_iEdgeEnhancement, "EdgeEnhance:"),
-    TINT_LABEL(text_tRGBSource, "RGB Source:"),
-    TINT_LABEL(text_tRGBIntent, "RGB Intent:"),
-    TINT_LABEL(text_tRGBGrayTreatment, "RGB Gray Treatment:"),
-    TINT_LABEL(text_tDestinationProfile, "Destination Profile:"),
-    TINT_LABEL(text_tHalftone, "Halftone:"),
-    TINT_LABEL(text_tEdgeEnhancement, "EdgeEnhance:"),
-    TINT_LABEL(text_gRGBSource, "RGB Source:"),
-    TINT_LABEL(text_gRGBIntent, "RGB Intent:"),
-    TINT_LABEL(text_gRGBGrayTreatment, "RGB Gray Treatment:"),
-    TINT_LABEL(text_gDestinationProfile, "Destination Profile:"),
-    TINT_LABEL(text_gHalftone, "Halftone:"),
-    TINT_LABEL(text_gEdgeEnhancement, "EdgeEnhance:"),
-    TINT_LABEL(text_sSimulationProfile, "Simulation Profile:"),
-    TINT_LABEL(text_sMatchPaperColor, "Match Paper Color:"),
-    TINT_LABEL(text_sCMYKGrayTreatment, "CMYK Gray Treatment:"),
-    TINT_BUTTON(button_ManageProfile, "Management Profile", ManageProfile),
-    TINT_BUTTON(button_Sendrix, "Sendrix", Sendrix),
-    TINT_BUTTON(button_HideAdvancedOptions, "Hide Advanced Options", AdvancedToColor),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_iRGBSource), "WQImageRGBSource",
+          "RGB Source:", "Image RGB Source", "ImageRGBSourcePopup", kProfileListRGBSource, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_iRGBIntent), "WQImageRenderIntent",
+          "RGB Intent:", "Image RGB Intent", "ImageRenderIntentPopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_iRGBGrayTreatment), "WQImageGrayTreatment",
+          "RGB Gray Treatment:", "Image RGB Gray Treatment", "ImageGrayTreatmentPopup", kProfileListNone,
+          Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_iDestinationProfile), "WQImageDestinationProfile",
+          "Destination Profile:", "Image Destination Profile", "ImageDestinationProfilePopup",
+          kProfileListDestination, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_iHalftone), "WQImageHalftone", "Halftone:", "Image Halftone",
+          "", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_iEdgeEnhancement), "WQImageEdgeEnhance",
+          "EdgeEnhance:", "Image EdgeEnhance", "ImageEdgeEnhancePopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_tRGBSource), "WQTextRGBSource",
+          "RGB Source:", "Text RGB Source", "TextRGBSourcePopup", kProfileListRGBSource, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_tRGBIntent), "WQTextRenderIntent",
+          "RGB Intent:", "Text RGB Intent", "TextRenderIntentPopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_tRGBGrayTreatment), "WQTextGrayTreatment",
+          "RGB Gray Treatment:", "Text RGB Gray Treatment", "TextGrayTreatmentPopup", kProfileListNone,
+          Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_tDestinationProfile), "WQTextDestinationProfile",
+          "Destination Profile:", "Text Destination Profile", "TextDestinationProfilePopup",
+          kProfileListDestination, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_tHalftone), "WQTextHalftone", "Halftone:", "Text Halftone",
+          "", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_tEdgeEnhancement), "WQTextEdgeEnhance",
+          "EdgeEnhance:", "Text EdgeEnhance", "TextEdgeEnhancePopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_gRGBSource), "WQGraphicsRGBSource",
+          "RGB Source:", "Graphics RGB Source", "GraphicsRGBSourcePopup", kProfileListRGBSource, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_gRGBIntent), "WQGraphicsRenderIntent",
+          "RGB Intent:", "Graphics RGB Intent", "GraphicsRenderIntentPopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_gRGBGrayTreatment), "WQGraphicsGrayTreatment",
+          "RGB Gray Treatment:", "Graphics RGB Gray Treatment", "GraphicsGrayTreatmentPopup",
+          kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_gDestinationProfile), "WQGraphicsDestinationProfile",
+          "Destination Profile:", "Graphics Destination Profile", "GraphicsDestinationProfilePopup",
+          kProfileListDestination, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_gHalftone), "WQGraphicsHalftone",
+          "Halftone:", "Graphics Halftone", "", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_gEdgeEnhancement), "WQGraphicsEdgeEnhance",
+          "EdgeEnhance:", "Graphics EdgeEnhance", "GraphicsEdgeEnhancePopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_sSimulationProfile), "WQSimSource", "Simulation Profile:",
+          "Simulation Profile", "SimulationSourcePopup", kProfileListSimulation, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_sMatchPaperColor), "WQSimRenderIntent", "Match Paper Color:",
+          "Match Paper Color", "SimulationRenderIntentPopup", kProfileListNone, Constraints),
+    popUp(TINT_OUTLET(AdvancedColorOptions, menu_sCMYKGrayTreatment), "WQSimGrayTreatment",
+          "CMYK Gray Treatment:", "CMYK Gray Treatment", "SimulationGrayTreatmentPopup", kProfileListNone,
+          Constraints),
+    tabView(TINT_OUTLET(AdvancedColorOptions, tab_SwitchVew), "Image"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_iRGBSource), "RGB Source:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_iRGBIntent), "RGB Intent:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_iRGBGrayTreatment), "RGB Gray Treatment:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_iDestinationProfile), "Destination Profile:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_iHalftone), "Halftone:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_iEdgeEnhancement), "EdgeEnhance:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_tRGBSource), "RGB Source:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_tRGBIntent), "RGB Intent:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_tRGBGrayTreatment), "RGB Gray Treatment:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_tDestinationProfile), "Destination Profile:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_tHalftone), "Halftone:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_tEdgeEnhancement), "EdgeEnhance:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_gRGBSource), "RGB Source:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_gRGBIntent), "RGB Intent:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_gRGBGrayTreatment), "RGB Gray Treatment:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_gDestinationProfile), "Destination Profile:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_gHalftone), "Halftone:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_gEdgeEnhancement), "EdgeEnhance:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_sSimulationProfile), "Simulation Profile:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_sMatchPaperColor), "Match Paper Color:"),
+    staticText(TINT_OUTLET(AdvancedColorOptions, text_sCMYKGrayTreatment), "CMYK Gray Treatment:"),
+    pushButton(TINT_OUTLET(AdvancedColorOptions, button_ManageProfile), "Management Profile", "",
+               ManageProfile),
+    pushButton(TINT_OUTLET(AdvancedColorOptions, button_Sendrix), "Sendrix", "", Sendrix),
+    pushButton(TINT_OUTLET(AdvancedColorOptions, button_HideAdvancedOptions), "Hide Advanced Options", "",
+               AdvancedToColor),
 };
-
-#undef TINT_POPUP
-#undef TINT_LABEL
-#undef TINT_BUTTON
 
 constexpr int kPresetPopups = 21;
 constexpr int16_t kPresetCount = 3; // Quick Color positions 0..2; 3 is "Custom"

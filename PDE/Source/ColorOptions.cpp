@@ -13,36 +13,36 @@ namespace
 {
 
 using enum tint::ControlAction;
+using tint::checkBox;
+using tint::popUp;
+using tint::pushButton;
+using tint::staticText;
 
 // Controls whose rules reach into the Advanced pane re-run the rules over
 // both panes; the rest over this pane alone.
 const tint::ControlDescription kColorOptionsControls[] = {
-    {TINT_PANE_CONTROL(ColorOptions, menu_QuickColor), kPDEControlPopUp, "WQQuickColor", nullptr,
-     "Quick Color", "QuickColorPopup", kProfileListNone, SelectItem},
-    {TINT_PANE_CONTROL(ColorOptions, menu_Brightness), kPDEControlPopUp, "WQBrightness", nullptr,
-     "Brightness", "", kProfileListNone, SelectItem},
-    {TINT_PANE_CONTROL(ColorOptions, check_ColorAsGrayscale), kPDEControlCheckBox, "WQColorAsGray",
-     "Color as Grayscale", "Color as Grayscale", "ColorAsGrayCheckBox", kProfileListNone, Constraints},
-    {TINT_PANE_CONTROL(ColorOptions, check_ColorSeparation), kPDEControlCheckBox, "WQColorSeparation",
-     "Color Separation", "Color Separation", "ColorSeparationCheckBox", kProfileListNone, Constraints},
-    {TINT_PANE_CONTROL(ColorOptions, check_EconomyPrint), kPDEControlCheckBox, "WQEconoMode", "EconoMode",
-     "EconoMode", "EconoModeCheckBox", kProfileListNone, Constraints},
-    {TINT_PANE_CONTROL(ColorOptions, menu_EdgeStrength), kPDEControlPopUp, "WQEdgeType", nullptr, "EdgeType",
-     "EdgeTypePopup", kProfileListNone, Constraints},
-    {TINT_PANE_CONTROL(ColorOptions, check_AutoTrapping), kPDEControlCheckBox, "WQAutoTrapping",
-     "AutoTrapping", "AutoTrapping", "AutoTrappingCheckBox", kProfileListNone, SelectItem},
-    {TINT_PANE_CONTROL(ColorOptions, menu_BlackOverprint), kPDEControlPopUp, "WQBlackOverprint", nullptr,
-     "BlackOverprint", "BlackOverprintPopup", kProfileListNone, SelectItem},
-    {TINT_PANE_CONTROL(ColorOptions, text_QuickColor), kPDEControlStaticText, "", "Quick Color:", nullptr, "",
-     kProfileListNone, None},
-    {TINT_PANE_CONTROL(ColorOptions, text_Brightness), kPDEControlStaticText, "", "Brightness:", nullptr, "",
-     kProfileListNone, None},
-    {TINT_PANE_CONTROL(ColorOptions, text_Strength), kPDEControlStaticText, "", "EdgeType:", nullptr, "",
-     kProfileListNone, None},
-    {TINT_PANE_CONTROL(ColorOptions, text_BlackOverprint), kPDEControlStaticText, "",
-     "BlackOverprint:", nullptr, "", kProfileListNone, None},
-    {TINT_PANE_CONTROL(ColorOptions, button_AdvanceColorOptions), kPDEControlPushButton, "",
-     "Advanced Color Options", nullptr, "GoToAdvancedOptionsButton", kProfileListNone, ColorToAdvanced},
+    popUp(TINT_OUTLET(ColorOptions, menu_QuickColor), "WQQuickColor", nullptr, "Quick Color",
+          "QuickColorPopup", kProfileListNone, SelectItem),
+    popUp(TINT_OUTLET(ColorOptions, menu_Brightness), "WQBrightness", nullptr, "Brightness", "",
+          kProfileListNone, SelectItem),
+    checkBox(TINT_OUTLET(ColorOptions, check_ColorAsGrayscale), "WQColorAsGray", "Color as Grayscale",
+             "Color as Grayscale", "ColorAsGrayCheckBox", Constraints),
+    checkBox(TINT_OUTLET(ColorOptions, check_ColorSeparation), "WQColorSeparation", "Color Separation",
+             "Color Separation", "ColorSeparationCheckBox", Constraints),
+    checkBox(TINT_OUTLET(ColorOptions, check_EconomyPrint), "WQEconoMode", "EconoMode", "EconoMode",
+             "EconoModeCheckBox", Constraints),
+    popUp(TINT_OUTLET(ColorOptions, menu_EdgeStrength), "WQEdgeType", nullptr, "EdgeType", "EdgeTypePopup",
+          kProfileListNone, Constraints),
+    checkBox(TINT_OUTLET(ColorOptions, check_AutoTrapping), "WQAutoTrapping", "AutoTrapping", "AutoTrapping",
+             "AutoTrappingCheckBox", SelectItem),
+    popUp(TINT_OUTLET(ColorOptions, menu_BlackOverprint), "WQBlackOverprint", nullptr, "BlackOverprint",
+          "BlackOverprintPopup", kProfileListNone, SelectItem),
+    staticText(TINT_OUTLET(ColorOptions, text_QuickColor), "Quick Color:"),
+    staticText(TINT_OUTLET(ColorOptions, text_Brightness), "Brightness:"),
+    staticText(TINT_OUTLET(ColorOptions, text_Strength), "EdgeType:"),
+    staticText(TINT_OUTLET(ColorOptions, text_BlackOverprint), "BlackOverprint:"),
+    pushButton(TINT_OUTLET(ColorOptions, button_AdvanceColorOptions), "Advanced Color Options",
+               "GoToAdvancedOptionsButton", ColorToAdvanced),
 };
 
 } // namespace

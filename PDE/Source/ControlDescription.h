@@ -5,10 +5,8 @@
 // are all derived from it.
 #pragma once
 
+#include "Outlet.h"
 #include "PDECommon.h"
-
-#include <QPointer>
-#include <QWidget>
 
 #include <cstdint>
 
@@ -26,35 +24,9 @@ enum class ControlAction : uint8_t {
     Sendrix,         // the Advanced pane opens the maker's tool
 };
 
-// Reads and sets one typed member of a pane as a plain widget.
-struct PaneMember {
-    QWidget *(*get)(QWidget *pane);
-    // A control of another class than the member's leaves the member null.
-    void (*set)(QWidget *pane, QWidget *control);
-};
-
-template <typename M> struct PaneMemberTraits;
-template <typename C, typename T> struct PaneMemberTraits<T * C::*> {
-    using Pane = C;
-    using Control = T;
-};
-
-template <auto Member>
-inline constexpr PaneMember kPaneMember = {
-    [](QWidget *pane) -> QWidget * {
-        auto *p = dynamic_cast<typename PaneMemberTraits<decltype(Member)>::Pane *>(pane);
-        return p ? p->*Member : nullptr;
-    },
-    [](QWidget *pane, QWidget *control) {
-        using Traits = PaneMemberTraits<decltype(Member)>;
-        if (auto *p = dynamic_cast<typename Traits::Pane *>(pane))
-            p->*Member = dynamic_cast<typename Traits::Control *>(control);
-    },
-};
-
 struct ControlDescription {
-    const char *objectName;   // the control's object name in the layout
-    const PaneMember *member; // the pane member it binds; null: the record alone holds it
+    const char *objectName;     // the control's object name in the layout
+    const OutletMember *member; // the pane member it binds; null: the record alone holds it
     int32_t kind;
     const char *ppdKey;
     const char *titleKey;
@@ -64,8 +36,42 @@ struct ControlDescription {
     ControlAction action;
 };
 
-} // namespace tint
+// Rows of a description table by the control's kind; objectName and member
+// come from TINT_OUTLET(Pane, member).
+constexpr ControlDescription popUp(const char *objectName, const OutletMember *member, const char *ppdKey,
+                                   const char *titleKey, const char *summaryKey, const char *identifier,
+                                   int16_t profileListKind, ControlAction action)
+{
+    return {objectName, member,     kPDEControlPopUp, ppdKey, titleKey,
+            summaryKey, identifier, profileListKind,  action};
+}
 
-// The object name and member of a control that has a pane member of the
-// same name.
-#define TINT_PANE_CONTROL(Pane, member) #member, &tint::kPaneMember < &Pane::member>
+constexpr ControlDescription checkBox(const char *objectName, const OutletMember *member, const char *ppdKey,
+                                      const char *titleKey, const char *summaryKey, const char *identifier,
+                                      ControlAction action)
+{
+    return {objectName, member,     kPDEControlCheckBox, ppdKey, titleKey,
+            summaryKey, identifier, kProfileListNone,    action};
+}
+
+constexpr ControlDescription staticText(const char *objectName, const OutletMember *member,
+                                        const char *titleKey)
+{
+    return {objectName, member,           kPDEControlStaticText, "", titleKey, nullptr,
+            "",         kProfileListNone, ControlAction::None};
+}
+
+constexpr ControlDescription pushButton(const char *objectName, const OutletMember *member,
+                                        const char *titleKey, const char *identifier, ControlAction action)
+{
+    return {objectName, member,     kPDEControlPushButton, "",    titleKey,
+            nullptr,    identifier, kProfileListNone,      action};
+}
+
+constexpr ControlDescription tabView(const char *objectName, const OutletMember *member, const char *titleKey)
+{
+    return {objectName, member,           kPDEControlTabView, "", titleKey, nullptr,
+            "",         kProfileListNone, ControlAction::None};
+}
+
+} // namespace tint

@@ -3,12 +3,11 @@
 #include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
 #include "ColorOptions.h"
+#include "Outlet.h"
 #include "PDEPlugInInterface.h"
 #include "PainChangeController.h"
 #include "ProfileControl.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QFile>
 #include <QWidget>
 
@@ -32,73 +31,43 @@ constexpr LayoutObject kLayoutObjects[] = {
     {nullptr, nullptr},
 };
 
-template <typename M> struct OutletMember;
-template <typename C, typename T> struct OutletMember<T * C::*> {
-    using Receiver = C;
-    using Target = T;
-};
-
-// Sets receiver's outlet to target when both are of the classes the outlet
-// is declared with.
-template <auto Member> bool AssignOutlet(QObject *receiver, QObject *target)
-{
-    using Traits = OutletMember<decltype(Member)>;
-    auto *r = dynamic_cast<typename Traits::Receiver *>(receiver);
-    auto *t = dynamic_cast<typename Traits::Target *>(target);
-    if (!r || !t)
-        return false;
-    r->*Member = t;
-    return true;
-}
-
+// An outlet of the file's owner or of a controller object, named after its
+// object in the layout.
 struct Outlet {
-    const char *receiver; // kOwner or an object name
-    const char *target;   // object name of the outlet's object
-    bool (*assign)(QObject *receiver, QObject *target);
+    const char *receiver;   // kOwner or an object name
+    const char *objectName; // object name of the outlet's object
+    const tint::OutletMember *member;
 };
 
-#define TINT_OUTLET(receiver, Class, member, target)                                                         \
+#define TINT_PANEL_OUTLET(receiver, Class, member)                                                           \
     {                                                                                                        \
-        receiver, target, &AssignOutlet<&Class::member>                                                      \
+        receiver, TINT_OUTLET(Class, member)                                                                 \
     }
 
 constexpr Outlet kOutlets[] = {
-    TINT_OUTLET(kOwner, PDEPlugInInterface, pdeMainView, "pdeMainView"),
-    TINT_OUTLET(kOwner, PDEPlugInInterface, onColorView, "onColorView"),
-    TINT_OUTLET(kOwner, PDEPlugInInterface, onAdvancedView, "onAdvancedView"),
-    TINT_OUTLET(kOwner, PDEPlugInInterface, painChange, "painChange"),
-    TINT_OUTLET(kOwner, PDEPlugInInterface, profileControl, "profileControl"),
+    TINT_PANEL_OUTLET(kOwner, PDEPlugInInterface, pdeMainView),
+    TINT_PANEL_OUTLET(kOwner, PDEPlugInInterface, onColorView),
+    TINT_PANEL_OUTLET(kOwner, PDEPlugInInterface, onAdvancedView),
+    TINT_PANEL_OUTLET(kOwner, PDEPlugInInterface, painChange),
+    TINT_PANEL_OUTLET(kOwner, PDEPlugInInterface, profileControl),
 
-    TINT_OUTLET("painChange", PainChangeController, onColorView, "onColorView"),
-    TINT_OUTLET("painChange", PainChangeController, onAdvancedView, "onAdvancedView"),
-    TINT_OUTLET("painChange", PainChangeController, onMainCustomView, "onMainCustomView"),
+    TINT_PANEL_OUTLET("painChange", PainChangeController, onColorView),
+    TINT_PANEL_OUTLET("painChange", PainChangeController, onAdvancedView),
+    TINT_PANEL_OUTLET("painChange", PainChangeController, onMainCustomView),
 
-    TINT_OUTLET("profileControl", ProfileControl, onAdvancedView, "onAdvancedView"),
-
-    {nullptr, nullptr, nullptr},
+    TINT_PANEL_OUTLET("profileControl", ProfileControl, onAdvancedView),
 };
-
-template <typename M> struct ActionMember;
-template <typename C> struct ActionMember<void (C::*)(QObject *)> {
-    using Receiver = C;
-};
-
-template <auto Method> void SendAction(QObject *receiver, QObject *sender)
-{
-    if (auto *r = dynamic_cast<typename ActionMember<decltype(Method)>::Receiver *>(receiver))
-        (r->*Method)(sender);
-}
 
 // Where each kind of control action goes: its receiver and the method.
 struct ActionTarget {
     tint::ControlAction action;
     const char *receiver; // kOwner or an object name
-    void (*send)(QObject *receiver, QObject *sender);
+    tint::ActionSender send;
 };
 
 #define TINT_ACTION(action, receiver, Class, method)                                                         \
     {                                                                                                        \
-        tint::ControlAction::action, receiver, &SendAction<&Class::method>                                   \
+        tint::ControlAction::action, receiver, &tint::sendAction<&Class::method>                             \
     }
 
 constexpr ActionTarget kActionTargets[] = {
@@ -110,32 +79,9 @@ constexpr ActionTarget kActionTargets[] = {
     TINT_ACTION(Sendrix, "onAdvancedView", AdvancedColorOptions, sendrixButton),
 };
 
-// The object called name: the root itself, a descendant, or one of the
-// created controller objects (children of the root as well).
-QObject *FindObject(QWidget *root, const char *name)
-{
-    const QString objectName = QString::fromLatin1(name);
-    if (root->objectName() == objectName)
-        return root;
-    return root->findChild<QObject *>(objectName);
-}
-
 QObject *Resolve(QWidget *root, QObject *owner, const char *name)
 {
-    return std::strcmp(name, kOwner) == 0 ? owner : FindObject(root, name);
-}
-
-// Pop-ups send on activation, buttons and check boxes on a click: both come
-// only from the user, so values set by code never re-enter the rules.
-void Connect(QObject *control, QObject *receiver, void (*send)(QObject *, QObject *))
-{
-    if (auto *popup = qobject_cast<QComboBox *>(control)) {
-        QObject::connect(popup, &QComboBox::activated, receiver,
-                         [receiver, popup, send](int) { send(receiver, popup); });
-    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        QObject::connect(button, &QAbstractButton::clicked, receiver,
-                         [receiver, button, send](bool) { send(receiver, button); });
-    }
+    return std::strcmp(name, kOwner) == 0 ? owner : tint::findLayoutObject(root, name);
 }
 
 } // namespace
@@ -144,7 +90,11 @@ tint::LayoutLoader::LayoutLoader(QObject *parent) : QUiLoader(parent) {}
 
 QWidget *tint::LayoutLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
 {
-    const std::string runtimeName = className.toStdString();
+    // A layout names the bundle's own view classes by run-time name or by
+    // bare name; both come from the class registry.
+    std::string runtimeName = className.toStdString();
+    if (!ClassRegistry::isWidgetClass(runtimeName))
+        runtimeName = ClassRegistry::runtimeName(runtimeName.c_str());
     if (ClassRegistry::isWidgetClass(runtimeName)) {
         QWidget *widget = ClassRegistry::createWidget(runtimeName, parent);
         if (widget)
@@ -154,13 +104,20 @@ QWidget *tint::LayoutLoader::createWidget(const QString &className, QWidget *par
     return QUiLoader::createWidget(className, parent, name);
 }
 
-QWidget *tint::LayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner)
+QWidget *tint::LayoutLoader::loadLayout(const QString &layoutPath, QWidget *parent)
 {
     QFile file(layoutPath);
-    if (!owner || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return nullptr;
-    tint::LayoutLoader loader;
-    QWidget *root = loader.load(&file, nullptr);
+    LayoutLoader loader;
+    return loader.load(&file, parent);
+}
+
+QWidget *tint::LayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner)
+{
+    if (!owner)
+        return nullptr;
+    QWidget *root = loadLayout(layoutPath, nullptr);
     if (!root)
         return nullptr;
 
@@ -169,23 +126,18 @@ QWidget *tint::LayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugI
         if (created)
             created->setObjectName(QString::fromLatin1(object->objectName));
     }
-    for (const Outlet *outlet = kOutlets; outlet->receiver; ++outlet) {
-        QObject *receiver = Resolve(root, owner, outlet->receiver);
-        QObject *target = FindObject(root, outlet->target);
-        if (receiver && target)
-            outlet->assign(receiver, target);
+    for (const Outlet &outlet : kOutlets) {
+        if (QObject *receiver = Resolve(root, owner, outlet.receiver))
+            bindOutlet(receiver, outlet.member, root, outlet.objectName);
     }
     // Each pane binds its controls and their actions from its descriptions.
-    for (tint::Pane *pane : root->findChildren<tint::Pane *>()) {
+    for (Pane *pane : root->findChildren<Pane *>()) {
         pane->bindControls();
-        const std::span<const tint::ControlDescription> controls = pane->controlDescriptions();
+        const std::span<const ControlDescription> controls = pane->controlDescriptions();
         for (std::size_t i = 0; i < controls.size(); ++i) {
-            QWidget *control = pane->boundControl(i);
             for (const ActionTarget &target : kActionTargets) {
-                QObject *receiver =
-                    target.action == controls[i].action ? Resolve(root, owner, target.receiver) : nullptr;
-                if (control && receiver)
-                    Connect(control, receiver, target.send);
+                if (target.action == controls[i].action)
+                    connectAction(pane->boundControl(i), Resolve(root, owner, target.receiver), target.send);
             }
         }
     }

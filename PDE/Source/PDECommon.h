@@ -275,5 +275,8 @@ std::string profilePath(const char *fileName, int32_t location);
 ControlTable createControlTable(ControlConstSpan filledTemplate, ppd_file_t *ppd, int16_t *count);
 // Number of bound records plus the end record (0 for no table).
 int16_t countControlTable(ControlConstSpan table);
+// Whether text is plain ASCII: the localization keys and option keywords a
+// table may hold.
+bool isASCII(const char *text);
 
 } // namespace tint

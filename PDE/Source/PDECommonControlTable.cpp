@@ -24,14 +24,6 @@ template <typename Item> std::span<Item> Bound(std::span<Item> table)
     return records.first(static_cast<std::size_t>(unbound - records.begin()));
 }
 
-bool IsASCII(const char *s)
-{
-    for (; *s; ++s)
-        if (static_cast<unsigned char>(*s) >= 0x80)
-            return false;
-    return true;
-}
-
 } // namespace
 
 tint::ControlSpan tint::boundRecords(tint::ControlSpan table)
@@ -103,11 +95,19 @@ int32_t PDECommon::commonAddPPDArray(std::vector<std::string> *array, tint::Cont
     for (const PDEControlItem &item : tint::boundRecords(table)) {
         if (!item.ppdKey || !item.ppdKey[0])
             continue;
-        if (!IsASCII(item.ppdKey)) {
+        if (!tint::isASCII(item.ppdKey)) {
             result = tint::kBadArgument;
             continue;
         }
         array->emplace_back(item.ppdKey);
     }
     return result;
+}
+
+bool tint::isASCII(const char *text)
+{
+    for (; *text; ++text)
+        if (static_cast<unsigned char>(*text) >= 0x80)
+            return false;
+    return true;
 }

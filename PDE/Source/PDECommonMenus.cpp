@@ -15,14 +15,6 @@ namespace
 const char *const kTabLabelKeys[] = {"Image", "Text", "Graphics", "Simulation"};
 constexpr int kTabLabelKeyCount = sizeof(kTabLabelKeys) / sizeof(kTabLabelKeys[0]);
 
-bool IsASCII(const char *s)
-{
-    for (; *s; ++s)
-        if (static_cast<unsigned char>(*s) >= 0x80)
-            return false;
-    return true;
-}
-
 } // namespace
 
 void PDECommon::commonBuildPDEItem(tint::ControlSpan table, ppd_file_t *ppdfile)
@@ -36,7 +28,7 @@ void PDECommon::commonBuildPDEItem(tint::ControlSpan table, ppd_file_t *ppdfile)
 
 void PDECommon::commonSetControlTitleFromLocalizeString(PDEControlItem *item)
 {
-    if (!item || !item->control || !item->titleKey || !IsASCII(item->titleKey))
+    if (!item || !item->control || !item->titleKey || !tint::isASCII(item->titleKey))
         return;
     const std::optional<QString> title = Localization::localizedString(item->titleKey);
     if (!title)

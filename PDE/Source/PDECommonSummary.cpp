@@ -6,14 +6,6 @@
 namespace
 {
 
-bool IsASCII(const char *s)
-{
-    for (; *s; ++s)
-        if (static_cast<unsigned char>(*s) >= 0x80)
-            return false;
-    return true;
-}
-
 void AddItem(const QString &name, const std::string &value, const PMDictionaryRef &adddict,
              const PMArrayRef &addArray)
 {
@@ -37,7 +29,7 @@ int32_t PDECommon::commonGetSummaryText(tint::ControlConstSpan table, const PMDi
         if (!item->summaryKey)
             continue;
         const std::optional<QString> name =
-            IsASCII(item->summaryKey) ? Localization::localizedString(item->summaryKey) : std::nullopt;
+            tint::isASCII(item->summaryKey) ? Localization::localizedString(item->summaryKey) : std::nullopt;
         const std::optional<std::string> value = commonGetControlValueFromPPDWithNSString(item);
         if (name && value)
             AddItem(*name, *value, adddict, addArray);
@@ -52,7 +44,7 @@ int32_t PDECommon::commonGetSummaryTextQuickColor(const char *itemName, const st
 {
     if (!Localization::bundleAvailable())
         return tint::kNoErr;
-    if (!itemName || !IsASCII(itemName) || !adddict || !addArray)
+    if (!itemName || !tint::isASCII(itemName) || !adddict || !addArray)
         return tint::kBadArgument;
     const std::optional<QString> name = Localization::localizedString(itemName);
     if (!name)

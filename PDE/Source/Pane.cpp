@@ -28,16 +28,10 @@ void tint::Pane::setViewBounds(const QRect &bounds)
 void tint::Pane::bindControls()
 {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const tint::ControlDescription &d = controls_[i];
-        QWidget *found = findChild<QWidget *>(QString::fromLatin1(d.objectName));
-        if (d.member) {
-            d.member->set(this, found);
-            found = d.member->get(this);
-        } else {
-            unnamed_[i] = found;
-        }
-        if (!found)
-            qWarning("Tintpane: the layout has no control %s in %s", d.objectName, metaObject()->className());
+        const ControlDescription &d = controls_[i];
+        QObject *found = bindOutlet(this, d.member, this, d.objectName);
+        if (!d.member)
+            unnamed_[i] = qobject_cast<QWidget *>(found);
     }
 }
 
@@ -45,7 +39,8 @@ QWidget *tint::Pane::boundControl(std::size_t index)
 {
     if (index >= controls_.size())
         return nullptr;
-    return controls_[index].member ? controls_[index].member->get(this) : unnamed_[index].data();
+    const OutletMember *member = controls_[index].member;
+    return member ? qobject_cast<QWidget *>(member->get(this)) : unnamed_[index].data();
 }
 
 void tint::Pane::createPDEControlTable()

@@ -7,6 +7,7 @@
 
 #include "ControlDescription.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>

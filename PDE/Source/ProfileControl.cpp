@@ -5,7 +5,9 @@
 #include "ColorPresetConstraints.h"
 #include "ControlReason.h"
 #include "IconedCell.h"
+#include "LayoutLoader.h"
 #include "Localization.h"
+#include "Outlet.h"
 #include "PDECommon.h"
 #include "ProfileStore.h"
 #include "TextInputFilter.h"
@@ -31,7 +33,6 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTableView>
-#include <QUiLoader>
 
 #include <cstring>
 
@@ -132,9 +133,7 @@ QString layoutFilePath()
 // text of the plug-in; a key without a translation shows as itself.
 QString localized(const QString &key)
 {
-    if (key.isEmpty())
-        return key;
-    return Localization::localizedString(key.toUtf8().constData()).value_or(key);
+    return key.isEmpty() ? key : tint::localized(key.toUtf8().constData());
 }
 
 void localizeWindow(QDialog *dialog)
@@ -155,26 +154,57 @@ void localizeWindow(QDialog *dialog)
     }
 }
 
-// Creates the bundle's own view classes (the text fields) by their
-// run-time names; everything else as QUiLoader does.
-class ProfileLayoutLoader : public QUiLoader
+// The table of the group the menu shows, of three by the menu's items
+// (RGB, SIM, DST); nullptr without a menu or a group.
+ProfileTable *ShownGroup(QComboBox *menu, ProfileTable &rgb, ProfileTable &sim, ProfileTable &dst)
 {
-  public:
-    using QUiLoader::QUiLoader;
-    QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override
-    {
-        std::string runtime = ClassRegistry::runtimeName(className.toUtf8().constData());
-        if (ClassRegistry::isWidgetClass(runtime) || ClassRegistry::isWidgetClass(className.toStdString())) {
-            QWidget *widget = ClassRegistry::createWidget(
-                ClassRegistry::isWidgetClass(runtime) ? runtime : className.toStdString(), parent);
-            if (widget) {
-                widget->setObjectName(name);
-                return widget;
-            }
-        }
-        return QUiLoader::createWidget(className, parent, name);
+    switch (menu ? menu->currentIndex() : -1) {
+    case 0:
+        return &rgb;
+    case 1:
+        return &sim;
+    case 2:
+        return &dst;
+    default:
+        return nullptr;
     }
+}
+
+// The window's controls: each outlet is named after its object in the
+// layout, with the action its user act sends (none for the table and the
+// labels).
+struct WindowControl {
+    const char *objectName;
+    const tint::OutletMember *member;
+    tint::ActionSender action;
 };
+
+#define TINT_WINDOW_CONTROL(member, action)                                                                  \
+    {                                                                                                        \
+        TINT_OUTLET(ProfileControl, member), action                                                          \
+    }
+
+const WindowControl kWindowControls[] = {
+    TINT_WINDOW_CONTROL(_profileTableView, nullptr),
+    TINT_WINDOW_CONTROL(_profileMenu, &tint::sendAction<&ProfileControl::profileMenu>),
+    TINT_WINDOW_CONTROL(_addButton, &tint::sendAction<&ProfileControl::addButton>),
+    TINT_WINDOW_CONTROL(_editButton, &tint::sendAction<&ProfileControl::editButton>),
+    TINT_WINDOW_CONTROL(_deleteButton, &tint::sendAction<&ProfileControl::deleteButton>),
+    TINT_WINDOW_CONTROL(_editGroupBox, nullptr),
+    TINT_WINDOW_CONTROL(_fileNameText, nullptr),
+    TINT_WINDOW_CONTROL(_profileNameText, nullptr),
+    TINT_WINDOW_CONTROL(_locationText, nullptr),
+    TINT_WINDOW_CONTROL(_fileNameEdit, nullptr),
+    TINT_WINDOW_CONTROL(_profileNameEdit, nullptr),
+    TINT_WINDOW_CONTROL(_locationMenu, nullptr),
+    TINT_WINDOW_CONTROL(_browse, &tint::sendAction<&ProfileControl::browseButton>),
+    TINT_WINDOW_CONTROL(_localOK, &tint::sendAction<&ProfileControl::profileOK>),
+    TINT_WINDOW_CONTROL(_localCancel, &tint::sendAction<&ProfileControl::profileCancel>),
+    TINT_WINDOW_CONTROL(_windowOK, &tint::sendAction<&ProfileControl::profileWindowOK>),
+    TINT_WINDOW_CONTROL(_windowCancel, &tint::sendAction<&ProfileControl::profileWindowCancel>),
+};
+
+#undef TINT_WINDOW_CONTROL
 
 } // namespace
 
@@ -313,12 +343,8 @@ bool ProfileControl::loadWindow()
 {
     if (window)
         return true;
-    QFile file(layoutFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    ProfileLayoutLoader loader;
     QWidget *parentWidget = onAdvancedView ? onAdvancedView->window() : nullptr;
-    QWidget *root = loader.load(&file, parentWidget);
+    QWidget *root = tint::LayoutLoader::loadLayout(layoutFilePath(), parentWidget);
     auto *dialog = qobject_cast<QDialog *>(root);
     if (!dialog) {
         delete root;
@@ -333,23 +359,10 @@ bool ProfileControl::loadWindow()
     // then, so that the next opening loads it afresh.
     connect(dialog, &QObject::destroyed, this, [this] { forgetWindow(); });
 
-    _profileTableView = dialog->findChild<QTableView *>("_profileTableView");
-    _profileMenu = dialog->findChild<QComboBox *>("_profileMenu");
-    _addButton = dialog->findChild<QPushButton *>("_addButton");
-    _editButton = dialog->findChild<QPushButton *>("_editButton");
-    _deleteButton = dialog->findChild<QPushButton *>("_deleteButton");
-    _editGroupBox = dialog->findChild<QGroupBox *>("_editGroupBox");
-    _fileNameText = dialog->findChild<QLabel *>("_fileNameText");
-    _profileNameText = dialog->findChild<QLabel *>("_profileNameText");
-    _locationText = dialog->findChild<QLabel *>("_locationText");
-    _fileNameEdit = dialog->findChild<WQTextField *>("_fileNameEdit");
-    _profileNameEdit = dialog->findChild<WQTextField *>("_profileNameEdit");
-    _locationMenu = dialog->findChild<QComboBox *>("_locationMenu");
-    _browse = dialog->findChild<QPushButton *>("_browse");
-    _localOK = dialog->findChild<QPushButton *>("_localOK");
-    _localCancel = dialog->findChild<QPushButton *>("_localCancel");
-    _windowOK = dialog->findChild<QPushButton *>("_windowOK");
-    _windowCancel = dialog->findChild<QPushButton *>("_windowCancel");
+    // Actions hang on the signals only the user's own acts emit.
+    for (const WindowControl &control : kWindowControls)
+        tint::connectAction(tint::bindOutlet(this, control.member, dialog, control.objectName), this,
+                            control.action);
 
     if (_profileTableView) {
         QStringList identifiers = _profileTableView->property("columnIdentifiers").toStringList();
@@ -378,26 +391,6 @@ bool ProfileControl::loadWindow()
         header->setStretchLastSection(true);
     }
 
-    // Actions, on the signals only the user's own acts emit.
-    struct Action {
-        QPushButton *button;
-        void (ProfileControl::*action)(QObject *);
-    } const actions[] = {
-        {_windowOK, &ProfileControl::profileWindowOK},  {_windowCancel, &ProfileControl::profileWindowCancel},
-        {_addButton, &ProfileControl::addButton},       {_editButton, &ProfileControl::editButton},
-        {_deleteButton, &ProfileControl::deleteButton}, {_browse, &ProfileControl::browseButton},
-        {_localOK, &ProfileControl::profileOK},         {_localCancel, &ProfileControl::profileCancel},
-    };
-    for (const Action &a : actions) {
-        if (a.button) {
-            auto action = a.action;
-            QPushButton *button = a.button;
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, action, button] { (this->*action)(button); });
-        }
-    }
-    if (_profileMenu)
-        connect(_profileMenu, &QComboBox::activated, this, [this] { profileMenu(_profileMenu); });
     return true;
 }
 
@@ -853,34 +846,12 @@ void ProfileControl::vProfileSettingsAllEnablePart()
 
 ProfileTable *ProfileControl::currentProfileDict()
 {
-    if (!_profileMenu)
-        return nullptr;
-    switch (_profileMenu->currentIndex()) {
-    case 0:
-        return &tables->plistRGBDict;
-    case 1:
-        return &tables->plistSIMDict;
-    case 2:
-        return &tables->plistDSTDict;
-    default:
-        return nullptr;
-    }
+    return ShownGroup(_profileMenu, tables->plistRGBDict, tables->plistSIMDict, tables->plistDSTDict);
 }
 
 ProfileTable *ProfileControl::deletedTableOfShownGroup()
 {
-    if (!_profileMenu)
-        return nullptr;
-    switch (_profileMenu->currentIndex()) {
-    case 0:
-        return &tables->plistRGBDelete;
-    case 1:
-        return &tables->plistSIMDDelete;
-    case 2:
-        return &tables->plistDSTDelete;
-    default:
-        return nullptr;
-    }
+    return ShownGroup(_profileMenu, tables->plistRGBDelete, tables->plistSIMDDelete, tables->plistDSTDelete);
 }
 
 void ProfileControl::appendToDeleted(const ProfileEntry &entry)
