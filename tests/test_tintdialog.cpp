@@ -2,6 +2,7 @@
 // --json, set and print on the sample printer and the test PPDs, with the
 // job's settings files prepared here and read back afterwards; and the
 // profile refresh on a private session bus with a real snmpd.
+#include "Precondition.h"
 #include "PrintSettingsFile.h"
 #include "ProfilePlist.h"
 #include "SessionBus.h"
@@ -489,7 +490,7 @@ void WriteUserProfileList(const TempRoot &root)
 TEST_F(TintDialog, ShowRefreshesTheProfileListFromThePrinter)
 {
     if (!FileExists(root.path() + kTintRelayPath) || !FileExists(root.path() + kTintVaultPath))
-        GTEST_SKIP() << "Tintrelay and Tintvault are not built";
+        TINT_SKIP_OUTSIDE_CI("Tintrelay and Tintvault are not built");
     SnmpAgent agent(SnmpAgent::Options{MakeProfileRows(3), "", {}}); // sets the client's port for the bus
     ASSERT_TRUE(agent.running()) << agent.log();
     SessionBus bus;
@@ -705,9 +706,9 @@ TEST_F(TintDialog, ProfilesListNeedsNoWritePermission)
 TEST_F(TintDialog, ManagementProfileNamesTheGroupThatMayChangeTheLists)
 {
     if (::getuid() != 0)
-        GTEST_SKIP() << "needs root to switch to an unprivileged user";
+        TINT_SKIP_OUTSIDE_CI("needs root to switch to an unprivileged user");
     if (!FileExists(root.path() + kTintRelayPath) || !FileExists(root.path() + kTintVaultPath))
-        GTEST_SKIP() << "Tintrelay and Tintvault are not built";
+        TINT_SKIP_OUTSIDE_CI("Tintrelay and Tintvault are not built");
     const struct group *lp = ::getgrnam("lp");
     ASSERT_NE(nullptr, lp);
     WriteUserProfileList(root);

@@ -1,6 +1,7 @@
 // Tintvault's handlers in-process, the permission cases under an unprivileged
 // user, and a walk through Tintrelay and Tintvault against a real snmpd.
 #include "FileUrl.h"
+#include "Precondition.h"
 #include "ProfileListFile.h"
 #include "PropertyListShape.h"
 #include "RelayCall.h"
@@ -256,11 +257,11 @@ TEST(VaultHandlers, TwoSpellingsOfOneListAreNeverSwappedWithEachOther)
 TEST(VaultFullDisk, ABackupThatRunsOutOfSpaceThenARestoreLoseNoList)
 {
     if (::getuid() != 0)
-        GTEST_SKIP() << "needs root to mount a small tmpfs at the preferences folder";
+        TINT_SKIP_OUTSIDE_CI("needs root to mount a small tmpfs at the preferences folder");
     TempRoot root;
     const std::string folder = root.preferences();
     if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=512k,mode=0775") != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
+        TINT_SKIP_OUTSIDE_CI(std::string("cannot mount a tmpfs: ") + std::strerror(errno));
     struct Unmount {
         std::string path;
         ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
@@ -321,7 +322,7 @@ class VaultUnprivileged : public ::testing::Test
     void SetUp() override
     {
         if (::getuid() != 0)
-            GTEST_SKIP() << "needs root to switch to an unprivileged user";
+            TINT_SKIP_OUTSIDE_CI("needs root to switch to an unprivileged user");
         root.openToAll();
         SessionBus::Options options;
         options.user = "nobody";
