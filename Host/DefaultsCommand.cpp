@@ -5,11 +5,14 @@
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
-int RunDefaults(TintDialogContext &context, const std::vector<std::string> &args)
+int RunDefaults(TintDialogContext &context, const TintDialogArguments &arguments)
 {
+    const std::vector<std::string> &args = arguments.positional();
     if (args.size() != 1 || (args[0] != "save" && args[0] != "clear"))
         return context.fail(TintDialogTr("defaults: give save or clear").toStdString());
     PrintDialog *dialog = context.dialog();
@@ -34,8 +37,8 @@ int RunDefaults(TintDialogContext &context, const std::vector<std::string> &args
 
 const TintDialogCommand kDefaultsCommand = {
     "defaults", "save|clear",
-    "save: make the panel's and the host page's choices the user's defaults for the queue (lpoptions, as lp "
-    "reads them); clear: remove them",
+    QT_TRANSLATE_NOOP("tintdialog", "save: make the panel's and the host page's choices the user's defaults "
+                                    "for the queue (lpoptions, as lp reads them); clear: remove them"),
     false, RunDefaults};
 TINT_DIALOG_COMMAND(kDefaultsCommand);
 

@@ -7,41 +7,42 @@
 #include "TintDialogTranslation.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QTimer>
 
 namespace
 {
 
-int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
+const TintDialogOption kGuiOptions[] = {
+    {"screenshot", nullptr, QT_TRANSLATE_NOOP("tintdialog", "FILE.png"),
+     QT_TRANSLATE_NOOP("tintdialog", "render the window once into a PNG file and exit")},
+    {"profiles", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("tintdialog", "with --screenshot: the profile management window instead")},
+    {"pane", nullptr, QT_TRANSLATE_NOOP("tintdialog", "advanced|color"),
+     QT_TRANSLATE_NOOP("tintdialog", "the pane the panel shows first")},
+    {"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "press Print as the window shows")},
+};
+
+int RunGui(TintDialogContext &context, const TintDialogArguments &args)
 {
-    std::string screenshot;
-    bool advanced = false;
-    bool profiles = false;
-    bool pressPrint = false;
+    const std::string screenshot = args.value("screenshot");
+    if (args.isSet("screenshot") && (screenshot.empty() || screenshot.compare(0, 2, "--") == 0))
+        return context.fail(TintDialogTr("gui: --screenshot needs FILE.png").toStdString());
+    const bool profiles = args.isSet("profiles");
+    const bool pressPrint = args.isSet("print");
+    const std::string pane = args.isSet("pane") ? args.value("pane") : std::string("color");
+    if (pane != "advanced" && pane != "color")
+        return context.fail(TintDialogTr("gui: --pane takes advanced or color, not %1")
+                                .arg(QString::fromStdString(pane))
+                                .toStdString());
+    const bool advanced = pane == "advanced";
     std::vector<std::string> documents;
-    for (size_t i = 0; i < args.size(); i++) {
-        if (args[i] == "--screenshot") {
-            if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1].compare(0, 2, "--") == 0)
-                return context.fail(TintDialogTr("gui: --screenshot needs FILE.png").toStdString());
-            screenshot = args[++i];
-        } else if (args[i] == "--profiles") {
-            profiles = true;
-        } else if (args[i] == "--pane" && i + 1 < args.size()) {
-            if (args[i + 1] != "advanced" && args[i + 1] != "color")
-                return context.fail(TintDialogTr("gui: --pane takes advanced or color, not %1")
-                                        .arg(QString::fromStdString(args[i + 1]))
-                                        .toStdString());
-            advanced = args[++i] == "advanced";
-        } else if (args[i] == "--print") {
-            pressPrint = true;
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return context.fail(TintDialogTr("gui: unexpected argument %1")
-                                    .arg(QString::fromStdString(args[i]))
-                                    .toStdString());
-        } else {
-            documents.push_back(args[i]);
-        }
+    for (const std::string &arg : args.positional()) {
+        if (arg.size() > 1 && arg[0] == '-')
+            return context.fail(
+                TintDialogTr("gui: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
+        documents.push_back(arg);
     }
     PrintDialog *dialog = context.dialog();
     if (!dialog)
@@ -97,11 +98,15 @@ int RunGui(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kGuiCommand = {
-    "gui", "[--screenshot FILE.png [--profiles]] [--pane advanced] [--print] [FILE...]",
-    "the print dialog's window; with a queue its Print button sends FILE... and follows the job "
-    "(--screenshot renders it once into a PNG file and exits; with --profiles the profile management "
-    "window instead; --print presses Print as the window shows)",
-    true, RunGui};
+    "gui",
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "[--screenshot FILE.png [--profiles]] [--pane advanced] [--print] [FILE...]"),
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "the print dialog's window; with a queue its Print button sends FILE... and "
+                      "follows the job"),
+    true,
+    RunGui,
+    kGuiOptions};
 TINT_DIALOG_COMMAND(kGuiCommand);
 
 } // namespace

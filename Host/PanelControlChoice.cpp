@@ -23,8 +23,6 @@ int MenuIndex(const std::string &choice, int count)
     return static_cast<int>(n);
 }
 
-constexpr char kAdvancedButtonIdentifier[] = "GoToAdvancedOptionsButton";
-
 // A host text, translated, that becomes the command's error line.
 struct HostText {
     QString text;
@@ -55,7 +53,8 @@ bool SharesPane(QWidget *a, QWidget *b)
     auto paneOf = [](QWidget *w) -> QWidget * {
         for (QWidget *p = w ? w->parentWidget() : nullptr; p; p = p->parentWidget()) {
             const char *name = p->metaObject()->className();
-            if (std::strcmp(name, "ColorOptions") == 0 || std::strcmp(name, "AdvancedColorOptions") == 0)
+            if (std::strcmp(name, tint::kColorOptionsPane) == 0 ||
+                std::strcmp(name, tint::kAdvancedColorOptionsPane) == 0)
                 return p;
         }
         return nullptr;
@@ -105,7 +104,7 @@ bool PanelChooseChoice(PrintDialog &dialog, const std::string &key, const std::s
     for (const PDEControlInfo &info : controls) {
         if (!control && info.control && info.ppdKey == option)
             control = info.control;
-        if (info.identifier == kAdvancedButtonIdentifier)
+        if (info.identifier == tint::kAdvancedButtonIdentifier)
             advancedButton = info.control;
     }
     if (!control) {

@@ -14,16 +14,17 @@ namespace
 {
 
 struct KindName {
-    int kind; // 0 closes the table
+    int32_t kind; // 0 closes the table
     const char *name;
 };
 
 constexpr KindName kKindNames[] = {
-    {1034, "static text"}, {1035, "pop-up"},   {1036, "check box"},
-    {1039, "button"},      {1040, "tab view"}, {0, "other"},
+    {kPDEControlStaticText, "static text"}, {kPDEControlPopUp, "pop-up"},
+    {kPDEControlCheckBox, "check box"},     {kPDEControlPushButton, "button"},
+    {kPDEControlTabView, "tab view"},       {0, "other"},
 };
 
-const char *NameOfKind(int kind)
+const char *NameOfKind(int32_t kind)
 {
     const KindName *k = kKindNames;
     while (k->kind && k->kind != kind)

@@ -7,6 +7,8 @@
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
 
+#include <QCoreApplication>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,36 +26,37 @@ struct PrintArguments {
     bool jobOptionGiven = false;
 };
 
-bool ParseArguments(const std::vector<std::string> &args, PrintArguments *out, std::string *error)
+const TintDialogOption kPrintOptions[] = {
+    {"copies", nullptr, QT_TRANSLATE_NOOP("tintdialog", "N"),
+     QT_TRANSLATE_NOOP("tintdialog", "the number of copies")},
+    {"pages", nullptr, QT_TRANSLATE_NOOP("tintdialog", "RANGES"),
+     QT_TRANSLATE_NOOP("tintdialog", "the pages to print, as 1-3,5")},
+    {"title", nullptr, QT_TRANSLATE_NOOP("tintdialog", "TEXT"),
+     QT_TRANSLATE_NOOP("tintdialog", "the job's title")},
+    {"wait", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "follow the job until it ends")},
+};
+
+bool ParseArguments(const TintDialogArguments &args, PrintArguments *out, std::string *error)
 {
-    for (size_t i = 0; i < args.size(); i++) {
-        const std::string &arg = args[i];
-        const bool takesValue = arg == "--copies" || arg == "--pages" || arg == "--title";
-        if (takesValue && i + 1 >= args.size()) {
-            *error = TintDialogTr("print: %1 needs a value").arg(QString::fromStdString(arg)).toStdString();
+    for (const std::string &copies : args.values("copies")) {
+        if (!PrintJobParseCopies(copies, &out->request.copies, error))
             return false;
-        }
-        if (arg == "--copies") {
-            if (!PrintJobParseCopies(args[++i], &out->request.copies, error))
-                return false;
-            out->jobOptionGiven = true;
-        } else if (arg == "--pages") {
-            out->request.pageRanges = args[++i];
-            if (!PrintJobCheckPageRanges(out->request.pageRanges, error))
-                return false;
-            out->jobOptionGiven = true;
-        } else if (arg == "--title") {
-            out->request.title = args[++i];
-            out->jobOptionGiven = true;
-        } else if (arg == "--wait") {
-            out->wait = true;
-            out->jobOptionGiven = true;
-        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+    }
+    for (const std::string &pages : args.values("pages")) {
+        out->request.pageRanges = pages;
+        if (!PrintJobCheckPageRanges(out->request.pageRanges, error))
+            return false;
+    }
+    if (args.isSet("title"))
+        out->request.title = args.value("title");
+    out->wait = args.isSet("wait");
+    out->jobOptionGiven = args.isSet("copies") || args.isSet("pages") || args.isSet("title") || out->wait;
+    for (const std::string &arg : args.positional()) {
+        if (arg.size() > 1 && arg[0] == '-') {
             *error = TintDialogTr("print: unknown option %1").arg(QString::fromStdString(arg)).toStdString();
             return false;
-        } else {
-            out->files.push_back(arg);
         }
+        out->files.push_back(arg);
     }
     return true;
 }
@@ -80,7 +83,7 @@ int Follow(TintDialogContext &context, http_t *http, const std::string &queue, i
     }
 }
 
-int RunPrint(TintDialogContext &context, const std::vector<std::string> &args)
+int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
 {
     PrintArguments arguments;
     std::string error;
@@ -124,11 +127,15 @@ int RunPrint(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kPrintCommand = {
-    "print", "[--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]",
-    "as the Print button: with a queue, submit one job with the files (standard input when none) and the "
-    "panel's options, --wait follows it to its end; without a queue, list the job's options as KEY=VALUE "
-    "lines",
-    false, RunPrint};
+    "print",
+    QT_TRANSLATE_NOOP("tintdialog", "[--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]"),
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "as the Print button: with a queue, submit one job with the files (standard "
+                      "input when none) and the panel's options, --wait follows it to its end; "
+                      "without a queue, list the job's options as KEY=VALUE lines"),
+    false,
+    RunPrint,
+    kPrintOptions};
 TINT_DIALOG_COMMAND(kPrintCommand);
 
 } // namespace

@@ -12,10 +12,12 @@
 
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
+#include "TintDialogTranslation.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -33,11 +35,12 @@
 namespace
 {
 
-// Item-data role of the table's rows that carries the entry's menu state
-// code (the window's own reporting role).
-constexpr int kInMenuRole = Qt::UserRole + 1;
-
 constexpr const char *kGroups[] = {"RGB", "SIM", "DST"};
+
+QString Tr(const char *text)
+{
+    return TintDialogTr(text);
+}
 
 struct ProfileWindow {
     QDialog *window = nullptr;
@@ -51,24 +54,25 @@ struct ProfileWindow {
     bool find(QDialog *dialog)
     {
         window = dialog;
-        table = dialog->findChild<QTableView *>("_profileTableView");
-        group = dialog->findChild<QComboBox *>("_profileMenu");
-        add = dialog->findChild<QPushButton *>("_addButton");
-        edit = dialog->findChild<QPushButton *>("_editButton");
-        remove = dialog->findChild<QPushButton *>("_deleteButton");
-        fileName = dialog->findChild<QLineEdit *>("_fileNameEdit");
-        profileName = dialog->findChild<QLineEdit *>("_profileNameEdit");
-        localOK = dialog->findChild<QPushButton *>("_localOK");
-        localCancel = dialog->findChild<QPushButton *>("_localCancel");
-        ok = dialog->findChild<QPushButton *>("_windowOK");
-        cancel = dialog->findChild<QPushButton *>("_windowCancel");
+        table = dialog->findChild<QTableView *>(tint::kProfileTable);
+        group = dialog->findChild<QComboBox *>(tint::kProfileGroupMenu);
+        add = dialog->findChild<QPushButton *>(tint::kProfileAddButton);
+        edit = dialog->findChild<QPushButton *>(tint::kProfileEditButton);
+        remove = dialog->findChild<QPushButton *>(tint::kProfileDeleteButton);
+        fileName = dialog->findChild<QLineEdit *>(tint::kProfileFileNameField);
+        profileName = dialog->findChild<QLineEdit *>(tint::kProfileNameField);
+        localOK = dialog->findChild<QPushButton *>(tint::kProfileLocalOK);
+        localCancel = dialog->findChild<QPushButton *>(tint::kProfileLocalCancel);
+        ok = dialog->findChild<QPushButton *>(tint::kProfileWindowOK);
+        cancel = dialog->findChild<QPushButton *>(tint::kProfileWindowCancel);
         return table && table->model() && group && add && edit && remove && fileName && profileName &&
                localOK && localCancel && ok && cancel;
     }
 
     int column(const char *identifier) const
     {
-        return static_cast<int>(table->property("columnIdentifiers").toStringList().indexOf(identifier));
+        return static_cast<int>(
+            table->property(tint::kProfileColumnsProperty).toStringList().indexOf(identifier));
     }
     int rows() const { return table->model()->rowCount(); }
     QModelIndex index(int row, const char *identifier) const
@@ -86,7 +90,7 @@ struct ProfileWindow {
     // as it does for the mouse.
     void clickRow(int row)
     {
-        const QModelIndex cell = index(row, "filename");
+        const QModelIndex cell = index(row, tint::kProfileColumnFileName);
         table->scrollTo(cell);
         QItemSelectionModel *selection = table->selectionModel();
         selection->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
@@ -95,7 +99,7 @@ struct ProfileWindow {
     // A click on a row's check box: what the view's delegate does with it.
     void clickCheckBox(int row)
     {
-        const QModelIndex cell = index(row, "inmenu");
+        const QModelIndex cell = index(row, tint::kProfileColumnInMenu);
         const Qt::ItemFlags flags = cell.flags();
         if (!table->isEnabled() || !flags.testFlag(Qt::ItemIsEnabled) ||
             !flags.testFlag(Qt::ItemIsUserCheckable))
@@ -144,7 +148,7 @@ struct ProfileWindow {
     static bool press(QPushButton *button, const char *what, std::string *error)
     {
         if (!button->isEnabled()) {
-            *error = std::string(what) + " is disabled";
+            *error = Tr("%1 is disabled").arg(Tr(what)).toStdString();
             return false;
         }
         button->click();
@@ -153,52 +157,71 @@ struct ProfileWindow {
     // Local OK accepted: the window is back to idle, where Add is on again.
     bool localOKAccepted(std::string *error, const char *refusal)
     {
-        if (!press(localOK, "the edit area's OK", error))
+        if (!press(localOK, QT_TRANSLATE_NOOP("tintdialog", "the edit area's OK"), error))
             return false;
         if (!add->isEnabled()) {
-            *error = refusal;
+            *error = Tr(refusal).toStdString();
             return false;
         }
         return true;
     }
+    // Types text into a field and checks that the field took it as it is.
+    static bool enter(QLineEdit *field, const QString &text, const char *refusal, std::string *error)
+    {
+        type(field, text);
+        if (field->text() == text)
+            return true;
+        *error = Tr(refusal).arg(text, field->text()).toStdString();
+        return false;
+    }
 };
+
+constexpr const char kFileNameRefused[] =
+    QT_TRANSLATE_NOOP("tintdialog", "the file-name field does not take \"%1\" (it holds \"%2\")");
+constexpr const char kProfileNameRefused[] =
+    QT_TRANSLATE_NOOP("tintdialog", "the profile-name field does not take \"%1\" (it holds \"%2\")");
 
 // A script acts on the open window; false with a one-line reason refuses.
 using WindowScript = std::function<bool(ProfileWindow &, std::string *error)>;
 
+// Opens the profile window, runs the script on it and closes it. command
+// names the command in the error lines ("profiles tick").
 int RunWindow(TintDialogContext &context, const char *command, const WindowScript &script, bool commit)
 {
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
+    const QString name = QString::fromLatin1(command);
+    auto fail = [&](const QString &message) {
+        return context.fail(Tr("%1: %2").arg(name, message).toStdString());
+    };
     QWidget *view = dialog->loadPanel();
     PDEPanelIntrospection *introspection = dialog->introspection();
     if (!view || !introspection || !introspection->showAdvancedPane())
-        return context.fail(std::string(command) + ": the Advanced Color Options pane cannot be shown");
-    auto *manage = view->findChild<QPushButton *>("button_ManageProfile");
+        return fail(Tr("the Advanced Color Options pane cannot be shown"));
+    auto *manage = view->findChild<QPushButton *>(tint::kManageProfileButton);
     if (!manage)
-        return context.fail(std::string(command) + ": the panel has no \"Management Profile\" button");
+        return fail(Tr("the panel has no \"Management Profile\" button"));
     // Reading needs no write permission: a run that only reads (and always
     // ends with Cancel, so nothing is written) opens the window even where
     // the button is greyed because the list cannot be written.
     const bool greyed = !manage->isEnabled();
     if (greyed && commit)
-        return context.fail(std::string(command) + ": \"Management Profile\" is disabled (" +
-                            (manage->toolTip().isEmpty() ? std::string("the profile list cannot be written")
-                                                         : manage->toolTip().toStdString()) +
-                            ")");
+        return fail(Tr("\"Management Profile\" is disabled (%1)")
+                        .arg(manage->toolTip().isEmpty() ? Tr("the profile list cannot be written")
+                                                         : manage->toolTip()));
 
     bool opened = false;
     bool accepted = false;
     std::string error;
     QTimer::singleShot(0, [&] {
         auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!window || window->objectName() != "_profileManagementWindow")
+        if (!window || window->objectName() != QLatin1String(tint::kProfileWindow))
             return;
         opened = true;
         ProfileWindow w;
         if (!w.find(window)) {
-            error = "the profile window lacks its controls";
+            error = Tr("the profile window lacks its controls").toStdString();
             window->reject();
             return;
         }
@@ -212,9 +235,9 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
         manage->setEnabled(false);
     QApplication::processEvents();
     if (!opened)
-        return context.fail(std::string(command) + ": the profile window did not open");
+        return fail(Tr("the profile window did not open"));
     if (!accepted)
-        return context.fail(std::string(command) + ": " + error);
+        return fail(QString::fromStdString(error));
     return kTintDialogSuccess;
 }
 
@@ -239,7 +262,7 @@ std::optional<int> ParseRow(const std::string &word)
 struct RowName {
     std::optional<int> number;
     QString fileName;
-    std::string word() const { return number ? std::to_string(*number) : fileName.toStdString(); }
+    QString word() const { return number ? QString::number(*number) : fileName; }
 };
 
 std::optional<RowName> ParseRowName(const std::string &word)
@@ -253,37 +276,27 @@ std::optional<RowName> ParseRowName(const std::string &word)
     return RowName{std::nullopt, QString::fromStdString(word)};
 }
 
-// ROW, or --file NAME in its place, at args[at]; advances at past it.
-std::optional<RowName> TakeRowName(const std::vector<std::string> &args, size_t *at)
-{
-    if (*at < args.size() && args[*at] == "--file" && *at + 1 < args.size()) {
-        *at += 2;
-        return RowName{std::nullopt, QString::fromStdString(args[*at - 1])};
-    }
-    if (*at >= args.size())
-        return std::nullopt;
-    return ParseRowName(args[(*at)++]);
-}
-
 bool ChooseRow(ProfileWindow &w, int group, const RowName &name, int *chosen, std::string *error)
 {
     w.chooseGroup(group);
+    const QString groupName = QString::fromLatin1(kGroups[group]);
     int row = -1;
     if (name.number) {
         row = *name.number;
     } else {
         for (int r = 0; r < w.rows() && row < 0; ++r) {
-            if (w.text(r, "filename") == name.fileName)
+            if (w.text(r, tint::kProfileColumnFileName) == name.fileName)
                 row = r;
         }
         if (row < 0) {
-            *error = "no row of " + std::string(kGroups[group]) + " lists the file " + name.word();
+            *error = Tr("no row of %1 lists the file %2").arg(groupName, name.word()).toStdString();
             return false;
         }
     }
     if (row >= w.rows()) {
-        *error = "row " + std::to_string(row) + " is not in " + kGroups[group] + " (" +
-                 std::to_string(w.rows()) + " rows)";
+        *error = Tr("row %1 is not in %2 (%3 rows)")
+                     .arg(QString::number(row), groupName, QString::number(w.rows()))
+                     .toStdString();
         return false;
     }
     w.clickRow(row);
@@ -295,37 +308,81 @@ void PrintRows(ProfileWindow &w, int group, bool withGroup)
 {
     w.chooseGroup(group);
     for (int row = 0; row < w.rows(); ++row) {
-        bool ticked = w.index(row, "inmenu").data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        const QModelIndex inMenu = w.index(row, tint::kProfileColumnInMenu);
+        const bool ticked = inMenu.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         std::string line = withGroup ? std::string(kGroups[group]) + "\t" : std::string();
         line += std::to_string(row) + "\t" + (ticked ? "1" : "0") + "\t" +
-                std::to_string(w.index(row, "inmenu").data(kInMenuRole).toInt()) + "\t" +
-                w.text(row, "filename").toStdString() + "\t" + w.text(row, "profilename").toStdString() +
-                "\t" + w.text(row, "location").toStdString() + "\n";
+                std::to_string(inMenu.data(tint::kProfileInMenuRole).toInt()) + "\t" +
+                w.text(row, tint::kProfileColumnFileName).toStdString() + "\t" +
+                w.text(row, tint::kProfileColumnProfileName).toStdString() + "\t" +
+                w.text(row, tint::kProfileColumnLocation).toStdString() + "\n";
         std::fputs(line.c_str(), stdout);
     }
 }
 
-int Usage(TintDialogContext &context, const std::string &message)
+int Usage(TintDialogContext &context, const QString &message)
 {
     return context.fail(
-        "profiles: " + message +
-        " (usage: profiles list [GROUP] | tick GROUP ROW [--on|--off] | add GROUP FILENAME DISPLAYNAME | "
-        "edit GROUP ROW [--file NAME] --name DISPLAYNAME | delete GROUP ROW; GROUP is RGB, SIM "
-        "or DST; ROW is a row number or --file FILENAME)");
+        Tr("profiles: %1 (usage: profiles list [GROUP] | tick GROUP ROW [--on|--off] | add GROUP "
+           "FILENAME DISPLAYNAME | edit GROUP ROW [--file NAME] --name DISPLAYNAME | delete GROUP "
+           "ROW; GROUP is RGB, SIM or DST; ROW is a row number or --file FILENAME)")
+            .arg(message)
+            .toStdString());
 }
 
-int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args)
+const TintDialogOption kProfilesOptions[] = {
+    {"file", nullptr, QT_TRANSLATE_NOOP("tintdialog", "FILENAME"),
+     QT_TRANSLATE_NOOP("tintdialog", "in place of ROW: the row that lists this file; after ROW (edit): the "
+                                     "new file name")},
+    {"name", nullptr, QT_TRANSLATE_NOOP("tintdialog", "DISPLAYNAME"),
+     QT_TRANSLATE_NOOP("tintdialog", "edit: the new display name")},
+    {"on", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "tick: tick the row's check box")},
+    {"off", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "tick: untick the row's check box")},
+};
+
+// The first option of names that was given, as written ("--on"), or "".
+QString GivenOption(const TintDialogArguments &args, std::initializer_list<const char *> names)
 {
+    for (const std::string &given : args.optionNames()) {
+        for (const char *name : names) {
+            if (given == name)
+                return QString::fromStdString("--" + given);
+        }
+    }
+    return {};
+}
+
+int RunProfiles(TintDialogContext &context, const TintDialogArguments &arguments)
+{
+    const std::vector<std::string> &args = arguments.positional();
     if (args.empty())
-        return Usage(context, "a subcommand is needed");
+        return Usage(context, Tr("a subcommand is needed"));
     const std::string &sub = args[0];
+    const QString subcommand = QString::fromStdString(sub);
     std::optional<int> group = args.size() > 1 ? ParseGroup(args[1]) : std::nullopt;
     if (args.size() > 1 && !group)
-        return Usage(context, "unknown group " + args[1]);
+        return Usage(context, Tr("unknown group %1").arg(QString::fromStdString(args[1])));
+    // ROW, or --file NAME in its place; a further --file is edit's new name.
+    std::vector<std::string> files = arguments.values("file");
+    std::optional<RowName> rowName;
+    if (args.size() > 2) {
+        rowName = ParseRowName(args[2]);
+    } else if (!files.empty()) {
+        rowName = RowName{std::nullopt, QString::fromStdString(files.front())};
+        files.erase(files.begin());
+    }
+    // The first word or option of its own that a subcommand does not take.
+    const auto unexpected = [&](size_t words, std::initializer_list<const char *> refused) -> QString {
+        if (args.size() > words)
+            return QString::fromStdString(args[words]);
+        return GivenOption(arguments, refused);
+    };
 
     if (sub == "list") {
         if (args.size() > 2)
-            return Usage(context, "list takes at most a group");
+            return Usage(context, Tr("list takes at most a group"));
+        if (const QString word = GivenOption(arguments, {"file", "name", "on", "off"}); !word.isEmpty())
+            return Usage(context, Tr("unexpected argument %1").arg(word));
         return RunWindow(
             context, "profiles list",
             [&](ProfileWindow &w, std::string *) {
@@ -342,17 +399,19 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
 
     if (sub == "tick" || sub == "delete") {
         const bool tick = sub == "tick";
-        size_t at = 2;
-        std::optional<RowName> rowName = group ? TakeRowName(args, &at) : std::nullopt;
         if (!group || !rowName)
-            return Usage(context, sub + " takes GROUP ROW (or GROUP --file NAME)");
-        // tick toggles; --on and --off state the wanted end.
+            return Usage(context, Tr("%1 takes GROUP ROW (or GROUP --file NAME)").arg(subcommand));
+        QString word = unexpected(3, tick ? std::initializer_list<const char *>{"name"}
+                                          : std::initializer_list<const char *>{"name", "on", "off"});
+        if (word.isEmpty() && !files.empty())
+            word = QStringLiteral("--file");
+        if (!word.isEmpty())
+            return Usage(context, Tr("unexpected argument %1").arg(word));
+        // tick toggles; --on and --off state the wanted end (the last given counts).
         std::optional<bool> wanted;
-        for (; at < args.size(); ++at) {
-            if (tick && (args[at] == "--on" || args[at] == "--off"))
-                wanted = args[at] == "--on";
-            else
-                return Usage(context, "unexpected argument " + args[at]);
+        for (const std::string &given : arguments.optionNames()) {
+            if (given == "on" || given == "off")
+                wanted = given == "on";
         }
         return RunWindow(
             context, tick ? "profiles tick" : "profiles delete",
@@ -361,120 +420,104 @@ int RunProfiles(TintDialogContext &context, const std::vector<std::string> &args
                 if (!ChooseRow(w, *group, *rowName, &row, error))
                     return false;
                 if (tick) {
-                    const QVariant before = w.index(row, "inmenu").data(Qt::CheckStateRole);
+                    const QVariant before = w.index(row, tint::kProfileColumnInMenu).data(Qt::CheckStateRole);
                     if (wanted && (before.toInt() == Qt::Checked) == *wanted)
                         return true;
                     w.clickCheckBox(row);
-                    if (w.index(row, "inmenu").data(Qt::CheckStateRole) == before) {
-                        *error = "the check box of row " + std::to_string(row) + " did not change";
+                    if (w.index(row, tint::kProfileColumnInMenu).data(Qt::CheckStateRole) == before) {
+                        *error = Tr("the check box of row %1 did not change").arg(row).toStdString();
                         return false;
                     }
                     return true;
                 }
                 if (!w.remove->isEnabled()) {
                     *error =
-                        "row " + std::to_string(row) + " is a profile on the printer and cannot be deleted";
+                        Tr("row %1 is a profile on the printer and cannot be deleted").arg(row).toStdString();
                     return false;
                 }
-                return ProfileWindow::press(w.remove, "Delete", error);
+                return ProfileWindow::press(w.remove, QT_TRANSLATE_NOOP("tintdialog", "Delete"), error);
             },
             true);
     }
 
     if (sub == "add") {
-        if (args.size() != 4 || !group)
-            return Usage(context, "add takes GROUP FILENAME DISPLAYNAME");
+        if (args.size() != 4 || !group || !GivenOption(arguments, {"file", "name", "on", "off"}).isEmpty())
+            return Usage(context, Tr("add takes GROUP FILENAME DISPLAYNAME"));
         const QString fileName = QString::fromStdString(args[2]);
         const QString profileName = QString::fromStdString(args[3]);
         return RunWindow(
             context, "profiles add",
             [&](ProfileWindow &w, std::string *error) {
                 w.chooseGroup(*group);
-                if (!ProfileWindow::press(w.add, "Add", error))
-                    return false;
-                ProfileWindow::type(w.fileName, fileName);
-                ProfileWindow::type(w.profileName, profileName);
-                if (w.fileName->text() != fileName) {
-                    *error = "the file-name field does not take \"" + args[2] + "\" (it holds \"" +
-                             w.fileName->text().toStdString() + "\")";
-                    return false;
-                }
-                if (w.profileName->text() != profileName) {
-                    *error = "the profile-name field does not take \"" + args[3] + "\" (it holds \"" +
-                             w.profileName->text().toStdString() + "\")";
-                    return false;
-                }
-                return w.localOKAccepted(error,
-                                         "the window refused the entry (a profile on the disk has that "
-                                         "file name, or the group is full)");
+                return ProfileWindow::press(w.add, QT_TRANSLATE_NOOP("tintdialog", "Add"), error) &&
+                       ProfileWindow::enter(w.fileName, fileName, kFileNameRefused, error) &&
+                       ProfileWindow::enter(w.profileName, profileName, kProfileNameRefused, error) &&
+                       w.localOKAccepted(error,
+                                         QT_TRANSLATE_NOOP("tintdialog",
+                                                           "the window refused the entry (a profile on "
+                                                           "the disk has that file name, or the group "
+                                                           "is full)"));
             },
             true);
     }
 
     if (sub == "edit") {
-        size_t at = 2;
-        std::optional<RowName> rowName = group ? TakeRowName(args, &at) : std::nullopt;
         if (!group || !rowName)
-            return Usage(context,
-                         "edit takes GROUP ROW (or GROUP --file NAME) [--file NEWNAME] --name DISPLAYNAME");
-        std::optional<QString> fileName, profileName;
-        for (size_t i = at; i < args.size(); ++i) {
-            if (args[i] == "--file" && i + 1 < args.size())
-                fileName = QString::fromStdString(args[++i]);
-            else if (args[i] == "--name" && i + 1 < args.size())
-                profileName = QString::fromStdString(args[++i]);
-            else
-                return Usage(context, "unexpected argument " + args[i]);
-        }
-        if (!profileName)
-            return Usage(context, "edit needs --name DISPLAYNAME");
+            return Usage(
+                context,
+                Tr("edit takes GROUP ROW (or GROUP --file NAME) [--file NEWNAME] --name DISPLAYNAME"));
+        QString word = unexpected(3, {"on", "off"});
+        if (word.isEmpty() && files.size() > 1)
+            word = QStringLiteral("--file");
+        if (!word.isEmpty())
+            return Usage(context, Tr("unexpected argument %1").arg(word));
+        if (!arguments.isSet("name"))
+            return Usage(context, Tr("edit needs --name DISPLAYNAME"));
+        const std::optional<QString> fileName =
+            files.empty() ? std::nullopt : std::optional<QString>(QString::fromStdString(files.front()));
+        const QString profileName = QString::fromStdString(arguments.value("name"));
         return RunWindow(
             context, "profiles edit",
             [&](ProfileWindow &w, std::string *error) {
                 int row = -1;
-                if (!ChooseRow(w, *group, *rowName, &row, error))
-                    return false;
-                if (!ProfileWindow::press(w.edit, "Edit", error))
+                if (!ChooseRow(w, *group, *rowName, &row, error) ||
+                    !ProfileWindow::press(w.edit, QT_TRANSLATE_NOOP("tintdialog", "Edit"), error))
                     return false;
                 if (fileName && *fileName != w.fileName->text()) {
                     if (!w.fileName->isEnabled()) {
-                        *error = "the file name of a profile from the printer cannot be changed";
+                        *error =
+                            Tr("the file name of a profile from the printer cannot be changed").toStdString();
                         return false;
                     }
-                    ProfileWindow::type(w.fileName, *fileName);
-                    if (w.fileName->text() != *fileName) {
-                        *error = "the file-name field does not take \"" + fileName->toStdString() +
-                                 "\" (it holds \"" + w.fileName->text().toStdString() + "\")";
+                    if (!ProfileWindow::enter(w.fileName, *fileName, kFileNameRefused, error))
                         return false;
-                    }
                 }
-                ProfileWindow::type(w.profileName, *profileName);
-                if (w.profileName->text() != *profileName) {
-                    *error = "the profile-name field does not take \"" + profileName->toStdString() +
-                             "\" (it holds \"" + w.profileName->text().toStdString() + "\")";
-                    return false;
-                }
-                return w.localOKAccepted(error,
-                                         "the window refused the change (a profile on the disk has that "
-                                         "file name)");
+                return ProfileWindow::enter(w.profileName, profileName, kProfileNameRefused, error) &&
+                       w.localOKAccepted(error,
+                                         QT_TRANSLATE_NOOP("tintdialog",
+                                                           "the window refused the change (a profile on "
+                                                           "the disk has that file name)"));
             },
             true);
     }
 
-    return Usage(context, "unknown subcommand " + sub);
+    return Usage(context, Tr("unknown subcommand %1").arg(subcommand));
 }
 
 const TintDialogCommand kProfilesCommand = {
     "profiles",
-    "list [GROUP] | tick GROUP ROW [--on|--off] | delete GROUP ROW | add GROUP FILE NAME | "
-    "edit GROUP ROW [--file F] --name N   (ROW: a number, or --file FILENAME)",
-    "the profile management window: list prints rows (row, ticked, inMenu, file, name, location; without "
-    "GROUP "
-    "each line starts with it) and ends with Cancel; tick toggles a row's check box (--on/--off: ticks or "
-    "unticks it); tick, add, edit and "
-    "delete "
-    "end with OK",
-    false, RunProfiles};
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "list [GROUP] | tick GROUP ROW [--on|--off] | delete GROUP ROW | add GROUP "
+                      "FILE NAME | edit GROUP ROW [--file F] --name N   (ROW: a number, or --file "
+                      "FILENAME)"),
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "the profile management window: list prints rows (row, ticked, inMenu, file, "
+                      "name, location; without GROUP each line starts with it) and ends with "
+                      "Cancel; tick toggles a row's check box (--on/--off: ticks or unticks it); "
+                      "tick, add, edit and delete end with OK"),
+    false,
+    RunProfiles,
+    kProfilesOptions};
 TINT_DIALOG_COMMAND(kProfilesCommand);
 
 } // namespace
@@ -482,20 +525,22 @@ TINT_DIALOG_COMMAND(kProfilesCommand);
 int ProfilesWindowScreenshot(PrintDialog &dialog, QWidget *view, const std::string &file, std::string *error)
 {
     PDEPanelIntrospection *introspection = dialog.introspection();
-    auto *manage = view ? view->findChild<QPushButton *>("button_ManageProfile") : nullptr;
+    auto *manage = view ? view->findChild<QPushButton *>(tint::kManageProfileButton) : nullptr;
     if (!introspection || !introspection->showAdvancedPane() || !manage) {
-        *error = "the Advanced Color Options pane cannot be shown";
+        *error = Tr("the Advanced Color Options pane cannot be shown").toStdString();
         return kTintDialogFailure;
     }
     if (!manage->isEnabled()) {
-        *error = "\"Management Profile\" is disabled (the profile list cannot be written)";
+        *error = Tr("\"Management Profile\" is disabled (%1)")
+                     .arg(Tr("the profile list cannot be written"))
+                     .toStdString();
         return kTintDialogFailure;
     }
     bool opened = false;
     bool saved = false;
     QTimer::singleShot(0, [&] {
         auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!window || window->objectName() != "_profileManagementWindow")
+        if (!window || window->objectName() != QLatin1String(tint::kProfileWindow))
             return;
         opened = true;
         ProfileWindow w;
@@ -512,11 +557,11 @@ int ProfilesWindowScreenshot(PrintDialog &dialog, QWidget *view, const std::stri
     manage->click();
     QApplication::processEvents();
     if (!opened) {
-        *error = "the profile window did not open";
+        *error = Tr("the profile window did not open").toStdString();
         return kTintDialogFailure;
     }
     if (!saved) {
-        *error = "cannot write " + file;
+        *error = Tr("cannot write %1").arg(QString::fromStdString(file)).toStdString();
         return kTintDialogFailure;
     }
     return kTintDialogSuccess;

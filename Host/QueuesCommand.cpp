@@ -4,6 +4,8 @@
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
 
+#include <QCoreApplication>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,17 +23,16 @@ const char *KindOf(const CupsQueueInfo &queue)
     return queue.isQVMR52 ? "QV-MR52" : "other";
 }
 
-int RunQueues(TintDialogContext &context, const std::vector<std::string> &args)
+const TintDialogOption kQueuesOptions[] = {
+    {"json", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "the list as JSON")},
+};
+
+int RunQueues(TintDialogContext &context, const TintDialogArguments &args)
 {
-    bool json = false;
-    for (const std::string &arg : args) {
-        if (arg == "--json")
-            json = true;
-        else
-            return context.fail(TintDialogTr("queues: unexpected argument %1")
-                                    .arg(QString::fromStdString(arg))
-                                    .toStdString());
-    }
+    const bool json = args.isSet("json");
+    for (const std::string &arg : args.positional())
+        return context.fail(
+            TintDialogTr("queues: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
     http_t *http = context.http();
     if (!http)
         return kTintDialogFailure;
@@ -64,10 +65,14 @@ int RunQueues(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kQueuesCommand = {
-    "queues", "[--json]",
-    "list the CUPS server's queues: name, default mark, state, kind (QV-MR52, other, no-PPD), make and "
-    "model, device URI (tab-separated)",
-    false, RunQueues};
+    "queues",
+    "[--json]",
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "list the CUPS server's queues: name, default mark, state, kind (QV-MR52, "
+                      "other, no-PPD), make and model, device URI (tab-separated)"),
+    false,
+    RunQueues,
+    kQueuesOptions};
 TINT_DIALOG_COMMAND(kQueuesCommand);
 
 } // namespace

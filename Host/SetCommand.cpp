@@ -4,11 +4,14 @@
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
-int RunSet(TintDialogContext &context, const std::vector<std::string> &args)
+int RunSet(TintDialogContext &context, const TintDialogArguments &arguments)
 {
+    const std::vector<std::string> &args = arguments.positional();
     if (args.empty())
         return context.fail(TintDialogTr("set: give at least one KEY=CHOICE").toStdString());
     std::vector<std::pair<std::string, std::string>> pairs;
@@ -40,10 +43,11 @@ int RunSet(TintDialogContext &context, const std::vector<std::string> &args)
     return kTintDialogSuccess;
 }
 
-const TintDialogCommand kSetCommand = {"set", "KEY=CHOICE ...",
-                                       "choose CHOICE in the control of PPD option KEY (True/False for check "
-                                       "boxes, #N for menu item N), then save",
-                                       false, RunSet};
+const TintDialogCommand kSetCommand = {
+    "set", QT_TRANSLATE_NOOP("tintdialog", "KEY=CHOICE ..."),
+    QT_TRANSLATE_NOOP("tintdialog", "choose CHOICE in the control of PPD option KEY (True/False for check "
+                                    "boxes, #N for menu item N), then save"),
+    false, RunSet};
 TINT_DIALOG_COMMAND(kSetCommand);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -11,16 +12,16 @@
 namespace
 {
 
-int RunShow(TintDialogContext &context, const std::vector<std::string> &args)
+const TintDialogOption kShowOptions[] = {
+    {"json", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "the report as JSON")},
+};
+
+int RunShow(TintDialogContext &context, const TintDialogArguments &args)
 {
-    bool json = false;
-    for (const std::string &arg : args) {
-        if (arg == "--json")
-            json = true;
-        else
-            return context.fail(
-                TintDialogTr("show: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
-    }
+    const bool json = args.isSet("json");
+    for (const std::string &arg : args.positional())
+        return context.fail(
+            TintDialogTr("show: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
@@ -35,9 +36,14 @@ int RunShow(TintDialogContext &context, const std::vector<std::string> &args)
 }
 
 const TintDialogCommand kShowCommand = {
-    "show", "[--json]",
-    "load the panel as the dialog does and report its controls, the host page, summary and settings", false,
-    RunShow};
+    "show",
+    "[--json]",
+    QT_TRANSLATE_NOOP("tintdialog",
+                      "load the panel as the dialog does and report its controls, the host page, summary and "
+                      "settings"),
+    false,
+    RunShow,
+    kShowOptions};
 TINT_DIALOG_COMMAND(kShowCommand);
 
 } // namespace

@@ -5,6 +5,8 @@
 // is the set of registered records, listed by name in the help text.
 #pragma once
 
+#include "TintDialogCommandLine.h"
+
 #include <string>
 #include <vector>
 
@@ -19,11 +21,14 @@ enum : int {
 
 struct TintDialogCommand {
     const char *name;    // first word on the command line
-    const char *usage;   // arguments after the name, for the help text
-    const char *summary; // one line for the help text
-    bool interactive;    // wants a display unless its arguments hold "--screenshot"
-    // Runs the command with the words after its name; returns the exit status.
-    int (*run)(TintDialogContext &context, const std::vector<std::string> &args);
+    const char *usage;   // arguments after the name, for the help text (translated)
+    const char *summary; // one line for the help text (translated)
+    bool interactive;    // wants a display unless given --screenshot
+    // Runs the command with its options and the words after its name
+    // (args.positional()); returns the exit status.
+    int (*run)(TintDialogContext &context, const TintDialogArguments &args);
+    // Its own options, which may stand anywhere after the command.
+    TintDialogOptionTable options = {};
 };
 
 // Adds a command to the table; false when the name is taken (the first stays).

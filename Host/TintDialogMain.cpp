@@ -7,7 +7,6 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,33 +45,56 @@ int Fail(const std::string &message)
 
 int TintDialogMain(int argc, char **argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    TintDialogOptions options;
-    std::vector<std::string> rest;
-    std::string error;
-    if (!TintDialogParseOptions(args, &options, &rest, &error))
-        return Fail(error + TintDialogTr(" (see tintdialog --help)").toStdString());
-    if (rest.empty())
-        return Fail(TintDialogTr("no command given (see tintdialog --help)").toStdString());
-    if (rest[0] == "help") {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::string seeHelp = TintDialogTr(" (see tintdialog --help)").toStdString();
+    // First the global options before the command, up to its name; then
+    // the whole line again with the command's own options, where global
+    // options may also follow the command ("show --json --ppd FILE").
+    TintDialogArguments global;
+    std::string word;
+    const TintDialogOption *record = nullptr;
+    TintDialogArguments::Result result =
+        global.parse(args, {TintDialogGlobalOptions()}, true, &word, &record);
+    if (global.isSet("help")) {
         std::fputs(TintDialogUsage().c_str(), stdout);
         return kTintDialogSuccess;
     }
-    if (rest[0] == "version") {
+    if (result != TintDialogArguments::Result::kParsed)
+        return Fail(TintDialogParseMessage(result, word, record) + seeHelp);
+    if (global.isSet("version")) {
         std::fputs("tintdialog " TINT_VERSION "\n", stdout);
         return kTintDialogSuccess;
     }
-    const TintDialogCommand *command = TintDialogFindCommand(rest[0]);
+    if (global.positional().empty())
+        return Fail(TintDialogTr("no command given (see tintdialog --help)").toStdString());
+    const std::string &name = global.positional().front();
+    const TintDialogCommand *command = TintDialogFindCommand(name);
     if (!command)
         return Fail(TintDialogTr("unknown command %1 (see tintdialog --help)")
-                        .arg(QString::fromStdString(rest[0]))
+                        .arg(QString::fromStdString(name))
                         .toStdString());
-    std::vector<std::string> commandArgs(rest.begin() + 1, rest.end());
+    TintDialogArguments arguments;
+    result = arguments.parse(args, {TintDialogGlobalOptions(), command->options}, false, &word, &record);
+    if (arguments.isSet("help")) {
+        std::fputs(TintDialogUsage().c_str(), stdout);
+        return kTintDialogSuccess;
+    }
+    // --version stands before the command only.
+    if (result == TintDialogArguments::Result::kParsed && arguments.isSet("version")) {
+        result = TintDialogArguments::Result::kUnknownOption;
+        word = "--version";
+    }
+    if (result != TintDialogArguments::Result::kParsed)
+        return Fail(name + ": " + TintDialogParseMessage(result, word, record) + seeHelp);
+    arguments.dropFirstPositional();
+    TintDialogOptions options;
+    std::string error;
+    if (!TintDialogTakeOptions(arguments, &options, &error))
+        return Fail(error + seeHelp);
 
     // Only a window on screen needs a display; everything else renders
     // offscreen, so that the commands work on a machine without one.
-    bool wantsDisplay = command->interactive && std::find(commandArgs.begin(), commandArgs.end(),
-                                                          "--screenshot") == commandArgs.end();
+    bool wantsDisplay = command->interactive && !arguments.isSet("screenshot");
     if (wantsDisplay && !HasDisplay())
         return Fail(
             TintDialogTr("no display for the window (use show, or gui --screenshot FILE.png)").toStdString());
@@ -90,7 +112,7 @@ int TintDialogMain(int argc, char **argv)
     int status;
     {
         TintDialogContext context(options);
-        status = command->run(context, commandArgs);
+        status = command->run(context, arguments);
     } // the dialog and its widgets go before the application
     return status;
 }

@@ -4,6 +4,7 @@
 #include "TintDialogTranslation.h"
 #include "TintPaths.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -15,31 +16,33 @@ namespace
 
 constexpr const char kDefaultPrinterID[] = "QV_MR52";
 
-struct OptionRecord {
-    const char *name;  // nullptr closes the table
-    const char *alias; // a short spelling, or nullptr
-    std::string TintDialogOptions::*field;
-    const char *argument;
-    const char *help;
-};
-
-const OptionRecord kOptionRecords[] = {
-    {"--queue", "-d", &TintDialogOptions::queue, "NAME",
-     "a queue of the CUPS server (default: the user's default queue when a server answers, else the sample "
-     "printer)"},
-    {"--server", nullptr, &TintDialogOptions::server, "HOST[:PORT]",
-     "the CUPS server (default: CUPS_SERVER, else the local one)"},
-    {"--ppd", nullptr, &TintDialogOptions::ppd, "FILE",
-     "a printer description instead of a queue (default: the sample printer)"},
-    {"--printer-id", nullptr, &TintDialogOptions::printerID, "ID",
-     "the queue's name (default: the queue's, else QV_MR52)"},
-    {"--device-uri", nullptr, &TintDialogOptions::deviceURI, "URI",
-     "the queue's device URI (default: the queue's, else none)"},
-    {"--settings", nullptr, &TintDialogOptions::settings, "FILE",
-     "the job's print settings, an XML property list (default: one file per queue)"},
-    {"--plugin", nullptr, &TintDialogOptions::plugin, "DIR",
-     "the Tintpane.plugin bundle (default: the one built beside)"},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
+const TintDialogOption kGlobalOptions[] = {
+    {"queue", "d", QT_TRANSLATE_NOOP("tintdialog", "NAME"),
+     QT_TRANSLATE_NOOP("tintdialog", "a queue of the CUPS server (default: the user's default queue when a "
+                                     "server answers, else the sample printer)"),
+     &TintDialogOptions::queue},
+    {"server", nullptr, QT_TRANSLATE_NOOP("tintdialog", "HOST[:PORT]"),
+     QT_TRANSLATE_NOOP("tintdialog", "the CUPS server (default: CUPS_SERVER, else the local one)"),
+     &TintDialogOptions::server},
+    {"ppd", nullptr, QT_TRANSLATE_NOOP("tintdialog", "FILE"),
+     QT_TRANSLATE_NOOP("tintdialog",
+                       "a printer description instead of a queue (default: the sample printer)"),
+     &TintDialogOptions::ppd},
+    {"printer-id", nullptr, QT_TRANSLATE_NOOP("tintdialog", "ID"),
+     QT_TRANSLATE_NOOP("tintdialog", "the queue's name (default: the queue's, else QV_MR52)"),
+     &TintDialogOptions::printerID},
+    {"device-uri", nullptr, QT_TRANSLATE_NOOP("tintdialog", "URI"),
+     QT_TRANSLATE_NOOP("tintdialog", "the queue's device URI (default: the queue's, else none)"),
+     &TintDialogOptions::deviceURI, true},
+    {"settings", nullptr, QT_TRANSLATE_NOOP("tintdialog", "FILE"),
+     QT_TRANSLATE_NOOP("tintdialog",
+                       "the job's print settings, an XML property list (default: one file per queue)"),
+     &TintDialogOptions::settings},
+    {"plugin", nullptr, QT_TRANSLATE_NOOP("tintdialog", "DIR"),
+     QT_TRANSLATE_NOOP("tintdialog", "the Tintpane.plugin bundle (default: the one built beside)"),
+     &TintDialogOptions::plugin},
+    {"help", "h", nullptr, QT_TRANSLATE_NOOP("tintdialog", "this text")},
+    {"version", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "the program's version")},
 };
 
 // The staging root (or installed root) that holds this program in usr/bin.
@@ -75,82 +78,32 @@ std::string FileNameOf(const std::string &id)
     return name;
 }
 
-bool IsAlias(const std::string &word)
-{
-    for (const OptionRecord *record = kOptionRecords; record->name; record++) {
-        if (record->alias && word == record->alias)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
-bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOptions *options,
-                            std::vector<std::string> *rest, std::string *error)
+TintDialogOptionTable TintDialogGlobalOptions()
 {
-    rest->clear();
-    bool commandSeen = false;
-    for (size_t i = 0; i < args.size(); i++) {
-        const std::string &word = args[i];
-        const bool optionLike =
-            (word.size() >= 2 && word.compare(0, 2, "--") == 0) || IsAlias(word) || word == "-h";
-        if (!commandSeen && !optionLike) {
-            commandSeen = true;
-            rest->push_back(word);
+    return kGlobalOptions;
+}
+
+bool TintDialogTakeOptions(const TintDialogArguments &arguments, TintDialogOptions *options,
+                           std::string *error)
+{
+    for (const TintDialogOption &option : kGlobalOptions) {
+        if (!option.field || !arguments.isSet(option.name))
             continue;
-        }
-        if (!optionLike) {
-            rest->push_back(word);
-            continue;
-        }
-        if (word == "--help" || word == "-h") {
-            rest->assign({"help"});
-            return true;
-        }
-        if (!commandSeen && word == "--version") {
-            rest->assign({"version"});
-            return true;
-        }
-        std::string name = word, value;
-        bool inlineValue = false;
-        if (size_t eq = word.find('='); eq != std::string::npos) {
-            name = word.substr(0, eq);
-            value = word.substr(eq + 1);
-            inlineValue = true;
-        }
-        const OptionRecord *record = kOptionRecords;
-        while (record->name && name != record->name && !(record->alias && name == record->alias))
-            record++;
-        if (!record->name) {
-            // After the command, other options are the command's own.
-            if (commandSeen) {
-                rest->push_back(word);
-                continue;
-            }
-            *error = TintDialogTr("unknown option %1").arg(QString::fromStdString(name)).toStdString();
-            return false;
-        }
-        // A global option may also follow the command ("show --json --ppd FILE").
-        if (!inlineValue) {
-            if (i + 1 >= args.size()) {
-                *error = TintDialogTr("%1 needs %2")
-                             .arg(QString::fromStdString(name), QString::fromLatin1(record->argument))
-                             .toStdString();
-                return false;
-            }
-            value = args[++i];
-        }
-        if (value.empty() && record->field != &TintDialogOptions::deviceURI) {
+        const std::string value = arguments.value(option.name);
+        if (value.empty() && !option.mayBeEmpty) {
             *error = TintDialogTr("%1 needs a non-empty %2")
-                         .arg(QString::fromStdString(name), QString::fromLatin1(record->argument))
+                         .arg(QString::fromStdString(TintDialogOptionName(option)),
+                              QString::fromStdString(TintDialogOptionValueName(option)))
                          .toStdString();
             return false;
         }
-        options->*(record->field) = value;
+        options->*(option.field) = value;
     }
     if (!options->queue.empty() && !options->ppd.empty()) {
-        *error = "--queue and --ppd exclude each other: a queue brings its own PPD";
+        *error =
+            TintDialogTr("--queue and --ppd exclude each other: a queue brings its own PPD").toStdString();
         return false;
     }
     return true;
@@ -180,21 +133,24 @@ void TintDialogApplyDefaults(TintDialogOptions *options)
 
 std::string TintDialogUsage()
 {
-    std::string text = "usage: tintdialog [OPTIONS] COMMAND [ARGS]\n\n"
-                       "The print dialog of one QV-MR52 queue with its Color Options panel.\n\nOptions:\n";
-    for (const OptionRecord *record = kOptionRecords; record->name; record++)
-        text += "  " + std::string(record->name) + (record->alias ? std::string(", ") + record->alias : "") +
-                " " + record->argument + "\n      " + record->help + "\n";
-    text += "\nCommands:\n";
+    std::string text =
+        TintDialogTr("usage: tintdialog [OPTIONS] COMMAND [ARGS]").toStdString() + "\n\n" +
+        TintDialogTr("The print dialog of one QV-MR52 queue with its Color Options panel.").toStdString() +
+        "\n\n" + TintDialogTr("Options:").toStdString() + "\n" + TintDialogOptionHelp(kGlobalOptions, 2) +
+        "\n" + TintDialogTr("Commands:").toStdString() + "\n";
     for (const TintDialogCommand *command : TintDialogCommands()) {
         text += "  " + std::string(command->name);
         if (command->usage && *command->usage)
-            text += std::string(" ") + command->usage;
-        text += "\n      " + std::string(command->summary ? command->summary : "") + "\n";
+            text += " " + TintDialogTr(command->usage).toStdString();
+        text += "\n      " + TintDialogTr(command->summary).toStdString() + "\n";
+        text += TintDialogOptionHelp(command->options, 6);
     }
-    text += "\n  -h, --help     this text\n  --version      the program's version\n";
-    text += "\nExit status: 0 on success (Print in the window), 1 when a followed job ended without "
-            "completing or "
-            "the window was cancelled, 2 on bad usage, a refused change or a refused job.\n";
+    text +=
+        "\n" +
+        TintDialogTr("Exit status: 0 on success (Print in the window), 1 when a followed job ended without "
+                     "completing or the window was cancelled, 2 on bad usage, a refused change or a refused "
+                     "job.")
+            .toStdString() +
+        "\n";
     return text;
 }

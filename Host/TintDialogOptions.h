@@ -1,6 +1,8 @@
 // Global options of tintdialog, given before the command.
 #pragma once
 
+#include "TintDialogCommandLine.h"
+
 #include <string>
 #include <vector>
 
@@ -17,13 +19,15 @@ struct TintDialogOptions {
     bool defaultSettings = false;
 };
 
-// Parses the global options from args (the words after the program name);
-// they may stand before or after the command, and *rest receives the
-// command and its own arguments in order. Options not given stay empty
-// until the dialog knows its queue (TintDialogApplyDefaults). false with a
-// one-line *error on a usage error.
-bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOptions *options,
-                            std::vector<std::string> *rest, std::string *error);
+// The global options (and -h/--help, --version): they may stand before or
+// after the command.
+TintDialogOptionTable TintDialogGlobalOptions();
+
+// Takes the global options given in arguments into *options. false with a
+// one-line *error for an empty value where one is needed, or --queue with
+// --ppd.
+bool TintDialogTakeOptions(const TintDialogArguments &arguments, TintDialogOptions *options,
+                           std::string *error);
 
 // Fills every option left empty: the sample printer description and the
 // plug-in bundle beside the program, printer ID "QV_MR52", the queue's own
@@ -32,5 +36,5 @@ bool TintDialogParseOptions(const std::vector<std::string> &args, TintDialogOpti
 // before this runs.
 void TintDialogApplyDefaults(TintDialogOptions *options);
 
-// The text of --help.
+// The text of --help, made from the option tables and the commands.
 std::string TintDialogUsage();

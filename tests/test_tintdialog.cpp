@@ -684,6 +684,36 @@ TEST_F(TintDialog, CommandLineManners)
     EXPECT_TRUE(FileExists(home + "/.config/tintdialog/QV_MR52.plist"));
 }
 
+// Help and the refusals of the command line come in the user's language;
+// the option names stay as they are typed.
+TEST_F(TintDialog, HelpAndRefusalsInGerman)
+{
+    const std::string german = "QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LANGUAGE=de '" +
+                               kTintDialog + "' --plugin '" + kPlugin + "' --settings '" + settings + "' ";
+    int status = -1;
+    const std::string help = RunCommand(german + "--help", &status);
+    EXPECT_EQ(0, status);
+    EXPECT_NE(std::string::npos, help.find("Aufruf: tintdialog")) << help;
+    EXPECT_NE(std::string::npos, help.find("--queue, -d NAME")) << help;
+    EXPECT_NE(std::string::npos, help.find("--screenshot DATEI.png")) << help;
+    struct Case {
+        const char *arguments;
+        const char *error;
+    } const cases[] = {
+        {"--bogus show", "unbekannte Option --bogus (siehe tintdialog --help)"},
+        {"show --ppd", "--ppd braucht DATEI"},
+        {"profiles tick XYZ 0", "unbekannte Gruppe XYZ"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const std::string out = RunCommand(german + c.arguments + " 2>&1 >/dev/null", &status);
+        EXPECT_EQ(2, status);
+        EXPECT_NE(std::string::npos, out.find(c.error)) << out;
+        EXPECT_EQ(1, std::count(out.begin(), out.end(), '\n')) << out;
+    }
+    EXPECT_FALSE(FileExists(settings));
+}
+
 // Listing only reads: it works where the list cannot be written (here no
 // profile service answers), while a change is refused with the reason.
 TEST_F(TintDialog, ProfilesListNeedsNoWritePermission)

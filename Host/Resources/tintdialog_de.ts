@@ -308,12 +308,188 @@
         <translation>defaults: die Standardwerte des Benutzers gehören zu einer Warteschlange (--queue NAME)</translation>
     </message>
     <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>a queue of the CUPS server (default: the user's default queue when a server answers, else the sample printer)</source>
+        <translation>eine Warteschlange des CUPS-Servers (Vorgabe: die Standardwarteschlange des Benutzers, wenn ein Server antwortet, sonst der Beispieldrucker)</translation>
+    </message>
+    <message>
+        <source>HOST[:PORT]</source>
+        <translation>RECHNER[:PORT]</translation>
+    </message>
+    <message>
+        <source>the CUPS server (default: CUPS_SERVER, else the local one)</source>
+        <translation>der CUPS-Server (Vorgabe: CUPS_SERVER, sonst der lokale)</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>a printer description instead of a queue (default: the sample printer)</source>
+        <translation>eine Druckerbeschreibung statt einer Warteschlange (Vorgabe: der Beispieldrucker)</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>the queue's name (default: the queue's, else QV_MR52)</source>
+        <translation>der Name der Warteschlange (Vorgabe: der der Warteschlange, sonst QV_MR52)</translation>
+    </message>
+    <message>
+        <source>URI</source>
+        <translation>URI</translation>
+    </message>
+    <message>
+        <source>the queue's device URI (default: the queue's, else none)</source>
+        <translation>die Geräte-URI der Warteschlange (Vorgabe: die der Warteschlange, sonst keine)</translation>
+    </message>
+    <message>
+        <source>the job's print settings, an XML property list (default: one file per queue)</source>
+        <translation>die Druckeinstellungen des Auftrags, eine XML-Property-List (Vorgabe: eine Datei je Warteschlange)</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>the Tintpane.plugin bundle (default: the one built beside)</source>
+        <translation>das Bundle Tintpane.plugin (Vorgabe: das daneben gebaute)</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>dieser Text</translation>
+    </message>
+    <message>
+        <source>the program's version</source>
+        <translation>die Version des Programms</translation>
+    </message>
+    <message>
+        <source>usage: tintdialog [OPTIONS] COMMAND [ARGS]</source>
+        <translation>Aufruf: tintdialog [OPTIONEN] BEFEHL [ARGUMENTE]</translation>
+    </message>
+    <message>
+        <source>The print dialog of one QV-MR52 queue with its Color Options panel.</source>
+        <translation>Der Druckdialog einer QV-MR52-Warteschlange mit seinem Bereich „Farboptionen“.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success (Print in the window), 1 when a followed job ended without completing or the window was cancelled, 2 on bad usage, a refused change or a refused job.</source>
+        <translation>Rückgabewert: 0 bei Erfolg („Drucken“ im Fenster), 1, wenn ein verfolgter Auftrag endete, ohne abgeschlossen zu werden, oder das Fenster abgebrochen wurde, 2 bei falschem Aufruf, einer abgelehnten Änderung oder einem abgelehnten Auftrag.</translation>
+    </message>
+    <message>
+        <source>--queue and --ppd exclude each other: a queue brings its own PPD</source>
+        <translation>--queue und --ppd schließen einander aus: eine Warteschlange bringt ihre eigene PPD mit</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>the report as JSON</source>
+        <translation>der Bericht als JSON</translation>
+    </message>
+    <message>
+        <source>load the panel as the dialog does and report its controls, the host page, summary and settings</source>
+        <translation>lädt das Panel wie der Dialog und berichtet seine Bedienelemente, die Seite des Dialogs, die Zusammenfassung und die Einstellungen</translation>
+    </message>
+    <message>
+        <source>the list as JSON</source>
+        <translation>die Liste als JSON</translation>
+    </message>
+    <message>
+        <source>list the CUPS server's queues: name, default mark, state, kind (QV-MR52, other, no-PPD), make and model, device URI (tab-separated)</source>
+        <translation>listet die Warteschlangen des CUPS-Servers: Name, Standardmarke, Zustand, Art (QV-MR52, other, no-PPD), Hersteller und Modell, Geräte-URI (durch Tabulatoren getrennt)</translation>
+    </message>
+    <message>
         <source>queues: unexpected argument %1</source>
         <translation>queues: unerwartetes Argument %1</translation>
     </message>
     <message>
-        <source>print: %1 needs a value</source>
-        <translation>print: %1 braucht einen Wert</translation>
+        <source>choose CHOICE in the control of PPD option KEY (True/False for check boxes, #N for menu item N), then save</source>
+        <translation>wählt WAHL im Bedienelement der PPD-Option SCHLÜSSEL (True/False für Ankreuzfelder, #N für Menüeintrag N) und sichert dann</translation>
+    </message>
+    <message>
+        <source>save: make the panel's and the host page's choices the user's defaults for the queue (lpoptions, as lp reads them); clear: remove them</source>
+        <translation>save: macht die Wahl des Panels und der Seite des Dialogs zu den Vorgaben des Benutzers für die Warteschlange (lpoptions, wie lp sie liest); clear: entfernt sie</translation>
+    </message>
+    <message>
+        <source>FILE.png</source>
+        <translation>DATEI.png</translation>
+    </message>
+    <message>
+        <source>render the window once into a PNG file and exit</source>
+        <translation>zeichnet das Fenster einmal in eine PNG-Datei und endet</translation>
+    </message>
+    <message>
+        <source>with --screenshot: the profile management window instead</source>
+        <translation>mit --screenshot: stattdessen das Fenster der Profilverwaltung</translation>
+    </message>
+    <message>
+        <source>advanced|color</source>
+        <translation>advanced|color</translation>
+    </message>
+    <message>
+        <source>the pane the panel shows first</source>
+        <translation>der Bereich, den das Panel zuerst zeigt</translation>
+    </message>
+    <message>
+        <source>press Print as the window shows</source>
+        <translation>drückt „Drucken“, sobald das Fenster erscheint</translation>
+    </message>
+    <message>
+        <source>[--screenshot FILE.png [--profiles]] [--pane advanced] [--print] [FILE...]</source>
+        <translation>[--screenshot DATEI.png [--profiles]] [--pane advanced] [--print] [DATEI...]</translation>
+    </message>
+    <message>
+        <source>the print dialog's window; with a queue its Print button sends FILE... and follows the job</source>
+        <translation>das Fenster des Druckdialogs; mit einer Warteschlange sendet seine Schaltfläche „Drucken“ DATEI... und verfolgt den Auftrag</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>the number of copies</source>
+        <translation>die Anzahl der Kopien</translation>
+    </message>
+    <message>
+        <source>RANGES</source>
+        <translation>BEREICHE</translation>
+    </message>
+    <message>
+        <source>the pages to print, as 1-3,5</source>
+        <translation>die zu druckenden Seiten, etwa 1-3,5</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>the job's title</source>
+        <translation>der Titel des Auftrags</translation>
+    </message>
+    <message>
+        <source>follow the job until it ends</source>
+        <translation>verfolgt den Auftrag bis zu seinem Ende</translation>
+    </message>
+    <message>
+        <source>[--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]</source>
+        <translation>[--copies N] [--pages BEREICHE] [--title TEXT] [--wait] [DATEI...]</translation>
+    </message>
+    <message>
+        <source>as the Print button: with a queue, submit one job with the files (standard input when none) and the panel's options, --wait follows it to its end; without a queue, list the job's options as KEY=VALUE lines</source>
+        <translation>wie die Schaltfläche „Drucken“: mit einer Warteschlange einen Auftrag mit den Dateien (der Standardeingabe, wenn keine) und den Optionen des Panels senden, --wait verfolgt ihn bis zu seinem Ende; ohne Warteschlange die Optionen des Auftrags als Zeilen SCHLÜSSEL=WERT ausgeben</translation>
     </message>
     <message>
         <source>print: unknown option %1</source>
@@ -334,6 +510,164 @@
     <message>
         <source>no control for option %1</source>
         <translation>kein Steuerelement für die Option %1</translation>
+        <source>%1 is disabled</source>
+        <translation>%1 ist deaktiviert</translation>
+    </message>
+    <message>
+        <source>the edit area's OK</source>
+        <translation>das OK des Bearbeitungsbereichs</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>the file-name field does not take "%1" (it holds "%2")</source>
+        <translation>das Dateinamenfeld nimmt "%1" nicht an (es enthält "%2")</translation>
+    </message>
+    <message>
+        <source>the profile-name field does not take "%1" (it holds "%2")</source>
+        <translation>das Profilnamenfeld nimmt "%1" nicht an (es enthält "%2")</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the Advanced Color Options pane cannot be shown</source>
+        <translation>der Bereich „Erweiterte Farboptionen“ kann nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>the panel has no "Management Profile" button</source>
+        <translation>das Panel hat keine Schaltfläche „Profilverwaltung“</translation>
+    </message>
+    <message>
+        <source>"Management Profile" is disabled (%1)</source>
+        <translation>„Profilverwaltung“ ist deaktiviert (%1)</translation>
+    </message>
+    <message>
+        <source>the profile list cannot be written</source>
+        <translation>die Profilliste kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the profile window lacks its controls</source>
+        <translation>dem Profilfenster fehlen seine Bedienelemente</translation>
+    </message>
+    <message>
+        <source>the profile window did not open</source>
+        <translation>das Profilfenster hat sich nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>no row of %1 lists the file %2</source>
+        <translation>keine Zeile von %1 nennt die Datei %2</translation>
+    </message>
+    <message>
+        <source>row %1 is not in %2 (%3 rows)</source>
+        <translation>Zeile %1 gibt es in %2 nicht (%3 Zeilen)</translation>
+    </message>
+    <message>
+        <source>profiles: %1 (usage: profiles list [GROUP] | tick GROUP ROW [--on|--off] | add GROUP FILENAME DISPLAYNAME | edit GROUP ROW [--file NAME] --name DISPLAYNAME | delete GROUP ROW; GROUP is RGB, SIM or DST; ROW is a row number or --file FILENAME)</source>
+        <translation>profiles: %1 (Aufruf: profiles list [GRUPPE] | tick GRUPPE ZEILE [--on|--off] | add GRUPPE DATEINAME ANZEIGENAME | edit GRUPPE ZEILE [--file NAME] --name ANZEIGENAME | delete GRUPPE ZEILE; GRUPPE ist RGB, SIM oder DST; ZEILE ist eine Zeilennummer oder --file DATEINAME)</translation>
+    </message>
+    <message>
+        <source>FILENAME</source>
+        <translation>DATEINAME</translation>
+    </message>
+    <message>
+        <source>in place of ROW: the row that lists this file; after ROW (edit): the new file name</source>
+        <translation>statt ZEILE: die Zeile, die diese Datei nennt; nach ZEILE (edit): der neue Dateiname</translation>
+    </message>
+    <message>
+        <source>DISPLAYNAME</source>
+        <translation>ANZEIGENAME</translation>
+    </message>
+    <message>
+        <source>edit: the new display name</source>
+        <translation>edit: der neue Anzeigename</translation>
+    </message>
+    <message>
+        <source>tick: tick the row's check box</source>
+        <translation>tick: das Ankreuzfeld der Zeile ankreuzen</translation>
+    </message>
+    <message>
+        <source>tick: untick the row's check box</source>
+        <translation>tick: das Kreuz im Ankreuzfeld der Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>a subcommand is needed</source>
+        <translation>ein Unterbefehl wird gebraucht</translation>
+    </message>
+    <message>
+        <source>unknown group %1</source>
+        <translation>unbekannte Gruppe %1</translation>
+    </message>
+    <message>
+        <source>list takes at most a group</source>
+        <translation>list nimmt höchstens eine Gruppe</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>%1 takes GROUP ROW (or GROUP --file NAME)</source>
+        <translation>%1 nimmt GRUPPE ZEILE (oder GRUPPE --file NAME)</translation>
+    </message>
+    <message>
+        <source>the check box of row %1 did not change</source>
+        <translation>das Ankreuzfeld der Zeile %1 hat sich nicht geändert</translation>
+    </message>
+    <message>
+        <source>row %1 is a profile on the printer and cannot be deleted</source>
+        <translation>Zeile %1 ist ein Profil auf dem Drucker und kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>add takes GROUP FILENAME DISPLAYNAME</source>
+        <translation>add nimmt GRUPPE DATEINAME ANZEIGENAME</translation>
+    </message>
+    <message>
+        <source>the window refused the entry (a profile on the disk has that file name, or the group is full)</source>
+        <translation>das Fenster hat den Eintrag abgelehnt (ein Profil auf der Festplatte hat diesen Dateinamen, oder die Gruppe ist voll)</translation>
+    </message>
+    <message>
+        <source>edit takes GROUP ROW (or GROUP --file NAME) [--file NEWNAME] --name DISPLAYNAME</source>
+        <translation>edit nimmt GRUPPE ZEILE (oder GRUPPE --file NAME) [--file NEUERNAME] --name ANZEIGENAME</translation>
+    </message>
+    <message>
+        <source>edit needs --name DISPLAYNAME</source>
+        <translation>edit braucht --name ANZEIGENAME</translation>
+    </message>
+    <message>
+        <source>the file name of a profile from the printer cannot be changed</source>
+        <translation>der Dateiname eines Profils vom Drucker kann nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>the window refused the change (a profile on the disk has that file name)</source>
+        <translation>das Fenster hat die Änderung abgelehnt (ein Profil auf der Festplatte hat diesen Dateinamen)</translation>
+    </message>
+    <message>
+        <source>unknown subcommand %1</source>
+        <translation>unbekannter Unterbefehl %1</translation>
+    </message>
+    <message>
+        <source>list [GROUP] | tick GROUP ROW [--on|--off] | delete GROUP ROW | add GROUP FILE NAME | edit GROUP ROW [--file F] --name N   (ROW: a number, or --file FILENAME)</source>
+        <translation>list [GRUPPE] | tick GRUPPE ZEILE [--on|--off] | delete GRUPPE ZEILE | add GRUPPE DATEI NAME | edit GRUPPE ZEILE [--file D] --name N   (ZEILE: eine Nummer oder --file DATEINAME)</translation>
+    </message>
+    <message>
+        <source>the profile management window: list prints rows (row, ticked, inMenu, file, name, location; without GROUP each line starts with it) and ends with Cancel; tick toggles a row's check box (--on/--off: ticks or unticks it); tick, add, edit and delete end with OK</source>
+        <translation>das Fenster der Profilverwaltung: list gibt die Zeilen aus (Zeile, angekreuzt, inMenu, Datei, Name, Ort; ohne GRUPPE beginnt jede Zeile mit ihr) und endet mit Abbrechen; tick schaltet das Ankreuzfeld einer Zeile um (--on/--off: kreuzt es an oder entfernt das Kreuz); tick, add, edit und delete enden mit OK</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>pending</source>

@@ -13,6 +13,7 @@
 // outlive them. Nothing here throws; failures are the result codes below.
 #pragma once
 
+#include "PDEPanelProtocol.h"
 #include "PrintCore.h"
 
 #include <cups/ppd.h>
@@ -27,15 +28,7 @@
 
 class QWidget;
 
-// Control kinds.
-enum : int32_t {
-    kPDEControlEnd = 1032,        // marks the end of a table; no control
-    kPDEControlStaticText = 1034, // QLabel: title set as its text; no value
-    kPDEControlPopUp = 1035,      // QComboBox: value is the current index
-    kPDEControlCheckBox = 1036,   // QCheckBox: value 0 or 1
-    kPDEControlPushButton = 1039, // QPushButton: title set; no value
-    kPDEControlTabView = 1040,    // QTabWidget: tab labels set; no value
-};
+// Control kinds: PDEControlKind, shared with the host in PDEPanelProtocol.h.
 
 // Profile-list kinds: a pop-up that offers, after the PPD's choices, the
 // shown profiles of one group of the user's profile list.

@@ -43,7 +43,7 @@ class ProfileControl : public QObject
   public:
     // Item-data role under which the table's rows also carry their entry's
     // menu state code, for tools that report the window's contents.
-    static constexpr int kInMenuRole = Qt::UserRole + 1;
+    static constexpr int kInMenuRole = tint::kProfileInMenuRole;
 
     // Local edit modes (buttonIdentify).
     enum { kModeIdle = 0, kModeAdding = 1, kModeEditing = 2 };

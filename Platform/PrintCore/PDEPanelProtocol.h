@@ -9,7 +9,9 @@
 #include "PrintCore.h"
 
 #include <cups/ppd.h>
+#include <qnamespace.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +23,55 @@ class QWidget;
 inline constexpr const char kPDEPrinterModuleType[] = "BDB091F4-E57F-11D3-B5CC-0050E4603277";
 // Key of the display order list inside summaryInfo().
 inline constexpr const char kPDESummaryDisplayOrderKey[] = "Summary Display Order";
+
+// The kinds of the panel's controls: the kind of every record of the
+// plug-in's control tables, as PDEControlInfo reports it to the host.
+enum PDEControlKind : int32_t {
+    kPDEControlEnd = 1032,        // marks the end of a table; no control
+    kPDEControlStaticText = 1034, // QLabel: title set as its text; no value
+    kPDEControlPopUp = 1035,      // QComboBox: value is the current index
+    kPDEControlCheckBox = 1036,   // QCheckBox: value 0 or 1
+    kPDEControlPushButton = 1039, // QPushButton: title set; no value
+    kPDEControlTabView = 1040,    // QTabWidget: tab labels set; no value
+};
+
+namespace tint
+{
+
+// What the host finds the panel's parts by: the object names its layouts
+// give the controls a host drives, the identifier of the button that leads
+// to the Advanced Color Options pane, and the class names of the two panes
+// (also what PDEPanelIntrospection::shownPane() answers).
+inline constexpr const char kColorOptionsPane[] = "ColorOptions";
+inline constexpr const char kAdvancedColorOptionsPane[] = "AdvancedColorOptions";
+inline constexpr const char kAdvancedButtonIdentifier[] = "GoToAdvancedOptionsButton";
+inline constexpr const char kManageProfileButton[] = "button_ManageProfile";
+
+// The profile management window that "Management Profile" opens (modal),
+// its controls and the column identifiers of its table (the table view's
+// "columnIdentifiers" property lists them in column order).
+inline constexpr const char kProfileWindow[] = "_profileManagementWindow";
+inline constexpr const char kProfileTable[] = "_profileTableView";
+inline constexpr const char kProfileGroupMenu[] = "_profileMenu";
+inline constexpr const char kProfileAddButton[] = "_addButton";
+inline constexpr const char kProfileEditButton[] = "_editButton";
+inline constexpr const char kProfileDeleteButton[] = "_deleteButton";
+inline constexpr const char kProfileFileNameField[] = "_fileNameEdit";
+inline constexpr const char kProfileNameField[] = "_profileNameEdit";
+inline constexpr const char kProfileLocalOK[] = "_localOK";
+inline constexpr const char kProfileLocalCancel[] = "_localCancel";
+inline constexpr const char kProfileWindowOK[] = "_windowOK";
+inline constexpr const char kProfileWindowCancel[] = "_windowCancel";
+inline constexpr const char kProfileColumnsProperty[] = "columnIdentifiers";
+inline constexpr const char kProfileColumnInMenu[] = "inmenu";
+inline constexpr const char kProfileColumnFileName[] = "filename";
+inline constexpr const char kProfileColumnProfileName[] = "profilename";
+inline constexpr const char kProfileColumnLocation[] = "location";
+// Item-data role under which every cell of the table also carries its
+// entry's menu state code (the check box shows only whether it is listed).
+inline constexpr int kProfileInMenuRole = Qt::UserRole + 1;
+
+} // namespace tint
 
 // What the plug-in may ask of the print dialog.
 class PDEHostCallback
@@ -39,7 +90,7 @@ class PDEHostCallback
 // choosing a pop-up item and emitting activated()).
 struct PDEControlInfo {
     QWidget *control = nullptr; // its objectName() is the outlet name
-    int kind = 0;               // 1034 static text, 1035 pop-up, 1036 check box, 1039 button, 1040 tab view
+    int32_t kind = 0;           // a PDEControlKind
     std::string ppdKey;         // "" when the control has no PPD option
     std::string identifier;     // "" when the preset rules do not refer to it
     int profileListKind = 0;
