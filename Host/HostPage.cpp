@@ -266,13 +266,13 @@ QJsonObject HostPage::report() const
 
 std::string HostPage::reportText() const
 {
-    std::string out = "Host page:\n  copies = " + std::to_string(copies()) +
+    std::string out = Tr("Host page:").toStdString() + "\n  copies = " + std::to_string(copies()) +
                       "\n  pages = " + (pageRanges().empty() ? std::string("all") : pageRanges()) + "\n";
     for (const Control &control : controls_) {
         out += "  " + std::string(control.option->keyword) + " = " + choiceOf(control) + " \"" +
                control.option->text + "\"";
         if (control.option->conflicted)
-            out += " (conflict)";
+            out += " " + Tr("(conflict)").toStdString();
         out += "\n      ";
         for (int i = 0; i < control.option->num_choices; i++)
             out += (i ? " | " : "") + std::string(control.option->choices[i].choice);

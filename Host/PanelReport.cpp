@@ -1,4 +1,5 @@
 #include "PanelReport.h"
+#include "TintDialogTranslation.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -30,6 +31,12 @@ const char *NameOfKind(int32_t kind)
     while (k->kind && k->kind != kind)
         k++;
     return k->name;
+}
+
+// "Queue: " and the like, translated, with the space after it.
+std::string Heading(const char *text)
+{
+    return TintDialogTr(text).toStdString() + " ";
 }
 
 QString Text(const std::string &s)
@@ -267,17 +274,21 @@ std::string PanelReportText(PrintDialog &dialog)
 {
     PDEPanelProtocol *panel = dialog.panel();
     const TintDialogOptions &options = dialog.options();
-    std::string out =
-        "Queue: " + (options.queue.empty() ? "(none; " + options.ppd + ")" : options.queue) + "\n";
-    out += "Printer ID: " + options.printerID + "\n";
-    out += "Device URI: " + (options.deviceURI.empty() ? std::string("(none)") : options.deviceURI) + "\n";
-    out += "Panel: " + panel->panelName() + " (" + panel->panelKind() + ")\n";
+    // Headings in the person's language; keys, kinds and values stay as the
+    // panel and the PPD name them.
+    std::string out = Heading("Queue:") +
+                      (options.queue.empty() ? "(" + Heading("none;") + options.ppd + ")" : options.queue) +
+                      "\n";
+    out += Heading("Printer ID:") + options.printerID + "\n";
+    out += Heading("Device URI:") +
+           (options.deviceURI.empty() ? TintDialogTr("(none)").toStdString() : options.deviceURI) + "\n";
+    out += Heading("Panel:") + panel->panelName() + " (" + panel->panelKind() + ")\n";
     PDEPanelIntrospection *introspection = dialog.introspection();
-    out += "Shown pane: " + (introspection ? introspection->shownPane() : std::string("-")) + "\n";
-    out += "PPD options:";
+    out += Heading("Shown pane:") + (introspection ? introspection->shownPane() : std::string("-")) + "\n";
+    out += TintDialogTr("PPD options:").toStdString();
     for (const std::string &key : panel->supportedPPDOptionKeys())
         out += " " + key;
-    out += "\nControls:\n";
+    out += "\n" + TintDialogTr("Controls:").toStdString() + "\n";
     if (introspection) {
         for (const PDEControlInfo &info : introspection->controlInfo()) {
             QString name = info.control ? info.control->objectName() : QString("-");
@@ -291,7 +302,7 @@ std::string PanelReportText(PrintDialog &dialog)
             if (!title.isEmpty())
                 out += " \"" + title.toStdString() + "\"";
             if (info.control && !info.control->isEnabled())
-                out += " (greyed)";
+                out += " " + TintDialogTr("(greyed)").toStdString();
             QStringList items = ItemsOf(info.control);
             if (!items.isEmpty())
                 out += "\n      " + items.join(" | ").toStdString();
@@ -300,11 +311,11 @@ std::string PanelReportText(PrintDialog &dialog)
     }
     if (dialog.hostPage())
         out += dialog.hostPage()->reportText();
-    out += "Summary:\n";
+    out += TintDialogTr("Summary:").toStdString() + "\n";
     Summary summary = SummaryOf(panel);
     for (const QString &name : summary.order)
         out += "  " + name.toStdString() + ": " + summary.items.value(name).toString().toStdString() + "\n";
-    out += "Print settings:\n";
+    out += TintDialogTr("Print settings:").toStdString() + "\n";
     SettingsText(dialog.settingsValues(), "  ", &out);
     return out;
 }

@@ -86,7 +86,9 @@ bool PluginBundle::load(const std::string &bundlePath, std::string *error)
     void *handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char *why = ::dlerror();
-        *error = "cannot load " + library.string() + ": " + (why ? why : "unknown error");
+        *error = TintDialogTr("cannot load %1: %2")
+                     .arg(QString::fromStdString(library.string()), why ? why : "unknown error")
+                     .toStdString();
         return false;
     }
     auto factory = reinterpret_cast<TintpaneCreateObjectFn>(::dlsym(handle, "TintpaneCreateObject"));

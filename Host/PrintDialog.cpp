@@ -132,7 +132,7 @@ void PrintDialog::saveInMemory()
 bool PrintDialog::save(std::string *error)
 {
     if (!panel_) {
-        *error = "no panel";
+        *error = TintDialogTr("no panel").toStdString();
         return false;
     }
     saveInMemory();
@@ -142,7 +142,7 @@ bool PrintDialog::save(std::string *error)
 bool PrintDialog::prepareToPrint(std::string *error)
 {
     if (!panel_) {
-        *error = "no panel";
+        *error = TintDialogTr("no panel").toStdString();
         return false;
     }
     saveInMemory();

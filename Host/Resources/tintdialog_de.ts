@@ -701,5 +701,65 @@
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
+    <message>
+        <source>Queue:</source>
+        <translation>Warteschlange:</translation>
+    </message>
+    <message>
+        <source>none;</source>
+        <translation>keine;</translation>
+    </message>
+    <message>
+        <source>Printer ID:</source>
+        <translation>Drucker-ID:</translation>
+    </message>
+    <message>
+        <source>Device URI:</source>
+        <translation>Geräte-URI:</translation>
+    </message>
+    <message>
+        <source>Panel:</source>
+        <translation>Bedienfeld:</translation>
+    </message>
+    <message>
+        <source>Shown pane:</source>
+        <translation>Angezeigter Bereich:</translation>
+    </message>
+    <message>
+        <source>PPD options:</source>
+        <translation>PPD-Optionen:</translation>
+    </message>
+    <message>
+        <source>Controls:</source>
+        <translation>Steuerelemente:</translation>
+    </message>
+    <message>
+        <source>(greyed)</source>
+        <translation>(ausgegraut)</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Zusammenfassung:</translation>
+    </message>
+    <message>
+        <source>Print settings:</source>
+        <translation>Druckeinstellungen:</translation>
+    </message>
+    <message>
+        <source>Host page:</source>
+        <translation>Allgemein:</translation>
+    </message>
+    <message>
+        <source>(conflict)</source>
+        <translation>(Konflikt)</translation>
+    </message>
+    <message>
+        <source>no panel</source>
+        <translation>kein Bedienfeld geladen</translation>
+    </message>
+    <message>
+        <source>cannot load %1: %2</source>
+        <translation>%1 kann nicht geladen werden: %2</translation>
+    </message>
 </context>
 </TS>
