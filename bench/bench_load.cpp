@@ -9,9 +9,11 @@
 // BUNDLE is a staged Tintpane.plugin (default: the one built beside this
 // program), loaded as the print dialog loads it, so that two builds can be
 // compared with the same program. Prints the median of ROUNDS (default 5).
+#include "BenchHost.h"
 #include "PDEPanelProtocol.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
+#include "ProfileTables.h"
 #include "RelayCall.h"
 #include "SessionBus.h"
 #include "SnmpAgent.h"
@@ -37,45 +39,18 @@ namespace
 
 constexpr char kPrincipalClass[] = "PDEPlugIn_6F1D0C3A_92E4_4B7A_8C15_D2A9E7F40B18";
 
-class BenchHost : public PDEHostCallback
-{
-  public:
-    BenchHost(ppd_file_t *ppdFile, const std::string &deviceURI) : ppd(ppdFile)
-    {
-        printer.identifier = "QV_MR52_bench";
-        printer.deviceURI = deviceURI;
-        session.currentPrinter = &printer;
-    }
-    PMPrintSettings printSettings() override { return &settings; }
-    PMPrintSession printSession() override { return &session; }
-    ppd_file_t *ppdFile() override { return ppd; }
-
-    PMPrintSettingsRecord settings;
-    PMPrinterRecord printer;
-    PMPrintSessionRecord session;
-    ppd_file_t *ppd;
-};
-
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
 // One panel load as the dialog runs it; milliseconds.
 double LoadOnce(PDEPlugInProtocol *plugin, ppd_file_t *ppd, const std::string &deviceURI)
 {
     BenchHost host(ppd, deviceURI);
-    const Clock::time_point start = Clock::now();
+    const BenchClock::time_point start = BenchClock::now();
     auto panels = plugin->PDEPanelsForType(kPDEPrinterModuleType, &host);
     if (!panels || panels->empty())
         return -1;
     PDEPanelProtocol *panel = panels->front().get();
     panel->panelView();
     panel->restoreValuesAndReturnError(nullptr);
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double ms = BenchMillis(start, BenchClock::now());
     panels->clear();
     return ms;
 }
@@ -84,20 +59,10 @@ double LoadOnce(PDEPlugInProtocol *plugin, ppd_file_t *ppd, const std::string &d
 bool WriteFullList(const std::string &path)
 {
     TintCopyPath(WQ_PLIST_PROFILE_PATH, path.c_str());
-    auto tables = std::make_unique<ProfileTable[]>(3);
-    for (int g = 0; g < 3; ++g) {
-        while (tables[g].iNum < kProfileTableSlots) {
-            ProfileEntry &e = tables[g].entry[tables[g].iNum];
-            e.indexOnDevice = 1000 + tables[g].iNum;
-            e.inMenu = InMenu::UserShown;
-            e.profileClass = 2;
-            std::snprintf(e.fileName, sizeof e.fileName, "USER%04d.ICC", tables[g].iNum);
-            std::snprintf(e.profileName, sizeof e.profileName, "User profile %d", tables[g].iNum);
-            e.location = 5;
-            tables[g].iNum++;
-        }
-    }
-    return WQPListWriteProfile_All(&tables[0], &tables[1], &tables[2]) == 0;
+    ProfileTables tables;
+    for (int g = 0; g < 3; ++g)
+        FillUserProfiles(&tables[g], 1000);
+    return tables.write() == 0;
 }
 
 } // namespace
@@ -110,8 +75,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     void *library = dlopen((bundle + "/Contents/Linux/libTintpane.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-    auto create = library ? reinterpret_cast<TintpaneCreateObjectFn>(dlsym(library, "TintpaneCreateObject"))
-                          : nullptr;
+    auto create =
+        library ? reinterpret_cast<TintpaneCreateObjectFn>(dlsym(library, "TintpaneCreateObject")) : nullptr;
     std::unique_ptr<PDEPlugInProtocol> plugin(
         create ? static_cast<PDEPlugInProtocol *>(create(kPrincipalClass)) : nullptr);
     if (!plugin || !plugin->initWithBundle(bundle)) {
@@ -130,8 +95,8 @@ int main(int argc, char **argv)
         return 1;
     }
     setenv("DBUS_SESSION_BUS_ADDRESS", bus.address().c_str(), 1);
-    std::unique_ptr<ppd_file_t, void (*)(ppd_file_t *)> ppd(
-        ppdOpenFile(TINT_SAMPLE_PPD), [](ppd_file_t *p) { ppdClose(p); });
+    std::unique_ptr<ppd_file_t, void (*)(ppd_file_t *)> ppd(ppdOpenFile(TINT_SAMPLE_PPD),
+                                                            [](ppd_file_t *p) { ppdClose(p); });
     if (!ppd || !WriteFullList(root.currentList())) {
         std::fprintf(stderr, "bench_load: no PPD or no list\n");
         return 1;
@@ -153,14 +118,14 @@ int main(int argc, char **argv)
     for (int i = 0; i < rounds; ++i) {
         withWalk.push_back(LoadOnce(plugin.get(), ppd.get(), lpd));
         withoutURI.push_back(LoadOnce(plugin.get(), ppd.get(), ""));
-        const Clock::time_point start = Clock::now();
+        const BenchClock::time_point start = BenchClock::now();
         int result = 0;
         TintRelayCallWalk("QV-MR52", TintLoginName(),
                           {"snmpwalk", "-Os", "-c", "wemblo", "-v", "1", "127.0.0.1", kSnmpProfileEntryOid},
                           &result);
-        walk.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        walk.push_back(BenchMillis(start, BenchClock::now()));
     }
-    const double load = Median(withWalk), plain = Median(withoutURI), alone = Median(walk);
+    const double load = BenchMedian(withWalk), plain = BenchMedian(withoutURI), alone = BenchMedian(walk);
     std::printf("bundle                         %s\n", bundle.c_str());
     std::printf("relay starts per load          %zu  (target 3: probe, backup, walk)\n",
                 static_cast<std::size_t>(std::count(starts.begin(), starts.end(), '\n')));

@@ -2,6 +2,7 @@
 // request (layout, both tables, titles and menus from the PPD), restoring
 // from the ticket, saving to it and the summary. Prints the median of each
 // step over a number of panels (default 50; first argument).
+#include "BenchHost.h"
 #include "PDEPanelProtocol.h"
 #include "PDEPlugIn.h"
 #include "TempRoot.h"
@@ -24,37 +25,6 @@ namespace
 struct PPDCloser {
     void operator()(ppd_file_t *ppd) const { ppdClose(ppd); }
 };
-
-class BenchHost : public PDEHostCallback
-{
-  public:
-    explicit BenchHost(ppd_file_t *ppdFile) : ppd(ppdFile)
-    {
-        printer.identifier = "QV_MR52_bench";
-        session.currentPrinter = &printer;
-    }
-    PMPrintSettings printSettings() override { return &settings; }
-    PMPrintSession printSession() override { return &session; }
-    ppd_file_t *ppdFile() override { return ppd; }
-
-    PMPrintSettingsRecord settings;
-    PMPrinterRecord printer;
-    PMPrintSessionRecord session;
-    ppd_file_t *ppd;
-};
-
-using Clock = std::chrono::steady_clock;
-
-double Millis(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 } // namespace
 
@@ -84,29 +54,29 @@ int main(int argc, char **argv)
         if (!panels || panels->empty())
             return 1;
         std::unique_ptr<PDEPanelProtocol> panel = std::move(panels->front());
-        const auto t0 = Clock::now();
+        const auto t0 = BenchClock::now();
         if (!panel->panelView())
             return 1;
-        const auto t1 = Clock::now();
+        const auto t1 = BenchClock::now();
         panel->restoreValuesAndReturnError(nullptr);
-        const auto t2 = Clock::now();
+        const auto t2 = BenchClock::now();
         panel->saveValuesAndReturnError(nullptr);
-        const auto t3 = Clock::now();
+        const auto t3 = BenchClock::now();
         panel->summaryInfo();
-        const auto t4 = Clock::now();
+        const auto t4 = BenchClock::now();
         panel.reset();
-        const auto t5 = Clock::now();
-        load.push_back(Millis(t0, t1));
-        restore.push_back(Millis(t1, t2));
-        save.push_back(Millis(t2, t3));
-        summary.push_back(Millis(t3, t4));
-        release.push_back(Millis(t4, t5));
+        const auto t5 = BenchClock::now();
+        load.push_back(BenchMillis(t0, t1));
+        restore.push_back(BenchMillis(t1, t2));
+        save.push_back(BenchMillis(t2, t3));
+        summary.push_back(BenchMillis(t3, t4));
+        release.push_back(BenchMillis(t4, t5));
     }
     std::printf("panel rounds: %d (median ms)\n", rounds);
-    std::printf("  first view (layout, tables, menus): %8.3f\n", Median(load));
-    std::printf("  restore from ticket + rules:        %8.3f\n", Median(restore));
-    std::printf("  save to ticket:                     %8.3f\n", Median(save));
-    std::printf("  summary:                            %8.3f\n", Median(summary));
-    std::printf("  release:                            %8.3f\n", Median(release));
+    std::printf("  first view (layout, tables, menus): %8.3f\n", BenchMedian(load));
+    std::printf("  restore from ticket + rules:        %8.3f\n", BenchMedian(restore));
+    std::printf("  save to ticket:                     %8.3f\n", BenchMedian(save));
+    std::printf("  summary:                            %8.3f\n", BenchMedian(summary));
+    std::printf("  release:                            %8.3f\n", BenchMedian(release));
     return 0;
 }

@@ -9,6 +9,7 @@
 // Each is timed as a whole process, as a user runs it. Prints the fastest
 // round of each measurement and the ratios (targets: print at most 1.5,
 // queues at most 2), and tintdialog's start-up alone (--help) as its floor.
+#include "ChildProcess.h"
 #include "CupsServer.h"
 #include "TempRoot.h"
 
@@ -41,14 +42,6 @@ double FastestRun(const std::string &command, int rounds)
     return best;
 }
 
-std::string Quoted(const std::string &text)
-{
-    std::string out = "'";
-    for (char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
 void Report(const char *what, double ours, const char *theirs, double reference, double target)
 {
     std::printf("%-34s %8.1f ms\n%-34s %8.1f ms\nratio %.2f (target at most %.1f)\n\n", what, ours, theirs,
@@ -72,15 +65,15 @@ int main(int argc, char **argv)
         return 1;
 
     const std::string dialog = std::string("QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=unix:path=") +
-                               root.path() + "/no-bus " + Quoted(TINT_DIALOG) + " --plugin " +
-                               Quoted(TINT_PLUGIN_BUNDLE) + " --settings " +
-                               Quoted(root.path() + "/job.plist");
-    const std::string print = dialog + " --queue QV-MR52 print " + Quoted(document);
+                               root.path() + "/no-bus " + ShellQuote(TINT_DIALOG) + " --plugin " +
+                               ShellQuote(TINT_PLUGIN_BUNDLE) + " --settings " +
+                               ShellQuote(root.path() + "/job.plist");
+    const std::string print = dialog + " --queue QV-MR52 print " + ShellQuote(document);
     std::printf("tintdialog --help (start-up floor)  %8.1f ms\n\n", FastestRun(dialog + " --help", rounds));
 
     // The options of tintdialog's job: what it carries beyond a plain lp job.
     std::system((print + " >/dev/null 2>&1").c_str());
-    std::system(("lp -d QV-MR52 " + Quoted(document) + " >/dev/null 2>&1").c_str());
+    std::system(("lp -d QV-MR52 " + ShellQuote(document) + " >/dev/null 2>&1").c_str());
     const std::vector<int> jobs = cups.jobIds();
     if (jobs.size() != 2) {
         std::fprintf(stderr, "bench_print: tintdialog submitted no job\n");
@@ -93,11 +86,11 @@ int main(int argc, char **argv)
     int count = 0;
     for (const auto &[name, value] : cups.jobAttributes(jobs[0])) {
         if (plain.count(name) == 0) {
-            options += " -o " + Quoted(name + "=" + value);
+            options += " -o " + ShellQuote(name + "=" + value);
             count++;
         }
     }
-    const std::string lp = "lp -d QV-MR52" + options + " " + Quoted(document);
+    const std::string lp = "lp -d QV-MR52" + options + " " + ShellQuote(document);
     std::printf("print: %d options beyond a plain lp job, %d rounds each\n", count, rounds);
     Report("tintdialog print --queue QV-MR52", FastestRun(print, rounds), "lp -d QV-MR52 -o ...",
            FastestRun(lp, rounds), 1.5);

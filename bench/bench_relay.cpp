@@ -15,6 +15,7 @@
 #include "ProfilePlist.h"
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
+#include "ProfileTables.h"
 #include "RelayCall.h"
 #include "RelayProtocol.h"
 #include "SessionBus.h"
@@ -70,20 +71,6 @@ void SpawnTrue()
     }
 }
 
-void Fill(ProfileTable *table, int group)
-{
-    for (int i = 0; i < kProfileTableSlots; ++i) {
-        ProfileEntry &e = table->entry[i];
-        e.indexOnDevice = i + 1;
-        e.inMenu = 1 + (i + group) % 6;
-        e.profileClass = 1 + i % 3;
-        e.location = 4;
-        std::snprintf(e.fileName, sizeof e.fileName, "G%dprofile%03d.icc", group, i);
-        std::snprintf(e.profileName, sizeof e.profileName, "Profile %d of group %d", i, group);
-    }
-    table->iNum = kProfileTableSlots;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -131,9 +118,9 @@ int main(int argc, char **argv)
     const double floor = spawn + dbus;
 
     auto rgb = NewProfileTable(), sim = NewProfileTable(), dst = NewProfileTable();
-    Fill(rgb.get(), 0);
-    Fill(sim.get(), 1);
-    Fill(dst.get(), 2);
+    FillFullGroup(rgb.get(), 0);
+    FillFullGroup(sim.get(), 1);
+    FillFullGroup(dst.get(), 2);
     int failures = 0;
     const double throughRelay = Median(rounds, [&] {
         if (WQPListWriteProfile_All(rgb.get(), sim.get(), dst.get()) != 0)

@@ -5,6 +5,7 @@
 #include "ProfilePlist.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
+#include "ProfileTables.h"
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -37,20 +38,6 @@ double Fastest(int rounds, const std::function<void()> &step)
     return times.front();
 }
 
-void Fill(ProfileTable *table, int group)
-{
-    for (int i = 0; i < kProfileTableSlots; ++i) {
-        ProfileEntry &e = table->entry[i];
-        e.indexOnDevice = i + 1;
-        e.inMenu = 1 + (i + group) % 6;
-        e.profileClass = 1 + i % 3;
-        e.location = 4;
-        std::snprintf(e.fileName, sizeof e.fileName, "G%dprofile%03d.icc", group, i);
-        std::snprintf(e.profileName, sizeof e.profileName, "Profile %d of group %d", i, group);
-    }
-    table->iNum = kProfileTableSlots;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -65,7 +52,7 @@ int main(int argc, char **argv)
     auto tables = std::vector<std::unique_ptr<ProfileTable>>();
     for (int g = 0; g < 3; ++g) {
         tables.push_back(NewProfileTable());
-        Fill(tables.back().get(), g);
+        FillFullGroup(tables.back().get(), g);
     }
     auto in0 = NewProfileTable(), in1 = NewProfileTable(), in2 = NewProfileTable();
 

@@ -10,6 +10,7 @@
 #include "MibWalk.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
+#include "ProfileTables.h"
 #include "SnmpAgent.h"
 #include "TempRoot.h"
 
@@ -87,27 +88,16 @@ int main(int argc, char **argv)
     // them every profile of the walk's spool (the file is rewritten every
     // time and stays the same).
     {
-        auto tables = std::make_unique<ProfileTable[]>(3);
-        std::memset(tables.get(), 0, 3 * sizeof(ProfileTable));
+        ProfileTables tables;
         for (int i = 0; i < PlistForSpool.iNum; ++i) {
             ProfileEntry e = PlistForSpool.entry[i];
             e.inMenu = InMenu::DeviceHidden;
             for (int g : e.profileClass == 3 ? std::vector<int>{1, 2} : std::vector<int>{0})
-                tables[g].entry[tables[g].iNum++] = e;
+                tables.add(g, e);
         }
-        for (int g = 0; g < 3; ++g) {
-            while (tables[g].iNum < kProfileTableSlots) {
-                ProfileEntry &e = tables[g].entry[tables[g].iNum];
-                e.indexOnDevice = 500 + tables[g].iNum;
-                e.inMenu = InMenu::UserShown;
-                e.profileClass = 2;
-                std::snprintf(e.fileName, sizeof e.fileName, "USER%04d.ICC", tables[g].iNum);
-                std::snprintf(e.profileName, sizeof e.profileName, "User profile %d", tables[g].iNum);
-                e.location = 5;
-                tables[g].iNum++;
-            }
-        }
-        if (WQPListWriteProfile_All(&tables[0], &tables[1], &tables[2]) != 0) {
+        for (int g = 0; g < 3; ++g)
+            FillUserProfiles(&tables[g], 500);
+        if (tables.write() != 0) {
             std::fprintf(stderr, "bench_walk: the list could not be written\n");
             return 1;
         }

@@ -5,6 +5,7 @@
 #include "MibWalk.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
+#include "ProfileTables.h"
 #include "SnmpAgent.h"
 #include "TempRoot.h"
 
@@ -43,41 +44,6 @@ int Walk(const std::vector<std::string> &args)
     return result;
 }
 
-ProfileEntry Entry(int32_t inMenu, const std::string &file, int32_t index, int32_t location = 4)
-{
-    ProfileEntry e{};
-    e.indexOnDevice = index;
-    e.inMenu = inMenu;
-    e.profileClass = 2;
-    std::strncpy(e.fileName, file.c_str(), sizeof e.fileName - 1);
-    std::strncpy(e.profileName, "Mine", sizeof e.profileName - 1);
-    e.location = location;
-    return e;
-}
-
-struct Tables {
-    std::unique_ptr<ProfileTable> t[3];
-    Tables()
-    {
-        for (auto &p : t) {
-            p = std::make_unique<ProfileTable>();
-            std::memset(p.get(), 0, sizeof(ProfileTable));
-        }
-    }
-    ProfileTable &operator[](int i) { return *t[i]; }
-    void add(int group, const ProfileEntry &e) { t[group]->entry[t[group]->iNum++] = e; }
-    int write() { return WQPListWriteProfile_All(t[0].get(), t[1].get(), t[2].get()); }
-    int read() { return WQPListReadProfile_All(t[0].get(), t[1].get(), t[2].get()); }
-    // inMenu of the group's entry with this file name at location 4; 0 when absent.
-    int32_t state(int group, const std::string &file) const
-    {
-        for (int i = 0; i < t[group]->iNum; ++i)
-            if (file == t[group]->entry[i].fileName && t[group]->entry[i].location == 4)
-                return t[group]->entry[i].inMenu;
-        return 0;
-    }
-};
-
 // The six menu states, each once for a profile the agent lists ("F") and
 // once for one it does not ("L"). Expected states after a walk: 0 = gone.
 struct Transition {
@@ -103,10 +69,10 @@ std::string Lost(int32_t s)
 // Writes the list before a walk: both profiles of every state in RGB.
 void PrepareTransitionList()
 {
-    Tables t;
+    ProfileTables t;
     for (const auto &r : kTransitions) {
-        t.add(0, Entry(r.before, Found(r.before), 10 + r.before));
-        t.add(0, Entry(r.before, Lost(r.before), 20 + r.before));
+        t.add(0, MakeProfileEntry(r.before, Found(r.before), 10 + r.before));
+        t.add(0, MakeProfileEntry(r.before, Lost(r.before), 20 + r.before));
     }
     ASSERT_EQ(t.write(), 0);
 }
@@ -132,7 +98,7 @@ std::vector<SnmpProfileRow> TransitionRows()
 // spooled: whether the walk spooled the "F" profiles before it ended.
 void ExpectTransitions(bool failure, bool spooled = true)
 {
-    Tables after;
+    ProfileTables after;
     ASSERT_EQ(after.read(), 0);
     for (const auto &r : kTransitions) {
         SCOPED_TRACE("state " + std::to_string(r.before));
@@ -239,7 +205,7 @@ TEST_F(MibWalkTest, FullTableOf500RowsRunningIntoTheNextSubtree)
         ASSERT_EQ(std::string(e.profileName), r.profileName);
     }
 
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     int rgb = 0, simdst = 0;
     for (const auto &r : options.rows)
@@ -334,7 +300,7 @@ TEST_F(MibWalkTest, SpoolEqualsWhatSnmpwalkPrints)
 
     // Merged: the same file name at locations 4 and 5 is two profiles; a
     // name that breaks the file-name rule and class 0 are left out.
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     int sameName = 0;
     for (int i = 0; i < t[0].iNum; ++i)
@@ -593,12 +559,12 @@ TEST_F(MibWalkTest, ArgumentsTheWalkRefusesStillRewriteTheList)
         for (const auto &a : c.args)
             joined += a + " ";
         SCOPED_TRACE(joined);
-        Tables before;
-        before.add(0, Entry(InMenu::DeviceHidden, "HIDDEN.ICC", 3));
-        before.add(0, Entry(InMenu::DeviceShown, "SHOWN.ICC", 4));
+        ProfileTables before;
+        before.add(0, MakeProfileEntry(InMenu::DeviceHidden, "HIDDEN.ICC", 3));
+        before.add(0, MakeProfileEntry(InMenu::DeviceShown, "SHOWN.ICC", 4));
         ASSERT_EQ(before.write(), 0);
         EXPECT_EQ(Walk(c.args), c.result);
-        Tables after;
+        ProfileTables after;
         ASSERT_EQ(after.read(), 0);
         EXPECT_EQ(after.state(0, "HIDDEN.ICC"), 0);
         EXPECT_EQ(after.state(0, "SHOWN.ICC"), InMenu::UserShown);
@@ -631,7 +597,7 @@ TEST_F(MibWalkTest, SecondWalkInTheSameProcessIsRight)
     EXPECT_STREQ(PlistForSpool.entry[0].fileName, "OTHER.ICC");
     EXPECT_EQ(PlistForSpool.entry[2].indexOnDevice, 0);
 
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_EQ(t.state(0, "OTHER.ICC"), InMenu::DeviceHidden);
     EXPECT_EQ(t.state(0, "PRF00001.ICC"), 0); // refused walk: hidden entries left the list

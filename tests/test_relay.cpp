@@ -1,5 +1,6 @@
 // Tintrelay and Tintvault together on a private session bus: the service is
 // started by the bus on the first call, as on a desktop.
+#include "ChildProcess.h"
 #include "FileUrl.h"
 #include "RelayCall.h"
 #include "SessionBus.h"
@@ -25,24 +26,12 @@ namespace
 
 constexpr char kInterface[] = "com.varno.QVMR52.WQ_XPC_Protocol3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
 
-std::string Quote(const std::string &text)
-{
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'')
-            out += "'\\''";
-        else
-            out += c;
-    }
-    return out + "'";
-}
-
 // Runs the relay as a command; returns its standard output.
 std::string Relay(const std::vector<std::string> &args, int *status = nullptr, const std::string &prefix = "")
 {
-    std::string command = prefix + Quote(TintRelayPath());
+    std::string command = prefix + ShellQuote(TintRelayPath());
     for (const std::string &a : args)
-        command += " " + Quote(a);
+        command += " " + ShellQuote(a);
     return RunCommand(command + " 2>&1", status);
 }
 
@@ -129,10 +118,10 @@ TEST(RelayNoService, NoBusOrAFailingServiceGivesNoOutputAndStatusZero)
     const std::string path = root.currentList();
     int status = -1;
     {
-        const std::string out =
-            RunCommand("DBUS_SESSION_BUS_ADDRESS=unix:path=" + root.path() + "/nobus " +
-                           Quote(TintRelayPath()) + " wqPListExistProfile_XPC " + Quote(path) + " 2>&1",
-                       &status);
+        const std::string out = RunCommand("DBUS_SESSION_BUS_ADDRESS=unix:path=" + root.path() + "/nobus " +
+                                               ShellQuote(TintRelayPath()) + " wqPListExistProfile_XPC " +
+                                               ShellQuote(path) + " 2>&1",
+                                           &status);
         EXPECT_EQ(out, "");
         EXPECT_EQ(status, 0);
     }
@@ -387,7 +376,7 @@ TEST_F(RelayBus, MalformedRequestsTouchNoFile)
     };
     for (const Row &row : rows) {
         const std::string out = RunCommand("dbus-send --session --print-reply=literal " + dest + kInterface +
-                                           "." + row.method + " string:" + Quote(row.request) + " 2>&1");
+                                           "." + row.method + " string:" + ShellQuote(row.request) + " 2>&1");
         EXPECT_NE(out.find(row.reply), std::string::npos) << row.method << ": " << out;
     }
     EXPECT_EQ(ReadFile(current), kListA);
@@ -401,11 +390,12 @@ TEST_F(RelayBus, IndependentClientsGetTheSameReplies)
     const std::string path = "/com/varno/QVMR52/Tintvault";
     const std::string gdbus = "gdbus call --session --dest com.varno.QVMR52.Tintvault --object-path " + path +
                               " --method " + kInterface + ".";
-    EXPECT_EQ(RunCommand(gdbus + "wqPListExistProfile_XPC " + Quote(current) + " 2>&1"), "('TRUE',)\n");
-    EXPECT_EQ(RunCommand(gdbus + "wqPListExistProfile_XPC " + Quote(previous) + " 2>&1"), "('FALSE',)\n");
+    EXPECT_EQ(RunCommand(gdbus + "wqPListExistProfile_XPC " + ShellQuote(current) + " 2>&1"), "('TRUE',)\n");
+    EXPECT_EQ(RunCommand(gdbus + "wqPListExistProfile_XPC " + ShellQuote(previous) + " 2>&1"),
+              "('FALSE',)\n");
     const std::string send = "dbus-send --session --print-reply=literal --dest=com.varno.QVMR52.Tintvault " +
                              path + " " + kInterface + ".";
-    EXPECT_EQ(RunCommand(send + "wqPListRemove_XPC string:" + Quote(current) + " 2>&1"), "   TRUE");
+    EXPECT_EQ(RunCommand(send + "wqPListRemove_XPC string:" + ShellQuote(current) + " 2>&1"), "   TRUE");
     EXPECT_FALSE(FileExists(current));
     EXPECT_EQ(Relay({"wqPListRemove_XPC", current}), "wqPListRemove_XPC=FALSE\n");
 }

@@ -4,6 +4,7 @@
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
 #include "ProfileTable.h"
+#include "ProfileTables.h"
 #include "SessionBus.h"
 #include "TempRoot.h"
 #include "TintPaths.h"
@@ -23,27 +24,14 @@ namespace fs = std::filesystem;
 namespace
 {
 
+// Names outside ASCII make the XML text longer in bytes than in characters.
+constexpr char kNonAsciiNames[] = "Profil \xc3\xa9t\xc3\xa9 %d/%d";
+
 std::unique_ptr<ProfileTable> Table()
 {
     auto t = std::make_unique<ProfileTable>();
     std::memset(t.get(), 0, sizeof *t);
     return t;
-}
-
-// A full group; names outside ASCII make the XML text longer in bytes than
-// in characters.
-void Fill(ProfileTable *table, int group)
-{
-    for (int i = 0; i < kProfileTableSlots; ++i) {
-        ProfileEntry &e = table->entry[i];
-        e.indexOnDevice = i + 1;
-        e.inMenu = 1 + (i + group) % 6;
-        e.profileClass = 1 + i % 3;
-        e.location = 4;
-        std::snprintf(e.fileName, sizeof e.fileName, "G%dprofile%03d.icc", group, i);
-        std::snprintf(e.profileName, sizeof e.profileName, "Profil \xc3\xa9t\xc3\xa9 %d/%d", i, group);
-    }
-    table->iNum = kProfileTableSlots;
 }
 
 class RelayStore : public ::testing::Test
@@ -64,9 +52,9 @@ class RelayStore : public ::testing::Test
 TEST_F(RelayStore, FullListWrittenInPiecesReadsBackEqual)
 {
     auto rgb = Table(), sim = Table(), dst = Table();
-    Fill(rgb.get(), 0);
-    Fill(sim.get(), 1);
-    Fill(dst.get(), 2);
+    FillFullGroup(rgb.get(), 0, kNonAsciiNames);
+    FillFullGroup(sim.get(), 1, kNonAsciiNames);
+    FillFullGroup(dst.get(), 2, kNonAsciiNames);
     ASSERT_EQ(WQPListWriteProfile_All(rgb.get(), sim.get(), dst.get()), 0);
 
     const std::string text = ReadFile(root.currentList());

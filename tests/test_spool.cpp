@@ -3,6 +3,7 @@
 #include "MibWalk.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
+#include "ProfileTables.h"
 #include "TempRoot.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -56,50 +57,6 @@ void SpoolRow(long row, const std::string &file, long profileClass, long locatio
     SpoolInt(5, row, profileClass);
     SpoolInt(7, row, 1);
 }
-
-ProfileEntry Entry(int32_t inMenu, const char *file, int32_t index = 7, int32_t location = 4,
-                   const char *name = "Mine")
-{
-    ProfileEntry e{};
-    e.indexOnDevice = index;
-    e.inMenu = inMenu;
-    e.profileClass = 2;
-    std::strncpy(e.fileName, file, sizeof e.fileName - 1);
-    std::strncpy(e.profileName, name, sizeof e.profileName - 1);
-    e.location = location;
-    return e;
-}
-
-struct Tables {
-    std::unique_ptr<ProfileTable> t[3];
-    Tables()
-    {
-        for (auto &p : t) {
-            p = std::make_unique<ProfileTable>();
-            std::memset(p.get(), 0, sizeof(ProfileTable));
-        }
-    }
-    ProfileTable &operator[](int i) { return *t[i]; }
-    void add(int group, const ProfileEntry &e) { t[group]->entry[t[group]->iNum++] = e; }
-    int write() { return WQPListWriteProfile_All(t[0].get(), t[1].get(), t[2].get()); }
-    int read() { return WQPListReadProfile_All(t[0].get(), t[1].get(), t[2].get()); }
-    // Entry of a group with this file name and location; nullptr when absent.
-    const ProfileEntry *find(int group, const char *file, int32_t location = 4) const
-    {
-        for (int i = 0; i < t[group]->iNum; ++i)
-            if (std::strcmp(t[group]->entry[i].fileName, file) == 0 &&
-                t[group]->entry[i].location == location)
-                return &t[group]->entry[i];
-        return nullptr;
-    }
-    int count(int group, const char *file) const
-    {
-        int n = 0;
-        for (const auto &e : t[group]->entry)
-            n += e.inMenu != 0 && std::strcmp(e.fileName, file) == 0;
-        return n;
-    }
-};
 
 class Spool : public ::testing::Test
 {
@@ -206,7 +163,7 @@ TEST_F(Spool, ClassesLocationsAndNamesDecideWhatIsMerged)
     SpoolInt(5, 12, 2);
 
     ASSERT_EQ(vRestructPlistSpool2Current(0), 0);
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_NE(t.find(0, "RGB1.ICC"), nullptr);
     EXPECT_NE(t.find(0, "RGB2.ICC"), nullptr);
@@ -233,17 +190,17 @@ TEST_F(Spool, NamesBreakingTheRuleLeaveEveryGroupWithoutDuplicates)
 {
     // In SIM the bad entry stands before a shown printer entry that the
     // printer lists again: it must be confirmed, not added a second time.
-    Tables before;
+    ProfileTables before;
     for (int g = 0; g < 3; ++g) {
-        before.add(g, Entry(InMenu::UserShown, "BAD+NAME.ICC", 501));
-        before.add(g, Entry(InMenu::DeviceShown, "KEEP.ICC", 4));
+        before.add(g, MakeProfileEntry(InMenu::UserShown, "BAD+NAME.ICC", 501));
+        before.add(g, MakeProfileEntry(InMenu::DeviceShown, "KEEP.ICC", 4));
     }
     ASSERT_EQ(before.write(), 0);
     SpoolRow(1, "KEEP.ICC", 3);
     SpoolRow(2, "KEEP.ICC", 2);
 
     ASSERT_EQ(vRestructPlistSpool2Current(0), 0);
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     for (int g = 0; g < 3; ++g) {
         SCOPED_TRACE(g);
@@ -257,15 +214,16 @@ TEST_F(Spool, NamesBreakingTheRuleLeaveEveryGroupWithoutDuplicates)
 
 TEST_F(Spool, FullGroupDropsNewProfilesAndStillMatchesKnownOnes)
 {
-    Tables before;
+    ProfileTables before;
     for (int i = 0; i < kProfileTableSlots; ++i)
-        before.add(0, Entry(InMenu::UserHidden, ("U" + std::to_string(i) + ".ICC").c_str(), 500 + i));
+        before.add(0,
+                   MakeProfileEntry(InMenu::UserHidden, ("U" + std::to_string(i) + ".ICC").c_str(), 500 + i));
     ASSERT_EQ(before.write(), 0);
     SpoolRow(1, "NEW.ICC", 2);
     SpoolRow(2, "U499.ICC", 2);
 
     ASSERT_EQ(vRestructPlistSpool2Current(0), 0);
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_EQ(t[0].iNum, kProfileTableSlots);
     EXPECT_EQ(t.find(0, "NEW.ICC"), nullptr);
@@ -277,7 +235,7 @@ TEST_F(Spool, MissingListIsCreatedUnwritableListIsReported)
     SpoolRow(1, "ONLY.ICC", 3);
     ASSERT_FALSE(FileExists(WQ_PLIST_PROFILE_PATH));
     ASSERT_EQ(vRestructPlistSpool2Current(1), 0); // merged even after a failure
-    Tables t;
+    ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_EQ(t.find(1, "ONLY.ICC")->inMenu, InMenu::DeviceHidden);
 

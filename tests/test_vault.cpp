@@ -1,5 +1,6 @@
 // Tintvault's handlers in-process, the permission cases under an unprivileged
 // user, and a walk through Tintrelay and Tintvault against a real snmpd.
+#include "ChildProcess.h"
 #include "FileUrl.h"
 #include "Precondition.h"
 #include "ProfileListFile.h"
@@ -30,18 +31,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-
-std::string Quote(const std::string &text)
-{
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'')
-            out += "'\\''";
-        else
-            out += c;
-    }
-    return out + "'";
-}
 
 // Calls a handler and checks that it replied exactly once.
 std::string Call(void (WQmacServiceXPC::*handler)(const std::string &, const tint::ReplyBlock &) const,
@@ -334,9 +323,9 @@ class VaultUnprivileged : public ::testing::Test
     std::string Relay(const std::vector<std::string> &args)
     {
         std::string command =
-            "setpriv --reuid=nobody --regid=nogroup --clear-groups " + Quote(TintRelayPath());
+            "setpriv --reuid=nobody --regid=nogroup --clear-groups " + ShellQuote(TintRelayPath());
         for (const std::string &a : args)
-            command += " " + Quote(a);
+            command += " " + ShellQuote(a);
         return RunCommand(command + " 2>&1");
     }
 
@@ -386,9 +375,9 @@ TEST(VaultWalkThroughRelay, WalkOfARealAgentWritesTheListAndLogs)
     std::vector<std::string> args = {"mibwalk_XPC", "QV-MR52", "alice"};
     const auto walkArgs = kPluginWalkArgs();
     args.insert(args.end(), walkArgs.begin(), walkArgs.end());
-    std::string command = Quote(TintRelayPath());
+    std::string command = ShellQuote(TintRelayPath());
     for (const std::string &a : args)
-        command += " " + Quote(a);
+        command += " " + ShellQuote(a);
     int status = -1;
     EXPECT_EQ(RunCommand(command, &status), "mibwalk_XPC=iRet=0\n");
     EXPECT_EQ(status, 0);
@@ -452,10 +441,10 @@ TEST(VaultWalkThroughRelay, WalksAtTheSameTimeEachWriteTheirOwnList)
     const std::vector<std::string> users = {"alice", "bob", "carol"};
     std::string command;
     for (const std::string &user : users) {
-        command += Quote(TintRelayPath()) + " mibwalk_XPC QV-MR52 " + user;
+        command += ShellQuote(TintRelayPath()) + " mibwalk_XPC QV-MR52 " + user;
         for (const std::string &a : kPluginWalkArgs())
-            command += " " + Quote(a);
-        command += " > " + Quote(root.path() + "/" + user + ".out") + " & ";
+            command += " " + ShellQuote(a);
+        command += " > " + ShellQuote(root.path() + "/" + user + ".out") + " & ";
     }
     RunCommand(command + "wait");
     for (const std::string &user : users) {
@@ -483,11 +472,11 @@ TEST(VaultWalkThroughRelay, AWalkWaitingForItsPrinterDoesNotHoldAnotherUsersWalk
     ASSERT_TRUE(bus.running());
 
     auto command = [&](const std::string &user, int port) {
-        std::string c = Quote(TintRelayPath()) + " mibwalk_XPC QV-MR52 " + user;
+        std::string c = ShellQuote(TintRelayPath()) + " mibwalk_XPC QV-MR52 " + user;
         std::vector<std::string> args = kPluginWalkArgs("127.0.0.1:" + std::to_string(port));
         args.insert(args.begin() + 1, {"-t", "3", "-r", "5"});
         for (const std::string &a : args)
-            c += " " + Quote(a);
+            c += " " + ShellQuote(a);
         return c;
     };
     std::string alice = "not run";
@@ -512,9 +501,9 @@ TEST(VaultWalkThroughRelay, AServiceThatDiesDuringTheCallLeavesTheRelaySilent)
     SessionBus bus;
     ASSERT_TRUE(bus.running());
 
-    std::string command = Quote(TintRelayPath()) + " mibwalk_XPC QV-MR52 alice";
+    std::string command = ShellQuote(TintRelayPath()) + " mibwalk_XPC QV-MR52 alice";
     for (const std::string &a : kPluginWalkArgs())
-        command += " " + Quote(a);
+        command += " " + ShellQuote(a);
     std::string output = "not run";
     int status = -1;
     std::thread relay([&] { output = RunCommand(command + " 2>&1", &status); });

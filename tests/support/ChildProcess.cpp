@@ -15,6 +15,18 @@
 
 extern char **environ;
 
+std::string ShellQuote(const std::string &text)
+{
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
 std::string MakeTempDir(const char *prefix)
 {
     std::string tmpl = std::string("/tmp/") + prefix + ".XXXXXX";

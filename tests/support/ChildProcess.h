@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// Text in single quotes for a POSIX shell, embedded quotes escaped.
+std::string ShellQuote(const std::string &text);
+
 // A new folder /tmp/PREFIX.XXXXXX; "" on failure.
 std::string MakeTempDir(const char *prefix);
 

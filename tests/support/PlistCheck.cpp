@@ -6,19 +6,6 @@
 
 #include <cstdlib>
 
-std::string ShellQuote(const std::string &text)
-{
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    quoted += "'";
-    return quoted;
-}
-
 std::string RunPython(const std::string &script, const std::vector<std::string> &args, int *status)
 {
     char name[] = "/tmp/tintpy.XXXXXX";

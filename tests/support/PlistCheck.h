@@ -2,11 +2,10 @@
 // property lists) from tests.
 #pragma once
 
+#include "ChildProcess.h" // ShellQuote
+
 #include <string>
 #include <vector>
-
-// Quotes text for a POSIX shell.
-std::string ShellQuote(const std::string &text);
 
 // Runs `python3 - ARGS` with script on its standard input; returns its
 // standard output, status receives the exit status.
