@@ -10,6 +10,7 @@
 #include "Precondition.h"
 #include "SessionBus.h"
 #include "TintPaths.h"
+#include "test_advanced_keys.h"
 #include "test_pde_plugin_support.h"
 
 #include <QCheckBox>
@@ -30,33 +31,8 @@
 namespace
 {
 
-constexpr int kPopups = 21;
-
-// The advanced options in pop-up order, with their summary item names.
-const char *const kAdvancedKeys[kPopups] = {
-    "WQImageRGBSource",
-    "WQImageRenderIntent",
-    "WQImageGrayTreatment",
-    "WQImageDestinationProfile",
-    "WQImageHalftone",
-    "WQImageEdgeEnhance",
-    "WQTextRGBSource",
-    "WQTextRenderIntent",
-    "WQTextGrayTreatment",
-    "WQTextDestinationProfile",
-    "WQTextHalftone",
-    "WQTextEdgeEnhance",
-    "WQGraphicsRGBSource",
-    "WQGraphicsRenderIntent",
-    "WQGraphicsGrayTreatment",
-    "WQGraphicsDestinationProfile",
-    "WQGraphicsHalftone",
-    "WQGraphicsEdgeEnhance",
-    "WQSimSource",
-    "WQSimRenderIntent",
-    "WQSimGrayTreatment",
-};
-const char *const kSummaryNames[kPopups] = {
+// The summary item names of the advanced options.
+const char *const kSummaryNames[kAdvancedPopups] = {
     "Image RGB Source",
     "Image RGB Intent",
     "Image RGB Gray Treatment",
@@ -83,7 +59,7 @@ constexpr int kImageEdge = 5;
 constexpr int kTextEdge = 11;
 constexpr int kGraphicsEdge = 17;
 
-using Positions = std::array<int, kPopups>;
+using Positions = std::array<int, kAdvancedPopups>;
 // Positions of the three presets; Econo Mode moves some edge enhancements to 0.
 const Positions kPreset[3] = {
     {1, 0, 1, 0, 1, 0, 1, 1, 1, 0, 2, 1, 1, 1, 1, 0, 1, 1, 0, 0, 0},
@@ -150,7 +126,7 @@ class AdvancedPane : public PanelTest
     Positions current() const
     {
         Positions p{};
-        for (int i = 0; i < kPopups; ++i)
+        for (int i = 0; i < kAdvancedPopups; ++i)
             p[i] = popups[i]->currentIndex();
         return p;
     }
@@ -168,14 +144,14 @@ class AdvancedPane : public PanelTest
     std::unique_ptr<PDEPlugInInterface> panel;
     AdvancedColorOptions *advanced = nullptr;
     ColorOptions *color = nullptr;
-    std::array<QComboBox *, kPopups> popups{};
+    std::array<QComboBox *, kAdvancedPopups> popups{};
 };
 
 TEST_F(AdvancedPane, TableBindsTheLayoutToTheAdvancedOptions)
 {
     EXPECT_EQ(advanced->getControlCount(), 47);
     tint::ControlSpan table = advanced->getControlData();
-    for (int i = 0; i < kPopups; ++i) {
+    for (int i = 0; i < kAdvancedPopups; ++i) {
         EXPECT_EQ(table[i].control, popups[i]) << i;
         EXPECT_EQ(table[i].kind, kPDEControlPopUp) << i;
         EXPECT_STREQ(table[i].ppdKey, kAdvancedKeys[i]) << i;
@@ -200,7 +176,7 @@ TEST_F(AdvancedPane, TableBindsTheLayoutToTheAdvancedOptions)
     // The panel reports the advanced keywords first, in table order.
     const std::vector<std::string> keys = panel->supportedPPDOptionKeys();
     ASSERT_EQ(keys.size(), 29u);
-    for (int i = 0; i < kPopups; ++i)
+    for (int i = 0; i < kAdvancedPopups; ++i)
         EXPECT_EQ(keys[i], kAdvancedKeys[i]);
 
     QTabWidget *tabs = advanced->tab_SwitchVew;
@@ -319,7 +295,7 @@ TEST_F(AdvancedPane, EveryPresetWithAndWithoutEconoMode)
             setQuickColor(preset, econo);
             ASSERT_TRUE(panel->shouldPrint());
             EXPECT_EQ(current(), expected);
-            for (int i = 0; i < kPopups; ++i)
+            for (int i = 0; i < kAdvancedPopups; ++i)
                 EXPECT_EQ(host.topLevel(kAdvancedKeys[i]), keyword(i, expected[i])) << kAdvancedKeys[i];
         }
     }
@@ -350,7 +326,7 @@ TEST_F(AdvancedPane, PresetSummaryShowsPresetTitlesWhateverThePopupsShow)
             EXPECT_EQ(order, expected);
             EXPECT_EQ(order.front(), Localized("Quick Color"));
 
-            for (int i = 0; i < kPopups; ++i) {
+            for (int i = 0; i < kAdvancedPopups; ++i) {
                 int position = kPreset[preset][i];
                 if (econo && ((preset == 0 && i == kGraphicsEdge) ||
                               (preset == 2 && (i == kImageEdge || i == kGraphicsEdge))))
@@ -368,20 +344,20 @@ TEST_F(AdvancedPane, PresetSummaryShowsPresetTitlesWhateverThePopupsShow)
 TEST_F(AdvancedPane, CustomLeavesThePopupsAsTheUserSetThem)
 {
     Positions chosen{};
-    for (int i = 0; i < kPopups; ++i) {
+    for (int i = 0; i < kAdvancedPopups; ++i) {
         chosen[i] = (i * 7 + 1) % popups[i]->count();
         popups[i]->setCurrentIndex(chosen[i]);
     }
     setQuickColor(3, true);
     ASSERT_TRUE(panel->shouldPrint());
     EXPECT_EQ(current(), chosen);
-    for (int i = 0; i < kPopups; ++i)
+    for (int i = 0; i < kAdvancedPopups; ++i)
         EXPECT_EQ(host.topLevel(kAdvancedKeys[i]), keyword(i, chosen[i])) << kAdvancedKeys[i];
 
     const PMDictionaryRef summary = panel->summaryInfo();
     const std::vector<std::string> order = Order(summary);
-    ASSERT_EQ(order.size(), 8u + kPopups);
-    for (int i = 0; i < kPopups; ++i) {
+    ASSERT_EQ(order.size(), 8u + kAdvancedPopups);
+    for (int i = 0; i < kAdvancedPopups; ++i) {
         EXPECT_EQ(order[8 + i], Localized(kSummaryNames[i]));
         EXPECT_EQ(Text(summary, order[8 + i]), popups[i]->currentText().toStdString());
     }
@@ -401,7 +377,7 @@ TEST_F(AdvancedPane, PresetPositionBeyondAShortPopupLeavesItAsItIs)
     auto summary = std::make_shared<PMDictionary>();
     auto order = std::make_shared<PMArray>();
     advanced->getSummaryItemAccodingQuickColor(2, 0, summary, order);
-    EXPECT_EQ(order->size(), static_cast<size_t>(kPopups));
+    EXPECT_EQ(order->size(), static_cast<size_t>(kAdvancedPopups));
     EXPECT_EQ(Text(summary, Localized("Image Halftone")), "Coarse");
 
     halftone->setCurrentIndex(-1);

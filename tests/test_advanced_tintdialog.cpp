@@ -2,6 +2,7 @@
 // carries the preset positions into the job's options, and a control that a
 // rule greys out cannot be set.
 #include "TempRoot.h"
+#include "test_advanced_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -18,30 +19,7 @@ namespace
 const std::string kTintDialog = TINT_DIALOG;
 const std::string kSamplePPD = std::string(TINT_SOURCE_DIR) + "/Demo/QV-MR52.ppd";
 
-// Advanced options in pop-up order and their positions under presets 0..2.
-const char *const kAdvancedKeys[] = {
-    "WQImageRGBSource",
-    "WQImageRenderIntent",
-    "WQImageGrayTreatment",
-    "WQImageDestinationProfile",
-    "WQImageHalftone",
-    "WQImageEdgeEnhance",
-    "WQTextRGBSource",
-    "WQTextRenderIntent",
-    "WQTextGrayTreatment",
-    "WQTextDestinationProfile",
-    "WQTextHalftone",
-    "WQTextEdgeEnhance",
-    "WQGraphicsRGBSource",
-    "WQGraphicsRenderIntent",
-    "WQGraphicsGrayTreatment",
-    "WQGraphicsDestinationProfile",
-    "WQGraphicsHalftone",
-    "WQGraphicsEdgeEnhance",
-    "WQSimSource",
-    "WQSimRenderIntent",
-    "WQSimGrayTreatment",
-};
+// Positions of the advanced options under presets 0..2.
 const int kPreset[3][21] = {
     {1, 0, 1, 0, 1, 0, 1, 1, 1, 0, 2, 1, 1, 1, 1, 0, 1, 1, 0, 0, 0},
     {1, 0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0},

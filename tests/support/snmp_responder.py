@@ -26,6 +26,7 @@ are answered once it exists).
 Every request received is appended to LOG as one line "GET OID" or
 "GETNEXT OID" (first variable), and "ready" is written to standard output
 once the socket is bound. PORT 0 binds a free port and writes "ready PORT".
+The responder ends by itself once the process that started it is gone.
 """
 import json
 import os
@@ -116,8 +117,17 @@ def main():
         print("ready", flush=True)
     log = open(log_path, "a", buffering=1)
 
+    # A test that dies without stopping its responder must not leave it
+    # running: once the process that started it is gone, it ends too.
+    parent = os.getppid()
+    sock.settimeout(1.0)
     while True:
-        data, peer = sock.recvfrom(65535)
+        try:
+            data, peer = sock.recvfrom(65535)
+        except socket.timeout:
+            if os.getppid() != parent:
+                return
+            continue
         try:
             _, message, _ = read_tlv(data, 0)
             _, version, pos = read_tlv(message, 0)
