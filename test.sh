@@ -27,8 +27,5 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 # costs seconds per start on a busy machine, enough to run a test that starts
 # a dozen agents past its time limit.
 export PATH=/usr/sbin:/usr/bin:$PATH
-# Every test gets a private HOME; the XDG_* folders of whoever runs the suite
-# would still point Qt and the tools at the real ones.
-unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" "$@"

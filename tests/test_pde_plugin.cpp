@@ -7,6 +7,7 @@
 #include "DebugLog.h"
 #include "Localization.h"
 #include "PainChangeController.h"
+#include "Precondition.h"
 #include "ProfileControl.h"
 
 #include <QAccessible>
@@ -17,6 +18,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
@@ -33,6 +35,24 @@ std::vector<std::string> Strings(const PMArrayRef &array)
 }
 
 } // namespace
+
+// The suite declares this program's tests with several environment entries
+// (C locale, offscreen Qt) on top of the private home; every one must reach
+// each discovered test, or the panel's texts follow the caller's locale and
+// Qt writes to the caller's folders.
+TEST(TestEnvironment, DiscoveredTestsGetTheirWholeEnvironment)
+{
+    const char *home = std::getenv("HOME");
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    const char *lcAll = std::getenv("LC_ALL");
+    const char *language = std::getenv("LANGUAGE");
+    if (config == nullptr && lcAll == nullptr)
+        TINT_SKIP_OUTSIDE_CI("run through ctest, which gives the test its environment");
+    ASSERT_TRUE(home && config && lcAll && language);
+    EXPECT_EQ(std::string(config), std::string(home) + "/.config");
+    EXPECT_STREQ(lcAll, "C");
+    EXPECT_STREQ(language, "");
+}
 
 TEST(PlugInEntry, AnswersOnlyThePrinterModuleType)
 {
