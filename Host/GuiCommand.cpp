@@ -40,8 +40,7 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
     std::vector<std::string> documents;
     for (const std::string &arg : args.positional()) {
         if (arg.size() > 1 && arg[0] == '-')
-            return context.fail(
-                TintDialogTr("gui: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
+            return context.failUnexpectedArgument("gui", arg);
         documents.push_back(arg);
     }
     PrintDialog *dialog = context.dialog();

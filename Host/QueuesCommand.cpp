@@ -31,8 +31,7 @@ int RunQueues(TintDialogContext &context, const TintDialogArguments &args)
 {
     const bool json = args.isSet("json");
     for (const std::string &arg : args.positional())
-        return context.fail(
-            TintDialogTr("queues: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
+        return context.failUnexpectedArgument("queues", arg);
     http_t *http = context.http();
     if (!http)
         return kTintDialogFailure;

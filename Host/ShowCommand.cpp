@@ -20,8 +20,7 @@ int RunShow(TintDialogContext &context, const TintDialogArguments &args)
 {
     const bool json = args.isSet("json");
     for (const std::string &arg : args.positional())
-        return context.fail(
-            TintDialogTr("show: unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
+        return context.failUnexpectedArgument("show", arg);
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;

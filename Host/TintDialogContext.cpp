@@ -1,6 +1,7 @@
 #include "TintDialogContext.h"
 
 #include "TintDialogCommand.h"
+#include "TintDialogTranslation.h"
 
 #include <cstdio>
 
@@ -67,6 +68,12 @@ PrintDialog *TintDialogContext::dialog()
     }
     dialog_ = std::move(dialog);
     return dialog_.get();
+}
+
+int TintDialogContext::failUnexpectedArgument(const char *command, const std::string &arg) const
+{
+    return fail(std::string(command) + ": " +
+                TintDialogTr("unexpected argument %1").arg(QString::fromStdString(arg)).toStdString());
 }
 
 int TintDialogContext::fail(const std::string &message) const

@@ -34,6 +34,9 @@ class TintDialogContext
     // returns kTintDialogFailure.
     int fail(const std::string &message) const;
 
+    // fail() with "command: unexpected argument ARG".
+    int failUnexpectedArgument(const char *command, const std::string &arg) const;
+
   private:
     // Chooses what the dialog opens: the named queue; without --queue and
     // --ppd the user's default queue when a server answers; else the

@@ -9,11 +9,7 @@ if(TARGET tint_pde AND TARGET Tintpane)
   target_compile_definitions(test_advanced PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
   add_dependencies(test_advanced Tintpane)
   # "Management Profile" asks the service, through the relay, whether the user may write.
-  foreach(_program Tintrelay Tintvault)
-    if(TARGET ${_program})
-      add_dependencies(test_advanced ${_program})
-    endif()
-  endforeach()
+  tint_needs_service(test_advanced)
   gtest_discover_tests(test_advanced DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 60)
 endif()

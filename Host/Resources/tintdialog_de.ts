@@ -24,10 +24,6 @@
         <translation>gui: --pane nimmt advanced oder color, nicht %1</translation>
     </message>
     <message>
-        <source>gui: unexpected argument %1</source>
-        <translation>gui: unerwartetes Argument %1</translation>
-    </message>
-    <message>
         <source>gui: the Advanced Color Options pane cannot be shown</source>
         <translation>gui: Der Bereich „Erweiterte Farboptionen“ kann nicht angezeigt werden</translation>
     </message>
@@ -220,10 +216,6 @@
         <translation>set: SCHLÜSSEL=AUSWAHL erwartet, nicht %1</translation>
     </message>
     <message>
-        <source>show: unexpected argument %1</source>
-        <translation>show: unerwartetes Argument %1</translation>
-    </message>
-    <message>
         <source> (see tintdialog --help)</source>
         <translation> (siehe tintdialog --help)</translation>
     </message>
@@ -410,10 +402,6 @@
     <message>
         <source>list the CUPS server's queues: name, default mark, state, kind (QV-MR52, other, no-PPD), make and model, device URI (tab-separated)</source>
         <translation>listet die Warteschlangen des CUPS-Servers: Name, Standardmarke, Zustand, Art (QV-MR52, other, no-PPD), Hersteller und Modell, Geräte-URI (durch Tabulatoren getrennt)</translation>
-    </message>
-    <message>
-        <source>queues: unexpected argument %1</source>
-        <translation>queues: unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>choose CHOICE in the control of PPD option KEY (True/False for check boxes, #N for menu item N), then save</source>
