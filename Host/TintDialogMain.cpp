@@ -4,6 +4,7 @@
 #include "TintDialogContext.h"
 #include "TintDialogOptions.h"
 #include "TintDialogTranslation.h"
+#include "TintPaths.h"
 
 #include <QApplication>
 
@@ -62,7 +63,7 @@ int TintDialogMain(int argc, char **argv)
     if (result != TintDialogArguments::Result::kParsed)
         return Fail(TintDialogParseMessage(result, word, record) + seeHelp);
     if (global.isSet("version")) {
-        std::fputs("tintdialog " TINT_VERSION "\n", stdout);
+        std::printf("tintdialog %s\n", kTintVersion);
         return kTintDialogSuccess;
     }
     if (global.positional().empty())

@@ -45,14 +45,11 @@ const TintDialogOption kGlobalOptions[] = {
     {"version", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "the program's version")},
 };
 
-// The staging root (or installed root) that holds this program in usr/bin.
+// The root that holds this program at its installed path: the staging
+// tree for a built program, "" where it is installed under "/".
 fs::path ProgramRoot()
 {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return {};
-    return exe.parent_path().parent_path().parent_path();
+    return fs::path(TintProgramRoot(kTintDialogPath));
 }
 
 // The user's configuration folder as the desktop defines it
@@ -114,9 +111,8 @@ void TintDialogApplyDefaults(TintDialogOptions *options)
     std::error_code ec;
     const fs::path root = ProgramRoot();
     if (options->ppd.empty()) {
-        fs::path staged = root / "usr/share/tintdialog/QV-MR52.ppd";
-        options->ppd =
-            (!root.empty() && fs::exists(staged, ec)) ? staged.string() : std::string(TINT_SAMPLE_PPD);
+        fs::path beside = root.string() + kTintSamplePPD;
+        options->ppd = (!root.empty() && fs::exists(beside, ec)) ? beside.string() : TintSamplePPDPath();
     }
     if (options->plugin.empty()) {
         fs::path beside = root.string() + kTintPluginBundle;

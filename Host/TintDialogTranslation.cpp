@@ -1,25 +1,23 @@
 #include "TintDialogTranslation.h"
 
+#include "TintPaths.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include <filesystem>
 #include <memory>
 
 namespace
 {
 
-// share/tintdialog beside usr/bin/tintdialog, found from the program itself
-// so that it works before the application object exists.
+// The dialog's data folder under the root that holds the program, found
+// from the program itself so that it works before the application object
+// exists.
 QString TranslationFolder()
 {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return QString();
-    return QString::fromStdString((exe.parent_path().parent_path() / "share/tintdialog").string());
+    return QString::fromStdString(TintProgramRoot(kTintDialogPath) + kTintDialogDataFolder);
 }
 
 QTranslator *Translator()

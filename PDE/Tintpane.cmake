@@ -65,25 +65,25 @@ foreach(_ts ${_tintpane_ts})
   list(APPEND _tintpane_staged "${TINT_PLUGIN_RESOURCES}/${_name}.qm")
 endforeach()
 # The printer icon that marks the printer's own rows in the profile window,
-# at its fixed path under the staged root.
-set(_tintpane_icon_path "Library/Printers/VARNO/Products/QV-MR52/Icons")
-add_custom_command(OUTPUT "${TINT_STAGE_ROOT}/${_tintpane_icon_path}/QVMR52.icns"
+# at its installed path under the staged root.
+set(_tintpane_staged_icon "${TINT_STAGE_ROOT}${TINT_PRINTER_ICON}")
+add_custom_command(OUTPUT "${_tintpane_staged_icon}"
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns
-          "${TINT_STAGE_ROOT}/${_tintpane_icon_path}/QVMR52.icns"
+          "${_tintpane_staged_icon}"
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${TINT_STAGE_ROOT}${TINT_PROFILE_DIR}"
   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns
   COMMENT "Staging the printer icon")
-list(APPEND _tintpane_staged "${TINT_STAGE_ROOT}/${_tintpane_icon_path}/QVMR52.icns")
+list(APPEND _tintpane_staged "${_tintpane_staged_icon}")
 add_custom_target(Tintpane_resources DEPENDS ${_tintpane_staged})
 add_dependencies(Tintpane Tintpane_resources)
 
-# Installed under the driver's root like every other fixed path.
-if(NOT DEFINED TINT_INSTALL_ROOT)
-  set(TINT_INSTALL_ROOT "/" CACHE PATH "Root under which the driver's fixed paths are installed")
-endif()
-string(REGEX REPLACE "/+$" "" _tintpane_install_root "${TINT_INSTALL_ROOT}")
-set(_tintpane_install "${_tintpane_install_root}/Library/Printers/VARNO/PDEs/Tintpane.plugin")
-install(TARGETS Tintpane LIBRARY DESTINATION "${_tintpane_install}/Contents/Linux")
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Info.plist DESTINATION "${_tintpane_install}/Contents")
-install(DIRECTORY "${TINT_PLUGIN_RESOURCES}/" DESTINATION "${_tintpane_install}/Contents/Resources")
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns
-        DESTINATION "${_tintpane_install_root}/${_tintpane_icon_path}")
+# Installed: the bundle with its inner layout, the icon, and the (empty)
+# folder where the driver's own profiles go.
+install(TARGETS Tintpane LIBRARY DESTINATION "${TINT_PLUGIN_BUNDLE}/Contents/Linux" COMPONENT driver)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Info.plist DESTINATION "${TINT_PLUGIN_BUNDLE}/Contents"
+  COMPONENT driver)
+install(DIRECTORY "${TINT_PLUGIN_RESOURCES}/" DESTINATION "${TINT_PLUGIN_BUNDLE}/Contents/Resources"
+  COMPONENT driver)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/Resources/Icons/QVMR52.icns DESTINATION "${TINT_ICON_DIR}"
+  COMPONENT driver)
+install(DIRECTORY DESTINATION "${TINT_PROFILE_DIR}" COMPONENT driver)

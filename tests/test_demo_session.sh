@@ -15,7 +15,8 @@ out=$("$source_dir/Demo/demo-session" "$build_dir" "$build_dir/root/usr/bin/tint
 echo "$out"
 grep -q $'\tPROOF.ICC\tPress Proof\tDisk$' <<<"$out"
 grep -q $'\tJAPAN.ICC\tJapan Color 2001\t5$' <<<"$out"
-list=$(ls "$root/Library/Printers/VARNO/Preferences/com.varno.QV-MR52/"*-QV-MR52-profile.plist)
+prefs=$("$build_dir/root/usr/bin/tintdialog" paths | awk -F '\t' '$1 == "preferences" { print $2 }')
+list=$(ls "$prefs"*-QV-MR52-profile.plist)
 python3 - "$list" <<'PY'
 import plistlib, sys
 with open(sys.argv[1], "rb") as f:

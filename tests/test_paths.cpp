@@ -6,15 +6,15 @@
 #include <cstdlib>
 #include <string>
 
-TEST(Paths, RootReplacesSlashAndKeepsFixedPathsVerbatim)
+TEST(Paths, RootPrefixesTheInstalledPaths)
 {
     unsetenv("TINT_ROOT");
-    EXPECT_EQ(TintPreferencesFolder(), "/Library/Printers/VARNO/Preferences/com.varno.QV-MR52/");
+    EXPECT_EQ(TintPreferencesFolder(), std::string(kTintPreferencesFolder));
     EXPECT_EQ(TintRelayPath(), std::string(kTintRelayPath));
 
     setenv("TINT_ROOT", "/tmp/r//", 1);
-    EXPECT_EQ(TintPreferencesFolder(), "/tmp/r/Library/Printers/VARNO/Preferences/com.varno.QV-MR52/");
-    EXPECT_EQ(TintProfileFolder(), "/tmp/r/Library/Printers/VARNO/Products/QV-MR52/Profiles");
+    EXPECT_EQ(TintPreferencesFolder(), std::string("/tmp/r") + kTintPreferencesFolder);
+    EXPECT_EQ(TintProfileFolder(), std::string("/tmp/r") + kTintProfileFolder);
     unsetenv("TINT_ROOT");
 }
 

@@ -222,9 +222,9 @@ TEST_F(ProfilePermissionTest, FolderNotWritable)
 {
     ASSERT_EQ(::chmod(root.path().c_str(), 0755), 0); // reachable, nothing more
     ::chmod(root.preferences().c_str(), 0755);
-    for (const std::string dir :
-         {"/Library", "/Library/Printers", "/Library/Printers/VARNO", "/Library/Printers/VARNO/Preferences"})
-        ::chmod((root.path() + dir).c_str(), 0755);
+    for (fs::path dir = fs::path(root.preferences()).parent_path().parent_path();
+         dir.string().size() > root.path().size(); dir = dir.parent_path())
+        ::chmod(dir.c_str(), 0755);
     EXPECT_EQ(asNobody("probe"), "0");
     EXPECT_EQ(asNobody("write"), "-1");
     EXPECT_FALSE(FileExists(current()));

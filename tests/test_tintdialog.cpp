@@ -25,6 +25,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 
 namespace
@@ -49,7 +50,7 @@ class TintDialog : public ::testing::Test
         const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
         const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
                                     "DBUS_SESSION_BUS_ADDRESS='" +
-                                    bus + "' " + asUser + " '" + kTintDialog + "' --plugin '" + kPlugin +
+                                    bus + "' " + asUser + " '" + dialog + "' --plugin '" + plugin +
                                     "' --ppd '" + ppd + "' --settings '" + settings + "' " + arguments +
                                     " 2>'" + root.path() + "/stderr'";
         return RunCommand(command, status);
@@ -124,6 +125,9 @@ class TintDialog : public ::testing::Test
     std::string busAddress;
     // A command that runs tintdialog as another user ("" : as the test runs).
     std::string asUser;
+    // The programs run; tests of another user run the copies in their root.
+    std::string dialog = kTintDialog;
+    std::string plugin = kPlugin;
 };
 
 TEST_F(TintDialog, ShowReportsThePanelOfTheSamplePrinter)
@@ -714,6 +718,33 @@ TEST_F(TintDialog, HelpAndRefusalsInGerman)
     EXPECT_FALSE(FileExists(settings));
 }
 
+// paths lists every fixed path under the current root, and the build stages
+// the driver at the very places it lists (those the packages install).
+TEST_F(TintDialog, PathsListsTheLayoutUnderTheRoot)
+{
+    int status = -1;
+    const std::string out =
+        RunCommand("TINT_ROOT='" + std::string(TINT_STAGE_ROOT) + "' '" + kTintDialog + "' paths", &status);
+    ASSERT_EQ(0, status);
+    std::map<std::string, std::string> paths;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t tab = line.find('\t');
+        ASSERT_NE(std::string::npos, tab) << line;
+        paths[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    for (const char *name : {"preferences", "relay", "service", "plugin", "profiles", "icon", "ppd"}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(1u, paths.count(name)) << out;
+        EXPECT_EQ(0u, paths[name].rfind(TINT_STAGE_ROOT "/", 0)) << paths[name];
+        if (std::string(name) != "preferences") {
+            EXPECT_TRUE(FileExists(paths[name])) << paths[name];
+        }
+    }
+    EXPECT_EQ(7u, paths.size()) << out;
+    EXPECT_TRUE(FileExists(paths["plugin"] + "/Contents/Linux/libTintpane.so"));
+}
+
 // Listing only reads: it works where the list cannot be written (here no
 // profile service answers), while a change is refused with the reason.
 TEST_F(TintDialog, ProfilesListNeedsNoWritePermission)
@@ -745,6 +776,10 @@ TEST_F(TintDialog, ManagementProfileNamesTheGroupThatMayChangeTheLists)
     const std::string list = root.prefFile("nobody-QV-MR52-profile.plist");
     ASSERT_TRUE(WriteFile(list, ReadFile(root.currentList())));
     root.openToAll();
+    dialog = root.path() + "/usr/bin/tintdialog";
+    plugin = root.path() + kTintPluginBundle;
+    const std::string ppd = root.path() + kTintSamplePPD;
+    ASSERT_TRUE(FileExists(dialog) && FileExists(ppd));
     ASSERT_EQ(0, ::chown(root.preferences().c_str(), 0, lp->gr_gid));
     ASSERT_EQ(0, ::chmod(root.preferences().c_str(), 0775));
     ASSERT_EQ(0, ::chmod(list.c_str(), 0644));
@@ -759,16 +794,16 @@ TEST_F(TintDialog, ManagementProfileNamesTheGroupThatMayChangeTheLists)
     const std::string why =
         "Unavailable: only members of the group \"lp\" may change the printer's profile lists";
     int status = -1;
-    const QJsonObject manage = control(show(&status), "button_ManageProfile");
+    const QJsonObject manage = control(show(&status, ppd), "button_ManageProfile");
     ASSERT_EQ(0, status) << errors();
     EXPECT_FALSE(manage["enabled"].toBool());
     EXPECT_EQ(why, manage["toolTip"].toString().toStdString()) << bus.serviceLog();
 
-    const std::string out = run("profiles list RGB", &status);
+    const std::string out = run("profiles list RGB", &status, ppd);
     EXPECT_EQ(0, status) << errors();
     EXPECT_NE(std::string::npos, out.find("mine.icc")) << out;
     const std::string before = ReadFile(list);
-    run("profiles tick RGB --file mine.icc --on", &status);
+    run("profiles tick RGB --file mine.icc --on", &status, ppd);
     EXPECT_EQ(2, status);
     EXPECT_NE(std::string::npos, errors().find(why)) << errors();
     EXPECT_EQ(before, ReadFile(list));

@@ -1,5 +1,6 @@
 #include "TintPaths.h"
 
+#include <limits.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -29,13 +30,38 @@ std::string TintPathUnderRoot(const char *fixedPath)
     return path;
 }
 
-std::string TintPreferencesFolder() { return TintPathUnderRoot(kTintPreferencesFolder); }
-std::string TintRelayPath() { return TintPathUnderRoot(kTintRelayPath); }
-std::string TintVaultPath() { return TintPathUnderRoot(kTintVaultPath); }
-std::string TintProfileFolder() { return TintPathUnderRoot(kTintProfileFolder); }
-std::string TintPrinterIconPath() { return TintPathUnderRoot(kTintPrinterIcon); }
-std::string TintSendrixPath() { return TintPathUnderRoot(kTintSendrixPath); }
-std::string TintPluginBundlePath() { return TintPathUnderRoot(kTintPluginBundle); }
+std::string TintPreferencesFolder()
+{
+    return TintPathUnderRoot(kTintPreferencesFolder);
+}
+std::string TintRelayPath()
+{
+    return TintPathUnderRoot(kTintRelayPath);
+}
+std::string TintVaultPath()
+{
+    return TintPathUnderRoot(kTintVaultPath);
+}
+std::string TintProfileFolder()
+{
+    return TintPathUnderRoot(kTintProfileFolder);
+}
+std::string TintPrinterIconPath()
+{
+    return TintPathUnderRoot(kTintPrinterIcon);
+}
+std::string TintSendrixPath()
+{
+    return TintPathUnderRoot(kTintSendrixPath);
+}
+std::string TintPluginBundlePath()
+{
+    return TintPathUnderRoot(kTintPluginBundle);
+}
+std::string TintSamplePPDPath()
+{
+    return TintPathUnderRoot(kTintSamplePPD);
+}
 
 int TintCopyPath(char out[TINT_PATH_BUFFER], const char *text)
 {
@@ -72,6 +98,17 @@ int TintFormatPreferencesPath(char out[TINT_PATH_BUFFER], const char *nameFormat
     std::string path = TintPreferencesFolder();
     path.append(name.data(), static_cast<size_t>(n));
     return TintCopyPath(out, path.c_str());
+}
+
+std::string TintProgramRoot(const char *installedPath)
+{
+    char exe[PATH_MAX + 1];
+    const ssize_t n = ::readlink("/proc/self/exe", exe, PATH_MAX);
+    const size_t tail = installedPath ? std::strlen(installedPath) : 0;
+    if (n <= 0 || tail == 0 || static_cast<size_t>(n) < tail ||
+        std::memcmp(exe + n - tail, installedPath, tail) != 0)
+        return std::string();
+    return std::string(exe, static_cast<size_t>(n) - tail);
 }
 
 std::string TintLoginName()

@@ -1,31 +1,18 @@
-// Fixed paths of the driver, all kept verbatim under one root.
+// Fixed paths of the driver (TintConfig.h), all kept under one root.
 //
 // The root is "/" on an installed system; the environment variable TINT_ROOT
-// replaces it (tests, the demo and packaging). Every path that code formats
+// replaces it (tests, the demo and the build's staging tree). Every path that code formats
 // into a fixed buffer must fit in TINT_PATH_BUFFER - 1 bytes; anything longer
 // is refused, never cut into the name of another file.
 #pragma once
+
+#include "TintConfig.h"
 
 #include <cstddef>
 #include <string>
 
 // Size of every path buffer (zero-filled, at most 254 characters used).
 constexpr std::size_t TINT_PATH_BUFFER = 255;
-
-// Fixed locations as installed, relative to the root.
-inline constexpr const char kTintModelName[] = "QV-MR52";
-inline constexpr const char kTintPrinterIdentifier[] = "com.varno.QV-MR52";
-inline constexpr const char kTintPreferencesFolder[] =
-    "/Library/Printers/VARNO/Preferences/com.varno.QV-MR52/";
-inline constexpr const char kTintRelayPath[] =
-    "/Library/Application Support/VARNO/QV-MR52/Helpers/Tintrelay.app/Contents/MacOS/Tintrelay";
-inline constexpr const char kTintVaultPath[] =
-    "/Library/Application Support/VARNO/QV-MR52/Helpers/Tintrelay.app/Contents/XPCServices/"
-    "Tintvault.xpc/Contents/MacOS/Tintvault";
-inline constexpr const char kTintProfileFolder[] = "/Library/Printers/VARNO/Products/QV-MR52/Profiles";
-inline constexpr const char kTintPrinterIcon[] = "/Library/Printers/VARNO/Products/QV-MR52/Icons/QVMR52.icns";
-inline constexpr const char kTintSendrixPath[] = "/Applications/Sendrix QV-MR52/TALVERN Sendrix.app";
-inline constexpr const char kTintPluginBundle[] = "/Library/Printers/VARNO/PDEs/Tintpane.plugin";
 
 // The root that TINT_ROOT names, without a trailing slash ("" for "/").
 std::string TintRoot();
@@ -41,6 +28,7 @@ std::string TintProfileFolder();
 std::string TintPrinterIconPath();
 std::string TintSendrixPath();
 std::string TintPluginBundlePath();
+std::string TintSamplePPDPath();
 
 // Formats into out (TINT_PATH_BUFFER bytes, zero-filled first) the text
 // preferencesFolder + the file name made from nameFormat and its arguments.
@@ -52,6 +40,11 @@ int TintFormatPreferencesPath(char out[TINT_PATH_BUFFER], const char *nameFormat
 // Copies text into out (TINT_PATH_BUFFER bytes, zero-filled first).
 // Returns 0, or -1 (out left empty) when it would not fit.
 int TintCopyPath(char out[TINT_PATH_BUFFER], const char *text);
+
+// The root under which the running program sits at installedPath (its
+// absolute path as installed): the staging tree for a built program, "" for
+// one installed under "/" or found elsewhere.
+std::string TintProgramRoot(const char *installedPath);
 
 // Login name of the process's real user id ("" when the password database
 // has no entry).

@@ -3,6 +3,8 @@
 // session bus, and the call timeouts.
 #pragma once
 
+#include "TintConfig.h"
+
 #include <chrono>
 #include <cstddef>
 
@@ -13,12 +15,6 @@ namespace tint
 inline constexpr const char kXPCProtocolName[] = "WQ_XPC_Protocol3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
 
 } // namespace tint
-
-// Where Tintvault lives on the session bus.
-inline constexpr const char kTintVaultBusName[] = "com.varno.QVMR52.Tintvault";
-inline constexpr const char kTintVaultObjectPath[] = "/com/varno/QVMR52/Tintvault";
-inline constexpr const char kTintVaultInterface[] =
-    "com.varno.QVMR52.WQ_XPC_Protocol3B7E2A90_C4D1_4F68_9E02_7A5C1B8D6E4F";
 
 // Method names, as used on Tintrelay's command line, in reply lines and as
 // D-Bus member names.

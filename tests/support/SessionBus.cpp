@@ -21,8 +21,6 @@ namespace fs = std::filesystem;
 namespace
 {
 
-constexpr char kServiceName[] = "com.varno.QVMR52.Tintvault";
-
 std::string ReadLine(int fd)
 {
     std::string line;
@@ -81,17 +79,19 @@ void SessionBus::start(const Options &options)
 
     // The activation file the build generates for the staged service, or one
     // for the program the test names.
-    const std::string serviceFile = dir_ + "/services/" + kServiceName + ".service";
+    const std::string serviceFile = dir_ + "/services/" + kTintVaultBusName + ".service";
     const std::string staged =
-        ReadFile(std::string(TINT_BINARY_DIR) + "/dbus-1/services/" + kServiceName + ".service");
-    if (options.servicePath.empty() && !staged.empty())
+        ReadFile(std::string(TINT_BINARY_DIR) + "/dbus-1/services/" + kTintVaultBusName + ".service");
+    // A bus of another user starts the copy in the test's root: the build
+    // tree may sit in a folder that user cannot enter.
+    std::string service = options.servicePath;
+    if (service.empty())
+        service = options.user.empty() ? std::string(TINT_STAGE_ROOT) + kTintVaultPath : TintVaultPath();
+    if (options.servicePath.empty() && options.user.empty() && !staged.empty())
         WriteFile(serviceFile, staged);
     else
         WriteFile(serviceFile,
-                  std::string("[D-BUS Service]\nName=") + kServiceName + "\nExec=\"" +
-                      (options.servicePath.empty() ? std::string(TINT_STAGE_ROOT) + kTintVaultPath
-                                                   : options.servicePath) +
-                      "\"\n");
+                  std::string("[D-BUS Service]\nName=") + kTintVaultBusName + "\nExec=\"" + service + "\"\n");
     WriteFile(dir_ + "/bus.conf",
               "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
               " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
@@ -189,7 +189,7 @@ pid_t SessionBus::servicePid() const
         RunCommand("dbus-send --bus='" + address_ +
                        "' --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus "
                        "org.freedesktop.DBus.GetConnectionUnixProcessID string:" +
-                       kServiceName + " 2>/dev/null",
+                       kTintVaultBusName + " 2>/dev/null",
                    &status);
     if (status != 0)
         return -1;

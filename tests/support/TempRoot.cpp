@@ -77,6 +77,19 @@ std::string TempRoot::previousList() const
 void TempRoot::openToAll() const
 {
     std::error_code ec;
+    // Another user may not reach the build tree (a checkout in a home folder
+    // of mode 0700): the root gets copies of the staged programs, the bundle
+    // and the data in place of links to them.
+    const fs::path stage = TINT_STAGE_ROOT;
+    for (auto it = fs::recursive_directory_iterator(stage, ec); it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (!it->is_regular_file(ec))
+            continue;
+        const fs::path target = fs::path(root_) / fs::relative(it->path(), stage, ec);
+        fs::create_directories(target.parent_path(), ec);
+        fs::remove(target, ec);
+        fs::copy_file(it->path(), target, ec);
+    }
     fs::permissions(root_, fs::perms::all, ec);
     for (auto it = fs::recursive_directory_iterator(root_, ec); it != fs::recursive_directory_iterator();
          it.increment(ec)) {

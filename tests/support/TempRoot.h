@@ -1,7 +1,7 @@
 // A temporary root for one test: TINT_ROOT points at it while it lives, the
 // printer preferences folder exists in it, and the built Tintrelay (and
-// Tintvault beside it) are linked at their fixed paths when they have been
-// built. Everything is removed again at the end.
+// Tintvault beside it) are linked at their installed paths when they have
+// been built. Everything is removed again at the end.
 #pragma once
 
 #include <functional>
@@ -23,7 +23,8 @@ class TempRoot
     // The profile list file of the current user ("<login>-QV-MR52-profile.plist").
     std::string currentList() const;
     std::string previousList() const;
-    // Makes the tree writable by everybody (for tests that drop privileges).
+    // Makes the tree writable by everybody and copies the staged programs,
+    // bundle and data into it (for tests that drop privileges).
     void openToAll() const;
 
   private:
