@@ -7,17 +7,23 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <filesystem>
+
 #include <memory>
 
 namespace
 {
 
-// The dialog's data folder under the root that holds the program, found
-// from the program itself so that it works before the application object
-// exists.
+// The dialog's data folder beside the program's own folder (as installed,
+// or staged), found from the program itself so that it works before the
+// application object exists.
 QString TranslationFolder()
 {
-    return QString::fromStdString(TintProgramRoot(kTintDialogPath) + kTintDialogDataFolder);
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return QString();
+    return QString::fromStdString((exe.parent_path() / kTintDialogDataFromProgram).lexically_normal().string());
 }
 
 QTranslator *Translator()

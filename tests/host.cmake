@@ -52,7 +52,7 @@ if(TARGET tintdialog AND TARGET Tintpane)
   set_target_properties(test_tintdialog_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
     ${CMAKE_CURRENT_BINARY_DIR}/window/bin)
   file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/window/share)
-  file(CREATE_LINK ${TINT_STAGE_ROOT}/usr/share/tintdialog ${CMAKE_CURRENT_BINARY_DIR}/window/share/tintdialog
+  file(CREATE_LINK ${TINT_STAGE_ROOT}${TINT_DIALOG_DATA_DIR} ${CMAKE_CURRENT_BINARY_DIR}/window/share/tintdialog
     SYMBOLIC)
   add_dependencies(test_tintdialog_window tintdialog Tintpane)
   tint_needs_service(test_tintdialog_window)

@@ -234,7 +234,8 @@ TEST(VaultHandlers, TwoSpellingsOfOneListAreNeverSwappedWithEachOther)
     TempRoot root;
     ::umask(002);
     const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
-    const std::string same = root.preferences() + "../com.varno.QV-MR52/alice-QV-MR52-profile.plist";
+    const std::string folder = fs::path(root.preferences()).parent_path().filename();
+    const std::string same = root.preferences() + "../" + folder + "/alice-QV-MR52-profile.plist";
     const std::string text = "<plist><string>alice</string></plist>";
     ASSERT_TRUE(WriteFile(list, text));
     for (int type : {2, 0}) {
