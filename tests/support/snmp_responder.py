@@ -33,7 +33,7 @@ Further keys shape it like the agents of real printers:
   "v1only": true  requests of any other SNMP version get no answer
   "back": [FROM, TO]   a GETNEXT variable asking for FROM gets TO (a row
                   index that does not increase)
-  "refuse": [PREFIX]   a GETNEXT whose answer would lie under PREFIX is
+  "refuse": [OID]      a GETNEXT variable asking for one of these OIDs gets
                   noSuchName with that variable's index (SNMPv1)
   "delay": SECONDS     every answer waits this long (with "answers" too)
 
@@ -172,9 +172,9 @@ def table_answer(script, table, pdu_tag, names, version, non_repeaters, repetiti
                         cursors[c] = var[0]
                 rows.append(row)
         for i, (name, _) in enumerate(plan):
-            var = next_var(oid_key(name))
-            if var is not None and any(var[0][:len(p)] == p for p in refuse) and v1:
+            if v1 and oid_key(name) in refuse:
                 return {"error": 2, "index": i + 1}
+            var = next_var(oid_key(name))
             if var is None:
                 if v1:
                     return {"error": 2, "index": i + 1}
