@@ -281,17 +281,18 @@ class TableWalk
         return n;
     }
 
+    // From here on one variable per request, from the OID from (which may
+    // lie in one of the columns being dropped).
     void walkOneByOne(const oid *from, size_t length)
     {
-        oneByOne_ = true;
-        probePending_ = false;
-        columns_.clear();
         Column column;
         std::memmove(column.prefix, root_, rootLength_ * sizeof(oid));
         column.prefixLength = rootLength_;
         std::memmove(column.name, from, length * sizeof(oid));
         column.nameLength = length;
-        columns_.push_back(column);
+        oneByOne_ = true;
+        probePending_ = false;
+        columns_.assign(1, column);
     }
 
     Asked choose()
@@ -406,9 +407,9 @@ class TableWalk
 
     // noSuchName: under SNMPv1 the variable named by the error index has
     // nothing after it in the agent's view. That column ends; the others go
-    // on. So does the search for more columns when the probe lies at or
+    // on. The search for more columns ends too when the probe lies at or
     // after that variable. An index that names no variable: ask for one
-    // variable at a time from now on, which tells which one it was.
+    // variable per request from now on, which tells which one it was.
     void endAt(const Asked &asked, const std::vector<std::pair<const oid *, size_t>> &names, long index)
     {
         if (index < 1 || static_cast<size_t>(index) > names.size()) {

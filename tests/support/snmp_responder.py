@@ -37,6 +37,9 @@ Further keys shape it like the agents of real printers:
                   noSuchName with that variable's index (SNMPv1)
   "delay": SECONDS     every answer waits this long (with "answers" too)
 
+With "proxy": "HOST:PORT" every request is passed on to that agent and its
+answer back, each held "delay" seconds first: a slow agent made of a real one.
+
 Every request received is appended to LOG as one line "GET OID",
 "GETNEXT OID" or "GETBULK OID" (first variable), and "ready" is written to standard output
 once the socket is bound. PORT 0 binds a free port and writes "ready PORT".
@@ -205,6 +208,13 @@ def main():
         table = ([r[0] for r in rows], rows)
     last = {"error": 2}
 
+    upstream = None
+    if "proxy" in script:
+        host, _, upstream_port = script["proxy"].rpartition(":")
+        upstream = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+        upstream.connect((host, int(upstream_port)))
+        upstream.settimeout(5.0)
+
     sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
     sock.bind(("127.0.0.1", port))
     if port == 0:
@@ -248,6 +258,13 @@ def main():
             continue
         if delay:
             time.sleep(delay)
+        if upstream is not None:
+            upstream.send(data)
+            try:
+                sock.sendto(upstream.recv(65535), peer)
+            except socket.timeout:
+                pass
+            continue
 
         if table is not None:
             if script.get("v1only") and int.from_bytes(version, "big") != 0:
