@@ -207,6 +207,13 @@ bool HasPrefix(const netsnmp_variable_list *vars, const oid *prefix, size_t leng
     return vars->name_length >= length && std::memcmp(prefix, vars->name, length * sizeof(oid)) == 0;
 }
 
+// The column's last instance becomes the variable's OID.
+void MoveTo(Column *column, const netsnmp_variable_list *vars)
+{
+    column->nameLength = std::min<size_t>(vars->name_length, MAX_OID_LEN);
+    std::memmove(column->name, vars->name, column->nameLength * sizeof(oid));
+}
+
 bool IsException(const netsnmp_variable_list *vars)
 {
     return vars->type == SNMP_ENDOFMIBVIEW || vars->type == SNMP_NOSUCHOBJECT ||
@@ -522,9 +529,7 @@ class TableWalk
         }
         if (check_ && snmp_oid_compare(column->name, column->nameLength, vars->name, vars->name_length) >= 0)
             notIncreasing(column->name, column->nameLength, vars);
-        const size_t length = std::min<size_t>(vars->name_length, MAX_OID_LEN);
-        std::memmove(column->name, vars->name, length * sizeof(oid));
-        column->nameLength = length;
+        MoveTo(column, vars);
         return true;
     }
 
@@ -546,9 +551,7 @@ class TableWalk
             }
             if (check_ && snmp_oid_compare(column.name, column.nameLength, v->name, v->name_length) >= 0)
                 notIncreasing(column.name, column.nameLength, v);
-            const size_t length = std::min<size_t>(v->name_length, MAX_OID_LEN);
-            std::memmove(column.name, v->name, length * sizeof(oid));
-            column.nameLength = length;
+            MoveTo(&column, v);
         }
     }
 
