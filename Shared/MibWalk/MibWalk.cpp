@@ -335,9 +335,14 @@ class TableWalk
         if (asked.probe && !asked.bulk)
             names.emplace_back(probe_, probeLength_);
 
+        // At most about kMibWalkBulkVariables variables in a GETBULK answer,
+        // as agents themselves limit it, so the answer stays a few kilobytes.
+        const long repetitions =
+            std::min<long>(repetitions_, std::max<long>(1, kMibWalkBulkVariables /
+                                                               static_cast<long>(asked.columns.size() + 1)));
         PduHandle response;
         status_ = walker_->exchange(asked.bulk ? SNMP_MSG_GETBULK : SNMP_MSG_GETNEXT, names,
-                                    asked.probe && asked.bulk ? 1 : 0, repetitions_, &response);
+                                    asked.probe && asked.bulk ? 1 : 0, repetitions, &response);
         if (status_ == STAT_TIMEOUT) {
             fail(kMibWalkFailed);
             return;
@@ -354,8 +359,8 @@ class TableWalk
         if (response->errstat == SNMP_ERR_TOOBIG) {
             // Ask for less and try again; one variable that is too big
             // is an agent error like any other.
-            if (asked.bulk && repetitions_ > 1) {
-                repetitions_ /= 2;
+            if (asked.bulk && repetitions > 1) {
+                repetitions_ = repetitions / 2;
                 return;
             }
             if (names.size() > 1) {

@@ -75,11 +75,13 @@ constexpr int kProfileTableColumns = 7;
 constexpr int kMibWalkMaxRequests = kProfileTableSlots * kProfileTableColumns + 1;
 // What one request asks for: at most this many variables (the columns of a
 // row and the search for the next column), and under SNMPv2c this many
-// repetitions of each column; an agent that finds the answer too big gets
-// half as much until it fits. Columns found past kMibWalkMaxColumns are
-// walked together, one variable per request.
+// repetitions of each column, at most about kMibWalkBulkVariables variables
+// in all (Net-SNMP's agent answers no more by default); an agent that finds
+// the answer too big gets half as much until it fits. Columns found past
+// kMibWalkMaxColumns are walked together, one variable per request.
 constexpr int kMibWalkMaxVariablesPerRequest = 32;
 constexpr long kMibWalkBulkRepetitions = 50;
+constexpr long kMibWalkBulkVariables = 100;
 constexpr std::size_t kMibWalkMaxColumns = 64;
 // Far below the relay's 300 s, so that the caller always gets an answer.
 constexpr long kMibWalkTimeLimitMilliseconds = 60000;
