@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -603,4 +604,124 @@ TEST_F(MibWalkTest, SecondWalkInTheSameProcessIsRight)
     EXPECT_EQ(t.state(0, "PRF00001.ICC"), 0); // refused walk: hidden entries left the list
     EXPECT_EQ(t.state(1, "PRF00002.ICC"), InMenu::DeviceHidden);
     EXPECT_EQ(t.state(0, "PRF00003.ICC"), 0);
+}
+
+TEST_F(MibWalkTest, RowWideWalkOfWhatRealAgentsDoSpoolsWhatACellWalkSpools)
+{
+    // 40 rows; the agent serves the cells `served` lets through, then
+    // `after`. `reached`: the cells the walk still gets (all served ones
+    // unless said), which a walk of one variable per request (-C s) on a
+    // plain agent serving just those spools and merges in the same bytes.
+    using Cells = std::function<bool(int column, long row)>;
+    const Cells all = [](int, long) { return true; };
+    const Cells holes = [](int c, long r) {
+        return !(c == 1 && r == 5) && !(c == 4 && r == 9) && !(c == 2 && r == 12) &&
+               !(c == 7 && r >= 20 && r <= 22) && !(c == 5 && r == 7) && !(c == 3 && r == 8);
+    };
+    const std::vector<std::string> oddTypes = {"override " + Cell(5, 7) + " octet_str \"3\"",
+                                               "override " + Cell(3, 8) + " integer 8"};
+    const std::vector<std::string> nextSubtree = {"override 1.3.6.1.4.1.64999.2.1 integer 7"};
+    const struct {
+        const char *what;
+        std::vector<const char *> versions;
+        Cells served;
+        std::vector<std::string> after;
+        std::string keys;
+        int result;
+        size_t maxRequests; // for 40 rows of 7 columns, 281 one by one
+        Cells reached;
+    } cases[] = {
+        {"whole table, then the next subtree", {"1", "2c"}, all, nextSubtree, "", kMibWalkSuccess, 48, {}},
+        {"holes and odd types", {"1", "2c"}, holes, oddTypes, "", kMibWalkSuccess, 48, {}},
+        {"columns ending before the others",
+         {"1", "2c"},
+         [](int c, long r) { return !(c == 7 && r > 10) && !(c == 3 && r > 30); },
+         nextSubtree,
+         "",
+         kMibWalkSuccess,
+         48,
+         {}},
+        {"the table ends the agent's MIB mid-request", {"1", "2c"}, all, {}, "", kMibWalkSuccess, 52, {}},
+        {"tooBig past 3 variables", {"1", "2c"}, all, nextSubtree, "\"toobig\": 3", kMibWalkSuccess, 160, {}},
+        {"noSuchName for one column's variable",
+         {"1"},
+         all,
+         nextSubtree,
+         "\"refuse\": [\"" + Cell(4, 10) + "\"]",
+         kMibWalkSuccess,
+         52,
+         [](int c, long r) { return c != 4 || r <= 10; }},
+        {"a row index that does not increase",
+         {"1", "2c"},
+         all,
+         nextSubtree,
+         "\"back\": [\"" + Cell(2, 5) + "\", \"" + Cell(2, 3) + "\"]",
+         kMibWalkFailed,
+         8,
+         {}},
+        {"SNMPv2c asked of an agent that answers SNMPv1 only",
+         {"2c"},
+         all,
+         nextSubtree,
+         "\"v1only\": true",
+         kMibWalkFailed,
+         1,
+         {}},
+    };
+    const std::vector<SnmpProfileRow> rows = MakeProfileRows(40);
+    auto lines = [&](const Cells &keep, const std::vector<std::string> &after) {
+        std::vector<std::string> kept;
+        for (const std::string &line : ProfileRowOverrides(rows)) {
+            int column = 0;
+            long row = 0;
+            std::sscanf(line.c_str() + std::strlen("override ") + kEntry.size(), ".%d.1.%ld", &column, &row);
+            if (keep(column, row))
+                kept.push_back(line);
+        }
+        kept.insert(kept.end(), after.begin(), after.end());
+        return kept;
+    };
+    // A list with a profile of the printer's the user ticked: one walk, its
+    // spool and the list it leaves.
+    const std::string list = root.prefFile("alice-QV-MR52-profile.plist");
+    auto walk = [&](const std::string &script, std::vector<std::string> args, ProfileTable *spool,
+                    std::string *written, size_t *requests) {
+        ProfileTables before;
+        before.add(0, MakeProfileEntry(InMenu::UserShown, "PRF00004.ICC", 3));
+        before.add(1, MakeProfileEntry(InMenu::DeviceHidden, "GONE.ICC", 4));
+        EXPECT_EQ(before.write(), 0);
+        ScriptedSnmpAgent agent(script);
+        EXPECT_TRUE(agent.running());
+        const int result = Walk(args);
+        *spool = PlistForSpool;
+        *written = ReadFile(list);
+        *requests = agent.requests().size();
+        return result;
+    };
+    for (const auto &c : cases) {
+        for (const char *version : c.versions) {
+            SCOPED_TRACE(std::string(c.what) + ", SNMP " + version);
+            std::vector<std::string> args = PluginArgs();
+            args[5] = version;
+            args.insert(args.begin() + 1, {"-t", "0.1", "-r", "0"});
+            ProfileTable spool{}, reference{};
+            std::string written, referenceWritten;
+            size_t requests = 0, referenceRequests = 0;
+            EXPECT_EQ(
+                walk(SnmpTableScript(lines(c.served, c.after), c.keys), args, &spool, &written, &requests),
+                c.result);
+            EXPECT_LE(requests, c.maxRequests);
+            if (c.result != kMibWalkSuccess)
+                continue;
+            args.insert(args.begin() + 1, "-Cs");
+            args[args.size() - 3] = "1";
+            ASSERT_EQ(walk(SnmpTableScript(lines(c.reached ? c.reached : c.served, c.after)), args,
+                           &reference, &referenceWritten, &referenceRequests),
+                      kMibWalkSuccess);
+            EXPECT_GT(referenceRequests, 200u); // one by one: a request per cell
+            EXPECT_GE(reference.iNum, 39);
+            EXPECT_EQ(std::memcmp(&spool, &reference, sizeof spool), 0);
+            EXPECT_EQ(written, referenceWritten);
+        }
+    }
 }

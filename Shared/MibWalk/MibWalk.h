@@ -1,8 +1,10 @@
 // Walk of the printer's SNMP profile table and the merge of what it found
 // into the user's current profile list.
 //
-// mib_walk sends SNMPv1 GETNEXT requests down the table, spools every
-// variable, and always ends by merging the spool into the current list. A
+// mib_walk reads the table a row at a time (SNMPv1 GETNEXT requests with one
+// variable per column, or GETBULK under SNMPv2c), spools every variable, and
+// always ends by merging the spool into the current list. It spools what a
+// walk of one variable per request spools (-C s still walks that way). A
 // walk parses its arguments once into a MibWalkRequest (MibWalkRequest.h),
 // fetches into a MibWalkOutcome of its own, then merges: nothing of one walk
 // reaches another.
@@ -71,6 +73,16 @@ constexpr int kMibWalkNoWalk = -2;    // the parser finished without a walk (-H,
 // and still has not left the table is walking an agent that never ends.
 constexpr int kProfileTableColumns = 7;
 constexpr int kMibWalkMaxRequests = kProfileTableSlots * kProfileTableColumns + 1;
+// What one request asks for: at most this many variables (the columns of a
+// row and the search for the next column), and under SNMPv2c this many
+// repetitions of each column, at most about kMibWalkBulkVariables variables
+// in all (Net-SNMP's agent answers no more by default); an agent that finds
+// the answer too big gets half as much until it fits. Columns found past
+// kMibWalkMaxColumns are walked together, one variable per request.
+constexpr int kMibWalkMaxVariablesPerRequest = 32;
+constexpr long kMibWalkBulkRepetitions = 50;
+constexpr long kMibWalkBulkVariables = 100;
+constexpr std::size_t kMibWalkMaxColumns = 64;
 // Far below the relay's 300 s, so that the caller always gets an answer.
 constexpr long kMibWalkTimeLimitMilliseconds = 60000;
 // -t and -r are clamped to these.
@@ -90,7 +102,8 @@ int mib_walk(int argc, char *argv[]);
 
 // The walk's own option -C, for the arguments being parsed on the calling
 // thread: each letter of the option's value (optarg) toggles a flag of that
-// walk (c dontCheckOrdering, i includeRequested, p printStatistics); other
+// walk (c dontCheckOrdering, i includeRequested, p printStatistics,
+// s oneVariablePerRequest: one GETNEXT per cell, as snmpwalk does); other
 // letters are noted in the walk's diagnostic and skipped.
 void optProc(int argc, char *const *argv, int opt);
 

@@ -17,6 +17,8 @@ void MibWalkInitLibrary()
                                    kMibWalkPrintStatisticsFlag);
         netsnmp_ds_register_config(ASN_BOOLEAN, "snmpwalk", "dontCheckOrdering", NETSNMP_DS_APPLICATION_ID,
                                    kMibWalkDontCheckOrderingFlag);
+        netsnmp_ds_register_config(ASN_BOOLEAN, "snmpwalk", "oneVariablePerRequest",
+                                   NETSNMP_DS_APPLICATION_ID, kMibWalkOneVariablePerRequestFlag);
         init_snmp("snmpwalk");
     });
 }

@@ -52,6 +52,9 @@ void ApplyCFlags(const char *letters, MibWalkRequest *request)
         case 'p':
             request->printStatistics = !request->printStatistics;
             break;
+        case 's':
+            request->oneVariablePerRequest = !request->oneVariablePerRequest;
+            break;
         default:
             std::snprintf(request->diagnostic, sizeof request->diagnostic, "Unknown flag passed to -C: %c\n",
                           *cp);
@@ -215,6 +218,8 @@ int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
     out->dontCheckOrdering = netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkDontCheckOrderingFlag);
     out->includeRequested = netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkIncludeRequestedFlag);
     out->printStatistics = netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkPrintStatisticsFlag);
+    out->oneVariablePerRequest =
+        netsnmp_ds_get_boolean(NETSNMP_DS_APPLICATION_ID, kMibWalkOneVariablePerRequestFlag);
     out->authType = usm_lookup_auth_type("MD5");
     out->privType = DefaultPrivType();
 

@@ -24,11 +24,12 @@ struct MibWalkRequest {
     std::string community;                  // SNMPv1 and v2c
     MibOid root[kMibWalkMaxOidLength] = {}; // default 1.3.6.1.2.1
     std::size_t rootLength = 0;
-    int retries = 3;                   // already clamped
-    long timeoutMicroseconds = 250000; // per attempt, already clamped
-    bool dontCheckOrdering = false;    // -C c
-    bool includeRequested = false;     // -C i
-    bool printStatistics = false;      // -C p
+    int retries = 3;                    // already clamped
+    long timeoutMicroseconds = 250000;  // per attempt, already clamped
+    bool dontCheckOrdering = false;     // -C c
+    bool includeRequested = false;      // -C i
+    bool printStatistics = false;       // -C p
+    bool oneVariablePerRequest = false; // -C s: a GETNEXT per cell rather than a row per request
     // SNMPv3: user, level (1 noAuthNoPriv, 2 authNoPriv, 3 authPriv) and the
     // localisable keys made from the pass phrases.
     std::string securityName;
@@ -47,7 +48,7 @@ struct MibWalkRequest {
 struct MibWalkOutcome {
     int result = kMibWalkSuccess;
     int numprinted = 0; // variables inside the root's subtree, and those of a successful GET
-    int requests = 0;   // GETNEXT requests sent
+    int requests = 0;   // GETNEXT and GETBULK requests sent
     ProfileTable spool = {};
     char diagnostic[128] = {};
 };
@@ -68,7 +69,7 @@ int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
 
 // Walks the request's agent into *outcome (cleared first) and returns the
 // walk result, also stored in outcome->result. Uses a session of its own and
-// stops after kMibWalkMaxRequests GETNEXT requests or
+// stops after kMibWalkMaxRequests requests or
 // kMibWalkTimeLimitMilliseconds, whichever comes first (result
 // kMibWalkFailed). Touches no list file.
 int MibWalkFetch(const MibWalkRequest &request, MibWalkOutcome *outcome);

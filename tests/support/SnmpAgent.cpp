@@ -177,6 +177,33 @@ std::vector<std::string> ProfileRowOverrides(const std::vector<SnmpProfileRow> &
     return lines;
 }
 
+std::string SnmpTableScript(const std::vector<std::string> &overrides, const std::string &moreKeys)
+{
+    std::string vars;
+    for (const std::string &line : overrides) {
+        std::istringstream in(line);
+        std::string word, oid, type;
+        in >> word >> oid >> type;
+        std::string value;
+        std::getline(in >> std::ws, value);
+        if (word != "override")
+            continue;
+        if (type == "octet_str") {
+            std::string text = "\"";
+            for (char c : value.substr(1, value.size() - 2)) {
+                if (c == '"' || c == '\\')
+                    text += '\\';
+                text += c;
+            }
+            value = "\"str\", " + text + "\"";
+        } else {
+            value = "\"int\", " + value;
+        }
+        vars += (vars.empty() ? "" : ", ") + ("[\"" + oid + "\", " + value + "]");
+    }
+    return "{\"table\": [" + vars + "]" + (moreKeys.empty() ? "" : ", " + moreKeys) + "}";
+}
+
 SnmpAgent::SnmpAgent(const Options &options)
 {
     dir_ = MakeTempDir("tintsnmpd");

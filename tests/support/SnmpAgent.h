@@ -45,6 +45,12 @@ std::vector<SnmpProfileRow> MakeProfileRows(int n);
 // The snmpd.conf "override" lines that serve rows.
 std::vector<std::string> ProfileRowOverrides(const std::vector<SnmpProfileRow> &rows);
 
+// A script for ScriptedSnmpAgent that serves, as a table, the values of
+// snmpd.conf "override OID integer N" / "override OID octet_str \"text\""
+// lines (ProfileRowOverrides); moreKeys (e.g. "\"toobig\": 4") is added to
+// the script's object as it stands.
+std::string SnmpTableScript(const std::vector<std::string> &overrides, const std::string &moreKeys = "");
+
 // Port of this process's agents on 127.0.0.1 (free when first chosen).
 int SnmpClientPort();
 // "SNMPCONFPATH=... SNMP_PERSISTENT_DIR=..." for a shell command line.
@@ -94,7 +100,8 @@ class ScriptedSnmpAgent
 
     bool running() const { return pid_ > 0; }
     int port() const { return port_; }
-    // Requests received so far, one "GET OID" / "GETNEXT OID" each.
+    // Requests received so far, one "GET OID" / "GETNEXT OID" / "GETBULK OID"
+    // each (the first variable asked for).
     std::vector<std::string> requests() const;
     void stop();
 

@@ -23,15 +23,34 @@ as column 1, index 1, row 1). With "gate", requests that arrive while the
 file PATH does not exist are logged but not answered (the client's retries
 are answered once it exists).
 
-Every request received is appended to LOG as one line "GET OID" or
-"GETNEXT OID" (first variable), and "ready" is written to standard output
+With "table": [[OID, TYPE, VALUE], ...] instead of "answers", requests are
+answered from that table as an agent does: GET, GETNEXT with any number of
+variables, and GETBULK under SNMPv2c. Past the table's end SNMPv1 gets
+noSuchName with the index of the first such variable, SNMPv2c endOfMibView.
+Further keys shape it like the agents of real printers:
+  "toobig": K     an answer that would carry more than K variables is
+                  tooBig (error status 1) instead
+  "v1only": true  requests of any other SNMP version get no answer
+  "back": [FROM, TO]   a GETNEXT variable asking for FROM gets TO (a row
+                  index that does not increase)
+  "refuse": [OID]      a GETNEXT variable asking for one of these OIDs gets
+                  noSuchName with that variable's index (SNMPv1)
+  "delay": SECONDS     every answer waits this long (with "answers" too)
+
+With "proxy": "HOST:PORT" every request is passed on to that agent and its
+answer back, each held "delay" seconds first: a slow agent made of a real one.
+
+Every request received is appended to LOG as one line "GET OID",
+"GETNEXT OID" or "GETBULK OID" (first variable), and "ready" is written to standard output
 once the socket is bound. PORT 0 binds a free port and writes "ready PORT".
 The responder ends by itself once the process that started it is gone.
 """
+import bisect
 import json
 import os
 import socket
 import sys
+import time
 
 
 def read_tlv(data, pos):
@@ -100,6 +119,81 @@ def encode_value(kind, value):
     return tlv(int(kind), b"")
 
 
+def oid_key(text):
+    return tuple(int(p) for p in text.strip(".").split("."))
+
+
+def oid_text(key):
+    return ".".join(str(p) for p in key)
+
+
+def table_next(table, key):
+    """The first variable of the table after key, or None."""
+    i = bisect.bisect_right(table[0], key)
+    return table[1][i] if i < len(table[1]) else None
+
+
+def table_answer(script, table, pdu_tag, names, version, non_repeaters, repetitions):
+    v1 = int.from_bytes(version, "big") == 0
+    back = script.get("back")
+    refuse = [oid_key(p) for p in script.get("refuse", [])]
+    found = []  # [OID, TYPE, VALUE] answers in order
+
+    def next_var(name):
+        if back and name == oid_key(back[0]):
+            for k, t, v in table[1]:
+                if k == oid_key(back[1]):
+                    return (k, t, v)
+        return table_next(table, name)
+
+    if pdu_tag == 0xA0:
+        by_key = {r[0]: r for r in table[1]}
+        for i, name in enumerate(names):
+            var = by_key.get(oid_key(name))
+            if var is None:
+                if v1:
+                    return {"error": 2, "index": i + 1}
+                found.append([name, "128", None])
+            else:
+                found.append([oid_text(var[0]), var[1], var[2]])
+    elif pdu_tag == 0xA1 or (pdu_tag == 0xA5 and not v1):
+        plan = [(n, 1) for n in names]
+        if pdu_tag == 0xA5:
+            plan = [(n, 1) for n in names[:non_repeaters]]
+            rest = names[non_repeaters:]
+            cursors = [oid_key(n) for n in rest]
+            rows = []
+            for _ in range(repetitions if rest else 0):
+                row = []
+                for c, name in enumerate(cursors):
+                    var = next_var(name) if name is not None else None
+                    if var is None:
+                        row.append([oid_text(name) if name else oid_text(oid_key(rest[c])), "130", None])
+                        cursors[c] = None
+                    else:
+                        row.append([oid_text(var[0]), var[1], var[2]])
+                        cursors[c] = var[0]
+                rows.append(row)
+        for i, (name, _) in enumerate(plan):
+            if v1 and oid_key(name) in refuse:
+                return {"error": 2, "index": i + 1}
+            var = next_var(oid_key(name))
+            if var is None:
+                if v1:
+                    return {"error": 2, "index": i + 1}
+                found.append([name, "130", None])
+            else:
+                found.append([oid_text(var[0]), var[1], var[2]])
+        if pdu_tag == 0xA5:
+            for row in rows:
+                found.extend(row)
+    else:
+        return {"error": 5, "index": 0}
+    if "toobig" in script and len(found) > int(script["toobig"]):
+        return {"error": 1, "index": 0}
+    return {"vars": found}
+
+
 def main():
     port, script_path, log_path = int(sys.argv[1]), sys.argv[2], sys.argv[3]
     with open(script_path) as f:
@@ -107,7 +201,19 @@ def main():
     answers = list(script.get("answers", []))
     then = script.get("then", "nosuchname")
     gate = script.get("gate")
+    delay = float(script.get("delay", 0))
+    table = None
+    if "table" in script:
+        rows = sorted(((oid_key(o), t, v) for o, t, v in script["table"]), key=lambda r: r[0])
+        table = ([r[0] for r in rows], rows)
     last = {"error": 2}
+
+    upstream = None
+    if "proxy" in script:
+        host, _, upstream_port = script["proxy"].rpartition(":")
+        upstream = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+        upstream.connect((host, int(upstream_port)))
+        upstream.settimeout(5.0)
 
     sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
     sock.bind(("127.0.0.1", port))
@@ -134,20 +240,38 @@ def main():
             _, community, pos = read_tlv(message, pos)
             pdu_tag, pdu, _ = read_tlv(message, pos)
             _, reqid, p = read_tlv(pdu, 0)
-            _, _, p = read_tlv(pdu, p)
-            _, _, p = read_tlv(pdu, p)
+            _, field2, p = read_tlv(pdu, p)
+            _, field3, p = read_tlv(pdu, p)
             _, varbinds, _ = read_tlv(pdu, p)
-            _, first, _ = read_tlv(varbinds, 0)
-            _, oid, _ = read_tlv(first, 0)
+            names = []
+            q = 0
+            while q < len(varbinds):
+                _, vb, q = read_tlv(varbinds, q)
+                _, oid, _ = read_tlv(vb, 0)
+                names.append(decode_oid(oid))
+            requested = names[0]
         except (IndexError, ValueError):
             continue
-        kind = {0xA0: "GET", 0xA1: "GETNEXT"}.get(pdu_tag, "PDU%02X" % pdu_tag)
-        requested = decode_oid(oid)
+        kind = {0xA0: "GET", 0xA1: "GETNEXT", 0xA5: "GETBULK"}.get(pdu_tag, "PDU%02X" % pdu_tag)
         log.write("%s %s\n" % (kind, requested))
         if gate and not os.path.exists(gate):
             continue
+        if delay:
+            time.sleep(delay)
+        if upstream is not None:
+            upstream.send(data)
+            try:
+                sock.sendto(upstream.recv(65535), peer)
+            except socket.timeout:
+                pass
+            continue
 
-        if answers:
+        if table is not None:
+            if script.get("v1only") and int.from_bytes(version, "big") != 0:
+                continue
+            answer = table_answer(script, table, pdu_tag, names, version,
+                                  int.from_bytes(field2, "big"), int.from_bytes(field3, "big"))
+        elif answers:
             answer = last = answers.pop(0)
         elif then == "repeat":
             answer = last
@@ -166,7 +290,7 @@ def main():
         if answer.get("silent"):
             continue
         if "error" in answer:
-            status, index, body = int(answer["error"]), 1, varbinds
+            status, index, body = int(answer["error"]), int(answer.get("index", 1)), varbinds
         else:
             status, index = 0, 0
             body = b"".join(tlv(0x30, encode_oid(o) + encode_value(t, v))
