@@ -1,5 +1,6 @@
 // gui [--screenshot FILE.png] [--pane advanced] [--print] [FILE...]: the
 // dialog's window; with a queue, Print sends FILE... to it.
+#include "PanelControlChoice.h"
 #include "PrintDialogWindow.h"
 #include "ProfilesCommand.h"
 #include "TintDialogCommand.h"
@@ -55,12 +56,18 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
     PrintDialogWindow window(*dialog, view, queue ? context.http() : nullptr, queue, documents);
     dialog->panel()->willShow();
     if (advanced) {
+        // Only where a person could reach it: its pop-ups are otherwise
+        // overruled by the preset at print.
         PDEPanelIntrospection *introspection = dialog->introspection();
-        if (!introspection || !introspection->showAdvancedPane()) {
+        std::string reason;
+        const bool reachable = PanelAdvancedPaneReachable(*dialog, &reason);
+        if (!introspection || !reachable || !introspection->showAdvancedPane()) {
             dialog->close();
-            return context.fail(
-                TintDialogTr("gui: the Advanced Color Options pane cannot be shown").toStdString());
+            const std::string refusal =
+                TintDialogTr("gui: the Advanced Color Options pane cannot be shown").toStdString();
+            return context.fail(reason.empty() ? refusal : refusal + ": " + reason);
         }
+        window.showPanelPage();
     }
     window.show();
     int status = kTintDialogSuccess;

@@ -3,6 +3,7 @@
 // the job's options are listed on standard output.
 #include "PrintJob.h"
 #include "PrintJobOptions.h"
+#include "StandardJobOptions.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
@@ -114,6 +115,8 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     PrintJobRequest &request = arguments.request;
     request.queue = queue->info().name;
     request.attributes = PrintJobAttributes(dialog->settingsValues(), dialog->ppdFile());
+    for (auto &attribute : StandardJobAttributes(dialog->settingsValues()))
+        request.attributes.push_back(std::move(attribute));
     http_t *http = context.http();
     const int jobID = PrintJobSubmit(http, request, documents, &error);
     if (jobID <= 0)

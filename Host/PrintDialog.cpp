@@ -1,4 +1,5 @@
 #include "PrintDialog.h"
+#include "StandardJobOptions.h"
 #include "TintDialogTranslation.h"
 
 #include "PrintSettingsFile.h"
@@ -99,7 +100,7 @@ QWidget *PrintDialog::loadPanel()
     int status = 0;
     panel_->restoreValuesAndReturnError(&status);
     if (!hostPage_) {
-        hostPage_ = new HostPage(ppd_.get(), panel_->supportedPPDOptionKeys());
+        hostPage_ = new HostPage(ppd_.get(), panel_->supportedPPDOptionKeys(), userDefaults_);
         hostPage_->restore(settings_.values);
     }
     // A failed walk leaves the profiles as last read: say so, on standard
@@ -176,6 +177,8 @@ std::map<std::string, std::string> PrintDialog::userDefaultChoices() const
         if (it == ppdDefaults_.end() || it->second != choice)
             choices[key] = choice;
     }
+    if (hostPage_)
+        choices.merge(hostPage_->standardOptions()->nonDefaultChoices());
     return choices;
 }
 

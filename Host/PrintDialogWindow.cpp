@@ -2,17 +2,23 @@
 
 #include "KeyboardAccess.h"
 #include "PrintJobOptions.h"
+#include "PrintJobProgress.h"
+#include "StandardJobOptions.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -45,6 +51,13 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     setWindowTitle(Tr("Print - %1").arg(Q(title)));
 
     auto *layout = new QVBoxLayout(this);
+    // Two pages, as print dialogs have them: the job (printer, documents,
+    // the host page) and the printer's panel.
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName("dialogPages");
+    auto *general = new QWidget;
+    general->setObjectName("generalPage");
+    auto *generalLayout = new QVBoxLayout(general);
     auto *queueGrid = new QGridLayout;
     queueGrid->addWidget(new QLabel(Tr("Printer:")), 0, 0, Qt::AlignRight);
     std::string printer = options.printerID;
@@ -54,27 +67,42 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     queueGrid->addWidget(new QLabel(Tr("Device:")), 1, 0, Qt::AlignRight);
     queueGrid->addWidget(new QLabel(options.deviceURI.empty() ? Tr("(none)") : Q(options.deviceURI)), 1, 1);
     if (queue_) {
-        queueGrid->addWidget(new QLabel(Tr("Documents:")), 2, 0, Qt::AlignRight);
-        QStringList names;
+        auto *label = new QLabel(Tr("Documents:"));
+        queueGrid->addWidget(label, 2, 0, Qt::AlignRight | Qt::AlignTop);
+        documentList_ = new QListWidget;
+        documentList_->setObjectName("documents");
+        documentList_->setMaximumHeight(96);
+        label->setBuddy(documentList_);
         for (const std::string &document : documents_)
-            names << Q(document);
-        queueGrid->addWidget(new QLabel(names.isEmpty() ? Tr("(none given)") : names.join(", ")), 2, 1);
+            documentList_->addItem(Q(document));
+        queueGrid->addWidget(documentList_, 2, 1);
+        auto *documentButtons = new QVBoxLayout;
+        auto *add = new QPushButton(Tr("Add…"));
+        add->setObjectName("addDocuments");
+        removeDocument_ = new QPushButton(Tr("Remove"));
+        removeDocument_->setObjectName("removeDocument");
+        documentButtons->addWidget(add);
+        documentButtons->addWidget(removeDocument_);
+        documentButtons->addStretch(1);
+        queueGrid->addLayout(documentButtons, 2, 2);
+        connect(add, &QPushButton::clicked, this, &PrintDialogWindow::addDocuments);
+        connect(removeDocument_, &QPushButton::clicked, this, &PrintDialogWindow::removeDocument);
+        connect(documentList_, &QListWidget::currentRowChanged, this, &PrintDialogWindow::updatePrintButton);
     }
     queueGrid->setColumnStretch(1, 1);
-    layout->addLayout(queueGrid);
-
-    if (HostPage *page = dialog.hostPage()) {
-        auto *general = new QGroupBox(Tr("General"));
-        auto *generalLayout = new QVBoxLayout(general);
+    generalLayout->addLayout(queueGrid);
+    if (HostPage *page = dialog.hostPage())
         generalLayout->addWidget(page);
-        layout->addWidget(general);
-    }
+    generalLayout->addStretch(1);
+    tabs_->addTab(general, Tr("General"));
 
-    auto *frame = new QGroupBox(QString::fromStdString(dialog.panel() ? dialog.panel()->panelName() : ""));
+    auto *frame = new QWidget;
+    frame->setObjectName("panelPage");
     auto *frameLayout = new QVBoxLayout(frame);
     if (view)
         frameLayout->addWidget(view);
-    layout->addWidget(frame, 1);
+    tabs_->addTab(frame, QString::fromStdString(dialog.panel() ? dialog.panel()->panelName() : ""));
+    layout->addWidget(tabs_, 1);
 
     status_ = new QLabel;
     status_->setObjectName("status");
@@ -88,25 +116,28 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     cancel_->setText(Tr("Cancel"));
     save_ = buttons->addButton(QDialogButtonBox::Save);
     save_->setText(Tr("Save"));
+    save_->setToolTip(
+        Tr("This dialog's own settings for this printer: used the next time the dialog opens (%1)")
+            .arg(Q(options.settings)));
     if (queue_) {
         defaults_ = buttons->addButton(Tr("Save as Default"), QDialogButtonBox::ActionRole);
+        defaults_->setToolTip(Tr("Your CUPS defaults for %1: used by every application that prints to it "
+                                 "(lpoptions)")
+                                  .arg(Q(queue_->info().name)));
         connect(defaults_, &QPushButton::clicked, this, &PrintDialogWindow::saveDefaults);
+        cancelJob_ = buttons->addButton(Tr("Cancel Job"), QDialogButtonBox::ActionRole);
+        cancelJob_->setObjectName("cancelJob");
+        cancelJob_->setVisible(false);
+        connect(cancelJob_, &QPushButton::clicked, this, &PrintDialogWindow::cancelJob);
     }
     print_ = buttons->addButton(Tr("Print"), QDialogButtonBox::AcceptRole);
     print_->setDefault(true);
+    updatePrintButton();
     connect(cancel_, &QPushButton::clicked, this, &PrintDialogWindow::cancel);
     connect(save_, &QPushButton::clicked, this, &PrintDialogWindow::saveSettings);
     connect(print_, &QPushButton::clicked, this, &PrintDialogWindow::printJob);
     layout->addWidget(buttons);
 
-    // A print dialog's keys: Escape cancels, Enter prints (a plain widget
-    // has no default button of its own).
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, cancel_, &QPushButton::click);
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, print_, &QPushButton::click);
-    }
     TintDialogAssignMnemonics(this);
     new MnemonicsForNewWindows(this);
 
@@ -125,6 +156,28 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     timer_ = new QTimer(this);
     timer_->setInterval(kFollowIntervalMs);
     connect(timer_, &QTimer::timeout, this, &PrintDialogWindow::followJob);
+}
+
+// A print dialog's keys: Escape cancels, Enter prints. They arrive here
+// only when the focused control did not take them: an open pop-up list or
+// menu is a window of its own and keeps its keys, and an open editor
+// accepts them, so Return picks the item and Escape closes the list.
+void PrintDialogWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && !QApplication::activePopupWidget()) {
+        if (key == Qt::Key_Escape) {
+            cancel_->click();
+            return;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (print_->isEnabled())
+                print_->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PrintDialogWindow::clearSaved()
@@ -210,6 +263,8 @@ void PrintDialogWindow::printJob()
         return;
     }
     request.attributes = PrintJobAttributes(dialog_.settingsValues(), dialog_.ppdFile());
+    for (auto &attribute : StandardJobAttributes(dialog_.settingsValues()))
+        request.attributes.push_back(std::move(attribute));
     jobID_ = PrintJobSubmit(http_, request, documents, &error);
     if (jobID_ <= 0) {
         jobID_ = 0;
@@ -226,10 +281,60 @@ void PrintDialogWindow::printJob()
     if (defaults_)
         defaults_->setEnabled(false);
     cancel_->setText(Tr("Close"));
+    TintDialogAssignMnemonics(this);
     report(Tr("Submitted as %1-%2").arg(Q(request.queue)).arg(jobID_));
     followJob();
-    if (jobStatus_.state < IPP_JSTATE_CANCELED)
+    if (PrintJobUnfinished(jobStatus_)) {
+        cancelJob_->setVisible(true);
         timer_->start();
+    }
+}
+
+void PrintDialogWindow::cancelJob()
+{
+    std::string error;
+    if (jobID_ <= 0 || !PrintJobCancel(http_, queue_->info().name, jobID_, &error)) {
+        report(Q(error));
+        return;
+    }
+    followJob();
+}
+
+void PrintDialogWindow::showPanelPage()
+{
+    tabs_->setCurrentIndex(1);
+}
+
+void PrintDialogWindow::addDocuments()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, Tr("Add Documents"), QString(),
+        Tr("Documents (*.pdf *.ps *.eps *.png *.jpg *.jpeg *.tif *.tiff *.gif *.txt);;All files (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
+    for (const QString &file : files) {
+        documents_.push_back(file.toStdString());
+        documentList_->addItem(file);
+    }
+    updatePrintButton();
+}
+
+void PrintDialogWindow::removeDocument()
+{
+    const int row = documentList_->currentRow();
+    if (row < 0 || row >= static_cast<int>(documents_.size()))
+        return;
+    documents_.erase(documents_.begin() + row);
+    delete documentList_->takeItem(row);
+    updatePrintButton();
+}
+
+void PrintDialogWindow::updatePrintButton()
+{
+    if (removeDocument_)
+        removeDocument_->setEnabled(documentList_->currentRow() >= 0 && jobID_ == 0);
+    const bool ready = !queue_ || !documents_.empty();
+    print_->setEnabled(ready && jobID_ == 0);
+    print_->setToolTip(ready ? QString() : Tr("Add documents with Add… or name them on the command line"));
 }
 
 void PrintDialogWindow::followJob()
@@ -244,9 +349,10 @@ void PrintDialogWindow::followJob()
         return;
     }
     jobStatus_ = now;
-    report(Q(PrintJobStatusText(queue_->info().name, jobID_, now, true)));
-    if (now.state >= IPP_JSTATE_CANCELED) {
+    report(PrintJobProgressText(queue_->info().name, jobID_, now));
+    if (!PrintJobUnfinished(now)) {
         timer_->stop();
+        cancelJob_->setVisible(false);
         exitStatus_ = now.state == IPP_JSTATE_COMPLETED ? 0 : 1;
     }
 }

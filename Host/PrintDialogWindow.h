@@ -14,6 +14,8 @@
 #include <vector>
 
 class QLabel;
+class QListWidget;
+class QTabWidget;
 class QPushButton;
 class QTimer;
 
@@ -32,30 +34,45 @@ class PrintDialogWindow : public QWidget
     // job ended cancelled or aborted.
     int exitStatus() const { return exitStatus_; }
 
+    // The printer's panel in front (the window opens on the job's page).
+    void showPanelPage();
+
   public slots:
     void printJob();
     // Looks at the followed job once and shows its state.
     void followJob();
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
   private slots:
     void cancel();
     void saveSettings();
     void saveDefaults();
     void clearSaved();
+    void cancelJob();
+    void addDocuments();
+    void removeDocument();
 
   private:
     void report(const QString &text);
     void failed(const std::string &error);
+    // Print only with something to print (and no job sent yet).
+    void updatePrintButton();
 
     PrintDialog &dialog_;
     http_t *http_;
     CupsQueue *queue_;
     std::vector<std::string> documents_;
+    QTabWidget *tabs_ = nullptr;
+    QListWidget *documentList_ = nullptr;
+    QPushButton *removeDocument_ = nullptr;
     QLabel *status_ = nullptr;
     QPushButton *cancel_ = nullptr;
     QPushButton *save_ = nullptr;
     QPushButton *defaults_ = nullptr;
     QPushButton *print_ = nullptr;
+    QPushButton *cancelJob_ = nullptr;
     QTimer *timer_ = nullptr;
     int jobID_ = 0;
     PrintJobStatus jobStatus_;

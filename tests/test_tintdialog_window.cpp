@@ -108,12 +108,100 @@ QWidget *Named(QWidget *window, const QString &name)
     return name.isEmpty() ? window : window->findChild<QWidget *>(name);
 }
 
+const std::map<QString, std::pair<int, Qt::KeyboardModifiers>> &Keys()
+{
+    static const std::map<QString, std::pair<int, Qt::KeyboardModifiers>> keys = {
+        {"Escape", {Qt::Key_Escape, Qt::NoModifier}},   {"Return", {Qt::Key_Return, Qt::NoModifier}},
+        {"Enter", {Qt::Key_Enter, Qt::KeypadModifier}}, {"Down", {Qt::Key_Down, Qt::NoModifier}},
+        {"Up", {Qt::Key_Up, Qt::NoModifier}},           {"Space", {Qt::Key_Space, Qt::NoModifier}},
+        {"Tab", {Qt::Key_Tab, Qt::NoModifier}},         {"AltDown", {Qt::Key_Down, Qt::AltModifier}}};
+    return keys;
+}
+
+// Brings the tab that holds w to the front, as a person would before
+// using w.
+void Reveal(QWidget *w)
+{
+    for (QWidget *p = w; p; p = p->parentWidget()) {
+        if (auto *tabs =
+                qobject_cast<QTabWidget *>(p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr);
+            tabs && tabs->indexOf(p) >= 0)
+            tabs->setCurrentWidget(p);
+    }
+}
+
+// Where a person's key goes: the open pop-up list, else the focused widget.
+QWidget *KeyTarget(QWidget *fallback)
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    return QApplication::focusWidget() ? QApplication::focusWidget() : fallback;
+}
+
+// One line per mnemonic letter of every control now visible under window.
+void EmitMnemonics(const QString &where, QWidget *window)
+{
+    auto letter = [](QString text) {
+        const qsizetype at = text.remove("&&").indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? QString(text[at + 1].toLower()) : QString();
+    };
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+            Emit(where, "mnemonic", label->objectName(), letter(label->text()));
+        else if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty())
+            Emit(where, "mnemonic", button->objectName(), letter(button->text()));
+        else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                Emit(where, "mnemonic", tabs->objectName(), letter(tabs->tabText(i)));
+        }
+    }
+}
+
+// The profile window's steps, separated by ',': click=NAME, type=TEXT (into
+// the focused widget), key=KEY (to the focused widget), focus (the focused
+// widget's name), rows (the table's rows), mnemonics.
+void RunProfileSteps(QDialog *dialog, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        QApplication::processEvents();
+        const QString verb = step.section('=', 0, 0), arg = step.section('=', 1);
+        if (verb == "click") {
+            if (auto *button = dialog->findChild<QAbstractButton *>(arg))
+                QTest::mouseClick(button, Qt::LeftButton);
+        } else if (verb == "type") {
+            QTest::keyClicks(KeyTarget(dialog), arg);
+        } else if (verb == "key" && Keys().count(arg)) {
+            QTest::keyClick(KeyTarget(dialog), static_cast<Qt::Key>(Keys().at(arg).first),
+                            Keys().at(arg).second);
+        } else if (verb == "focus") {
+            Emit("profile", "focus", "",
+                 QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+        } else if (verb == "rows") {
+            auto *table = dialog->findChild<QAbstractItemView *>("_profileTableView");
+            Emit("profile", "rows", "",
+                 QString::number(table && table->model() ? table->model()->rowCount() : -1));
+        } else if (verb == "mnemonics") {
+            EmitMnemonics("profile", dialog);
+        }
+        if (!dialog->isVisible())
+            return;
+    }
+}
+
 // Steps, separated by ';':
 //   texts             every text of the window
-//   profile           opens the profile window, reports its texts, cancels it
+//   profile[:STEPS]   opens the profile window, reports its texts (or runs
+//                     RunProfileSteps), cancels it
 //   click:WHICH       cancel, save or print of the window, else a button's object name
-//   key:KEY[@NAME]    a key (Escape, Return, Enter, Down, Up, Space) on the widget NAME
-//                     (focused first) or on the window
+//   key:KEY[@NAME]    a key (Escape, Return, Enter, Down, Up, Space, Tab, AltDown) to
+//                     the focused widget (NAME focused first), or to the open pop-up
+//   state:NAME        a pop-up's current item, and whether a pop-up list is open
+//   advanced          Quick Color "Custom", then the Advanced Color Options button
+//   tab:N             the Advanced pane's tab N
+//   reveal:NAME       the window's page that holds NAME to the front
+//   mnemonics         the mnemonic letters of every visible control
 //   status            the status line
 //   geometry:NAME     the widget's geometry in window coordinates
 //   grow              the window twice as wide and half again as high
@@ -121,9 +209,7 @@ QWidget *Named(QWidget *window, const QString &name)
 // that stays open is given up after a while (exit status 99).
 void RunSteps(QWidget *window, const QStringList &steps)
 {
-    static const std::map<QString, int> keys = {{"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return},
-                                                {"Enter", Qt::Key_Enter},   {"Down", Qt::Key_Down},
-                                                {"Up", Qt::Key_Up},         {"Space", Qt::Key_Space}};
+    int mnemonicPages = 0;
     for (const QString &step : steps) {
         QApplication::processEvents();
         const QString verb = step.section(':', 0, 0);
@@ -136,12 +222,15 @@ void RunSteps(QWidget *window, const QStringList &steps)
                 Emit("profile", "missing", "button_ManageProfile", manage ? manage->toolTip() : QString());
                 continue;
             }
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [arg] {
                 auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
                 if (!dialog)
                     return;
-                EmitTexts("profile", dialog);
-                dialog->reject();
+                if (arg.isEmpty())
+                    EmitTexts("profile", dialog);
+                RunProfileSteps(dialog, arg.split(',', Qt::SkipEmptyParts));
+                if (dialog->isVisible())
+                    dialog->reject();
             });
             manage->click();
         } else if (verb == "click") {
@@ -155,18 +244,49 @@ void RunSteps(QWidget *window, const QStringList &steps)
         } else if (verb == "key") {
             const QString name = arg.section('@', 1);
             QWidget *target = Named(window, name);
-            if (!target || !keys.count(arg.section('@', 0, 0))) {
+            if (!target || !Keys().count(arg.section('@', 0, 0))) {
                 Emit("window", "missing", arg, "");
                 continue;
             }
-            if (target != window)
+            if (target != window) {
+                Reveal(target);
                 target->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(target, static_cast<Qt::Key>(keys.at(arg.section('@', 0, 0))));
+            }
+            const auto [key, modifiers] = Keys().at(arg.section('@', 0, 0));
+            QTest::keyClick(KeyTarget(target), static_cast<Qt::Key>(key), modifiers);
+        } else if (verb == "state") {
+            auto *combo = window->findChild<QComboBox *>(arg);
+            Emit("window", "state", arg,
+                 QString("%1 popup=%2")
+                     .arg(combo ? combo->currentText() : QString())
+                     .arg(QApplication::activePopupWidget() ? 1 : 0));
+        } else if (verb == "advanced") {
+            // As a person reaches it: Quick Color "Custom", then its button.
+            if (auto *quick = window->findChild<QComboBox *>("menu_QuickColor")) {
+                quick->setCurrentIndex(quick->findData("UserDefined"));
+                emit quick->activated(quick->currentIndex());
+            }
+            if (auto *button = window->findChild<QAbstractButton *>("button_AdvanceColorOptions")) {
+                Reveal(button);
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        } else if (verb == "reveal") {
+            if (QWidget *w = Named(window, arg))
+                Reveal(w);
+        } else if (verb == "tab") {
+            if (auto *tabs = window->findChild<QTabWidget *>("tab_SwitchVew"))
+                tabs->setCurrentIndex(arg.toInt());
+        } else if (verb == "mnemonics") {
+            EmitMnemonics("window " + QString::number(++mnemonicPages), window);
         } else if (verb == "status") {
             auto *status = window->findChild<QLabel *>("status");
             Emit("window", "status", "status", status ? status->text() : QString());
         } else if (verb == "geometry") {
             QWidget *w = Named(window, arg);
+            if (w) {
+                Reveal(w);
+                QApplication::processEvents();
+            }
             const QRect r = w ? QRect(w->mapTo(window, QPoint()), w->size()) : QRect();
             Emit("window", "geometry", arg,
                  QString("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
@@ -313,6 +433,90 @@ TEST_F(Window, EscapeCancelsAndEnterPrints)
     }
 }
 
+// An open pop-up list takes Return and Escape first: Return picks the item,
+// Escape closes the list; neither prints nor cancels. Once the list is
+// closed the window's keys are back. In English as in German.
+TEST_F(Window, OpenListTakesReturnAndEscape)
+{
+    struct Case {
+        const char *steps;
+        int status;
+        bool changed; // the pop-up shows another item than it did
+    } const cases[] = {
+        {"state:menu_QuickColor;key:AltDown@menu_QuickColor;key:Down;key:Return;state:menu_QuickColor", 1,
+         true},
+        {"state:menu_QuickColor;key:AltDown@menu_QuickColor;key:Down;key:Escape;state:menu_QuickColor", 1,
+         false},
+        {"state:PageSize;key:AltDown@PageSize;key:Up;key:Enter;state:PageSize", 1, true},
+        {"state:PageSize;key:AltDown@PageSize;key:Escape;state:PageSize;key:Return", 0, false},
+        {"state:menu_Brightness;key:AltDown@menu_Brightness;key:Escape;state:menu_Brightness;key:Escape", 1,
+         false},
+    };
+    for (const char *locale : {"C", "de_DE.UTF-8"}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + c.steps);
+            std::remove(settings.c_str());
+            EXPECT_EQ(c.status, run(c.steps, locale)) << errors();
+            // Only a Return after the list closed lists the job's options.
+            EXPECT_EQ(c.status == 0, output.find("WQQuickColor=") != std::string::npos) << output;
+            const std::vector<std::string> states = reported("state");
+            ASSERT_EQ(2u, states.size()) << "the window closed with the list";
+            EXPECT_EQ(c.changed, states[0] != states[1]) << states[0] << " / " << states[1];
+            EXPECT_NE(std::string::npos, states[1].find("popup=0")) << states[1];
+        }
+    }
+}
+
+// No two controls visible together share a mnemonic: the window with each
+// pane and each tab of the Advanced pane, and the profile window.
+TEST_F(Window, MnemonicsAreUniqueOnEveryVisiblePage)
+{
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    busAddress = bus.address();
+    for (const char *locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        run("mnemonics;reveal:menu_QuickColor;mnemonics;advanced;mnemonics;tab:1;mnemonics;tab:2;mnemonics;"
+            "profile:mnemonics",
+            locale);
+        std::map<std::string, std::map<std::string, std::string>> pages; // page, letter, control
+        for (const Shown &s : shown) {
+            if (s.kind != "mnemonic")
+                continue;
+            EXPECT_FALSE(s.text.empty()) << s.where << " " << s.name;
+            auto [at, fresh] = pages[s.where].emplace(s.text, s.name);
+            EXPECT_TRUE(fresh || s.text.empty())
+                << s.where << ": Alt+" << s.text << " for " << at->second << " and " << s.name;
+        }
+        EXPECT_EQ(6u, pages.size());
+    }
+}
+
+// The profile window by keyboard: after Add the focus is in the first field,
+// typed text lands there, and Return in a field applies the entry (the edit
+// area's own button, not the window's OK).
+TEST_F(Window, ProfileWindowTakesTypingAndReturn)
+{
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    busAddress = bus.address();
+    for (const char *locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        ASSERT_EQ(1, run("profile:rows,click=_addButton,focus,type=PROOF.ICC,key=Tab,key=Tab,focus,type="
+                         "Proof,key=Return,"
+                         "rows,focus",
+                         locale))
+            << errors() << output;
+        const std::vector<std::string> rows = reported("rows"), focus = reported("focus");
+        ASSERT_EQ(2u, rows.size());
+        EXPECT_EQ(std::stoi(rows[0]) + 1, std::stoi(rows[1]));
+        ASSERT_EQ(3u, focus.size());
+        EXPECT_EQ("_fileNameEdit", focus[0]);
+        EXPECT_EQ("_profileNameEdit", focus[1]);
+        EXPECT_EQ("_profileTableView", focus[2]);
+    }
+}
+
 // "Saved to ..." is true only until the next change, whichever control
 // makes it.
 TEST_F(Window, SavedLineGoesAtTheNextChange)
@@ -431,7 +635,13 @@ TEST_F(Window, LanguagesShowNoKeysAndGermanHasNoEnglish)
                                         "Detail",
                                         "SWOP (US)",
                                         "Euroscale",
-                                        "Japan Color 2001"};
+                                        "Japan Color 2001",
+                                        "1",
+                                        "2",
+                                        "4",
+                                        "6",
+                                        "9",
+                                        "16"};
     struct Case {
         const char *locale;
         const char *quickColor; // its label, in the locale's language
