@@ -149,6 +149,69 @@ TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
     EXPECT_TRUE(FileExists(settings));
 }
 
+// The standard job options: set takes them (two-sided as the PPD's Duplex),
+// show reports them, the job carries them as job attributes, and Save as
+// Default keeps them in lpoptions, where a later dialog finds them.
+TEST_F(TintDialogCups, StandardJobOptionsReachTheJobAndTheUsersDefaults)
+{
+    const std::string ppd = root.path() + "/duplex.ppd";
+    ASSERT_TRUE(WriteFile(ppd, ReadFile(kSamplePPD) + R"(
+*OpenUI *Duplex/2-Sided Printing: PickOne
+*DefaultDuplex: None
+*Duplex None/Off: ""
+*Duplex DuplexNoTumble/Long-Edge: ""
+*Duplex DuplexTumble/Short-Edge: ""
+*CloseUI: *Duplex
+)"));
+    ASSERT_TRUE(cups.addQueue("Two", "file:/dev/null", ppd, CupsServer::kHoldJobs));
+    const std::map<std::string, std::string> chosen = {
+        {"orientation-requested", "4"},
+        {"number-up", "4"},
+        {"number-up-layout", "tblr"},
+        {"print-scaling", "fit"},
+        {"sides", "two-sided-short-edge"},
+        {"page-set", "odd"},
+        {"outputorder", "reverse"},
+        {"multiple-document-handling", "separate-documents-uncollated-copies"},
+    };
+    std::string pairs;
+    for (const auto &[key, value] : chosen)
+        pairs += " " + key + "=" + value;
+    int status = -1;
+    run("--queue Two set" + pairs, &status);
+    ASSERT_EQ(0, status) << errors();
+    std::map<std::string, std::string> shown;
+    for (const QJsonValue &v :
+         json("--queue Two show --json").object()["hostPage"].toObject()["standardOptions"].toArray())
+        shown[v.toObject()["name"].toString().toStdString()] =
+            v.toObject()["choice"].toString().toStdString();
+    EXPECT_EQ(chosen, shown);
+
+    run("--queue Two print '" + kDocument + "'", &status);
+    ASSERT_EQ(0, status) << errors();
+    auto job = onlyJob();
+    for (const auto &[key, value] : chosen) // the orientation travels as an IPP enum
+        EXPECT_EQ(key == "orientation-requested" ? "landscape" : value, job[key]) << key;
+    EXPECT_EQ("true", job["fit-to-page"]);
+    EXPECT_EQ("DuplexTumble", job["Duplex"]);
+
+    run("--queue Two defaults save", &status);
+    ASSERT_EQ(0, status) << errors();
+    const std::string saved = RunCommand("lpoptions -p Two");
+    EXPECT_NE(std::string::npos, saved.find("number-up=4")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("outputorder=reverse")) << saved;
+    std::remove(settings.c_str());
+    for (const QJsonValue &v :
+         json("--queue Two show --json").object()["hostPage"].toObject()["standardOptions"].toArray()) {
+        const std::string name = v.toObject()["name"].toString().toStdString();
+        EXPECT_EQ(chosen.at(name), v.toObject()["choice"].toString().toStdString()) << name;
+    }
+    // A value the option does not have is refused with its choices.
+    run("--queue Two set number-up=3", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("16 (16)")) << errors();
+}
+
 TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)
 {
     ASSERT_TRUE(cups.addQueue("Now", "file:/dev/null", kSamplePPD));
