@@ -1,6 +1,7 @@
 // print [--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]:
 // the dialog's Print button. With a queue the job goes to it; without one
 // the job's options are listed on standard output.
+#include "DocumentPages.h"
 #include "PrintJob.h"
 #include "PrintJobOptions.h"
 #include "StandardJobOptions.h"
@@ -101,6 +102,8 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     // Every document is read (or found readable) before anything is sent.
     PrintJobDocuments documents;
     if (queue && !documents.open(arguments.files, &error))
+        return context.fail("print: " + error);
+    if (queue && !DocumentPagesCheckRanges(arguments.files, arguments.request.pageRanges, &error))
         return context.fail("print: " + error);
     dialog->loadPanel();
     if (!dialog->prepareToPrint(&error))

@@ -1,5 +1,6 @@
 #include "PrintDialogWindow.h"
 
+#include "DocumentPreview.h"
 #include "KeyboardAccess.h"
 #include "PrintJobOptions.h"
 #include "PrintJobProgress.h"
@@ -14,6 +15,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -40,6 +42,14 @@ QString Q(const std::string &s)
     return QString::fromStdString(s);
 }
 
+// A document as the list shows it: its path, and its pages where they can
+// be counted before printing.
+QString DocumentLine(const std::string &path)
+{
+    const int pages = DocumentPages(path).pageCount();
+    return pages < 0 ? Q(path) : Tr("%1 (%2 page(s))").arg(Q(path)).arg(pages);
+}
+
 } // namespace
 
 PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http, CupsQueue *queue,
@@ -57,7 +67,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     tabs_->setObjectName("dialogPages");
     auto *general = new QWidget;
     general->setObjectName("generalPage");
-    auto *generalLayout = new QVBoxLayout(general);
+    auto *generalLayout = new QHBoxLayout(general);
     auto *queueGrid = new QGridLayout;
     queueGrid->addWidget(new QLabel(Tr("Printer:")), 0, 0, Qt::AlignRight);
     std::string printer = options.printerID;
@@ -74,7 +84,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
         documentList_->setMaximumHeight(96);
         label->setBuddy(documentList_);
         for (const std::string &document : documents_)
-            documentList_->addItem(Q(document));
+            documentList_->addItem(DocumentLine(document));
         queueGrid->addWidget(documentList_, 2, 1);
         auto *documentButtons = new QVBoxLayout;
         auto *add = new QPushButton(Tr("Add…"));
@@ -90,10 +100,25 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
         connect(documentList_, &QListWidget::currentRowChanged, this, &PrintDialogWindow::updatePrintButton);
     }
     queueGrid->setColumnStretch(1, 1);
-    generalLayout->addLayout(queueGrid);
+    auto *jobColumn = new QVBoxLayout;
+    jobColumn->addLayout(queueGrid);
     if (HostPage *page = dialog.hostPage())
-        generalLayout->addWidget(page);
-    generalLayout->addStretch(1);
+        jobColumn->addWidget(page);
+    jobColumn->addStretch(1);
+    generalLayout->addLayout(jobColumn, 1);
+    if (queue_) {
+        auto *previewBox = new QGroupBox(Tr("Preview"));
+        auto *previewLayout = new QVBoxLayout(previewBox);
+        preview_ = new DocumentPreview;
+        previewLayout->addWidget(preview_);
+        generalLayout->addWidget(previewBox);
+        connect(documentList_, &QListWidget::currentRowChanged, this, &PrintDialogWindow::showDocument);
+        if (HostPage *page = dialog.hostPage())
+            connect(page, &HostPage::changed, this, &PrintDialogWindow::updatePreview);
+        updatePreview();
+        if (!documents_.empty())
+            documentList_->setCurrentRow(0);
+    }
     tabs_->addTab(general, Tr("General"));
 
     auto *frame = new QWidget;
@@ -253,6 +278,10 @@ void PrintDialogWindow::printJob()
             return;
         }
     }
+    if (!request.pageRanges.empty() && !DocumentPagesCheckRanges(documents_, request.pageRanges, &error)) {
+        failed(error);
+        return;
+    }
     if (documents_.empty()) {
         failed(Tr("nothing to print: name the documents on the command line (gui FILE...)").toStdString());
         return;
@@ -313,8 +342,10 @@ void PrintDialogWindow::addDocuments()
         nullptr, QFileDialog::DontUseNativeDialog);
     for (const QString &file : files) {
         documents_.push_back(file.toStdString());
-        documentList_->addItem(file);
+        documentList_->addItem(DocumentLine(file.toStdString()));
     }
+    if (documentList_->currentRow() < 0 && !documents_.empty())
+        documentList_->setCurrentRow(0);
     updatePrintButton();
 }
 
@@ -325,13 +356,30 @@ void PrintDialogWindow::removeDocument()
         return;
     documents_.erase(documents_.begin() + row);
     delete documentList_->takeItem(row);
+    showDocument(documentList_->currentRow());
     updatePrintButton();
+}
+
+void PrintDialogWindow::showDocument(int row)
+{
+    if (preview_)
+        preview_->setDocument(row >= 0 && row < static_cast<int>(documents_.size()) ? documents_[row] : "");
+}
+
+void PrintDialogWindow::updatePreview()
+{
+    HostPage *page = dialog_.hostPage();
+    if (preview_ && page)
+        preview_->setLayout(page->pageRanges(), page->standardOptions()->numberUp(),
+                            page->standardOptions()->landscape());
 }
 
 void PrintDialogWindow::updatePrintButton()
 {
     if (removeDocument_)
         removeDocument_->setEnabled(documentList_->currentRow() >= 0 && jobID_ == 0);
+    if (!print_)
+        return; // still being built
     const bool ready = !queue_ || !documents_.empty();
     print_->setEnabled(ready && jobID_ == 0);
     print_->setToolTip(ready ? QString() : Tr("Add documents with Add… or name them on the command line"));

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class DocumentPreview;
 class QLabel;
 class QListWidget;
 class QTabWidget;
@@ -53,6 +54,8 @@ class PrintDialogWindow : public QWidget
     void cancelJob();
     void addDocuments();
     void removeDocument();
+    void showDocument(int row);
+    void updatePreview();
 
   private:
     void report(const QString &text);
@@ -67,6 +70,7 @@ class PrintDialogWindow : public QWidget
     QTabWidget *tabs_ = nullptr;
     QListWidget *documentList_ = nullptr;
     QPushButton *removeDocument_ = nullptr;
+    DocumentPreview *preview_ = nullptr;
     QLabel *status_ = nullptr;
     QPushButton *cancel_ = nullptr;
     QPushButton *save_ = nullptr;

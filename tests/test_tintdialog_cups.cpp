@@ -127,8 +127,16 @@ TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
     int status = -1;
     run("--queue QV set WQQuickColor=Custom WQSimSource=#2 WQEconoMode=True PageSize=Letter", &status);
     ASSERT_EQ(0, status) << errors();
+    // Five pages, so that every page the ranges name is there.
+    const std::string five = root.path() + "/five.ps";
+    std::string pages;
+    for (int i = 0; i < 5; ++i)
+        pages += " '" + kDocument + "'";
+    RunCommand("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=ps2write -sOutputFile='" + five + "'" + pages,
+               &status);
+    ASSERT_EQ(0, status) << "ghostscript is needed to make the document";
     std::string out =
-        run("-d QV print --copies 2 --pages 1-3,5 --title 'Quarterly report' '" + kDocument + "'", &status);
+        run("-d QV print --copies 2 --pages 1-3,5 --title 'Quarterly report' '" + five + "'", &status);
     ASSERT_EQ(0, status) << errors();
     std::vector<int> ids = cups.jobIds();
     ASSERT_EQ(1u, ids.size());
@@ -210,6 +218,39 @@ TEST_F(TintDialogCups, StandardJobOptionsReachTheJobAndTheUsersDefaults)
     run("--queue Two set number-up=3", &status);
     EXPECT_EQ(2, status);
     EXPECT_NE(std::string::npos, errors().find("16 (16)")) << errors();
+}
+
+// Page ranges beyond a document's pages are refused before anything is
+// sent, with the page count, for PostScript and PDF alike.
+TEST_F(TintDialogCups, PageRangesBeyondThePageCountAreRefused)
+{
+    const std::string pdf = root.path() + "/two-pages.pdf";
+    int status = -1;
+    RunCommand("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=pdfwrite -sOutputFile='" + pdf + "' '" + kDocument +
+                   "' '" + kDocument + "'",
+               &status);
+    ASSERT_EQ(0, status) << "ghostscript is needed to make the PDF";
+    struct Case {
+        std::string document, pages;
+        const char *refusal; // nullptr: printed
+    } const cases[] = {
+        {kDocument, "2", "page range 2 goes beyond the 1 page(s) of sample.ps"},
+        {kDocument, "1-", nullptr},
+        {pdf, "2-5", "page range 2-5 goes beyond the 2 page(s) of two-pages.pdf"},
+        {pdf, "3-", "page range 3- goes beyond the 2 page(s) of two-pages.pdf"},
+        {pdf, "1,2", nullptr},
+    };
+    size_t jobs = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.document + " " + c.pages);
+        run("--queue QV print --pages " + c.pages + " '" + c.document + "'", &status);
+        EXPECT_EQ(c.refusal ? 2 : 0, status) << errors();
+        if (c.refusal)
+            EXPECT_EQ(std::string("tintdialog: print: ") + c.refusal + "\n", errors());
+        else
+            ++jobs;
+        EXPECT_EQ(jobs, cups.jobIds().size());
+    }
 }
 
 TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)

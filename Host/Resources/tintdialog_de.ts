@@ -690,6 +690,50 @@
         <translation>unbekannt</translation>
     </message>
     <message>
+        <source>Previous Sheet</source>
+        <translation>Vorheriges Blatt</translation>
+    </message>
+    <message>
+        <source>Next Sheet</source>
+        <translation>Nächstes Blatt</translation>
+    </message>
+    <message>
+        <source>No document</source>
+        <translation>Kein Dokument</translation>
+    </message>
+    <message>
+        <source>No preview for this kind of document</source>
+        <translation>Keine Vorschau für diese Art von Dokument</translation>
+    </message>
+    <message>
+        <source>The page ranges select no page of this document</source>
+        <translation>Die Seitenbereiche wählen keine Seite dieses Dokuments</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 (%2 page(s))</source>
+        <translation>%1 (%2 Seite(n))</translation>
+    </message>
+    <message>
+        <source>page range %1 goes beyond the %2 page(s) of %3</source>
+        <translation>Seitenbereich %1 geht über die %2 Seite(n) von %3 hinaus</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PDF</source>
+        <translation>%1 kann nicht als PDF gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PostScript</source>
+        <translation>%1 kann nicht als PostScript gelesen werden</translation>
+    </message>
+    <message>
         <source>Add…</source>
         <translation>Hinzufügen…</translation>
     </message>
