@@ -57,7 +57,7 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
     pages_->setPlaceholderText(Tr("All pages (or e.g. 1-3,5)"));
     form->addRow(Tr("Pages:"), pages_);
     connect(pages_, &QLineEdit::textEdited, this, &HostPage::changed);
-    standard_ = new StandardJobOptions(ppd, form, userDefaults, this);
+    standard_ = new StandardJobOptions(ppd, userDefaults, this);
     connect(standard_, &StandardJobOptions::changed, this, &HostPage::changed);
 
     auto addOption = [&](ppd_group_t *group, ppd_option_t *option) {

@@ -87,7 +87,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
             documentList_->addItem(DocumentLine(document));
         queueGrid->addWidget(documentList_, 2, 1);
         auto *documentButtons = new QVBoxLayout;
-        auto *add = new QPushButton(Tr("Add…"));
+        auto *add = new QPushButton(Tr("Add Files…"));
         add->setObjectName("addDocuments");
         removeDocument_ = new QPushButton(Tr("Remove"));
         removeDocument_->setObjectName("removeDocument");
@@ -120,6 +120,15 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
             documentList_->setCurrentRow(0);
     }
     tabs_->addTab(general, Tr("General"));
+    if (HostPage *page = dialog.hostPage()) {
+        auto *setup = new QWidget;
+        setup->setObjectName("pageSetupPage");
+        auto *setupLayout = new QVBoxLayout(setup);
+        setupLayout->addWidget(page->standardOptions()->widget());
+        page->standardOptions()->widget()->show();
+        setupLayout->addStretch(1);
+        tabs_->addTab(setup, Tr("Page Setup"));
+    }
 
     auto *frame = new QWidget;
     frame->setObjectName("panelPage");
@@ -136,7 +145,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     // What went wrong while the panel loaded (a failed walk) stays in view.
     report(Q(dialog.statusMessage()));
 
-    auto *buttons = new QDialogButtonBox;
+    auto *buttons = buttons_ = new QDialogButtonBox;
     cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
     cancel_->setText(Tr("Cancel"));
     save_ = buttons->addButton(QDialogButtonBox::Save);
@@ -150,10 +159,6 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
                                  "(lpoptions)")
                                   .arg(Q(queue_->info().name)));
         connect(defaults_, &QPushButton::clicked, this, &PrintDialogWindow::saveDefaults);
-        cancelJob_ = buttons->addButton(Tr("Cancel Job"), QDialogButtonBox::ActionRole);
-        cancelJob_->setObjectName("cancelJob");
-        cancelJob_->setVisible(false);
-        connect(cancelJob_, &QPushButton::clicked, this, &PrintDialogWindow::cancelJob);
     }
     print_ = buttons->addButton(Tr("Print"), QDialogButtonBox::AcceptRole);
     print_->setDefault(true);
@@ -310,13 +315,16 @@ void PrintDialogWindow::printJob()
     if (defaults_)
         defaults_->setEnabled(false);
     cancel_->setText(Tr("Close"));
+    // Cancel Job joins the buttons while the job is on its way (a button
+    // box shows every button it lays out, so it is added only now).
+    cancelJob_ = buttons_->addButton(Tr("Cancel Job"), QDialogButtonBox::ActionRole);
+    cancelJob_->setObjectName("cancelJob");
+    connect(cancelJob_, &QPushButton::clicked, this, &PrintDialogWindow::cancelJob);
     TintDialogAssignMnemonics(this);
     report(Tr("Submitted as %1-%2").arg(Q(request.queue)).arg(jobID_));
     followJob();
-    if (PrintJobUnfinished(jobStatus_)) {
-        cancelJob_->setVisible(true);
+    if (PrintJobUnfinished(jobStatus_))
         timer_->start();
-    }
 }
 
 void PrintDialogWindow::cancelJob()
@@ -331,7 +339,7 @@ void PrintDialogWindow::cancelJob()
 
 void PrintDialogWindow::showPanelPage()
 {
-    tabs_->setCurrentIndex(1);
+    tabs_->setCurrentIndex(tabs_->count() - 1);
 }
 
 void PrintDialogWindow::addDocuments()
@@ -382,7 +390,7 @@ void PrintDialogWindow::updatePrintButton()
         return; // still being built
     const bool ready = !queue_ || !documents_.empty();
     print_->setEnabled(ready && jobID_ == 0);
-    print_->setToolTip(ready ? QString() : Tr("Add documents with Add… or name them on the command line"));
+    print_->setToolTip(ready ? QString() : Tr("Add documents with Add Files… or name them on the command line"));
 }
 
 void PrintDialogWindow::followJob()

@@ -14,6 +14,7 @@
 #include <vector>
 
 class DocumentPreview;
+class QDialogButtonBox;
 class QLabel;
 class QListWidget;
 class QTabWidget;
@@ -77,6 +78,7 @@ class PrintDialogWindow : public QWidget
     QPushButton *defaults_ = nullptr;
     QPushButton *print_ = nullptr;
     QPushButton *cancelJob_ = nullptr;
+    QDialogButtonBox *buttons_ = nullptr;
     QTimer *timer_ = nullptr;
     int jobID_ = 0;
     PrintJobStatus jobStatus_;

@@ -107,11 +107,15 @@ QString ChoiceList(const QComboBox *combo)
 
 } // namespace
 
-StandardJobOptions::StandardJobOptions(ppd_file_t *ppd, QFormLayout *form,
+StandardJobOptions::StandardJobOptions(ppd_file_t *ppd,
                                        const std::map<std::string, std::string> &userDefaults,
-                                       QObject *parent)
+                                       QWidget *parent)
     : QObject(parent), ppd_(ppd)
 {
+    widget_ = new QWidget(parent);
+    widget_->setObjectName("standardJobOptions");
+    widget_->hide();
+    auto *form = new QFormLayout(widget_);
     for (const Definition &d : Definitions()) {
         Option option;
         option.name = d.name;
@@ -290,7 +294,7 @@ bool StandardJobOptions::landscape() const
 
 QComboBox *StandardJobOptions::Duplex() const
 {
-    auto *page = options_.empty() ? nullptr : options_.front().combo->parentWidget();
+    auto *page = qobject_cast<QWidget *>(parent());
     return page ? page->findChild<QComboBox *>("Duplex") : nullptr;
 }
 

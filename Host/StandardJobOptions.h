@@ -24,12 +24,17 @@ class StandardJobOptions : public QObject
 {
     Q_OBJECT
   public:
-    // Adds a pop-up per option to form. userDefaults: the user's lpoptions
+    // Lays out a pop-up per option on widget(). userDefaults: the user's lpoptions
     // (an option's default where it names one of its choices). Two-sided
     // printing is offered where the PPD has a Duplex option: `sides`
     // chooses its choice, so the printer's constraints still apply to it.
-    StandardJobOptions(ppd_file_t *ppd, QFormLayout *form,
-                       const std::map<std::string, std::string> &userDefaults, QObject *parent);
+    // parent: the host page, where the PPD's Duplex pop-up lies.
+    StandardJobOptions(ppd_file_t *ppd, const std::map<std::string, std::string> &userDefaults,
+                       QWidget *parent);
+
+    // The options' own page (a child of the host page until a window puts
+    // it where it wants it).
+    QWidget *widget() const { return widget_; }
 
     // Each option takes the settings' value when it is one of its choices,
     // else its default.
@@ -69,6 +74,7 @@ class StandardJobOptions : public QObject
     QComboBox *Duplex() const;
 
     ppd_file_t *ppd_;
+    QWidget *widget_ = nullptr;
     std::vector<Option> options_;
 };
 

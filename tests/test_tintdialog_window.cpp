@@ -4,6 +4,7 @@
 // executable once per case with the driver's steps in TINT_WINDOW_DRIVER;
 // the executable lies two folders below a share/tintdialog that holds the
 // staged host translations, where the program looks for them.
+#include "CupsServer.h"
 #include "PlistCheck.h"
 #include "PrintDialogWindow.h"
 #include "SessionBus.h"
@@ -201,6 +202,7 @@ void RunProfileSteps(QDialog *dialog, const QStringList &steps)
 //   advanced          Quick Color "Custom", then the Advanced Color Options button
 //   tab:N             the Advanced pane's tab N
 //   reveal:NAME       the window's page that holds NAME to the front
+//   shown:WHICH       whether a button is visible and enabled ("1 1"), or "none"
 //   mnemonics         the mnemonic letters of every visible control
 //   status            the status line
 //   geometry:NAME     the widget's geometry in window coordinates
@@ -270,6 +272,13 @@ void RunSteps(QWidget *window, const QStringList &steps)
                 Reveal(button);
                 QTest::mouseClick(button, Qt::LeftButton);
             }
+        } else if (verb == "shown") {
+            QAbstractButton *button = HostButton(window, arg);
+            if (!button)
+                button = window->findChild<QAbstractButton *>(arg);
+            Emit("window", "shown", arg,
+                 button ? QString("%1 %2").arg(button->isVisible()).arg(button->isEnabled())
+                        : QString("none"));
         } else if (verb == "reveal") {
             if (QWidget *w = Named(window, arg))
                 Reveal(w);
@@ -357,15 +366,19 @@ class Window : public ::testing::Test
   protected:
     // Runs the window with the driver's steps under a locale; the lines the
     // driver reported are kept in shown, everything else in output.
-    int run(const std::string &steps, const std::string &locale = "C", const std::string &options = "")
+    // options go before the command, documents after it.
+    int run(const std::string &steps, const std::string &locale = "C", const std::string &options = "",
+            const std::string &documents = "")
     {
         const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
-        const std::string command = "TINT_WINDOW_DRIVER=" + ShellQuote(steps) +
-                                    " QT_QPA_PLATFORM=offscreen LC_ALL=" + locale + " LANG=" + locale +
-                                    " LANGUAGE= DBUS_SESSION_BUS_ADDRESS=" + ShellQuote(bus) + " " +
-                                    ShellQuote(SelfPath()) + " --plugin " + ShellQuote(kPlugin) + " --ppd " +
-                                    ShellQuote(kSamplePPD) + " --settings " + ShellQuote(settings) + " " +
-                                    options + " gui 2>" + ShellQuote(root.path() + "/stderr");
+        const std::string command =
+            "TINT_WINDOW_DRIVER=" + ShellQuote(steps) + " QT_QPA_PLATFORM=offscreen LC_ALL=" + locale +
+            " LANG=" + locale + " LANGUAGE= DBUS_SESSION_BUS_ADDRESS=" + ShellQuote(bus) + " " +
+            ShellQuote(SelfPath()) + " --plugin " + ShellQuote(kPlugin) +
+            (options.find("--queue") == std::string::npos ? " --ppd " + ShellQuote(kSamplePPD)
+                                                          : std::string()) +
+            " --settings " + ShellQuote(settings) + " " + options + " gui " + documents + " 2>" +
+            ShellQuote(root.path() + "/stderr");
         int status = -1;
         const std::string out = RunCommand(command, &status);
         shown.clear();
@@ -514,6 +527,57 @@ TEST_F(Window, ProfileWindowTakesTypingAndReturn)
         EXPECT_EQ("_fileNameEdit", focus[0]);
         EXPECT_EQ("_profileNameEdit", focus[1]);
         EXPECT_EQ("_profileTableView", focus[2]);
+    }
+}
+
+// With a queue: Print waits for a document; after Print the job's state
+// reads in the person's language, without IPP keywords, and Cancel Job
+// cancels the job while it is not finished; mnemonics stay unique on the
+// job's page with its document buttons.
+TEST_F(Window, JobStateInWordsAndCancelJob)
+{
+    CupsServer cups;
+    ASSERT_TRUE(cups.running()) << cups.log();
+    ASSERT_TRUE(cups.addQueue("QV", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    const std::string document = std::string(TINT_SOURCE_DIR) + "/Demo/sample.ps";
+    struct Case {
+        const char *locale;
+        const char *held, *cancelled;
+    } const cases[] = {
+        {"C", "Job QV-%1: held (until the time set for it)", "Job QV-%1: cancelled"},
+        {"de_DE.UTF-8", "Auftrag QV-%1: angehalten (bis zur dafür gesetzten Zeit)",
+         "Auftrag QV-%1: abgebrochen"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.locale);
+        const size_t before = cups.jobIds().size();
+        run("shown:print;key:Return", c.locale, "--queue QV");
+        EXPECT_EQ(std::vector<std::string>{"1 0"}, reported("shown")) << errors();
+        EXPECT_EQ(before, cups.jobIds().size());
+
+        run("mnemonics;shown:cancelJob;click:print;status;shown:cancelJob;click:cancelJob;status;shown:"
+            "cancelJob",
+            c.locale, "--queue QV", ShellQuote(document));
+        const std::vector<int> ids = cups.jobIds();
+        ASSERT_FALSE(ids.empty()) << errors();
+        EXPECT_EQ(CupsServer::kJobCanceled, cups.jobState(ids.back()));
+        const QString id = QString::number(ids.back());
+        const std::vector<std::string> status = reported("status");
+        ASSERT_EQ(2u, status.size()) << errors();
+        EXPECT_EQ(QString(c.held).arg(id).toStdString(), status[0]);
+        // The reasons follow the scheduler's pace; never as IPP keywords.
+        EXPECT_EQ(0u, status[1].find(QString(c.cancelled).arg(id).toStdString())) << status[1];
+        EXPECT_EQ(std::string::npos, status[1].find("-to-")) << status[1];
+        EXPECT_EQ(std::string::npos, status[1].find("job-")) << status[1];
+        EXPECT_EQ((std::vector<std::string>{"none", "1 1", "0 1"}), reported("shown"));
+        std::map<std::string, std::string> letters;
+        for (const Shown &s : shown) {
+            if (s.kind == "mnemonic") {
+                EXPECT_FALSE(s.text.empty()) << s.name;
+                EXPECT_TRUE(letters.emplace(s.text, s.name).second || s.text.empty())
+                    << "Alt+" << s.text << " for " << letters[s.text] << " and " << s.name;
+            }
+        }
     }
 }
 

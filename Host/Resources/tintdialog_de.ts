@@ -690,6 +690,10 @@
         <translation>unbekannt</translation>
     </message>
     <message>
+        <source>Add Files…</source>
+        <translation>Dateien hinzufügen…</translation>
+    </message>
+    <message>
         <source>Previous Sheet</source>
         <translation>Vorheriges Blatt</translation>
     </message>
@@ -986,8 +990,8 @@
         <translation>Ihre CUPS-Standardeinstellungen für %1: von jeder Anwendung verwendet, die darauf druckt (lpoptions)</translation>
     </message>
     <message>
-        <source>Add documents with Add… or name them on the command line</source>
-        <translation>Fügen Sie Dokumente mit „Hinzufügen…“ hinzu oder nennen Sie sie auf der Befehlszeile</translation>
+        <source>Add documents with Add Files… or name them on the command line</source>
+        <translation>Fügen Sie Dokumente mit „Dateien hinzufügen…“ hinzu oder nennen Sie sie auf der Befehlszeile</translation>
     </message>
     <message>
         <source>Queue:</source>
