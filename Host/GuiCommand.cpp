@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <memory>
+
 namespace
 {
 
@@ -24,6 +26,9 @@ const TintDialogOption kGuiOptions[] = {
      QT_TRANSLATE_NOOP("tintdialog", "the pane the panel shows first")},
     {"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "press Print as the window shows")},
 };
+
+int RunWindow(TintDialogContext &context, const std::string &screenshot, bool profiles, bool pressPrint,
+              bool advanced, std::vector<std::string> *documentsInOut, std::string *switchTo);
 
 int RunGui(TintDialogContext &context, const TintDialogArguments &args)
 {
@@ -44,6 +49,32 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
             return context.failUnexpectedArgument("gui", arg);
         documents.push_back(arg);
     }
+    // The person may choose another QV-MR52 queue in the window: the dialog
+    // then opens anew for it, with the documents of the window.
+    std::unique_ptr<TintDialogContext> chosen;
+    TintDialogContext *current = &context;
+    for (;;) {
+        std::string switchTo;
+        const int status =
+            RunWindow(*current, screenshot, profiles, pressPrint, advanced, &documents, &switchTo);
+        if (switchTo.empty())
+            return status;
+        TintDialogOptions options = current->options();
+        options.queue = switchTo;
+        options.ppd.clear();
+        options.printerID.clear();
+        options.deviceURI.clear();
+        if (options.defaultSettings)
+            options.settings.clear();
+        chosen = std::make_unique<TintDialogContext>(options);
+        current = chosen.get();
+    }
+}
+
+int RunWindow(TintDialogContext &context, const std::string &screenshot, bool profiles, bool pressPrint,
+              bool advanced, std::vector<std::string> *documentsInOut, std::string *switchTo)
+{
+    std::vector<std::string> &documents = *documentsInOut;
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
@@ -98,6 +129,8 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
             QTimer::singleShot(0, &window, &PrintDialogWindow::printJob);
         QApplication::exec();
         status = window.exitStatus();
+        *switchTo = window.switchTo();
+        documents = window.documents();
     }
     dialog->close();
     return status;

@@ -4,6 +4,7 @@
 #include "KeyboardAccess.h"
 #include "PrintJobOptions.h"
 #include "PrintJobProgress.h"
+#include "PrinterChooser.h"
 #include "StandardJobOptions.h"
 
 #include <QAbstractButton>
@@ -69,11 +70,30 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     general->setObjectName("generalPage");
     auto *generalLayout = new QHBoxLayout(general);
     auto *queueGrid = new QGridLayout;
-    queueGrid->addWidget(new QLabel(Tr("Printer:")), 0, 0, Qt::AlignRight);
+    auto *printerLabel = new QLabel(Tr("Printer:"));
+    queueGrid->addWidget(printerLabel, 0, 0, Qt::AlignRight);
     std::string printer = options.printerID;
     if (queue_ && queue_->title() != queue_->info().name)
         printer = queue_->info().name + " (" + queue_->title() + ")";
-    queueGrid->addWidget(new QLabel(Q(printer)), 0, 1);
+    std::vector<PrinterChoice> choices;
+    std::string listError;
+    if (queue_ && http_ && PrinterChoicesList(http_, &choices, &listError)) {
+        // The server's queues with their states; another QV-MR52 queue
+        // opens the dialog for it.
+        printers_ = new QComboBox;
+        printers_->setObjectName("printers");
+        for (const PrinterChoice &choice : choices) {
+            printers_->addItem(PrinterChoiceLine(choice), Q(choice.queue.name));
+            printers_->setItemData(printers_->count() - 1, choice.queue.isQVMR52, Qt::UserRole + 1);
+            if (choice.queue.name == queue_->info().name)
+                printers_->setCurrentIndex(printers_->count() - 1);
+        }
+        printerLabel->setBuddy(printers_);
+        connect(printers_, &QComboBox::activated, this, &PrintDialogWindow::choosePrinter);
+        queueGrid->addWidget(printers_, 0, 1);
+    } else {
+        queueGrid->addWidget(new QLabel(Q(printer)), 0, 1);
+    }
     queueGrid->addWidget(new QLabel(Tr("Device:")), 1, 0, Qt::AlignRight);
     queueGrid->addWidget(new QLabel(options.deviceURI.empty() ? Tr("(none)") : Q(options.deviceURI)), 1, 1);
     if (queue_) {
@@ -337,6 +357,24 @@ void PrintDialogWindow::cancelJob()
     followJob();
 }
 
+void PrintDialogWindow::choosePrinter(int index)
+{
+    const std::string name = printers_->itemData(index).toString().toStdString();
+    if (name == queue_->info().name || jobID_ > 0) {
+        printers_->setCurrentIndex(printers_->findData(Q(queue_->info().name)));
+        return;
+    }
+    if (!printers_->itemData(index, Qt::UserRole + 1).toBool()) {
+        report(Tr("%1 has no Color Options: this dialog prints to QV-MR52 printers").arg(Q(name)));
+        printers_->setCurrentIndex(printers_->findData(Q(queue_->info().name)));
+        return;
+    }
+    // The dialog opens anew for that queue, with the same documents.
+    switchTo_ = name;
+    report(Tr("Opening %1…").arg(Q(name)));
+    close();
+}
+
 void PrintDialogWindow::showPanelPage()
 {
     tabs_->setCurrentIndex(tabs_->count() - 1);
@@ -390,7 +428,8 @@ void PrintDialogWindow::updatePrintButton()
         return; // still being built
     const bool ready = !queue_ || !documents_.empty();
     print_->setEnabled(ready && jobID_ == 0);
-    print_->setToolTip(ready ? QString() : Tr("Add documents with Add Files… or name them on the command line"));
+    print_->setToolTip(ready ? QString()
+                             : Tr("Add documents with Add Files… or name them on the command line"));
 }
 
 void PrintDialogWindow::followJob()

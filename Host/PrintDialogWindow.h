@@ -15,6 +15,7 @@
 
 class DocumentPreview;
 class QDialogButtonBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QTabWidget;
@@ -36,6 +37,11 @@ class PrintDialogWindow : public QWidget
     // job ended cancelled or aborted.
     int exitStatus() const { return exitStatus_; }
 
+    // The queue the person chose in the printer chooser, for which the
+    // dialog is to open anew ("" when the window ended otherwise).
+    const std::string &switchTo() const { return switchTo_; }
+    const std::vector<std::string> &documents() const { return documents_; }
+
     // The printer's panel in front (the window opens on the job's page).
     void showPanelPage();
 
@@ -53,6 +59,7 @@ class PrintDialogWindow : public QWidget
     void saveDefaults();
     void clearSaved();
     void cancelJob();
+    void choosePrinter(int index);
     void addDocuments();
     void removeDocument();
     void showDocument(int row);
@@ -69,6 +76,8 @@ class PrintDialogWindow : public QWidget
     CupsQueue *queue_;
     std::vector<std::string> documents_;
     QTabWidget *tabs_ = nullptr;
+    QComboBox *printers_ = nullptr;
+    std::string switchTo_;
     QListWidget *documentList_ = nullptr;
     QPushButton *removeDocument_ = nullptr;
     DocumentPreview *preview_ = nullptr;

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -202,12 +203,14 @@ void RunProfileSteps(QDialog *dialog, const QStringList &steps)
 //   advanced          Quick Color "Custom", then the Advanced Color Options button
 //   tab:N             the Advanced pane's tab N
 //   reveal:NAME       the window's page that holds NAME to the front
+//   items:NAME        a pop-up's items ("current" for the one it shows)
 //   shown:WHICH       whether a button is visible and enabled ("1 1"), or "none"
 //   mnemonics         the mnemonic letters of every visible control
 //   status            the status line
 //   geometry:NAME     the widget's geometry in window coordinates
 //   grow              the window twice as wide and half again as high
-// The window closes after the last step unless a step closed it; a window
+// Steps for a second window (opened by choosing another printer) follow a
+// '|'. The window closes after the last step unless a step closed it; a window
 // that stays open is given up after a while (exit status 99).
 void RunSteps(QWidget *window, const QStringList &steps)
 {
@@ -272,6 +275,14 @@ void RunSteps(QWidget *window, const QStringList &steps)
                 Reveal(button);
                 QTest::mouseClick(button, Qt::LeftButton);
             }
+        } else if (verb == "items") {
+            if (auto *combo = window->findChild<QComboBox *>(arg)) {
+                for (int i = 0; i < combo->count(); ++i)
+                    Emit("window", i == combo->currentIndex() ? "current" : "item", arg, combo->itemText(i));
+            } else if (auto *list = window->findChild<QListWidget *>(arg)) {
+                for (int i = 0; i < list->count(); ++i)
+                    Emit("window", "item", arg, list->item(i)->text());
+            }
         } else if (verb == "shown") {
             QAbstractButton *button = HostButton(window, arg);
             if (!button)
@@ -314,19 +325,29 @@ void RunSteps(QWidget *window, const QStringList &steps)
 class Driver : public QObject
 {
   public:
-    explicit Driver(QStringList steps) : steps_(std::move(steps)) { qApp->installEventFilter(this); }
+    // windows: the steps for each window that opens, one after the other
+    // (a printer chosen in the window opens the next).
+    explicit Driver(const QStringList &windows)
+    {
+        for (const QString &steps : windows)
+            windows_.push_back(steps.split(';'));
+        qApp->installEventFilter(this);
+    }
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && !started_) {
-            if (auto *window = qobject_cast<PrintDialogWindow *>(watched)) {
-                started_ = true;
-                QPointer<QWidget> target(window);
-                QTimer::singleShot(0, this, [this, target] {
-                    if (target)
-                        RunSteps(target, steps_);
-                });
+        auto *window = event->type() == QEvent::Show ? qobject_cast<PrintDialogWindow *>(watched) : nullptr;
+        // The next window may lie where the last one lay: that one is gone.
+        if (window && (last_.isNull() || window != last_.data()) && next_ < windows_.size()) {
+            last_ = window;
+            QPointer<QWidget> target(window);
+            const QStringList steps = windows_[next_++];
+            QTimer::singleShot(0, this, [target, steps] {
+                if (target)
+                    RunSteps(target, steps);
+            });
+            if (next_ == 1) {
                 // A key that does nothing would leave the window open.
                 QTimer::singleShot(20000, [] {
                     std::fputs("@window\ttimeout\t\t\n", stdout);
@@ -339,13 +360,14 @@ class Driver : public QObject
     }
 
   private:
-    QStringList steps_;
-    bool started_ = false;
+    std::vector<QStringList> windows_;
+    size_t next_ = 0;
+    QPointer<QObject> last_;
 };
 
 void StartDriver()
 {
-    static Driver *driver = new Driver(QString::fromLocal8Bit(std::getenv("TINT_WINDOW_DRIVER")).split(';'));
+    static Driver *driver = new Driver(QString::fromLocal8Bit(std::getenv("TINT_WINDOW_DRIVER")).split('|'));
     (void)driver;
 }
 
@@ -579,6 +601,49 @@ TEST_F(Window, JobStateInWordsAndCancelJob)
             }
         }
     }
+}
+
+// The printer chooser lists the server's queues with their states, the
+// default marked; choosing another QV-MR52 queue by keyboard opens the
+// dialog for it with the same documents; a queue without Color Options is
+// refused with the reason.
+TEST_F(Window, PrinterChooserShowsStatesAndSwitchesQueues)
+{
+    CupsServer cups;
+    ASSERT_TRUE(cups.running()) << cups.log();
+    ASSERT_TRUE(cups.addQueue("QV", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    ASSERT_TRUE(cups.addQueue("Paused", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    ASSERT_TRUE(cups.addQueue("Rejecting", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    ASSERT_TRUE(
+        cups.addQueue("Generic", "file:/dev/null", std::string(TINT_TEST_DATA) + "/generic-laser.ppd"));
+    ASSERT_TRUE(cups.lpadmin({"-d", "QV"}));
+    int status = -1;
+    RunCommand(cups.clientEnvironment() + " cupsdisable -r 'Changing the drum' Paused && " +
+                   cups.clientEnvironment() + " cupsreject Rejecting",
+               &status);
+    ASSERT_EQ(0, status);
+    const std::string document = std::string(TINT_SOURCE_DIR) + "/Demo/sample.ps";
+    const std::string steps = "items:printers;key:AltDown@printers;key:Up;key:Return;status|items:printers;"
+                              "items:documents|";
+    run(steps, "C", "--queue QV", ShellQuote(document));
+    const std::vector<std::string> first = reported("current"), items = reported("item");
+    ASSERT_EQ(2u, first.size()) << errors();
+    EXPECT_EQ("QV – ready (default)", first[0]);
+    EXPECT_EQ("Paused – paused: Changing the drum", first[1]);
+    EXPECT_NE(items.end(), std::find(items.begin(), items.end(), "Generic – ready (no colour options)"));
+    EXPECT_NE(items.end(), std::find(items.begin(), items.end(), "Rejecting – ready: not accepting jobs"));
+    const std::vector<std::string> documents = reported("item", "documents");
+    ASSERT_EQ(1u, documents.size());
+    EXPECT_EQ(document + " (1 page(s))", documents[0]);
+
+    run("key:AltDown@printers;key:Up;key:Up;key:Return;status", "C", "--queue QV");
+    EXPECT_EQ(
+        std::vector<std::string>{"Generic has no Color Options: this dialog prints to QV-MR52 printers"},
+        reported("status"));
+
+    // German: the states read in German.
+    run("items:printers", "de_DE.UTF-8", "--queue QV");
+    EXPECT_EQ(std::vector<std::string>{"QV – bereit (Standard)"}, reported("current"));
 }
 
 // "Saved to ..." is true only until the next change, whichever control

@@ -690,6 +690,82 @@
         <translation>unbekannt</translation>
     </message>
     <message>
+        <source>%1 has no Color Options: this dialog prints to QV-MR52 printers</source>
+        <translation>%1 hat keine Farboptionen: dieser Dialog druckt auf QV-MR52-Drucker</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>out of paper</source>
+        <translation>kein Papier</translation>
+    </message>
+    <message>
+        <source>paper needed</source>
+        <translation>Papier benötigt</translation>
+    </message>
+    <message>
+        <source>paper jam</source>
+        <translation>Papierstau</translation>
+    </message>
+    <message>
+        <source>a door is open</source>
+        <translation>eine Klappe ist offen</translation>
+    </message>
+    <message>
+        <source>the cover is open</source>
+        <translation>die Abdeckung ist offen</translation>
+    </message>
+    <message>
+        <source>out of toner</source>
+        <translation>kein Toner</translation>
+    </message>
+    <message>
+        <source>toner low</source>
+        <translation>wenig Toner</translation>
+    </message>
+    <message>
+        <source>out of toner or ink</source>
+        <translation>kein Toner oder keine Tinte</translation>
+    </message>
+    <message>
+        <source>toner or ink low</source>
+        <translation>wenig Toner oder Tinte</translation>
+    </message>
+    <message>
+        <source>connecting to the printer</source>
+        <translation>Verbindung zum Drucker wird hergestellt</translation>
+    </message>
+    <message>
+        <source>a filter is missing</source>
+        <translation>ein Filter fehlt</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>not accepting jobs</source>
+        <translation>nimmt keine Aufträge an</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(Standard)</translation>
+    </message>
+    <message>
+        <source>(no colour options)</source>
+        <translation>(keine Farboptionen)</translation>
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message>
         <source>Add Files…</source>
         <translation>Dateien hinzufügen…</translation>
     </message>
