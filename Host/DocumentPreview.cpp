@@ -147,11 +147,14 @@ void DocumentPreview::redraw()
         where_->clear();
         return;
     }
-    const QSize sheetSize = landscape_ ? QSize(kSheetHeight, kSheetWidth) : QSize(kSheetWidth, kSheetHeight);
+    // Two or six pages share a sheet side by side: the printer turns the
+    // sheet for them, as the preview does.
+    const bool turned = (numberUp_ == 2 || numberUp_ == 6) != landscape_;
+    const QSize sheetSize = turned ? QSize(kSheetHeight, kSheetWidth) : QSize(kSheetWidth, kSheetHeight);
     QImage sheet(sheetSize, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    const QSize grid = Grid(numberUp_, landscape_);
+    const QSize grid = Grid(numberUp_, turned);
     const QSize cell(sheetSize.width() / grid.width(), sheetSize.height() / grid.height());
     const std::vector<int> shown = pagesOnSheet();
     for (size_t i = 0; i < shown.size(); ++i) {

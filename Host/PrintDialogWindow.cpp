@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,12 +44,20 @@ QString Q(const std::string &s)
     return QString::fromStdString(s);
 }
 
-// A document as the list shows it: its path, and its pages where they can
+// A document as the list shows it: its name, and its pages where they can
 // be counted before printing.
 QString DocumentLine(const std::string &path)
 {
     const int pages = DocumentPages(path).pageCount();
-    return pages < 0 ? Q(path) : Tr("%1 (%2 page(s))").arg(Q(path)).arg(pages);
+    const QString name = QFileInfo(Q(path)).fileName();
+    return pages < 0 ? name : Tr("%1 (%2 page(s))").arg(name).arg(pages);
+}
+
+// The document's line in the list, with its whole path as tool tip.
+void AddDocumentLine(QListWidget *list, const std::string &path)
+{
+    list->addItem(DocumentLine(path));
+    list->item(list->count() - 1)->setToolTip(Q(path));
 }
 
 } // namespace
@@ -104,7 +113,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
         documentList_->setMaximumHeight(96);
         label->setBuddy(documentList_);
         for (const std::string &document : documents_)
-            documentList_->addItem(DocumentLine(document));
+            AddDocumentLine(documentList_, document);
         queueGrid->addWidget(documentList_, 2, 1);
         auto *documentButtons = new QVBoxLayout;
         auto *add = new QPushButton(Tr("Add Files…"));
@@ -388,7 +397,7 @@ void PrintDialogWindow::addDocuments()
         nullptr, QFileDialog::DontUseNativeDialog);
     for (const QString &file : files) {
         documents_.push_back(file.toStdString());
-        documentList_->addItem(DocumentLine(file.toStdString()));
+        AddDocumentLine(documentList_, file.toStdString());
     }
     if (documentList_->currentRow() < 0 && !documents_.empty())
         documentList_->setCurrentRow(0);
