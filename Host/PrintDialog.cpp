@@ -55,6 +55,8 @@ bool PrintDialog::open(std::string *error)
     printer_.identifier = options_.printerID;
     printer_.deviceURI = options_.deviceURI;
     session_.currentPrinter = &printer_;
+    if (withoutPanel_)
+        return true;
 
     if (!bundle_.load(options_.plugin, error))
         return false;
@@ -94,13 +96,17 @@ void PrintDialog::applyUserDefaults()
 
 QWidget *PrintDialog::loadPanel()
 {
-    if (!panel_)
+    if (!panel_ && !withoutPanel_)
         return nullptr;
-    view_ = panel_->panelView();
     int status = 0;
-    panel_->restoreValuesAndReturnError(&status);
+    if (panel_) {
+        view_ = panel_->panelView();
+        panel_->restoreValuesAndReturnError(&status);
+    }
     if (!hostPage_) {
-        hostPage_ = new HostPage(ppd_.get(), panel_->supportedPPDOptionKeys(), userDefaults_);
+        hostPage_ =
+            new HostPage(ppd_.get(), panel_ ? panel_->supportedPPDOptionKeys() : std::vector<std::string>{},
+                         userDefaults_);
         hostPage_->restore(settings_.values);
     }
     // A failed walk leaves the profiles as last read: say so, on standard
@@ -132,7 +138,7 @@ void PrintDialog::saveInMemory()
 
 bool PrintDialog::save(std::string *error)
 {
-    if (!panel_) {
+    if (!panel_ && !withoutPanel_) {
         *error = TintDialogTr("no panel").toStdString();
         return false;
     }
@@ -142,12 +148,13 @@ bool PrintDialog::save(std::string *error)
 
 bool PrintDialog::prepareToPrint(std::string *error)
 {
-    if (!panel_) {
+    if (!panel_ && !withoutPanel_) {
         *error = TintDialogTr("no panel").toStdString();
         return false;
     }
     saveInMemory();
-    panel_->shouldPrint();
+    if (panel_)
+        panel_->shouldPrint();
     return true;
 }
 

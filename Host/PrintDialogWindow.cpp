@@ -62,12 +62,14 @@ void AddDocumentLine(QListWidget *list, const std::string &path)
 
 } // namespace
 
-PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http, CupsQueue *queue,
+PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http,
+                                     const CupsQueueInfo *queue, std::string queueTitle,
                                      std::vector<std::string> documents)
-    : dialog_(dialog), http_(http), queue_(queue), documents_(std::move(documents))
+    : dialog_(dialog), http_(http), queue_(queue), queueTitle_(std::move(queueTitle)),
+      documents_(std::move(documents))
 {
     const TintDialogOptions &options = dialog.options();
-    const std::string title = queue_ ? queue_->title() : options.printerID;
+    const std::string title = queue_ ? queueTitle_ : options.printerID;
     setWindowTitle(Tr("Print - %1").arg(Q(title)));
 
     auto *layout = new QVBoxLayout(this);
@@ -82,8 +84,8 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     auto *printerLabel = new QLabel(Tr("Printer:"));
     queueGrid->addWidget(printerLabel, 0, 0, Qt::AlignRight);
     std::string printer = options.printerID;
-    if (queue_ && queue_->title() != queue_->info().name)
-        printer = queue_->info().name + " (" + queue_->title() + ")";
+    if (queue_ && queueTitle_ != queue_->name)
+        printer = queue_->name + " (" + queueTitle_ + ")";
     std::vector<PrinterChoice> choices;
     std::string listError;
     if (queue_ && http_ && PrinterChoicesList(http_, &choices, &listError)) {
@@ -94,7 +96,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
         for (const PrinterChoice &choice : choices) {
             printers_->addItem(PrinterChoiceLine(choice), Q(choice.queue.name));
             printers_->setItemData(printers_->count() - 1, choice.queue.isQVMR52, Qt::UserRole + 1);
-            if (choice.queue.name == queue_->info().name)
+            if (choice.queue.name == queue_->name)
                 printers_->setCurrentIndex(printers_->count() - 1);
         }
         printerLabel->setBuddy(printers_);
@@ -159,12 +161,13 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
         tabs_->addTab(setup, Tr("Page Setup"));
     }
 
-    auto *frame = new QWidget;
-    frame->setObjectName("panelPage");
-    auto *frameLayout = new QVBoxLayout(frame);
-    if (view)
+    if (view) {
+        auto *frame = new QWidget;
+        frame->setObjectName("panelPage");
+        auto *frameLayout = new QVBoxLayout(frame);
         frameLayout->addWidget(view);
-    tabs_->addTab(frame, QString::fromStdString(dialog.panel() ? dialog.panel()->panelName() : ""));
+        tabs_->addTab(frame, QString::fromStdString(dialog.panel() ? dialog.panel()->panelName() : ""));
+    }
     layout->addWidget(tabs_, 1);
 
     status_ = new QLabel;
@@ -186,7 +189,7 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
         defaults_ = buttons->addButton(Tr("Save as Default"), QDialogButtonBox::ActionRole);
         defaults_->setToolTip(Tr("Your CUPS defaults for %1: used by every application that prints to it "
                                  "(lpoptions)")
-                                  .arg(Q(queue_->info().name)));
+                                  .arg(Q(queue_->name)));
         connect(defaults_, &QPushButton::clicked, this, &PrintDialogWindow::saveDefaults);
     }
     print_ = buttons->addButton(Tr("Print"), QDialogButtonBox::AcceptRole);
@@ -278,9 +281,8 @@ void PrintDialogWindow::saveDefaults()
 {
     std::string error;
     dialog_.saveInMemory();
-    if (CupsSetUserDefaults(http_, queue_->info().name, dialog_.ppdFile(), dialog_.userDefaultChoices(),
-                            &error))
-        report(Tr("These choices are now your defaults for %1").arg(Q(queue_->info().name)));
+    if (CupsSetUserDefaults(http_, queue_->name, dialog_.ppdFile(), dialog_.userDefaultChoices(), &error))
+        report(Tr("These choices are now your defaults for %1").arg(Q(queue_->name)));
     else
         report(Tr("Defaults not saved: %1").arg(Q(error)));
 }
@@ -302,7 +304,7 @@ void PrintDialogWindow::printJob()
     if (jobID_ > 0)
         return;
     PrintJobRequest request;
-    request.queue = queue_->info().name;
+    request.queue = queue_->name;
     HostPage *page = dialog_.hostPage();
     if (page) {
         request.copies = page->copies();
@@ -359,7 +361,7 @@ void PrintDialogWindow::printJob()
 void PrintDialogWindow::cancelJob()
 {
     std::string error;
-    if (jobID_ <= 0 || !PrintJobCancel(http_, queue_->info().name, jobID_, &error)) {
+    if (jobID_ <= 0 || !PrintJobCancel(http_, queue_->name, jobID_, &error)) {
         report(Q(error));
         return;
     }
@@ -369,17 +371,14 @@ void PrintDialogWindow::cancelJob()
 void PrintDialogWindow::choosePrinter(int index)
 {
     const std::string name = printers_->itemData(index).toString().toStdString();
-    if (name == queue_->info().name || jobID_ > 0) {
-        printers_->setCurrentIndex(printers_->findData(Q(queue_->info().name)));
+    if (name == queue_->name || jobID_ > 0) {
+        printers_->setCurrentIndex(printers_->findData(Q(queue_->name)));
         return;
     }
-    if (!printers_->itemData(index, Qt::UserRole + 1).toBool()) {
-        report(Tr("%1 has no Color Options: this dialog prints to QV-MR52 printers").arg(Q(name)));
-        printers_->setCurrentIndex(printers_->findData(Q(queue_->info().name)));
-        return;
-    }
-    // The dialog opens anew for that queue, with the same documents.
+    // The dialog opens anew for that queue, with the same documents; a queue
+    // without Color Options gets the dialog's own pages alone.
     switchTo_ = name;
+    switchToPlain_ = !printers_->itemData(index, Qt::UserRole + 1).toBool();
     report(Tr("Opening %1…").arg(Q(name)));
     close();
 }
@@ -453,7 +452,7 @@ void PrintDialogWindow::followJob()
         return;
     }
     jobStatus_ = now;
-    report(PrintJobProgressText(queue_->info().name, jobID_, now));
+    report(PrintJobProgressText(queue_->name, jobID_, now));
     if (!PrintJobUnfinished(now)) {
         timer_->stop();
         cancelJob_->setVisible(false);

@@ -29,7 +29,9 @@ class PrintDialogWindow : public QWidget
     // view: the panel's view, taken into the window's frame; the host page
     // is taken too. http and queue: where Print sends the job (null: no
     // queue, Print lists the job's options); documents: the files to print.
-    PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http = nullptr, CupsQueue *queue = nullptr,
+    // queueTitle: the queue's description (the window's title).
+    PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t *http = nullptr,
+                      const CupsQueueInfo *queue = nullptr, std::string queueTitle = {},
                       std::vector<std::string> documents = {});
 
     // 1 until the dialog printed (Cancel, or closed); 0 after Print, or
@@ -40,6 +42,8 @@ class PrintDialogWindow : public QWidget
     // The queue the person chose in the printer chooser, for which the
     // dialog is to open anew ("" when the window ended otherwise).
     const std::string &switchTo() const { return switchTo_; }
+    // That queue has no Color Options.
+    bool switchToPlain() const { return switchToPlain_; }
     const std::vector<std::string> &documents() const { return documents_; }
 
     // The printer's panel in front (the window opens on the job's page).
@@ -73,11 +77,13 @@ class PrintDialogWindow : public QWidget
 
     PrintDialog &dialog_;
     http_t *http_;
-    CupsQueue *queue_;
+    const CupsQueueInfo *queue_;
+    std::string queueTitle_;
     std::vector<std::string> documents_;
     QTabWidget *tabs_ = nullptr;
     QComboBox *printers_ = nullptr;
     std::string switchTo_;
+    bool switchToPlain_ = false;
     QListWidget *documentList_ = nullptr;
     QPushButton *removeDocument_ = nullptr;
     DocumentPreview *preview_ = nullptr;

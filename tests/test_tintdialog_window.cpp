@@ -605,8 +605,8 @@ TEST_F(Window, JobStateInWordsAndCancelJob)
 
 // The printer chooser lists the server's queues with their states, the
 // default marked; choosing another QV-MR52 queue by keyboard opens the
-// dialog for it with the same documents; a queue without Color Options is
-// refused with the reason.
+// dialog for it with the same documents; a queue without Color Options
+// opens with the dialog's own pages and prints there.
 TEST_F(Window, PrinterChooserShowsStatesAndSwitchesQueues)
 {
     CupsServer cups;
@@ -636,10 +636,21 @@ TEST_F(Window, PrinterChooserShowsStatesAndSwitchesQueues)
     ASSERT_EQ(1u, documents.size());
     EXPECT_EQ("sample.ps (1 page(s))", documents[0]);
 
-    run("key:AltDown@printers;key:Up;key:Up;key:Return;status", "C", "--queue QV");
-    EXPECT_EQ(
-        std::vector<std::string>{"Generic has no Color Options: this dialog prints to QV-MR52 printers"},
-        reported("status"));
+    // A queue without Color Options: the dialog's own pages alone, and Print
+    // sends the job there with the host page's choices.
+    const size_t before = cups.jobIds().size();
+    EXPECT_EQ(0, run("key:AltDown@printers;key:Up;key:Up;key:Return|items:printers;texts;click:print", "C",
+                     "--queue QV", ShellQuote(document)))
+        << errors();
+    EXPECT_EQ("Generic – ready (no colour options)", reported("current").back());
+    for (const std::string &tab : reported("tab", "dialogPages"))
+        EXPECT_EQ(std::string::npos, tab.find("Color")) << tab;
+    const std::vector<int> ids = cups.jobIds();
+    ASSERT_EQ(before + 1, ids.size());
+    auto job = cups.jobAttributes(ids.back());
+    EXPECT_NE(std::string::npos, job["job-printer-uri"].find("/printers/Generic")) << job["job-printer-uri"];
+    EXPECT_EQ("None", job["Duplex"]);
+    EXPECT_EQ(0u, job.count("WQQuickColor"));
 
     // German: the states read in German.
     run("items:printers", "de_DE.UTF-8", "--queue QV");

@@ -690,8 +690,8 @@
         <translation>unbekannt</translation>
     </message>
     <message>
-        <source>%1 has no Color Options: this dialog prints to QV-MR52 printers</source>
-        <translation>%1 hat keine Farboptionen: dieser Dialog druckt auf QV-MR52-Drucker</translation>
+        <source>cannot write a temporary file</source>
+        <translation>eine temporäre Datei kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>offline</source>
