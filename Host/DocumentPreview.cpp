@@ -84,19 +84,36 @@ void DocumentPreview::setDocument(const std::string &path)
     redraw();
 }
 
-void DocumentPreview::setLayout(const std::string &ranges, int numberUp, bool landscape)
+void DocumentPreview::setLayout(const std::string &ranges, int numberUp, bool landscape,
+                                const std::string &pageSet)
 {
     ranges_ = ranges;
+    pageSet_ = pageSet;
     numberUp_ = std::max(1, numberUp);
     landscape_ = landscape;
     redraw();
 }
 
-std::vector<int> DocumentPreview::pagesOnSheet() const
+std::vector<int> DocumentPreview::printedPages() const
 {
     if (!document_ || document_->pageCount() <= 0)
         return {};
-    const std::vector<int> pages = DocumentPagesSelected(ranges_, document_->pageCount());
+    std::vector<int> pages = DocumentPagesSelected(ranges_, document_->pageCount());
+    // Odd and even are the document's page numbers.
+    if (pageSet_ == "odd" || pageSet_ == "even") {
+        std::vector<int> kept;
+        for (int page : pages) {
+            if ((page % 2 == 1) == (pageSet_ == "odd"))
+                kept.push_back(page);
+        }
+        pages = kept;
+    }
+    return pages;
+}
+
+std::vector<int> DocumentPreview::pagesOnSheet() const
+{
+    const std::vector<int> pages = printedPages();
     std::vector<int> out;
     for (int i = sheet_ * numberUp_; i < static_cast<int>(pages.size()) && i < (sheet_ + 1) * numberUp_; ++i)
         out.push_back(pages[i]);
@@ -122,8 +139,7 @@ void DocumentPreview::next()
 void DocumentPreview::redraw()
 {
     const int pageCount = document_ ? document_->pageCount() : -1;
-    const std::vector<int> pages =
-        pageCount > 0 ? DocumentPagesSelected(ranges_, pageCount) : std::vector<int>{};
+    const std::vector<int> pages = printedPages();
     sheets_ = (static_cast<int>(pages.size()) + numberUp_ - 1) / numberUp_;
     sheet_ = std::clamp(sheet_, 0, std::max(0, sheets_ - 1));
     previous_->setEnabled(sheet_ > 0);

@@ -22,9 +22,11 @@ class DocumentPreview : public QWidget
 
     // The document shown; "" for none.
     void setDocument(const std::string &path);
-    // What the host page chose: page ranges ("" all), pages per sheet, and
-    // whether the sheet lies in landscape.
-    void setLayout(const std::string &ranges, int numberUp, bool landscape);
+    // What the host page chose: page ranges ("" all), pages per sheet,
+    // whether the sheet lies in landscape, and "odd" or "even" pages only
+    // (anything else: all).
+    void setLayout(const std::string &ranges, int numberUp, bool landscape,
+                   const std::string &pageSet = "all");
 
     int sheetCount() const { return sheets_; }
     int sheet() const { return sheet_; }
@@ -42,6 +44,9 @@ class DocumentPreview : public QWidget
     std::string ranges_;
     int numberUp_ = 1;
     bool landscape_ = false;
+    std::string pageSet_ = "all";
+    // The pages printed, in order.
+    std::vector<int> printedPages() const;
     int sheets_ = 0;
     int sheet_ = 0;
     QLabel *picture_ = nullptr;

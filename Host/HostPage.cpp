@@ -86,7 +86,14 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
         auto *row = new QHBoxLayout;
         row->addWidget(control.widget, 1);
         row->addWidget(control.marker);
-        form->addRow(option->ui == PPD_UI_BOOLEAN ? QString() : Text(option->text) + ":", row);
+        if (option->ui == PPD_UI_BOOLEAN) {
+            form->addRow(QString(), row);
+        } else {
+            // The label leads to its pop-up, so that it gets a mnemonic.
+            auto *label = new QLabel(Text(option->text).replace('&', QLatin1String("&&")) + ":");
+            label->setBuddy(control.widget);
+            form->addRow(label, row);
+        }
         controls_.push_back(control);
     };
     for (int g = 0; g < ppd->num_groups; g++) {

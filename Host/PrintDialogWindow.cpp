@@ -425,7 +425,8 @@ void PrintDialogWindow::updatePreview()
     HostPage *page = dialog_.hostPage();
     if (preview_ && page)
         preview_->setLayout(page->pageRanges(), page->standardOptions()->numberUp(),
-                            page->standardOptions()->landscape());
+                            page->standardOptions()->landscape(),
+                            page->standardOptions()->choices()["page-set"]);
 }
 
 void PrintDialogWindow::updatePrintButton()

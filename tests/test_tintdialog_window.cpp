@@ -5,6 +5,7 @@
 // the executable lies two folders below a share/tintdialog that holds the
 // staged host translations, where the program looks for them.
 #include "CupsServer.h"
+#include "DocumentPreview.h"
 #include "PlistCheck.h"
 #include "PrintDialogWindow.h"
 #include "SessionBus.h"
@@ -204,6 +205,8 @@ void RunProfileSteps(QDialog *dialog, const QStringList &steps)
 //   tab:N             the Advanced pane's tab N
 //   reveal:NAME       the window's page that holds NAME to the front
 //   items:NAME        a pop-up's items ("current" for the one it shows)
+//   preview           the previewed sheet: "N of M: PAGES"
+//   type:NAME=TEXT    TEXT typed into the widget NAME
 //   shown:WHICH       whether a button is visible and enabled ("1 1"), or "none"
 //   mnemonics         the mnemonic letters of every visible control
 //   status            the status line
@@ -282,6 +285,23 @@ void RunSteps(QWidget *window, const QStringList &steps)
             } else if (auto *list = window->findChild<QListWidget *>(arg)) {
                 for (int i = 0; i < list->count(); ++i)
                     Emit("window", "item", arg, list->item(i)->text());
+            }
+        } else if (verb == "preview") {
+            if (auto *preview = window->findChild<DocumentPreview *>()) {
+                QStringList pages;
+                for (int page : preview->pagesOnSheet())
+                    pages << QString::number(page);
+                Emit("window", "preview", "",
+                     QString("%1 of %2: %3")
+                         .arg(preview->sheet() + 1)
+                         .arg(preview->sheetCount())
+                         .arg(pages.join(' ')));
+            }
+        } else if (verb == "type") {
+            if (QWidget *w = Named(window, arg.section('=', 0, 0))) {
+                Reveal(w);
+                w->setFocus(Qt::TabFocusReason);
+                QTest::keyClicks(KeyTarget(w), arg.section('=', 1));
             }
         } else if (verb == "shown") {
             QAbstractButton *button = HostButton(window, arg);
@@ -655,6 +675,32 @@ TEST_F(Window, PrinterChooserShowsStatesAndSwitchesQueues)
     // German: the states read in German.
     run("items:printers", "de_DE.UTF-8", "--queue QV");
     EXPECT_EQ(std::vector<std::string>{"QV – bereit (Standard)"}, reported("current"));
+}
+
+// The preview follows the page ranges, the pages per sheet and odd or even
+// pages as they are chosen; ranges beyond the document's pages are refused
+// at Print with the page count, and nothing is sent.
+TEST_F(Window, PreviewFollowsTheJobsPagesAndRangesAreChecked)
+{
+    CupsServer cups;
+    ASSERT_TRUE(cups.running()) << cups.log();
+    ASSERT_TRUE(cups.addQueue("QV", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    const std::string sample = std::string(TINT_SOURCE_DIR) + "/Demo/sample.ps",
+                      pdf = root.path() + "/three.pdf";
+    int status = -1;
+    RunCommand("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=pdfwrite -sOutputFile=" + ShellQuote(pdf) + " " +
+                   ShellQuote(sample) + " " + ShellQuote(sample) + " " + ShellQuote(sample),
+               &status);
+    ASSERT_EQ(0, status) << "ghostscript is needed to make the PDF";
+    run("preview;key:AltDown@number-up;key:Down;key:Return;preview;key:AltDown@page-set;key:Down;key:Return;"
+        "preview;type:pageRanges=2-3;preview;type:pageRanges=0;click:print;status",
+        "C", "--queue QV", ShellQuote(pdf));
+    EXPECT_EQ((std::vector<std::string>{"1 of 3: 1", "1 of 2: 1 2", "1 of 1: 1 3", "1 of 1: 3"}),
+              reported("preview"))
+        << errors();
+    EXPECT_EQ(std::vector<std::string>{"Not printed: page range 2-30 goes beyond the 3 page(s) of three.pdf"},
+              reported("status"));
+    EXPECT_TRUE(cups.jobIds().empty());
 }
 
 // "Saved to ..." is true only until the next change, whichever control
