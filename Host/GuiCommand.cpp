@@ -1,5 +1,7 @@
 // gui [--screenshot FILE.png] [--pane advanced] [--print] [FILE...]: the
 // dialog's window; with a queue, Print sends FILE... to it.
+#include "PanelControlChoice.h"
+#include "PlainQueue.h"
 #include "PrintDialogWindow.h"
 #include "ProfilesCommand.h"
 #include "TintDialogCommand.h"
@@ -10,6 +12,8 @@
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QTimer>
+
+#include <memory>
 
 namespace
 {
@@ -23,6 +27,11 @@ const TintDialogOption kGuiOptions[] = {
      QT_TRANSLATE_NOOP("tintdialog", "the pane the panel shows first")},
     {"print", nullptr, nullptr, QT_TRANSLATE_NOOP("tintdialog", "press Print as the window shows")},
 };
+
+int RunWindow(TintDialogContext &context, const std::string &screenshot, bool profiles, bool pressPrint,
+              bool advanced, std::vector<std::string> *documentsInOut, std::string *switchTo, bool *plain);
+int RunPlainWindow(TintDialogContext &context, std::vector<std::string> *documents, std::string *switchTo,
+                   bool *plain);
 
 int RunGui(TintDialogContext &context, const TintDialogArguments &args)
 {
@@ -43,6 +52,70 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
             return context.failUnexpectedArgument("gui", arg);
         documents.push_back(arg);
     }
+    // The person may choose another queue in the window: the dialog then
+    // opens anew for it, with the documents of the window (a queue without
+    // Color Options with the dialog's own pages alone).
+    std::unique_ptr<TintDialogContext> chosen;
+    TintDialogContext *current = &context;
+    std::string switchTo;
+    bool plain = false;
+    int status =
+        RunWindow(*current, screenshot, profiles, pressPrint, advanced, &documents, &switchTo, &plain);
+    TintDialogOptions options = current->options();
+    while (!switchTo.empty()) {
+        options.queue = switchTo;
+        options.ppd.clear();
+        options.printerID.clear();
+        options.deviceURI.clear();
+        if (options.defaultSettings)
+            options.settings.clear();
+        switchTo.clear();
+        chosen = std::make_unique<TintDialogContext>(options);
+        current = chosen.get();
+        status = plain ? RunPlainWindow(*current, &documents, &switchTo, &plain)
+                       : RunWindow(*current, screenshot, profiles, pressPrint, advanced, &documents,
+                                   &switchTo, &plain);
+    }
+    return status;
+}
+
+// The window for a queue that is no QV-MR52: the dialog's own pages, no panel.
+int RunPlainWindow(TintDialogContext &context, std::vector<std::string> *documents, std::string *switchTo,
+                   bool *plain)
+{
+    TintDialogOptions options = context.options();
+    http_t *http = context.http();
+    if (!http)
+        return kTintDialogFailure;
+    std::string error;
+    PlainQueue queue;
+    if (!queue.open(http, options.queue, &error))
+        return context.fail("gui: " + error);
+    options.ppd = queue.ppdFile();
+    options.printerID = queue.info().name;
+    options.deviceURI = queue.info().deviceURI;
+    TintDialogApplyDefaults(&options);
+    PrintDialog dialog(options);
+    dialog.setWithoutPanel();
+    dialog.setUserDefaults(queue.destOptions());
+    if (!dialog.open(&error))
+        return context.fail("gui: " + error);
+    dialog.loadPanel();
+    PrintDialogWindow window(dialog, nullptr, http, &queue.info(), queue.title(), *documents);
+    window.show();
+    QApplication::exec();
+    *switchTo = window.switchTo();
+    *plain = window.switchToPlain();
+    *documents = window.documents();
+    const int status = window.exitStatus();
+    dialog.close();
+    return status;
+}
+
+int RunWindow(TintDialogContext &context, const std::string &screenshot, bool profiles, bool pressPrint,
+              bool advanced, std::vector<std::string> *documentsInOut, std::string *switchTo, bool *plain)
+{
+    std::vector<std::string> &documents = *documentsInOut;
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
@@ -52,15 +125,23 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
     QWidget *view = dialog->loadPanel();
     // The window takes the view and the host page; the dialog releases the
     // panel before the window's widgets are destroyed.
-    PrintDialogWindow window(*dialog, view, queue ? context.http() : nullptr, queue, documents);
+    PrintDialogWindow window(*dialog, view, queue ? context.http() : nullptr,
+                             queue ? &queue->info() : nullptr, queue ? queue->title() : std::string(),
+                             documents);
     dialog->panel()->willShow();
     if (advanced) {
+        // Only where a person could reach it: its pop-ups are otherwise
+        // overruled by the preset at print.
         PDEPanelIntrospection *introspection = dialog->introspection();
-        if (!introspection || !introspection->showAdvancedPane()) {
+        std::string reason;
+        const bool reachable = PanelAdvancedPaneReachable(*dialog, &reason);
+        if (!introspection || !reachable || !introspection->showAdvancedPane()) {
             dialog->close();
-            return context.fail(
-                TintDialogTr("gui: the Advanced Color Options pane cannot be shown").toStdString());
+            const std::string refusal =
+                TintDialogTr("gui: the Advanced Color Options pane cannot be shown").toStdString();
+            return context.fail(reason.empty() ? refusal : refusal + ": " + reason);
         }
+        window.showPanelPage();
     }
     window.show();
     int status = kTintDialogSuccess;
@@ -91,6 +172,9 @@ int RunGui(TintDialogContext &context, const TintDialogArguments &args)
             QTimer::singleShot(0, &window, &PrintDialogWindow::printJob);
         QApplication::exec();
         status = window.exitStatus();
+        *switchTo = window.switchTo();
+        *plain = window.switchToPlain();
+        documents = window.documents();
     }
     dialog->close();
     return status;

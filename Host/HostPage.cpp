@@ -1,4 +1,5 @@
 #include "HostPage.h"
+#include "StandardJobOptions.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,7 +41,8 @@ bool IsJobOption(const ppd_group_t *group, const ppd_option_t *option)
 
 } // namespace
 
-HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed, QWidget *parent)
+HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
+                   const std::map<std::string, std::string> &userDefaults, QWidget *parent)
     : QWidget(parent), ppd_(ppd)
 {
     setObjectName("HostPage");
@@ -55,6 +57,8 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed, QWi
     pages_->setPlaceholderText(Tr("All pages (or e.g. 1-3,5)"));
     form->addRow(Tr("Pages:"), pages_);
     connect(pages_, &QLineEdit::textEdited, this, &HostPage::changed);
+    standard_ = new StandardJobOptions(ppd, userDefaults, this);
+    connect(standard_, &StandardJobOptions::changed, this, &HostPage::changed);
 
     auto addOption = [&](ppd_group_t *group, ppd_option_t *option) {
         if (!IsJobOption(group, option) ||
@@ -82,7 +86,14 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed, QWi
         auto *row = new QHBoxLayout;
         row->addWidget(control.widget, 1);
         row->addWidget(control.marker);
-        form->addRow(option->ui == PPD_UI_BOOLEAN ? QString() : Text(option->text) + ":", row);
+        if (option->ui == PPD_UI_BOOLEAN) {
+            form->addRow(QString(), row);
+        } else {
+            // The label leads to its pop-up, so that it gets a mnemonic.
+            auto *label = new QLabel(Text(option->text).replace('&', QLatin1String("&&")) + ":");
+            label->setBuddy(control.widget);
+            form->addRow(label, row);
+        }
         controls_.push_back(control);
     };
     for (int g = 0; g < ppd->num_groups; g++) {
@@ -106,6 +117,7 @@ void HostPage::restore(const PMDictionary &settings)
             choice = *it->second.string();
         select(control, choice);
     }
+    standard_->restore(settings);
     updateConflicts();
 }
 
@@ -113,16 +125,20 @@ void HostPage::save(PMDictionary *settings) const
 {
     for (const auto &[key, choice] : choices())
         (*settings)[key] = PMValue(choice);
+    standard_->save(settings);
 }
 
 bool HostPage::hasOption(const std::string &key) const
 {
     return std::any_of(controls_.begin(), controls_.end(),
-                       [&](const Control &c) { return key == c.option->keyword; });
+                       [&](const Control &c) { return key == c.option->keyword; }) ||
+           standard_->hasOption(key);
 }
 
 bool HostPage::choose(const std::string &key, const std::string &choice, std::string *error)
 {
+    if (standard_->hasOption(key) && key != "Duplex")
+        return standard_->choose(key, choice, error);
     for (Control &control : controls_) {
         if (key != control.option->keyword)
             continue;
@@ -261,6 +277,7 @@ QJsonObject HostPage::report() const
         controls.append(record);
     }
     page.insert("controls", controls);
+    page.insert("standardOptions", standard_->report());
     return page;
 }
 
@@ -278,5 +295,5 @@ std::string HostPage::reportText() const
             out += (i ? " | " : "") + std::string(control.option->choices[i].choice);
         out += "\n";
     }
-    return out;
+    return out + standard_->reportText();
 }

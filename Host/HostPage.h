@@ -18,6 +18,7 @@
 #include <vector>
 
 class QLabel;
+class StandardJobOptions;
 class QLineEdit;
 class QSpinBox;
 
@@ -28,7 +29,10 @@ class HostPage : public QWidget
     // claimed: the panel's supportedPPDOptionKeys. PageRegion (libcups marks
     // it with PageSize) and the printer's installable options are not
     // job options and get no control.
-    HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed, QWidget *parent = nullptr);
+    // userDefaults: the user's lpoptions for the queue (the standard job
+    // options take their defaults from it).
+    HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
+             const std::map<std::string, std::string> &userDefaults = {}, QWidget *parent = nullptr);
 
     // Each option takes the settings' choice when it names one, else the
     // PPD's default; the choices are marked in the PPD.
@@ -41,6 +45,7 @@ class HostPage : public QWidget
     // by True/False. false with *error when the choice names nothing.
     bool choose(const std::string &key, const std::string &choice, std::string *error);
 
+    StandardJobOptions *standardOptions() const { return standard_; }
     int copies() const;
     std::string pageRanges() const;
     // Keyword to choice of every control.
@@ -74,4 +79,5 @@ class HostPage : public QWidget
     QSpinBox *copies_ = nullptr;
     QLineEdit *pages_ = nullptr;
     std::vector<Control> controls_;
+    StandardJobOptions *standard_ = nullptr;
 };

@@ -11,7 +11,8 @@ class QWidget;
 
 // Gives every button, check box, tab and label with a buddy under window a
 // mnemonic where its text has none. Texts of each tab page count apart from
-// the other pages (only one is visible), after those outside the pages.
+// the other pages (only one is visible), after those outside the page and
+// those of every page it lies on.
 void TintDialogAssignMnemonics(QWidget *window);
 
 // Does the same for every dialog window that opens while it lives (the

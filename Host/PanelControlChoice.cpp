@@ -150,3 +150,19 @@ bool PanelChooseChoice(PrintDialog &dialog, const std::string &key, const std::s
     *error = Host("%1 is not a control with choices").arg(QString::fromStdString(key));
     return false;
 }
+
+bool PanelAdvancedPaneReachable(PrintDialog &dialog, std::string *reason)
+{
+    PDEPanelIntrospection *introspection = dialog.introspection();
+    if (!introspection)
+        return false;
+    for (const PDEControlInfo &info : introspection->controlInfo()) {
+        if (info.identifier != tint::kAdvancedButtonIdentifier || !info.control)
+            continue;
+        if (info.control->isEnabled())
+            return true;
+        *reason = info.control->toolTip().toStdString();
+        return false;
+    }
+    return true;
+}

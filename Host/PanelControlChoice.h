@@ -14,3 +14,7 @@
 // or the choice names nothing in it.
 bool PanelChooseChoice(PrintDialog &dialog, const std::string &key, const std::string &choice,
                        std::string *error);
+
+// Whether a person can reach the Advanced pane now: its button is enabled.
+// false with the button's reason (its tool tip) in *reason otherwise.
+bool PanelAdvancedPaneReachable(PrintDialog &dialog, std::string *reason);

@@ -1,8 +1,10 @@
 // print [--copies N] [--pages RANGES] [--title TEXT] [--wait] [FILE...]:
 // the dialog's Print button. With a queue the job goes to it; without one
 // the job's options are listed on standard output.
+#include "DocumentPages.h"
 #include "PrintJob.h"
 #include "PrintJobOptions.h"
+#include "StandardJobOptions.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
@@ -101,6 +103,8 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     PrintJobDocuments documents;
     if (queue && !documents.open(arguments.files, &error))
         return context.fail("print: " + error);
+    if (queue && !DocumentPagesCheckRanges(arguments.files, arguments.request.pageRanges, &error))
+        return context.fail("print: " + error);
     dialog->loadPanel();
     if (!dialog->prepareToPrint(&error))
         return context.fail(error);
@@ -114,6 +118,8 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     PrintJobRequest &request = arguments.request;
     request.queue = queue->info().name;
     request.attributes = PrintJobAttributes(dialog->settingsValues(), dialog->ppdFile());
+    for (auto &attribute : StandardJobAttributes(dialog->settingsValues()))
+        request.attributes.push_back(std::move(attribute));
     http_t *http = context.http();
     const int jobID = PrintJobSubmit(http, request, documents, &error);
     if (jobID <= 0)

@@ -1,4 +1,5 @@
 #include "PrintDialog.h"
+#include "StandardJobOptions.h"
 #include "TintDialogTranslation.h"
 
 #include "PrintSettingsFile.h"
@@ -54,6 +55,8 @@ bool PrintDialog::open(std::string *error)
     printer_.identifier = options_.printerID;
     printer_.deviceURI = options_.deviceURI;
     session_.currentPrinter = &printer_;
+    if (withoutPanel_)
+        return true;
 
     if (!bundle_.load(options_.plugin, error))
         return false;
@@ -93,13 +96,17 @@ void PrintDialog::applyUserDefaults()
 
 QWidget *PrintDialog::loadPanel()
 {
-    if (!panel_)
+    if (!panel_ && !withoutPanel_)
         return nullptr;
-    view_ = panel_->panelView();
     int status = 0;
-    panel_->restoreValuesAndReturnError(&status);
+    if (panel_) {
+        view_ = panel_->panelView();
+        panel_->restoreValuesAndReturnError(&status);
+    }
     if (!hostPage_) {
-        hostPage_ = new HostPage(ppd_.get(), panel_->supportedPPDOptionKeys());
+        hostPage_ =
+            new HostPage(ppd_.get(), panel_ ? panel_->supportedPPDOptionKeys() : std::vector<std::string>{},
+                         userDefaults_);
         hostPage_->restore(settings_.values);
     }
     // A failed walk leaves the profiles as last read: say so, on standard
@@ -131,7 +138,7 @@ void PrintDialog::saveInMemory()
 
 bool PrintDialog::save(std::string *error)
 {
-    if (!panel_) {
+    if (!panel_ && !withoutPanel_) {
         *error = TintDialogTr("no panel").toStdString();
         return false;
     }
@@ -141,12 +148,13 @@ bool PrintDialog::save(std::string *error)
 
 bool PrintDialog::prepareToPrint(std::string *error)
 {
-    if (!panel_) {
+    if (!panel_ && !withoutPanel_) {
         *error = TintDialogTr("no panel").toStdString();
         return false;
     }
     saveInMemory();
-    panel_->shouldPrint();
+    if (panel_)
+        panel_->shouldPrint();
     return true;
 }
 
@@ -176,6 +184,8 @@ std::map<std::string, std::string> PrintDialog::userDefaultChoices() const
         if (it == ppdDefaults_.end() || it->second != choice)
             choices[key] = choice;
     }
+    if (hostPage_)
+        choices.merge(hostPage_->standardOptions()->nonDefaultChoices());
     return choices;
 }
 

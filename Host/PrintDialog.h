@@ -32,6 +32,9 @@ class PrintDialog : public PDEHostCallback
     // the bundle and asks its principal object for the printer-module
     // panel. false with a one-line *error; nothing is written either way.
     bool open(std::string *error);
+    // The dialog of a queue that is no QV-MR52: no plug-in and no panel,
+    // only the host page (with every option of the PPD). Before open().
+    void setWithoutPanel() { withoutPanel_ = true; }
 
     // The panel protocol steps of a dialog being shown: panelView, then
     // restoreValuesAndReturnError:; then the host's own page is built for
@@ -96,5 +99,6 @@ class PrintDialog : public PDEHostCallback
     QPointer<QWidget> view_;
     QPointer<HostPage> hostPage_;
     bool terminated_ = false;
+    bool withoutPanel_ = false;
     std::string statusMessage_;
 };

@@ -174,6 +174,47 @@ TEST_F(ColorPresetRules, EachRuleOverTheCombinedTable)
     }
 }
 
+// A greyed control's reason names only the conditions that hold: every
+// rule with each of its conditions true alone, and with all of them true.
+TEST_F(ColorPresetRules, ReasonNamesOnlyConditionsThatHold)
+{
+    const QString lead = "Unavailable while ";
+    for (int i = 0; i < kRuleCount; ++i) {
+        const CSTRule &rule = cstColorOption[i];
+        const int count = rule.conditionCount;
+        // The constraint value that makes condition j true or false.
+        auto valueFor = [&](int j, bool truth) {
+            const CSTCondition &c = rule.conditions[j];
+            const bool check = Find(comp, c.name)->kind == kPDEControlCheckBox;
+            const int other = check ? 1 - c.value : (c.value == 1 ? 2 : 1);
+            return (c.op == kCSTEqual) == truth ? c.value : other;
+        };
+        auto reasonWith = [&](int only) { // -1: every condition true
+            apply(kQuiet);
+            for (int j = 0; j < count; ++j)
+                apply({{rule.conditions[j].name, valueFor(j, only < 0 || j == only)}});
+            for (int j = 0; j < count; ++j)
+                EXPECT_EQ(only < 0 || j == only, CSTConditionHolds(i, j, comp))
+                    << "rule " << i << " condition " << j;
+            EXPECT_EQ(1, bMatchCondition(i, comp)) << "rule " << i;
+            return CSTRuleReason(i, comp);
+        };
+        const QString all = reasonWith(-1);
+        SCOPED_TRACE(QString("rule %1: %2").arg(i).arg(all).toStdString());
+        if (count < 2) {
+            EXPECT_FALSE(all.isEmpty());
+            continue;
+        }
+        QStringList alone;
+        for (int j = 0; j < count; ++j) {
+            alone << reasonWith(j);
+            ASSERT_TRUE(alone.back().startsWith(lead)) << alone.back().toStdString();
+            alone.back().remove(0, lead.size());
+        }
+        EXPECT_EQ((lead + alone.join(" or ")).toStdString(), all.toStdString());
+    }
+}
+
 TEST_F(ColorPresetRules, ColorOptionsTableAloneLeavesTheAdvancedPaneAlone)
 {
     for (const RuleCase &c : kRuleCases) {

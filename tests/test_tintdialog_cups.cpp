@@ -127,8 +127,16 @@ TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
     int status = -1;
     run("--queue QV set WQQuickColor=Custom WQSimSource=#2 WQEconoMode=True PageSize=Letter", &status);
     ASSERT_EQ(0, status) << errors();
+    // Five pages, so that every page the ranges name is there.
+    const std::string five = root.path() + "/five.ps";
+    std::string pages;
+    for (int i = 0; i < 5; ++i)
+        pages += " '" + kDocument + "'";
+    RunCommand("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=ps2write -sOutputFile='" + five + "'" + pages,
+               &status);
+    ASSERT_EQ(0, status) << "ghostscript is needed to make the document";
     std::string out =
-        run("-d QV print --copies 2 --pages 1-3,5 --title 'Quarterly report' '" + kDocument + "'", &status);
+        run("-d QV print --copies 2 --pages 1-3,5 --title 'Quarterly report' '" + five + "'", &status);
     ASSERT_EQ(0, status) << errors();
     std::vector<int> ids = cups.jobIds();
     ASSERT_EQ(1u, ids.size());
@@ -147,6 +155,102 @@ TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
     EXPECT_EQ(0u, job.count("QV-MR52"));
     // The job's choices are kept for the next time.
     EXPECT_TRUE(FileExists(settings));
+}
+
+// The standard job options: set takes them (two-sided as the PPD's Duplex),
+// show reports them, the job carries them as job attributes, and Save as
+// Default keeps them in lpoptions, where a later dialog finds them.
+TEST_F(TintDialogCups, StandardJobOptionsReachTheJobAndTheUsersDefaults)
+{
+    const std::string ppd = root.path() + "/duplex.ppd";
+    ASSERT_TRUE(WriteFile(ppd, ReadFile(kSamplePPD) + R"(
+*OpenUI *Duplex/2-Sided Printing: PickOne
+*DefaultDuplex: None
+*Duplex None/Off: ""
+*Duplex DuplexNoTumble/Long-Edge: ""
+*Duplex DuplexTumble/Short-Edge: ""
+*CloseUI: *Duplex
+)"));
+    ASSERT_TRUE(cups.addQueue("Two", "file:/dev/null", ppd, CupsServer::kHoldJobs));
+    const std::map<std::string, std::string> chosen = {
+        {"orientation-requested", "4"},
+        {"number-up", "4"},
+        {"number-up-layout", "tblr"},
+        {"print-scaling", "fit"},
+        {"sides", "two-sided-short-edge"},
+        {"page-set", "odd"},
+        {"outputorder", "reverse"},
+        {"multiple-document-handling", "separate-documents-uncollated-copies"},
+    };
+    std::string pairs;
+    for (const auto &[key, value] : chosen)
+        pairs += " " + key + "=" + value;
+    int status = -1;
+    run("--queue Two set" + pairs, &status);
+    ASSERT_EQ(0, status) << errors();
+    std::map<std::string, std::string> shown;
+    for (const QJsonValue &v :
+         json("--queue Two show --json").object()["hostPage"].toObject()["standardOptions"].toArray())
+        shown[v.toObject()["name"].toString().toStdString()] =
+            v.toObject()["choice"].toString().toStdString();
+    EXPECT_EQ(chosen, shown);
+
+    run("--queue Two print '" + kDocument + "'", &status);
+    ASSERT_EQ(0, status) << errors();
+    auto job = onlyJob();
+    for (const auto &[key, value] : chosen) // the orientation travels as an IPP enum
+        EXPECT_EQ(key == "orientation-requested" ? "landscape" : value, job[key]) << key;
+    EXPECT_EQ("true", job["fit-to-page"]);
+    EXPECT_EQ("DuplexTumble", job["Duplex"]);
+
+    run("--queue Two defaults save", &status);
+    ASSERT_EQ(0, status) << errors();
+    const std::string saved = RunCommand("lpoptions -p Two");
+    EXPECT_NE(std::string::npos, saved.find("number-up=4")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("outputorder=reverse")) << saved;
+    std::remove(settings.c_str());
+    for (const QJsonValue &v :
+         json("--queue Two show --json").object()["hostPage"].toObject()["standardOptions"].toArray()) {
+        const std::string name = v.toObject()["name"].toString().toStdString();
+        EXPECT_EQ(chosen.at(name), v.toObject()["choice"].toString().toStdString()) << name;
+    }
+    // A value the option does not have is refused with its choices.
+    run("--queue Two set number-up=3", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_NE(std::string::npos, errors().find("16 (16)")) << errors();
+}
+
+// Page ranges beyond a document's pages are refused before anything is
+// sent, with the page count, for PostScript and PDF alike.
+TEST_F(TintDialogCups, PageRangesBeyondThePageCountAreRefused)
+{
+    const std::string pdf = root.path() + "/two-pages.pdf";
+    int status = -1;
+    RunCommand("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=pdfwrite -sOutputFile='" + pdf + "' '" + kDocument +
+                   "' '" + kDocument + "'",
+               &status);
+    ASSERT_EQ(0, status) << "ghostscript is needed to make the PDF";
+    struct Case {
+        std::string document, pages;
+        const char *refusal; // nullptr: printed
+    } const cases[] = {
+        {kDocument, "2", "page range 2 goes beyond the 1 page(s) of sample.ps"},
+        {kDocument, "1-", nullptr},
+        {pdf, "2-5", "page range 2-5 goes beyond the 2 page(s) of two-pages.pdf"},
+        {pdf, "3-", "page range 3- goes beyond the 2 page(s) of two-pages.pdf"},
+        {pdf, "1,2", nullptr},
+    };
+    size_t jobs = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.document + " " + c.pages);
+        run("--queue QV print --pages " + c.pages + " '" + c.document + "'", &status);
+        EXPECT_EQ(c.refusal ? 2 : 0, status) << errors();
+        if (c.refusal)
+            EXPECT_EQ(std::string("tintdialog: print: ") + c.refusal + "\n", errors());
+        else
+            ++jobs;
+        EXPECT_EQ(jobs, cups.jobIds().size());
+    }
 }
 
 TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)

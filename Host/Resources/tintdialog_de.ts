@@ -690,6 +690,386 @@
         <translation>unbekannt</translation>
     </message>
     <message>
+        <source>cannot write a temporary file</source>
+        <translation>eine temporäre Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>out of paper</source>
+        <translation>kein Papier</translation>
+    </message>
+    <message>
+        <source>paper needed</source>
+        <translation>Papier benötigt</translation>
+    </message>
+    <message>
+        <source>paper jam</source>
+        <translation>Papierstau</translation>
+    </message>
+    <message>
+        <source>a door is open</source>
+        <translation>eine Klappe ist offen</translation>
+    </message>
+    <message>
+        <source>the cover is open</source>
+        <translation>die Abdeckung ist offen</translation>
+    </message>
+    <message>
+        <source>out of toner</source>
+        <translation>kein Toner</translation>
+    </message>
+    <message>
+        <source>toner low</source>
+        <translation>wenig Toner</translation>
+    </message>
+    <message>
+        <source>out of toner or ink</source>
+        <translation>kein Toner oder keine Tinte</translation>
+    </message>
+    <message>
+        <source>toner or ink low</source>
+        <translation>wenig Toner oder Tinte</translation>
+    </message>
+    <message>
+        <source>connecting to the printer</source>
+        <translation>Verbindung zum Drucker wird hergestellt</translation>
+    </message>
+    <message>
+        <source>a filter is missing</source>
+        <translation>ein Filter fehlt</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>not accepting jobs</source>
+        <translation>nimmt keine Aufträge an</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(Standard)</translation>
+    </message>
+    <message>
+        <source>(no colour options)</source>
+        <translation>(keine Farboptionen)</translation>
+    </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Dateien hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Previous Sheet</source>
+        <translation>Vorheriges Blatt</translation>
+    </message>
+    <message>
+        <source>Next Sheet</source>
+        <translation>Nächstes Blatt</translation>
+    </message>
+    <message>
+        <source>No document</source>
+        <translation>Kein Dokument</translation>
+    </message>
+    <message>
+        <source>No preview for this kind of document</source>
+        <translation>Keine Vorschau für diese Art von Dokument</translation>
+    </message>
+    <message>
+        <source>The page ranges select no page of this document</source>
+        <translation>Die Seitenbereiche wählen keine Seite dieses Dokuments</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 (%2 page(s))</source>
+        <translation>%1 (%2 Seite(n))</translation>
+    </message>
+    <message>
+        <source>page range %1 goes beyond the %2 page(s) of %3</source>
+        <translation>Seitenbereich %1 geht über die %2 Seite(n) von %3 hinaus</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PDF</source>
+        <translation>%1 kann nicht als PDF gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PostScript</source>
+        <translation>%1 kann nicht als PostScript gelesen werden</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Add Documents</source>
+        <translation>Dokumente hinzufügen</translation>
+    </message>
+    <message>
+        <source>Documents (*.pdf *.ps *.eps *.png *.jpg *.jpeg *.tif *.tiff *.gif *.txt);;All files (*)</source>
+        <translation>Dokumente (*.pdf *.ps *.eps *.png *.jpg *.jpeg *.tif *.tiff *.gif *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Odd or even pages</source>
+        <translation>Ungerade oder gerade Seiten</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translation>Querformat, gedreht</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translation>Hochformat, gedreht</translation>
+    </message>
+    <message>
+        <source>Pages per sheet</source>
+        <translation>Seiten pro Blatt</translation>
+    </message>
+    <message>
+        <source>Page order on the sheet</source>
+        <translation>Seitenfolge auf dem Blatt</translation>
+    </message>
+    <message>
+        <source>Left to right, top to bottom</source>
+        <translation>Von links nach rechts, von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Left to right, bottom to top</source>
+        <translation>Von links nach rechts, von unten nach oben</translation>
+    </message>
+    <message>
+        <source>Right to left, top to bottom</source>
+        <translation>Von rechts nach links, von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Right to left, bottom to top</source>
+        <translation>Von rechts nach links, von unten nach oben</translation>
+    </message>
+    <message>
+        <source>Top to bottom, left to right</source>
+        <translation>Von oben nach unten, von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Top to bottom, right to left</source>
+        <translation>Von oben nach unten, von rechts nach links</translation>
+    </message>
+    <message>
+        <source>Bottom to top, left to right</source>
+        <translation>Von unten nach oben, von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Bottom to top, right to left</source>
+        <translation>Von unten nach oben, von rechts nach links</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Shrink to fit when too large</source>
+        <translation>Verkleinern, wenn zu groß</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>Fill the page</source>
+        <translation>Seite füllen</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>Odd pages</source>
+        <translation>Ungerade Seiten</translation>
+    </message>
+    <message>
+        <source>Even pages</source>
+        <translation>Gerade Seiten</translation>
+    </message>
+    <message>
+        <source>Output order</source>
+        <translation>Ausgabereihenfolge</translation>
+    </message>
+    <message>
+        <source>First page first</source>
+        <translation>Erste Seite zuerst</translation>
+    </message>
+    <message>
+        <source>Last page first</source>
+        <translation>Letzte Seite zuerst</translation>
+    </message>
+    <message>
+        <source>Copies in order</source>
+        <translation>Kopien sortiert</translation>
+    </message>
+    <message>
+        <source>Collated (1 2 3, 1 2 3)</source>
+        <translation>Sortiert (1 2 3, 1 2 3)</translation>
+    </message>
+    <message>
+        <source>Uncollated (1 1, 2 2, 3 3)</source>
+        <translation>Nicht sortiert (1 1, 2 2, 3 3)</translation>
+    </message>
+    <message>
+        <source>Two-sided</source>
+        <translation>Beidseitig</translation>
+    </message>
+    <message>
+        <source>%1 takes true or false, not %2</source>
+        <translation>%1 nimmt true oder false, nicht %2</translation>
+    </message>
+    <message>
+        <source>no choice %1 for %2 (choices: one-sided, two-sided-long-edge, two-sided-short-edge)</source>
+        <translation>keine Auswahl %1 für %2 (Auswahlen: one-sided, two-sided-long-edge, two-sided-short-edge)</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>waiting to print</source>
+        <translation>wartet auf den Druck</translation>
+    </message>
+    <message>
+        <source>printing</source>
+        <translation>wird gedruckt</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>aborted by the system</source>
+        <translation>vom System abgebrochen</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>gedruckt</translation>
+    </message>
+    <message>
+        <source>being stopped</source>
+        <translation>wird angehalten</translation>
+    </message>
+    <message>
+        <source>cancelled by its owner</source>
+        <translation>von seinem Besitzer abgebrochen</translation>
+    </message>
+    <message>
+        <source>cancelled by an administrator</source>
+        <translation>von einem Administrator abgebrochen</translation>
+    </message>
+    <message>
+        <source>cancelled at the printer</source>
+        <translation>am Drucker abgebrochen</translation>
+    </message>
+    <message>
+        <source>with warnings</source>
+        <translation>mit Warnungen</translation>
+    </message>
+    <message>
+        <source>with errors</source>
+        <translation>mit Fehlern</translation>
+    </message>
+    <message>
+        <source>until the time set for it</source>
+        <translation>bis zur dafür gesetzten Zeit</translation>
+    </message>
+    <message>
+        <source>for review</source>
+        <translation>zur Prüfung</translation>
+    </message>
+    <message>
+        <source>the printer is stopped</source>
+        <translation>der Drucker ist angehalten</translation>
+    </message>
+    <message>
+        <source>the printer is partly stopped</source>
+        <translation>der Drucker ist teilweise angehalten</translation>
+    </message>
+    <message>
+        <source>a document is not in a format it can print</source>
+        <translation>ein Dokument hat ein Format, das er nicht drucken kann</translation>
+    </message>
+    <message>
+        <source>a document cannot be printed</source>
+        <translation>ein Dokument kann nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>a document could not be read</source>
+        <translation>ein Dokument konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the documents have not all arrived</source>
+        <translation>noch nicht alle Dokumente sind angekommen</translation>
+    </message>
+    <message>
+        <source>Job %1-%2: %3</source>
+        <translation>Auftrag %1-%2: %3</translation>
+    </message>
+    <message>
+        <source>cannot cancel job %1-%2: %3</source>
+        <translation>Auftrag %1-%2 kann nicht abgebrochen werden: %3</translation>
+    </message>
+    <message>
+        <source>Cancel Job</source>
+        <translation>Auftrag abbrechen</translation>
+    </message>
+    <message>
+        <source>This dialog's own settings for this printer: used the next time the dialog opens (%1)</source>
+        <translation>Die eigenen Einstellungen dieses Dialogs für diesen Drucker: beim nächsten Öffnen des Dialogs verwendet (%1)</translation>
+    </message>
+    <message>
+        <source>Your CUPS defaults for %1: used by every application that prints to it (lpoptions)</source>
+        <translation>Ihre CUPS-Standardeinstellungen für %1: von jeder Anwendung verwendet, die darauf druckt (lpoptions)</translation>
+    </message>
+    <message>
+        <source>Add documents with Add Files… or name them on the command line</source>
+        <translation>Fügen Sie Dokumente mit „Dateien hinzufügen…“ hinzu oder nennen Sie sie auf der Befehlszeile</translation>
+    </message>
+    <message>
         <source>Queue:</source>
         <translation>Warteschlange:</translation>
     </message>

@@ -288,6 +288,14 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
         <source>Ticked profiles are offered in the profile menus</source>
         <translation>Markierte Profile werden in den Profilmenüs angeboten</translation>
     </message>

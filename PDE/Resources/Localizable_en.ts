@@ -288,6 +288,14 @@
         <translation>Cancel</translation>
     </message>
     <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
         <source>Ticked profiles are offered in the profile menus</source>
         <translation>Ticked profiles are offered in the profile menus</translation>
     </message>

@@ -262,6 +262,21 @@ void SetActions(int ruleIndex, tint::ControlSpan table, bool enabled)
 
 } // namespace
 
+bool CSTConditionHolds(int ruleIndex, int conditionIndex, tint::ControlSpan table)
+{
+    const CSTRule *rule = RuleAt(ruleIndex);
+    if (rule == nullptr || conditionIndex < 0 || conditionIndex >= rule->conditionCount ||
+        conditionIndex >= kCSTMaxConditions)
+        return false;
+    const CSTCondition &condition = rule->conditions[conditionIndex];
+    PDEControlItem *item = FindControl(table, condition.name);
+    if (item == nullptr)
+        return false;
+    const int32_t v =
+        PDECommon::commonConvertToCSTValue(item, PDECommon::commonGetControlValueWithSInt32(item));
+    return Compare(v, condition.op, condition.value);
+}
+
 int bMatchCondition(int ruleIndex, tint::ControlSpan table)
 {
     const CSTRule *rule = RuleAt(ruleIndex);
@@ -270,15 +285,8 @@ int bMatchCondition(int ruleIndex, tint::ControlSpan table)
 
     bool flags[kCSTMaxConditions] = {};
     const int count = rule->conditionCount < kCSTMaxConditions ? rule->conditionCount : kCSTMaxConditions;
-    for (int j = 0; j < count; ++j) {
-        const CSTCondition &condition = rule->conditions[j];
-        PDEControlItem *item = FindControl(table, condition.name);
-        if (item == nullptr)
-            continue;
-        const int32_t v =
-            PDECommon::commonConvertToCSTValue(item, PDECommon::commonGetControlValueWithSInt32(item));
-        flags[j] = Compare(v, condition.op, condition.value);
-    }
+    for (int j = 0; j < count; ++j)
+        flags[j] = CSTConditionHolds(ruleIndex, j, table);
 
     // Postfix over a result seeded with flag 0: "0 1 |" is flag 0 OR flag 1.
     bool result = count >= 1 && flags[0];

@@ -112,6 +112,8 @@ extern const int kCSTColorOptionRuleCount;
 // its value change and greys its target out, a false rule enables its
 // target again. A later rule sees what an earlier one has just set.
 void vColorPresetConstraints(tint::ControlSpan table);
+// Whether condition conditionIndex of rule ruleIndex holds over table now.
+bool CSTConditionHolds(int ruleIndex, int conditionIndex, tint::ControlSpan table);
 // The truth value (0 or 1) of rule ruleIndex over table.
 int bMatchCondition(int ruleIndex, tint::ControlSpan table);
 // Sets the value change of rule ruleIndex on its target, if any.
@@ -122,7 +124,8 @@ void vActReverseOption(int ruleIndex, tint::ControlSpan table);
 
 // Why rule ruleIndex greys its target, as one localized sentence made from
 // the rule's conditions and the titles of the controls they name in table
-// ("Unavailable while Color as Grayscale is on"). Greying a target gives it
+// ("Unavailable while Color as Grayscale is on"), naming only the conditions
+// that hold at that moment (all of them when none does). Greying a target gives it
 // this sentence as tool tip and accessible description; enabling it drops
 // them. "" for an index outside the table.
 QString CSTRuleReason(int ruleIndex, tint::ControlSpan table);

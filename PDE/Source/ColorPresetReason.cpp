@@ -88,11 +88,18 @@ QString CSTRuleReason(int ruleIndex, tint::ControlSpan table)
     bool conjunction = false;
     for (int t = 0; rule.expression && t < kCSTMaxExpressionTokens && rule.expression[t] != kCSTListEnd; ++t)
         conjunction = conjunction || rule.expression[t] == kCSTAnd;
+    // Only what is true now: a condition that does not hold is no reason.
+    bool anyHolds = false;
+    for (int j = 0; j < count; ++j)
+        anyHolds = anyHolds || CSTConditionHolds(ruleIndex, j, table);
     QString phrase;
     for (int j = 0; j < count; ++j) {
+        if (anyHolds && !CSTConditionHolds(ruleIndex, j, table))
+            continue;
         const QString one =
             ConditionPhrase(FindByIdentifier(table, rule.conditions[j].name), rule.conditions[j]);
-        phrase = j == 0 ? one : tint::localized(conjunction ? "%1 and %2" : "%1 or %2").arg(phrase, one);
+        phrase =
+            phrase.isEmpty() ? one : tint::localized(conjunction ? "%1 and %2" : "%1 or %2").arg(phrase, one);
     }
     return tint::localized("Unavailable while %1").arg(phrase);
 }

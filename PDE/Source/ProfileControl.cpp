@@ -632,6 +632,7 @@ void ProfileControl::addButton(QObject *)
     if (_localOK)
         _localOK->setEnabled(false); // the file-name field turns it on
     buttonIdentify = kModeAdding;
+    focusFirstEditField();
 }
 
 void ProfileControl::deleteButton(QObject *)
@@ -670,6 +671,7 @@ void ProfileControl::editButton(QObject *)
     if (_profileMenu)
         _profileMenu->setEnabled(false);
     buttonIdentify = kModeEditing;
+    focusFirstEditField();
 }
 
 void ProfileControl::browseButton(QObject *)
@@ -787,6 +789,7 @@ void ProfileControl::profileOK(QObject *)
     buttonIdentify = kModeIdle;
     reloadTable();
     deselectAll();
+    focusTable();
 }
 
 void ProfileControl::profileCancel(QObject *)
@@ -798,6 +801,24 @@ void ProfileControl::profileCancel(QObject *)
         _profileMenu->setEnabled(true);
     vHandlingButtonSetDisable(true, false, false);
     vProfileSettingsAllDisablePart();
+    focusTable();
+}
+
+void ProfileControl::focusFirstEditField()
+{
+    for (QWidget *w : {static_cast<QWidget *>(_fileNameEdit), static_cast<QWidget *>(_profileNameEdit),
+                       static_cast<QWidget *>(_locationMenu)}) {
+        if (w && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void ProfileControl::focusTable()
+{
+    if (_profileTableView)
+        _profileTableView->setFocus(Qt::OtherFocusReason);
 }
 
 void ProfileControl::vHandlingButtonSetDisable(bool add, bool edit, bool del)

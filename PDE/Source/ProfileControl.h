@@ -69,6 +69,10 @@ class ProfileControl : public QObject
     void vProfileSettingsClearEditText();
     void vProfileSettingsAllDisablePart();
     void vProfileSettingsAllEnablePart();
+    // Keyboard focus to the first field of the edit area a person may type
+    // in (after Add and Edit), or back to the table once the entry is done.
+    void focusFirstEditField();
+    void focusTable();
     // The working table of the group shown in _profileMenu, or nullptr.
     ProfileTable *currentProfileDict();
     // True when the selected entry came from the printer (inMenu 1 to 4).

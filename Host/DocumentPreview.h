@@ -1,0 +1,56 @@
+// A preview of one document as it will print: the sheets that the page
+// ranges, the orientation and the pages per sheet make of its pages, one
+// sheet at a time.
+#pragma once
+
+#include "DocumentPages.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+class DocumentPreview : public QWidget
+{
+    Q_OBJECT
+  public:
+    explicit DocumentPreview(QWidget *parent = nullptr);
+    ~DocumentPreview() override;
+
+    // The document shown; "" for none.
+    void setDocument(const std::string &path);
+    // What the host page chose: page ranges ("" all), pages per sheet,
+    // whether the sheet lies in landscape, and "odd" or "even" pages only
+    // (anything else: all).
+    void setLayout(const std::string &ranges, int numberUp, bool landscape,
+                   const std::string &pageSet = "all");
+
+    int sheetCount() const { return sheets_; }
+    int sheet() const { return sheet_; }
+    // The pages of the document shown on the current sheet (from 1).
+    std::vector<int> pagesOnSheet() const;
+
+  private slots:
+    void previous();
+    void next();
+
+  private:
+    void redraw();
+
+    std::unique_ptr<DocumentPages> document_;
+    std::string ranges_;
+    int numberUp_ = 1;
+    bool landscape_ = false;
+    std::string pageSet_ = "all";
+    // The pages printed, in order.
+    std::vector<int> printedPages() const;
+    int sheets_ = 0;
+    int sheet_ = 0;
+    QLabel *picture_ = nullptr;
+    QLabel *where_ = nullptr;
+    QPushButton *previous_ = nullptr;
+    QPushButton *next_ = nullptr;
+};

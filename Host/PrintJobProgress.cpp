@@ -1,0 +1,97 @@
+#include "PrintJobProgress.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cups/cups.h>
+
+namespace
+{
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("tintdialog", text);
+}
+
+// The job's state as a person reads it.
+const char *StateWords(ipp_jstate_t state)
+{
+    switch (state) {
+    case IPP_JSTATE_PENDING:
+        return QT_TRANSLATE_NOOP("tintdialog", "waiting to print");
+    case IPP_JSTATE_HELD:
+        return QT_TRANSLATE_NOOP("tintdialog", "held");
+    case IPP_JSTATE_PROCESSING:
+        return QT_TRANSLATE_NOOP("tintdialog", "printing");
+    case IPP_JSTATE_STOPPED:
+        return QT_TRANSLATE_NOOP("tintdialog", "stopped");
+    case IPP_JSTATE_CANCELED:
+        return QT_TRANSLATE_NOOP("tintdialog", "cancelled");
+    case IPP_JSTATE_ABORTED:
+        return QT_TRANSLATE_NOOP("tintdialog", "aborted by the system");
+    case IPP_JSTATE_COMPLETED:
+        return QT_TRANSLATE_NOOP("tintdialog", "printed");
+    }
+    return QT_TRANSLATE_NOOP("tintdialog", "unknown");
+}
+
+// Words for the job-state-reasons a person can act on or should know; the
+// others (job-printing, job-queued, ...) repeat the state and are left out.
+const struct {
+    const char *keyword;
+    const char *words;
+} kReasonWords[] = {
+    {"processing-to-stop-point", QT_TRANSLATE_NOOP("tintdialog", "being stopped")},
+    {"job-canceled-by-user", QT_TRANSLATE_NOOP("tintdialog", "cancelled by its owner")},
+    {"job-canceled-by-operator", QT_TRANSLATE_NOOP("tintdialog", "cancelled by an administrator")},
+    {"job-canceled-at-device", QT_TRANSLATE_NOOP("tintdialog", "cancelled at the printer")},
+    {"aborted-by-system", QT_TRANSLATE_NOOP("tintdialog", "aborted by the system")},
+    {"job-completed-with-warnings", QT_TRANSLATE_NOOP("tintdialog", "with warnings")},
+    {"job-completed-with-errors", QT_TRANSLATE_NOOP("tintdialog", "with errors")},
+    {"job-hold-until-specified", QT_TRANSLATE_NOOP("tintdialog", "until the time set for it")},
+    {"job-held-for-review", QT_TRANSLATE_NOOP("tintdialog", "for review")},
+    {"printer-stopped", QT_TRANSLATE_NOOP("tintdialog", "the printer is stopped")},
+    {"printer-stopped-partly", QT_TRANSLATE_NOOP("tintdialog", "the printer is partly stopped")},
+    {"document-format-error", QT_TRANSLATE_NOOP("tintdialog", "a document is not in a format it can print")},
+    {"document-unprintable-error", QT_TRANSLATE_NOOP("tintdialog", "a document cannot be printed")},
+    {"document-access-error", QT_TRANSLATE_NOOP("tintdialog", "a document could not be read")},
+    {"job-data-insufficient", QT_TRANSLATE_NOOP("tintdialog", "the documents have not all arrived")},
+};
+
+} // namespace
+
+QString PrintJobProgressText(const std::string &queue, int jobID, const PrintJobStatus &status)
+{
+    QStringList reasons;
+    for (const QString &keyword : QString::fromStdString(status.reasons).split(',', Qt::SkipEmptyParts)) {
+        for (const auto &r : kReasonWords) {
+            if (keyword.trimmed() == QLatin1String(r.keyword))
+                reasons << Tr(r.words);
+        }
+    }
+    QString line =
+        Tr("Job %1-%2: %3").arg(QString::fromStdString(queue)).arg(jobID).arg(Tr(StateWords(status.state)));
+    if (!reasons.isEmpty())
+        line += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(", ")));
+    if (!status.printerMessage.empty())
+        line += QStringLiteral(" – ") + QString::fromStdString(status.printerMessage);
+    return line;
+}
+
+bool PrintJobUnfinished(const PrintJobStatus &status)
+{
+    return status.state < IPP_JSTATE_CANCELED;
+}
+
+bool PrintJobCancel(http_t *http, const std::string &queue, int jobID, std::string *error)
+{
+    if (cupsCancelJob2(http, queue.c_str(), jobID, 0) != IPP_STATUS_OK) {
+        *error = Tr("cannot cancel job %1-%2: %3")
+                     .arg(QString::fromStdString(queue))
+                     .arg(jobID)
+                     .arg(QString::fromUtf8(cupsLastErrorString()))
+                     .toStdString();
+        return false;
+    }
+    return true;
+}
