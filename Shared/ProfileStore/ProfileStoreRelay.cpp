@@ -54,12 +54,7 @@ class RelayBackend : public ProfileStoreBackend
     bool ReadCurrentList(std::string *content) override
     {
         char path[TINT_PATH_BUFFER];
-        if (!LoginPath(path, kProfileListNameFormat))
-            return false;
-        if (ProfileReadListPath(path, content))
-            return true;
-        tReason = std::string("cannot read the profile list ") + path;
-        return false;
+        return LoginPath(path, kProfileListNameFormat) && ProfileReadListPath(path, content);
     }
 
     // Chunked transfer: the XML text in pieces appended by the service to
@@ -75,12 +70,8 @@ class RelayBackend : public ProfileStoreBackend
         const std::string listUrl = TintFileUrlFromPath(path);
         const std::string transferId = TintNewTransferId();
         const std::vector<std::string> pieces = TintSplitTransferPieces(std::string_view(xml, length));
-        if (listUrl.empty())
-            return Refuse("the profile list's path cannot be given as a file URL");
-        if (transferId.empty())
-            return Refuse("no random bytes for a transfer identity");
-        if (pieces.empty())
-            return Refuse("the list text is not UTF-8");
+        if (listUrl.empty() || transferId.empty() || pieces.empty())
+            return Refuse("no transfer of the list: its path, a transfer identity or its text is not usable");
         const std::string url = TintTransferUrl(listUrl, transferId);
         for (const std::string &piece : pieces) {
             if (!Call(kWriteDataToPlistFile_XPC, {url, piece}))
