@@ -10,6 +10,7 @@
 #include "RequestBuilder.h"
 #include "RequestSplitter.h"
 #include "TransferPieces.h"
+#include "VaultListStore.h"
 #include "VaultWalk.h"
 
 #include <cstddef>
@@ -55,7 +56,7 @@ void SplitAsService(const std::string &request)
     tint::WalkRequest walk;
     if (!tint::splitWalkRequest(request, &walk))
         return;
-    VaultWalkNamesAcceptable(walk.user, walk.model);
+    VaultListNamesAcceptable(walk.user, walk.model);
     // Only what the service would parse: SNMPv3 key making (a megabyte of
     // hashing per pass phrase) never gets past its option check.
     if (walk.args.size() > kVaultMaxWalkArguments || !VaultWalkOptionsAcceptable(walk.args))

@@ -137,6 +137,52 @@ TEST(RelayNoService, NoBusOrAFailingServiceGivesNoOutputAndStatusZero)
     }
 }
 
+TEST(RelayFailure, EveryFailedCallKeepsItsReason)
+{
+    TempRoot root;
+    SessionBus bus;
+    ASSERT_TRUE(bus.running());
+    const std::string relay = TintRelayPath();
+    const fs::path built = fs::read_symlink(relay);
+    const std::string list = root.currentList();
+    struct Row {
+        const char *program; // at the relay's path: nullptr the built relay, "" nothing
+        mode_t mode;
+        bool noBus;
+        bool walk; // the walk call instead of the existence probe
+        TintRelayError error;
+        std::string reason; // part of the reason's text
+    } rows[] = {
+        {"", 0, false, false, TintRelayError::NoRelay, "no relay at " + relay},
+        {"#!/bin/sh\n", 0644, false, false, TintRelayError::NotStarted, "Permission denied"},
+        {"#!/bin/sh\nprintf '\\377'\n", 0755, false, false, TintRelayError::NotUtf8, "not UTF-8"},
+        {nullptr, 0, true, false, TintRelayError::NoReply, "no reply to wqPListExistProfile_XPC"},
+        {nullptr, 0, false, false, TintRelayError::Refused, "answered FALSE to wqPListExistProfile_XPC"},
+        {"#!/bin/sh\necho mibwalk_XPC=iRet=x\n", 0755, false, true, TintRelayError::NoReply,
+         "holds no result"},
+        {nullptr, 0, false, true, TintRelayError::None, ""},
+    };
+    for (const Row &row : rows) {
+        fs::remove(relay);
+        if (row.program == nullptr) {
+            fs::create_symlink(built, relay);
+        } else if (*row.program != '\0') {
+            ASSERT_TRUE(WriteFile(relay, row.program));
+            fs::permissions(relay, static_cast<fs::perms>(row.mode));
+        }
+        if (row.noBus)
+            setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + root.path() + "/nobus").c_str(), 1);
+        int result = 0;
+        const bool ok = row.walk ? TintRelayCallWalk("QV-MR52", "", {}, &result)
+                                 : TintRelayCallBool("wqPListExistProfile_XPC", {list});
+        setenv("DBUS_SESSION_BUS_ADDRESS", bus.address().c_str(), 1);
+        EXPECT_EQ(ok, row.error == TintRelayError::None) << row.reason;
+        EXPECT_EQ(TintRelayLastError(), row.error) << row.reason;
+        EXPECT_NE(std::string(TintRelayLastErrorString()).find(row.reason), std::string::npos)
+            << TintRelayLastErrorString();
+    }
+}
+
 TEST(RelayRequest, TheRequestStringReachesTheServiceExactly)
 {
     // A service that answers every method with the request it received, so

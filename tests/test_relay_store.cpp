@@ -94,6 +94,7 @@ TEST_F(RelayStore, NoRelayNoWrite)
     auto t = Table();
     EXPECT_EQ(WQPListWriteProfile_All(t.get(), t.get(), t.get()), -1);
     EXPECT_EQ(ProfileStoreWriteWholeFile("<?xml", 5), -1);
+    EXPECT_EQ(ProfileStoreLastError(), "no relay at " + TintRelayPath());
     EXPECT_EQ(WQPListIsAdminProfile(), 0);
     EXPECT_EQ(WQPListExistProfile(), 0);
     EXPECT_EQ(WQPListRemove(kProfileRemoveCurrent), 0);

@@ -130,6 +130,15 @@ int WQPListExistProfile();
 // when removed.
 int WQPListRemove(int32_t selector);
 
+// Why the last file operation, probe or write of the calling thread's store
+// failed, in the manner of cupsLastErrorString(): one line for a log or a
+// message, such as "no relay at /usr/libexec/qvmr52/Tintrelay" or "the
+// profile service answered FALSE to writeDataToPlistFile_XPC". Read it right
+// after a call that returned -1 or 0 (a save of the profile window that
+// failed); "" when that call did not fail in its back end or the back end
+// keeps no reasons. Each thread has its own.
+std::string ProfileStoreLastError();
+
 // --- The store object --------------------------------------------------------
 
 class ProfileStoreBackend;

@@ -34,6 +34,11 @@ class ProfileStoreBackend
     virtual void SwapProfile(int32_t type) = 0;
     virtual int ExistProfile() = 0;
     virtual int Remove(int32_t selector) = 0;
+
+    // Why the calling thread's last operation on this back end failed, one
+    // line; "" when it did not, or when the back end keeps no reasons. The
+    // relay back end passes on the relay's (TintRelayLastErrorString()).
+    virtual std::string LastError() const { return {}; }
 };
 
 // A back end on two full paths: reads, probes and writes the files there

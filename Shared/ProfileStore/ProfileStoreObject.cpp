@@ -127,6 +127,11 @@ int WQPListRemove(int32_t selector)
     return TintProfileStore().WQPListRemove(selector);
 }
 
+std::string ProfileStoreLastError()
+{
+    return TintProfileStore().backend().LastError();
+}
+
 int ProfileStoreWriteWholeFile(const char *xml, size_t length)
 {
     return TintProfileStore().backend().WriteWholeFile(xml, length);

@@ -11,8 +11,6 @@
 #include "TransferPieces.h"
 #include "TransferUrl.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -21,13 +19,42 @@
 namespace
 {
 
+// Why the calling thread's last operation failed ("" when it did not).
+thread_local std::string tReason;
+
+// The list's path for nameFormat; false (the reason kept) when the user has
+// no login name or the path does not fit.
+bool LoginPath(char path[TINT_PATH_BUFFER], const char *nameFormat)
+{
+    tReason.clear();
+    if (ProfileStoreLoginPath(path, nameFormat) == 0)
+        return true;
+    tReason = "no profile list path: the user has no login name or the path is too long";
+    return false;
+}
+
+// A boolean method through the relay, keeping the relay's reason for a false.
+bool Call(const char *method, const std::vector<std::string> &args)
+{
+    if (TintRelayCallBool(method, args))
+        return true;
+    tReason = TintRelayLastErrorString();
+    return false;
+}
+
+int Refuse(const char *reason)
+{
+    tReason = reason;
+    return -1;
+}
+
 class RelayBackend : public ProfileStoreBackend
 {
   public:
     bool ReadCurrentList(std::string *content) override
     {
         char path[TINT_PATH_BUFFER];
-        return ProfileStoreLoginPath(path, kProfileListNameFormat) == 0 && ProfileReadListPath(path, content);
+        return LoginPath(path, kProfileListNameFormat) && ProfileReadListPath(path, content);
     }
 
     // Chunked transfer: the XML text in pieces appended by the service to
@@ -35,33 +62,36 @@ class RelayBackend : public ProfileStoreBackend
     // call names the transfer, so another writer's pieces never join it.
     int WriteWholeFile(const char *xml, size_t length) override
     {
-        struct stat st;
-        if (xml == nullptr || ::stat(TintRelayPath().c_str(), &st) != 0)
-            return -1;
         char path[TINT_PATH_BUFFER];
-        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+        if (!LoginPath(path, kProfileListNameFormat))
             return -1;
+        if (xml == nullptr)
+            return Refuse("no list text to write");
         const std::string listUrl = TintFileUrlFromPath(path);
         const std::string transferId = TintNewTransferId();
         const std::vector<std::string> pieces = TintSplitTransferPieces(std::string_view(xml, length));
         if (listUrl.empty() || transferId.empty() || pieces.empty())
-            return -1;
+            return Refuse("no transfer of the list: its path, a transfer identity or its text is not usable");
         const std::string url = TintTransferUrl(listUrl, transferId);
         for (const std::string &piece : pieces) {
-            if (!TintRelayCallBool(kWriteDataToPlistFile_XPC, {url, piece}))
+            if (!Call(kWriteDataToPlistFile_XPC, {url, piece}))
                 return -1;
         }
-        return TintRelayCallBool(kWriteDataToPlistFileRename_XPC, {url}) ? 0 : -1;
+        return Call(kWriteDataToPlistFileRename_XPC, {url}) ? 0 : -1;
     }
 
     int IsAdminProfile() override
     {
-        if (const int reused = ProfileProbeReuse::answer(); reused >= 0)
+        tReason.clear();
+        if (const int reused = ProfileProbeReuse::answer(); reused >= 0) {
+            if (reused == 0)
+                tReason = "the profile list may not be written (the load's write probe said so)";
             return reused;
+        }
         char path[TINT_PATH_BUFFER];
-        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+        if (!LoginPath(path, kProfileListNameFormat))
             return 0;
-        const int answer = TintRelayCallBool(kWqPListIsAdminProfile_XPC, {path}) ? 1 : 0;
+        const int answer = Call(kWqPListIsAdminProfile_XPC, {path}) ? 1 : 0;
         ProfileProbeReuse::remember(answer);
         return answer;
     }
@@ -71,21 +101,17 @@ class RelayBackend : public ProfileStoreBackend
     // for it when the user may write.
     int ProbeWritePermission() override
     {
+        tReason.clear();
         if (ProfileProbeReuse::answer() == 1)
             return static_cast<int>(ProfileListWriteProbe::MayWrite);
         char path[TINT_PATH_BUFFER];
-        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+        if (!LoginPath(path, kProfileListNameFormat))
             return static_cast<int>(ProfileListWriteProbe::NotPermitted);
-        std::string output;
-        ProfileListWriteProbe probe = ProfileListWriteProbe::NoService;
-        if (TintRelayRun(kWqPListIsAdminProfile_XPC, {path}, &output)) {
-            const std::string reply = std::string(kWqPListIsAdminProfile_XPC) + "=";
-            // The relay prints nothing at all when it cannot reach the service.
-            if (output.find(reply + tint::kReplyTrue) != std::string::npos)
-                probe = ProfileListWriteProbe::MayWrite;
-            else if (output.find(reply) != std::string::npos)
-                probe = ProfileListWriteProbe::NotPermitted;
-        }
+        // The relay prints nothing at all when it cannot reach the service.
+        ProfileListWriteProbe probe = ProfileListWriteProbe::MayWrite;
+        if (!Call(kWqPListIsAdminProfile_XPC, {path}))
+            probe = TintRelayLastError() == TintRelayError::Refused ? ProfileListWriteProbe::NotPermitted
+                                                                    : ProfileListWriteProbe::NoService;
         ProfileProbeReuse::remember(probe == ProfileListWriteProbe::MayWrite ? 1 : 0);
         return static_cast<int>(probe);
     }
@@ -94,22 +120,21 @@ class RelayBackend : public ProfileStoreBackend
     {
         char current[TINT_PATH_BUFFER];
         char previous[TINT_PATH_BUFFER];
-        if (ProfileStoreLoginPath(current, kProfileListNameFormat) != 0 ||
-            ProfileStoreLoginPath(previous, kProfileListPrevNameFormat) != 0)
+        if (!LoginPath(current, kProfileListNameFormat) || !LoginPath(previous, kProfileListPrevNameFormat))
             return;
         char typeText[16];
         std::snprintf(typeText, sizeof typeText, "%d", static_cast<int>(type));
-        // The swap has no result; the output is read and dropped.
-        std::string output;
-        TintRelayRun(kWqPListSwapProfile_XPC, {typeText, current, previous}, &output);
+        // The swap has no result; the service's answer only tells whether it
+        // was done, which is kept as the reason of a swap that was not.
+        Call(kWqPListSwapProfile_XPC, {typeText, current, previous});
     }
 
     int ExistProfile() override
     {
         char path[TINT_PATH_BUFFER];
-        if (ProfileStoreLoginPath(path, kProfileListNameFormat) != 0)
+        if (!LoginPath(path, kProfileListNameFormat))
             return 0;
-        return TintRelayCallBool(kWqPListExistProfile_XPC, {path}) ? 1 : 0;
+        return Call(kWqPListExistProfile_XPC, {path}) ? 1 : 0;
     }
 
     int Remove(int32_t selector) override
@@ -117,10 +142,12 @@ class RelayBackend : public ProfileStoreBackend
         char path[TINT_PATH_BUFFER];
         const char *format =
             selector == kProfileRemoveCurrent ? kProfileListNameFormat : kProfileListPrevNameFormat;
-        if (ProfileStoreLoginPath(path, format) != 0)
+        if (!LoginPath(path, format))
             return 0;
-        return TintRelayCallBool(kWqPListRemove_XPC, {path}) ? 1 : 0;
+        return Call(kWqPListRemove_XPC, {path}) ? 1 : 0;
     }
+
+    std::string LastError() const override { return tReason; }
 };
 
 } // namespace

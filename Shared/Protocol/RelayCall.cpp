@@ -16,11 +16,30 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 
 extern char **environ;
 
 namespace
 {
+
+thread_local TintRelayError tError = TintRelayError::None;
+thread_local std::string tErrorText;
+
+// Records why the call fails; returns false for the caller to return.
+bool Fail(TintRelayError error, std::string text)
+{
+    tError = error;
+    tErrorText = std::move(text);
+    return false;
+}
+
+bool Succeed()
+{
+    tError = TintRelayError::None;
+    tErrorText.clear();
+    return true;
+}
 
 // The spawned relay; waited for (and so reaped) on every path.
 class SpawnedChild
@@ -79,18 +98,19 @@ bool TintRelayRun(const std::string &method, const std::vector<std::string> &arg
     const std::string relay = TintRelayPath();
     struct stat st;
     if (::stat(relay.c_str(), &st) != 0)
-        return false;
+        return Fail(TintRelayError::NoRelay, "no relay at " + relay);
 
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
-        return false;
+        return Fail(TintRelayError::NotStarted,
+                    std::string("no pipe for the relay: ") + std::strerror(errno));
     UniqueFd readEnd(fds[0]);
     UniqueFd writeEnd(fds[1]);
 
     SpawnActions actions;
     if (!actions.ok() ||
         ::posix_spawn_file_actions_adddup2(actions.get(), writeEnd.get(), STDOUT_FILENO) != 0)
-        return false;
+        return Fail(TintRelayError::NotStarted, "cannot prepare the start of the relay " + relay);
 
     std::vector<char *> argv;
     argv.reserve(args.size() + 3);
@@ -101,8 +121,10 @@ bool TintRelayRun(const std::string &method, const std::vector<std::string> &arg
     argv.push_back(nullptr);
 
     pid_t pid = -1;
-    if (::posix_spawn(&pid, relay.c_str(), actions.get(), nullptr, argv.data(), environ) != 0)
-        return false;
+    const int spawned = ::posix_spawn(&pid, relay.c_str(), actions.get(), nullptr, argv.data(), environ);
+    if (spawned != 0)
+        return Fail(TintRelayError::NotStarted,
+                    "cannot start the relay " + relay + ": " + std::strerror(spawned));
     SpawnedChild child(pid);
     writeEnd.reset();
 
@@ -117,12 +139,14 @@ bool TintRelayRun(const std::string &method, const std::vector<std::string> &arg
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             child.kill();
-            return false;
+            return Fail(TintRelayError::TimedOut, "the relay gave no answer to " + method + " within " +
+                                                      std::to_string(kTintRelayTimeLimitSeconds) + " s");
         }
         pollfd ready = {readEnd.get(), POLLIN, 0};
         const int polled = ::poll(&ready, 1, static_cast<int>(left.count()));
         if (polled < 0 && errno != EINTR)
-            return false;
+            return Fail(TintRelayError::NotRead,
+                        std::string("cannot read the relay: ") + std::strerror(errno));
         if (polled <= 0)
             continue;
         const ssize_t n = ::read(readEnd.get(), buffer, sizeof buffer);
@@ -131,15 +155,16 @@ bool TintRelayRun(const std::string &method, const std::vector<std::string> &arg
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
-            return false;
+            return Fail(TintRelayError::NotRead,
+                        std::string("cannot read the relay: ") + std::strerror(errno));
         }
     }
     child.wait();
 
     if (!TintIsValidUtf8(bytes))
-        return false;
+        return Fail(TintRelayError::NotUtf8, "the relay's output to " + method + " is not UTF-8");
     *output = std::move(bytes);
-    return true;
+    return Succeed();
 }
 
 bool TintRelayCallBool(const std::string &method, const std::vector<std::string> &args)
@@ -147,7 +172,11 @@ bool TintRelayCallBool(const std::string &method, const std::vector<std::string>
     std::string output;
     if (!TintRelayRun(method, args, &output))
         return false;
-    return output.find(method + "=" + tint::kReplyTrue) != std::string::npos;
+    if (output.find(method + "=" + tint::kReplyTrue) != std::string::npos)
+        return true;
+    if (output.find(method + "=") != std::string::npos)
+        return Fail(TintRelayError::Refused, "the profile service answered FALSE to " + method);
+    return Fail(TintRelayError::NoReply, "no reply to " + method + ": the relay reached no profile service");
 }
 
 bool TintRelayCallWalk(const std::string &model, const std::string &user,
@@ -165,7 +194,8 @@ bool TintRelayCallWalk(const std::string &model, const std::string &user,
     const std::string marker = std::string(kMibwalk_XPC) + "=" + tint::kReplyWalkPrefix;
     const std::size_t at = output.find(marker);
     if (at == std::string::npos)
-        return false;
+        return Fail(TintRelayError::NoReply,
+                    std::string("no reply to ") + kMibwalk_XPC + ": the relay reached no profile service");
     bool found = false;
     // Only the rest of that line can hold the number.
     std::size_t start = at + marker.size();
@@ -173,8 +203,19 @@ bool TintRelayCallWalk(const std::string &model, const std::string &user,
     const int value =
         tint::leadingInteger(output.substr(start, end == std::string::npos ? end : end - start), &found);
     if (!found)
-        return false;
+        return Fail(TintRelayError::NoReply,
+                    std::string("the reply to ") + kMibwalk_XPC + " holds no result");
     if (result)
         *result = value;
     return true;
+}
+
+TintRelayError TintRelayLastError()
+{
+    return tError;
+}
+
+const char *TintRelayLastErrorString()
+{
+    return tErrorText.c_str();
 }

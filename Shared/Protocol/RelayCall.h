@@ -14,7 +14,8 @@
 inline constexpr int kTintRelayTimeLimitSeconds = 30;
 
 // Runs the relay; output receives everything it printed (decoded as UTF-8).
-// false: no relay at its path, spawn failure, or unreadable output.
+// false: no relay at its path, it could not be started, it overstayed the
+// limit, or its output could not be read or is not UTF-8.
 bool TintRelayRun(const std::string &method, const std::vector<std::string> &args, std::string *output);
 
 // Boolean methods: true when the output holds "<method>=TRUE".
@@ -24,3 +25,25 @@ bool TintRelayCallBool(const std::string &method, const std::vector<std::string>
 // *result set when the output holds "mibwalk_XPC=iRet=" and an integer.
 bool TintRelayCallWalk(const std::string &model, const std::string &user,
                        const std::vector<std::string> &walkArgs, int *result);
+
+// Why the calling thread's last relay call (any of the three above) returned
+// false, in the manner of cupsLastError()/cupsLastErrorString(). Each thread
+// keeps its own; every call sets it, a call that returned true to None and
+// "". A FALSE answer of the service counts as Refused, so a caller can tell
+// "the service said no" from "the service was never reached".
+enum class TintRelayError {
+    None,
+    NoRelay,    // nothing at the relay's path
+    NotStarted, // no pipe, or the relay could not be started (errno's text)
+    TimedOut,   // still running after kTintRelayTimeLimitSeconds; it was ended
+    NotRead,    // its output could not be read (errno's text)
+    NotUtf8,    // it printed something that is not UTF-8
+    NoReply,    // no reply line for the method: the relay reached no service,
+                // or the service failed; or a walk reply without its result
+    Refused,    // the service answered FALSE
+};
+TintRelayError TintRelayLastError();
+// One line for a log or a message, e.g. "cannot start the relay
+// /usr/libexec/qvmr52/Tintrelay: Permission denied"; "" after success. The
+// text stays valid until the thread's next relay call.
+const char *TintRelayLastErrorString();

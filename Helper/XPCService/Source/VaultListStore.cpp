@@ -12,6 +12,16 @@ bool NameAcceptable(const std::string &name)
            name.find("..") == std::string::npos;
 }
 
+bool FormatListPaths(const std::string &user, const std::string &model, char current[TINT_PATH_BUFFER],
+                     char previous[TINT_PATH_BUFFER])
+{
+    return NameAcceptable(user) && NameAcceptable(model) &&
+           TintFormatPreferencesPath(current, kProfileListUserModelFormat, user.c_str(), model.c_str()) ==
+               0 &&
+           TintFormatPreferencesPath(previous, kProfileListPrevUserModelFormat, user.c_str(),
+                                     model.c_str()) == 0;
+}
+
 // The service has no list of its own outside a request: the store the
 // WQPList functions fall back to refuses everything.
 class NoListBackend : public ProfileStoreBackend
@@ -27,18 +37,20 @@ class NoListBackend : public ProfileStoreBackend
 
 } // namespace
 
-std::unique_ptr<VaultListBackend> VaultListBackend::ForUser(const std::string &user, const std::string &model)
+bool VaultListNamesAcceptable(const std::string &user, const std::string &model)
 {
-    if (!NameAcceptable(user) || !NameAcceptable(model))
-        return nullptr;
     char current[TINT_PATH_BUFFER];
     char previous[TINT_PATH_BUFFER];
-    if (TintFormatPreferencesPath(current, kProfileListUserModelFormat, user.c_str(), model.c_str()) != 0 ||
-        TintFormatPreferencesPath(previous, kProfileListPrevUserModelFormat, user.c_str(), model.c_str()) !=
-            0)
-        return nullptr;
+    return FormatListPaths(user, model, current, previous);
+}
+
+std::unique_ptr<VaultListBackend> VaultListBackend::ForUser(const std::string &user, const std::string &model)
+{
+    char current[TINT_PATH_BUFFER];
+    char previous[TINT_PATH_BUFFER];
     ProfileListFile currentFile, previousFile;
-    if (!ProfileListFile::Resolve(current, &currentFile) ||
+    if (!FormatListPaths(user, model, current, previous) ||
+        !ProfileListFile::Resolve(current, &currentFile) ||
         !ProfileListFile::Resolve(previous, &previousFile))
         return nullptr;
     return std::make_unique<VaultListBackend>(std::move(currentFile), std::move(previousFile));

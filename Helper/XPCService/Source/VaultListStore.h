@@ -19,12 +19,16 @@
 #include <memory>
 #include <string>
 
+// True when user and model can name list files in the preferences folder:
+// neither is empty or holds a "/", NUL or "..", and both list paths fit in
+// 254 bytes. The one name check of every request that names a user's lists.
+bool VaultListNamesAcceptable(const std::string &user, const std::string &model);
+
 class VaultListBackend : public ProfileStoreBackend
 {
   public:
-    // The list files of user and model; null when the names cannot name
-    // list files in the preferences folder (a "/", "..", NUL, or a path
-    // longer than 254 bytes).
+    // The list files of user and model; null when VaultListNamesAcceptable
+    // refuses the names or the folder cannot be reached.
     static std::unique_ptr<VaultListBackend> ForUser(const std::string &user, const std::string &model);
 
     VaultListBackend(ProfileListFile current, ProfileListFile previous)

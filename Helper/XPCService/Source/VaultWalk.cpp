@@ -1,14 +1,9 @@
 #include "VaultWalk.h"
 
-#include "ProfileTable.h"
-#include "RequestSplitter.h"
-#include "TintPaths.h"
-
-#if TINT_HAVE_MIBWALK
 #include "ListLocks.h"
 #include "MibWalkRequest.h"
+#include "RequestSplitter.h"
 #include "VaultListStore.h"
-#endif
 
 #include <cstring>
 #include <memory>
@@ -21,31 +16,7 @@ namespace
 constexpr char kAllowedOptions[] = "Ocvrt"
                                    "C";
 
-bool NameAcceptable(const std::string &name)
-{
-    return name.find('/') == std::string::npos && name.find('\0') == std::string::npos &&
-           name.find("..") == std::string::npos;
-}
-
-bool FormatListPaths(const std::string &user, const std::string &model, char current[TINT_PATH_BUFFER],
-                     char previous[TINT_PATH_BUFFER])
-{
-    return TintFormatPreferencesPath(current, kProfileListUserModelFormat, user.c_str(), model.c_str()) ==
-               0 &&
-           TintFormatPreferencesPath(previous, kProfileListPrevUserModelFormat, user.c_str(),
-                                     model.c_str()) == 0;
-}
-
 } // namespace
-
-bool VaultWalkNamesAcceptable(const std::string &user, const std::string &model)
-{
-    if (!NameAcceptable(user) || !NameAcceptable(model))
-        return false;
-    char current[TINT_PATH_BUFFER];
-    char previous[TINT_PATH_BUFFER];
-    return FormatListPaths(user, model, current, previous);
-}
 
 bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args)
 {
@@ -65,19 +36,13 @@ bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args)
 
 int VaultRunWalk(const tint::WalkRequest &walk)
 {
-    if (walk.args.size() > kVaultMaxWalkArguments || !VaultWalkNamesAcceptable(walk.user, walk.model) ||
+    if (walk.args.size() > kVaultMaxWalkArguments || !VaultListNamesAcceptable(walk.user, walk.model) ||
         !VaultWalkOptionsAcceptable(walk.args))
         return -1;
     for (const std::string &a : walk.args) {
         if (a.find('\0') != std::string::npos)
             return -1;
     }
-    char current[TINT_PATH_BUFFER];
-    char previous[TINT_PATH_BUFFER];
-    if (!FormatListPaths(walk.user, walk.model, current, previous))
-        return -1;
-
-#if TINT_HAVE_MIBWALK
     // The list's own store, reached only through the preferences folder.
     auto backend = VaultListBackend::ForUser(walk.user, walk.model);
     if (!backend)
@@ -102,8 +67,4 @@ int VaultRunWalk(const tint::WalkRequest &walk)
     ProfileStoreScope scope(store);
     MibWalkMergeIntoCurrentList(outcome->spool, result != kMibWalkSuccess ? 1 : 0);
     return result;
-#else
-    // Built without the walk: nothing can be walked.
-    return -1;
-#endif
 }

@@ -16,10 +16,6 @@ struct WalkRequest;
 // after the last of its 512 slots).
 inline constexpr std::size_t kVaultMaxWalkArguments = 511;
 
-// True when the user and model name can name list files: no "/", NUL or
-// "..", and both paths fit in 254 bytes.
-bool VaultWalkNamesAcceptable(const std::string &user, const std::string &model);
-
 // True when every option in the walk arguments is one the plug-in sends or a
 // harmless kin of it (-O, -c, -v, -r, -t, -C). Options that write files or
 // change the SNMP library for later walks in this process are refused.
@@ -28,5 +24,5 @@ bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args);
 // Runs one walk: its own request, session and spool, then the merge into the
 // user's list. A walk waits for no other walk but for the moment another one
 // merges. Returns the walk's result, or -1 without walking when the request
-// is refused.
+// is refused (names as VaultListNamesAcceptable checks them).
 int VaultRunWalk(const tint::WalkRequest &walk);
