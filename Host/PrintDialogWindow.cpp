@@ -174,8 +174,24 @@ PrintDialogWindow::PrintDialogWindow(PrintDialog &dialog, QWidget *view, http_t 
     status_->setObjectName("status");
     status_->setWordWrap(true);
     layout->addWidget(status_);
-    // What went wrong while the panel loaded (a failed walk) stays in view.
+    // What went wrong while the panel loaded (a failed walk) stays in view,
+    // and so does a profile list that the profile window could not save:
+    // queued, so that it is read once that window has closed.
     report(Q(dialog.statusMessage()));
+    if (view) {
+        if (auto *manage = view->findChild<QPushButton *>(tint::kManageProfileButton)) {
+            connect(
+                manage, &QPushButton::clicked, this,
+                [this] {
+                    if (PDEPanelIntrospection *panel = dialog_.introspection()) {
+                        const std::string status = panel->statusMessage();
+                        if (!status.empty())
+                            report(Q(status));
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }
 
     auto *buttons = buttons_ = new QDialogButtonBox;
     cancel_ = buttons->addButton(QDialogButtonBox::Cancel);

@@ -228,6 +228,9 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
         accepted = script(w, &error);
         (accepted && commit ? w.ok : w.cancel)->click();
     });
+    // A save that fails still closes the window; the panel's status line
+    // then says why.
+    const std::string statusBefore = introspection->statusMessage();
     if (greyed)
         manage->setEnabled(true);
     manage->click();
@@ -238,6 +241,9 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
         return fail(Tr("the profile window did not open"));
     if (!accepted)
         return fail(QString::fromStdString(error));
+    const std::string statusAfter = introspection->statusMessage();
+    if (commit && !statusAfter.empty() && statusAfter != statusBefore)
+        return fail(QString::fromStdString(statusAfter));
     return kTintDialogSuccess;
 }
 

@@ -1,6 +1,7 @@
 // Profile management end to end: tintdialog on a private session bus (the
 // relay starts Tintvault on demand) against a real snmpd serving the
 // printer's profile table, in a temporary root.
+#include "Precondition.h"
 #include "SessionBus.h"
 #include "SnmpAgent.h"
 #include "TempRoot.h"
@@ -13,6 +14,11 @@
 
 #include <cups/ppd.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -255,4 +261,30 @@ TEST_F(ProfilesTintDialog, UsbQueueReadsAndWritesThroughTheDirectConnectionForms
     rows = Lines(run(usb, "profiles list DST", &status));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], "0\t1\t6\tMINE.ICC\tMine\tDisk");
+}
+
+// A save that fails (here the preferences folder is full) closes the window
+// as any OK does, but the command says why and the list stays as it was.
+TEST_F(ProfilesTintDialog, AFailedSaveIsReportedWithItsReason)
+{
+    if (::getuid() != 0)
+        TINT_SKIP_OUTSIDE_CI("needs root to mount a small tmpfs at the preferences folder");
+    show(kLpd);
+    const std::string list = ReadFile(root.currentList());
+    ASSERT_FALSE(list.empty());
+    const std::string folder = root.preferences();
+    const std::string size = "size=" + std::to_string(list.size() / 1024 + 64) + "k,mode=0775";
+    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, size.c_str()) != 0)
+        TINT_SKIP_OUTSIDE_CI(std::string("cannot mount a tmpfs: ") + std::strerror(errno));
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{folder};
+    ASSERT_TRUE(WriteFile(root.currentList(), list));
+
+    int status = -1;
+    run("usb://VARNO/QV-MR52", "profiles add DST MINE.ICC Mine", &status);
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(errors().find("the profile lists were not saved: "), std::string::npos) << errors();
+    EXPECT_TRUE(ReadFile(root.currentList()) == list);
 }

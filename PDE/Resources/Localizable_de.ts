@@ -356,6 +356,10 @@
         <translation>Nicht verfügbar: Sendrix ist nicht installiert</translation>
     </message>
     <message>
+        <source>the profile lists were not saved: %1</source>
+        <translation>Die Profillisten wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
         <source>the printer at %1 did not answer; its profiles are shown as last read</source>
         <translation>Der Drucker unter %1 hat nicht geantwortet; seine Profile werden wie zuletzt gelesen angezeigt</translation>
     </message>

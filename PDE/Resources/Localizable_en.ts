@@ -356,6 +356,10 @@
         <translation>Unavailable: Sendrix is not installed</translation>
     </message>
     <message>
+        <source>the profile lists were not saved: %1</source>
+        <translation>the profile lists were not saved: %1</translation>
+    </message>
+    <message>
         <source>the printer at %1 did not answer; its profiles are shown as last read</source>
         <translation>the printer at %1 did not answer; its profiles are shown as last read</translation>
     </message>

@@ -1,6 +1,6 @@
 // Debug logging functions the bundle exports for whoever wants to trace the
-// panel from outside (a debugger, a test host). Nothing in the plug-in calls
-// them.
+// panel from outside (a debugger, a test host). The plug-in itself logs only
+// failures that would otherwise pass unseen (a profile list not saved).
 //
 // In format strings "%@" stands for an object: the argument is a QObject *
 // and is written as its class name, address and object name ("(null)" for a

@@ -4,11 +4,13 @@
 #include "ClassRegistry.h"
 #include "ColorPresetConstraints.h"
 #include "ControlReason.h"
+#include "DebugLog.h"
 #include "IconedCell.h"
 #include "LayoutLoader.h"
 #include "Localization.h"
 #include "Outlet.h"
 #include "PDECommon.h"
+#include "PanelStatus.h"
 #include "ProfileStore.h"
 #include "TextInputFilter.h"
 #include "TintPaths.h"
@@ -585,15 +587,26 @@ bool ProfileControl::tableView(QTableView *, int row)
 
 void ProfileControl::profileWindowOK(QObject *)
 {
+    int32_t written;
     if (usesDirectConnection(protocolType)) {
-        WQPListWriteProfile_All_Pap(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict,
-                                    &tables->plistRGBDelete, &tables->plistSIMDDelete,
-                                    &tables->plistDSTDelete);
+        written = WQPListWriteProfile_All_Pap(&tables->plistRGBDict, &tables->plistSIMDict,
+                                              &tables->plistDSTDict, &tables->plistRGBDelete,
+                                              &tables->plistSIMDDelete, &tables->plistDSTDelete);
     } else {
-        WQPListWriteProfile_All(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict);
+        written =
+            WQPListWriteProfile_All(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict);
     }
     // Refused or failed writes close the window all the same; the menus then
-    // show what the file holds.
+    // show what the file holds, and the panel's status line says why the
+    // changes were not kept.
+    if (written != 0) {
+        std::string reason = ProfileStoreLastError();
+        if (reason.empty())
+            reason = "the profile list cannot be written";
+        _PDELog(this, "profile lists not saved: %s", reason.c_str());
+        tint::setPanelStatus(
+            tint::localized("the profile lists were not saved: %1").arg(QString::fromStdString(reason)));
+    }
     if (onAdvancedView) {
         onAdvancedView->createPDEItemForPPDKey();
         onAdvancedView->getControlValueFromTicket();
