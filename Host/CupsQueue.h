@@ -82,8 +82,13 @@ class CupsQueue
     std::map<std::string, std::string> destOptions_;
 };
 
+// The user's lpoptions file, where libcups keeps the user's defaults.
+std::string CupsUserOptionsFile();
+
 // Writes the user's lpoptions for queue: every PPD option of ppd is dropped
-// from the queue's options, then choices (keyword to choice) are added.
-// false with *error (nothing changed) when the file cannot be written.
+// from the queue's line, then choices (keyword to choice) are added; with no
+// choices (clear) they are dropped from its instance lines too. Every other
+// line stays as it was; the file is replaced whole under its lock. false
+// with *error (nothing changed) when the file cannot be written.
 bool CupsSetUserDefaults(http_t *http, const std::string &queue, ppd_file_t *ppd,
                          const std::map<std::string, std::string> &choices, std::string *error);

@@ -89,6 +89,7 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     std::string error;
     if (!ParseArguments(args, &arguments, &error))
         return context.fail(error);
+    context.willChangeSettings();
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
@@ -118,11 +119,13 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     const int jobID = PrintJobSubmit(http, request, documents, &error);
     if (jobID <= 0)
         return context.fail("print: " + error);
-    // The job is on its way: the choices it was printed with are kept.
-    if (!dialog->writeSettings(&error))
-        context.fail(error);
     std::printf("request id is %s-%d (%zu file(s))\n", request.queue.c_str(), jobID, arguments.files.size());
     std::fflush(stdout);
+    // The job is on its way: the choices it was printed with are kept. A
+    // settings file that cannot be written fails the command although the
+    // job went.
+    if (!dialog->writeSettings(&error))
+        return context.fail(error);
     return arguments.wait ? Follow(context, http, request.queue, jobID) : kTintDialogSuccess;
 }
 

@@ -32,6 +32,17 @@ bool PrintDialog::open(std::string *error)
             return false;
         }
     }
+    // A command that writes the settings back holds their lock from here to
+    // the write, so that another one at the same time changes what this one
+    // wrote rather than what both read.
+    if (options_.changesSettings) {
+        if (options_.defaultSettings) {
+            std::error_code ec;
+            fs::create_directories(fs::path(options_.settings).parent_path(), ec);
+        }
+        if (!settingsLock_.lock(options_.settings, error))
+            return false;
+    }
     if (!PMPrintSettingsReadFile(options_.settings, &settings_.values, error))
         return false;
 

@@ -19,6 +19,10 @@ class TintDialogContext
     // defaults filled in once the dialog has been opened.
     const TintDialogOptions &options() const { return options_; }
 
+    // The command will write the settings back (set, print): the dialog,
+    // once opened, holds their lock until it goes. Called before dialog().
+    void willChangeSettings() { options_.changesSettings = true; }
+
     // Opens the print dialog (queue or PPD, settings, plug-in, panel) on
     // first use. null after printing the reason with fail().
     PrintDialog *dialog();

@@ -17,6 +17,9 @@ struct TintDialogOptions {
     // The settings file is the queue's own default one, whose folder may be
     // created; a folder named with --settings must exist.
     bool defaultSettings = false;
+    // The command reads the settings file to write it back (set, print):
+    // the dialog holds the file's lock from the read to the write.
+    bool changesSettings = false;
 };
 
 // The global options (and -h/--help, --version): they may stand before or

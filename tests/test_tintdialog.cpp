@@ -17,10 +17,12 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -46,13 +48,14 @@ class TintDialog : public ::testing::Test
     // Without a bus of the test's own the relay finds no service.
     std::string run(const std::string &arguments, int *status, const std::string &ppd = kSamplePPD)
     {
+        return RunCommand(command(arguments, ppd) + " 2>'" + root.path() + "/stderr'", status);
+    }
+    std::string command(const std::string &arguments, const std::string &ppd = kSamplePPD)
+    {
         const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
-        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
-                                    "DBUS_SESSION_BUS_ADDRESS='" +
-                                    bus + "' " + asUser + " '" + kTintDialog + "' --plugin '" + kPlugin +
-                                    "' --ppd '" + ppd + "' --settings '" + settings + "' " + arguments +
-                                    " 2>'" + root.path() + "/stderr'";
-        return RunCommand(command, status);
+        return "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= DBUS_SESSION_BUS_ADDRESS='" + bus + "' " +
+               asUser + " '" + kTintDialog + "' --plugin '" + kPlugin + "' --ppd '" + ppd + "' --settings '" +
+               settings + "' " + arguments;
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }
 
@@ -248,6 +251,54 @@ TEST_F(TintDialog, FailingCommandsWriteNothing)
         EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
         EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
         EXPECT_EQ(original, ReadFile(settings));
+    }
+}
+
+// A full disk under the settings file: each command that writes fails with
+// one line and the old file stays byte for byte.
+TEST_F(TintDialog, AFullDiskLeavesTheSettingsFileAsItWas)
+{
+    if (::getuid() != 0)
+        TINT_SKIP_OUTSIDE_CI("needs root to mount a small tmpfs for the settings file");
+    const std::string folder = root.path() + "/full";
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+        TINT_SKIP_OUTSIDE_CI(std::string("cannot mount a tmpfs: ") + std::strerror(errno));
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{folder};
+    settings = folder + "/job-settings.plist";
+    writeSettings(settingsWith("QV_MR52", {{"WQBrightness", PMValue("Plus1")}}));
+    const std::string original = ReadFile(settings);
+    ASSERT_FALSE(original.empty());
+    std::string fill = "dd if=/dev/zero of='" + folder + "/filler' bs=4k 2>/dev/null";
+    int status = -1;
+    RunCommand(fill, &status);
+    for (const char *arguments : {"set WQBrightness=Minus1", "print"}) {
+        SCOPED_TRACE(arguments);
+        run(arguments, &status);
+        EXPECT_EQ(2, status);
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find("No space left on device")) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_EQ(original, ReadFile(settings));
+    }
+}
+
+// Two set commands on one settings file at once: both changes land.
+TEST_F(TintDialog, ConcurrentSetsBothLand)
+{
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        std::remove(settings.c_str());
+        int status = -1;
+        RunCommand("(" + command("set WQBrightness=Minus1") + " || echo failed) & (" +
+                       command("set WQEconoMode=True") + " || echo failed); wait",
+                   &status);
+        PMDictionaryRef printer = model(readSettings());
+        EXPECT_EQ("Minus1", text(printer, "WQBrightness"));
+        EXPECT_EQ("True", text(printer, "WQEconoMode"));
     }
 }
 

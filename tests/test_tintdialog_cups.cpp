@@ -3,6 +3,7 @@
 // followed to its end, the user's lpoptions defaults, the host's own page,
 // and the bad input that must leave the server and the files alone.
 #include "CupsServer.h"
+#include "Precondition.h"
 #include "TempRoot.h"
 
 #include <cups/ppd.h>
@@ -16,13 +17,16 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -209,6 +213,53 @@ TEST_F(TintDialogCups, LpoptionsAreTheDefaultsAndDefaultsSaveWritesThemForLp)
     const std::string message = errors();
     EXPECT_NE(std::string::npos, message.find("cannot write the user's lpoptions")) << message;
     EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+}
+
+// defaults save and clear change the queue's own lines only; on a full disk
+// the file stays as it was and the command fails with one line.
+TEST_F(TintDialogCups, DefaultsKeepEveryOtherLineAndSurviveAFullDisk)
+{
+    const std::string folder = cups.home() + "/.cups";
+    const std::string lpoptions = folder + "/lpoptions";
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0700));
+    const std::string others = "Dest Remote@print.example.com WQBrightness=Plus2\n"
+                               "Default Zeta sides=two-sided-long-edge\n";
+    ASSERT_TRUE(WriteFile(lpoptions, others + "Dest QV/proof WQBrightness=Minus1 media=A4\n"
+                                              "Dest QV media=A4 WQQuickColor=Vivid\n"));
+    int status = -1;
+    run("--queue QV set WQBrightness=Plus1", &status);
+    ASSERT_EQ(0, status) << errors();
+    struct Step {
+        const char *arguments;
+        std::string expected;
+    } steps[] = {
+        {"defaults save", others + "Dest QV/proof WQBrightness=Minus1 media=A4\n"
+                                   "Dest QV media=A4 WQBrightness=Plus1 WQQuickColor=Vivid\n"},
+        {"defaults clear", others + "Dest QV/proof media=A4\nDest QV media=A4\n"},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.arguments);
+        run(std::string("--queue QV ") + step.arguments, &status);
+        EXPECT_EQ(0, status) << errors();
+        EXPECT_EQ(step.expected, ReadFile(lpoptions));
+    }
+
+    if (::getuid() != 0)
+        TINT_SKIP_OUTSIDE_CI("needs root to mount a small tmpfs for lpoptions");
+    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+        TINT_SKIP_OUTSIDE_CI(std::string("cannot mount a tmpfs: ") + std::strerror(errno));
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{folder};
+    ASSERT_TRUE(WriteFile(lpoptions, others));
+    RunCommand("dd if=/dev/zero of='" + folder + "/filler' bs=4k 2>/dev/null", &status);
+    run("--queue QV defaults save", &status);
+    EXPECT_EQ(2, status);
+    const std::string message = errors();
+    EXPECT_NE(std::string::npos, message.find("No space left on device")) << message;
+    EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+    EXPECT_EQ(others, ReadFile(lpoptions));
 }
 
 TEST_F(TintDialogCups, WindowPrintSubmitsTheDocumentsAndShowsTheJob)
