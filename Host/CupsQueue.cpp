@@ -39,6 +39,13 @@ std::string Arg(const char *text, const std::string &a, const std::string &b)
         .toStdString();
 }
 
+std::string Arg(const char *text, const std::string &a, const std::string &b, const std::string &c)
+{
+    return QCoreApplication::translate("tintdialog", text)
+        .arg(QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c))
+        .toStdString();
+}
+
 const char *Option(const cups_dest_t *dest, const char *name)
 {
     const char *value = cupsGetOption(name, dest->num_options, dest->options);
@@ -109,9 +116,9 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
     return status;
 }
 
-std::string Refusal(const std::string &what)
+std::string Refusal(http_t *http, const std::string &what)
 {
-    return Arg("the CUPS server %1 refused %2: ", CupsServerName(), what) + cupsLastErrorString();
+    return Arg("the CUPS server %1 refused %2: %3", CupsServerName(), what, CupsFailureReason(http));
 }
 
 struct DestsFree {
@@ -129,9 +136,11 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     // read from the connection.
     CupsHttp http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
     if (!http || httpReconnect2(http.get(), kConnectTimeoutMs, nullptr) != 0) {
-        const int reason = http ? httpError(http.get()) : 0;
+        // As lpstat says it: libcups reports every failed connection alike
+        // (refused, no socket, no route: "Host is down"); a name that does
+        // not resolve gives no connection at all.
         *error = Arg("cannot reach the CUPS server %1: %2", CupsServerName(),
-                     reason ? std::strerror(reason) : cupsLastErrorString());
+                     http ? Tr("Scheduler is not running") : Tr("the server's name cannot be resolved"));
         http.reset();
         return http;
     }
@@ -141,10 +150,36 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     const ipp_status_t status = cupsLastError();
     ippDelete(response);
     if (!response || (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
-        *error = Arg("the CUPS server %1 does not answer: %2", CupsServerName(), cupsLastErrorString());
+        *error =
+            Arg("the CUPS server %1 does not answer: %2", CupsServerName(), CupsFailureReason(http.get()));
         http.reset();
     }
     return http;
+}
+
+std::string CupsFailureReason(http_t *http)
+{
+    const char *message = cupsLastErrorString();
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE && message && *message &&
+        std::strcmp(message, "Success") != 0)
+        return message;
+    if (http && httpError(http) != 0)
+        return std::strerror(httpError(http));
+    if (http && httpGetStatus(http) >= HTTP_STATUS_BAD_REQUEST)
+        return httpStatus(httpGetStatus(http));
+    return Tr("the server closed the connection");
+}
+
+std::string CupsPPDOpenError()
+{
+    int line = 0;
+    const ppd_status_t status = ppdLastError(&line);
+    if (status == PPD_FILE_OPEN_ERROR)
+        return std::strerror(errno);
+    std::string reason = ppdErrorString(status);
+    if (line > 0)
+        reason += Arg(" on line %1", std::to_string(line));
+    return reason;
 }
 
 std::string CupsServerName()
@@ -184,7 +219,7 @@ bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::strin
     std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
     if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
         cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-        *error = Refusal(Tr("the list of queues"));
+        *error = Refusal(http, Tr("the list of queues"));
         return false;
     }
     queues->clear();
@@ -229,7 +264,7 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
     std::unique_ptr<cups_dest_t, DestsFree> owned(dest, DestsFree{1});
     if (!dest) {
         if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-            *error = Refusal(name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
+            *error = Refusal(http, name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
             return Result::kRefused;
         }
         if (name.empty())
@@ -247,10 +282,14 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
         return Result::kRefused;
     }
     if (status != HTTP_STATUS_OK) {
-        *error = Refusal(Arg("the PPD of %1", info_.name));
+        *error = Refusal(http, Arg("the PPD of %1", info_.name));
         return Result::kRefused;
     }
     std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(ppdFile_.c_str()));
+    if (!ppd) {
+        *error = Arg("the PPD of the queue %1 cannot be read: %2", info_.name, CupsPPDOpenError());
+        return Result::kRefused;
+    }
     if (!CupsPPDIsQVMR52(ppd.get())) {
         *error = Arg("the queue %1 is not a QV-MR52 (its PPD, %2, has no Color Options)", info_.name,
                      info_.makeAndModel.empty() ? std::string("?") : info_.makeAndModel);

@@ -21,6 +21,17 @@ using CupsHttp = std::unique_ptr<http_t, CupsHttpClose>;
 // naming the server when it cannot be reached.
 CupsHttp CupsConnect(const std::string &server, std::string *error);
 
+// Why the last exchange with the server on http failed, as libcups keeps
+// it: the IPP status message, else the connection's own error, else the
+// HTTP status. Never "Success": a failure without any recorded reason says
+// that the server closed the connection.
+std::string CupsFailureReason(http_t *http);
+
+// Why ppdOpenFile failed just now: libcups' reason with its line
+// ("Illegal option keyword string on line 33"), or the system's for a file
+// that cannot be opened.
+std::string CupsPPDOpenError();
+
 // The server libcups talks to, as a person would name it ("HOST:PORT" or
 // the local socket's path).
 std::string CupsServerName();

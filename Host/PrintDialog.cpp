@@ -1,4 +1,6 @@
 #include "PrintDialog.h"
+
+#include "CupsQueue.h"
 #include "TintDialogTranslation.h"
 
 #include "PrintSettingsFile.h"
@@ -48,12 +50,7 @@ bool PrintDialog::open(std::string *error)
 
     ppd_.reset(ppdOpenFile(options_.ppd.c_str()));
     if (!ppd_) {
-        int line = 0;
-        ppd_status_t status = ppdLastError(&line);
-        *error = options_.ppd + ": " +
-                 (status == PPD_FILE_OPEN_ERROR ? std::strerror(errno) : ppdErrorString(status));
-        if (status != PPD_FILE_OPEN_ERROR && line > 0)
-            *error += " on line " + std::to_string(line);
+        *error = options_.ppd + ": " + CupsPPDOpenError();
         return false;
     }
     // The PPD's own translations for the user's language, where it has them

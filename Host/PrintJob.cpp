@@ -192,8 +192,9 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
     int jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
     cupsFreeOptions(count, options);
     auto failed = [&](int id) {
-        *error =
-            Tr("cannot submit the job to %1: %2").arg(Q(request.queue), cupsLastErrorString()).toStdString();
+        *error = Tr("cannot submit the job to %1: %2")
+                     .arg(Q(request.queue), Q(CupsFailureReason(http)))
+                     .toStdString();
         if (id > 0)
             cupsCancelJob2(http, request.queue.c_str(), id, 0);
         return 0;
@@ -225,7 +226,7 @@ bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::str
     ipp_t *response = cupsDoRequest(http, request, "/");
     std::unique_ptr<ipp_t, decltype(&ippDelete)> owned(response, &ippDelete);
     if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(cupsLastErrorString()).toStdString();
+        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(Q(CupsFailureReason(http))).toStdString();
         return false;
     }
     PrintJobStatus now;

@@ -321,6 +321,12 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
 {
     ASSERT_TRUE(cups.addQueue("Generic", "file:/dev/null", kGenericPPD));
     ASSERT_TRUE(cups.addQueue("Driverless", "file:/dev/null", ""));
+    // A PPD that libcups cannot read (its first option keyword holds a
+    // control character), put in place behind lpadmin's back.
+    ASSERT_TRUE(cups.addQueue("Broken", "file:/dev/null", kSamplePPD));
+    std::string broken = ReadFile(kSamplePPD);
+    broken.replace(broken.find("*OpenUI *PageSize"), 17, "*OpenUI *Page\x01Size");
+    ASSERT_TRUE(WriteFile(cups.dir() + "/ppd/Broken.ppd", broken));
     RefusingServer refusing;
     ASSERT_GT(refusing.port(), 0);
     const std::string folder = root.path() + "/a-folder";
@@ -335,6 +341,7 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         {"--queue Missing print" + doc, "has no queue Missing"},
         {"--queue Driverless print" + doc, "has no PPD"},
         {"--queue Generic print" + doc, "Generic is not a QV-MR52"},
+        {"--queue Broken print" + doc, "Illegal option keyword string on line 31"},
         {"--queue QV print '" + root.path() + "/no-such.ps'", "no-such.ps: No such file"},
         {"--queue QV print '" + folder + "'", "a-folder: Is a directory"},
         {"--queue 'Two words' print" + doc, "\"Two words\" is not a queue name"},
@@ -353,6 +360,7 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         const std::string message = errors();
         EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
         EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_EQ(std::string::npos, message.find("Success")) << message;
         EXPECT_TRUE(cups.jobIds().empty());
         EXPECT_FALSE(FileExists(settings));
     }
@@ -387,6 +395,7 @@ TEST_F(TintDialogCups, ServerGoneBeforePrintingIsRefused)
     dialog.join();
     EXPECT_EQ(2, status);
     EXPECT_NE(std::string::npos, errors().find("cannot submit the job to QV")) << errors();
+    EXPECT_EQ(std::string::npos, errors().find("Success")) << errors();
     EXPECT_FALSE(FileExists(settings));
 }
 
