@@ -1,5 +1,7 @@
 #include "HostPage.h"
 
+#include "PanelReport.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -266,16 +268,17 @@ QJsonObject HostPage::report() const
 
 std::string HostPage::reportText() const
 {
-    std::string out = Tr("Host page:").toStdString() + "\n  copies = " + std::to_string(copies()) +
-                      "\n  pages = " + (pageRanges().empty() ? std::string("all") : pageRanges()) + "\n";
+    std::string out =
+        Tr("Host page:").toStdString() + "\n  copies = " + std::to_string(copies()) +
+        "\n  pages = " + (pageRanges().empty() ? std::string("all") : PanelReportEscape(pageRanges())) + "\n";
     for (const Control &control : controls_) {
-        out += "  " + std::string(control.option->keyword) + " = " + choiceOf(control) + " \"" +
-               control.option->text + "\"";
+        out += "  " + PanelReportEscape(control.option->keyword) + " = " +
+               PanelReportEscape(choiceOf(control)) + " \"" + PanelReportEscape(control.option->text) + "\"";
         if (control.option->conflicted)
             out += " " + Tr("(conflict)").toStdString();
         out += "\n      ";
         for (int i = 0; i < control.option->num_choices; i++)
-            out += (i ? " | " : "") + std::string(control.option->choices[i].choice);
+            out += (i ? " | " : "") + PanelReportEscape(control.option->choices[i].choice);
         out += "\n";
     }
     return out;

@@ -126,6 +126,33 @@ TEST_F(TintDialogCups, QueuesListsEveryQueueAndWhichIsAQVMR52)
     EXPECT_TRUE(report["settings"].toObject()["QV-MR52"].toObject().contains("QV"));
 }
 
+// A tab and a line break in a queue's NickName, a tab in an option's title: the
+// listing and the text report still have one line per queue and per option.
+TEST_F(TintDialogCups, ControlCharactersCannotForgeQueuesOrOptions)
+{
+    std::string ppd = ReadFile(kSamplePPD);
+    ppd.replace(ppd.find("*NickName: \"VARNO QV-MR52\""), 26,
+                "*NickName: \"VARNO\tQV-MR52\nForged\tdefault\tidle\tQV-MR52\"");
+    ppd.replace(ppd.find("PageSize/Media Size"), 19, "PageSize/Media\tSize");
+    ASSERT_TRUE(WriteFile(root.path() + "/evil.ppd", ppd));
+    ASSERT_TRUE(cups.addQueue("Evil", "file:/dev/null", root.path() + "/evil.ppd"));
+    struct Case {
+        std::string arguments;
+        std::string mustHave, mustNotHave;
+    } cases[] = {
+        {"queues", "\tfile:/dev/null\n", "\nForged"},
+        {"--queue Evil show", "\"Media\\tSize\"", "Media\tSize"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        int status = -1;
+        const std::string out = run(c.arguments, &status);
+        EXPECT_EQ(0, status) << errors();
+        EXPECT_NE(std::string::npos, out.find(c.mustHave)) << out;
+        EXPECT_EQ(std::string::npos, out.find(c.mustNotHave)) << out;
+    }
+}
+
 TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
 {
     int status = -1;
