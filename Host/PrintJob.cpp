@@ -56,17 +56,23 @@ bool Send(http_t *http, const char *bytes, size_t size)
     return size == 0 || cupsWriteRequestData(http, bytes, size) == HTTP_STATUS_CONTINUE;
 }
 
-bool SendDocument(http_t *http, const PrintJobDocuments::Document &document)
+// Sends one document's bytes; false with *reason ("" : libcups' own) when
+// the document cannot be read or the server takes no more.
+bool SendDocument(http_t *http, const PrintJobDocuments::Document &document, std::string *reason)
 {
     if (document.fd < 0)
         return Send(http, document.data.data(), document.data.size());
-    if (lseek(document.fd, 0, SEEK_SET) < 0)
+    if (lseek(document.fd, 0, SEEK_SET) < 0 && errno != ESPIPE) {
+        *reason = std::strerror(errno);
         return false;
+    }
     char buffer[kChunk];
     for (;;) {
         ssize_t n = read(document.fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0)
+            *reason = std::strerror(errno);
         if (n <= 0)
             return n == 0;
         if (!Send(http, buffer, static_cast<size_t>(n)))
@@ -191,24 +197,50 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
 
     int jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
     cupsFreeOptions(count, options);
-    auto failed = [&](int id) {
+    if (jobID <= 0) {
         *error = Tr("cannot submit the job to %1: %2")
                      .arg(Q(request.queue), Q(CupsFailureReason(http)))
                      .toStdString();
-        if (id > 0)
-            cupsCancelJob2(http, request.queue.c_str(), id, 0);
+        return 0;
+    }
+    // A job whose documents did not all arrive is cancelled, so that it does
+    // not wait in the queue for ever (or print half).
+    const QString job = Q(request.queue + "-" + std::to_string(jobID));
+    auto failed = [&](size_t index, const std::string &reason) {
+        *error = Tr("job %1: document %2 (%3) did not reach the server: %4")
+                     .arg(job)
+                     .arg(index + 1)
+                     .arg(Q(docs[index].name), Q(reason))
+                     .toStdString();
+        if (cupsCancelJob2(http, request.queue.c_str(), jobID, 0) == IPP_STATUS_OK)
+            *error += Tr("; the job was cancelled").toStdString();
+        else
+            *error +=
+                Tr("; the job could not be cancelled: %1").arg(Q(CupsFailureReason(http))).toStdString();
         return 0;
     };
-    if (jobID <= 0)
-        return failed(0);
     for (size_t i = 0; i < docs.size(); i++) {
         const bool last = i + 1 == docs.size();
         if (cupsStartDocument(http, request.queue.c_str(), jobID, docs[i].name.c_str(), CUPS_FORMAT_AUTO,
                               last) != HTTP_STATUS_CONTINUE)
-            return failed(jobID);
-        const bool sent = SendDocument(http, docs[i]);
-        if (cupsFinishDocument(http, request.queue.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE || !sent)
-            return failed(jobID);
+            return failed(i, CupsFailureReason(http));
+        std::string reason;
+        if (!SendDocument(http, docs[i], &reason)) {
+            // The request is left half sent: its answer, if any, is read
+            // and dropped before the connection is used again.
+            ippDelete(cupsGetResponse(http, "/"));
+            return failed(i, reason.empty() ? CupsFailureReason(http) : reason);
+        }
+        // The server's own answer to Send-Document: cupsFinishDocument
+        // returns the last status libcups kept, which a connection that was
+        // dropped before any answer leaves as the previous request's
+        // success.
+        ipp_t *response = cupsGetResponse(http, "/");
+        const ipp_status_t status =
+            response ? ippGetStatusCode(response) : IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+        ippDelete(response);
+        if (!response || status > IPP_STATUS_OK_EVENTS_COMPLETE)
+            return failed(i, CupsFailureReason(http));
     }
     return jobID;
 }

@@ -2,6 +2,7 @@
 // queues, jobs with every option read back from the held job, a job
 // followed to its end, the user's lpoptions defaults, the host's own page,
 // and the bad input that must leave the server and the files alone.
+#include "ChildProcess.h"
 #include "CupsServer.h"
 #include "Precondition.h"
 #include "TempRoot.h"
@@ -304,6 +305,37 @@ TEST_F(TintDialogCups, WindowPrintSubmitsTheDocumentsAndShowsTheJob)
     EXPECT_TRUE(FileExists(png));
 }
 
+// tests/support/ipp_fault_server.py on a free port of 127.0.0.1: a server
+// that never answers, one that trickles, or a proxy that drops the
+// connection half way. Stopped with the object.
+class FaultServer
+{
+  public:
+    FaultServer(const std::vector<std::string> &args, const std::string &dir)
+        : log_(dir + "/fault-server.log")
+    {
+        std::vector<std::string> command = {"python3", std::string(TINT_SOURCE_DIR) +
+                                                           "/tests/support/ipp_fault_server.py"};
+        command.insert(command.end(), args.begin(), args.end());
+        pid_ = SpawnLogged(command, log_, {});
+        for (int i = 0; i < 500 && pid_ > 0 && port_ == 0; ++i) {
+            const std::string text = ReadFile(log_);
+            if (text.rfind("ready ", 0) == 0)
+                port_ = std::atoi(text.c_str() + 6);
+            else
+                usleep(10000);
+        }
+    }
+    ~FaultServer() { StopChild(pid_); }
+    std::string server() const { return "127.0.0.1:" + std::to_string(port_); }
+    int port() const { return port_; }
+
+  private:
+    std::string log_;
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
+
 // A TCP listener on 127.0.0.1 that closes every connection at once: a
 // server that turns the dialog away.
 class RefusingServer
@@ -391,6 +423,27 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         EXPECT_TRUE(cups.jobIds().empty());
         EXPECT_FALSE(FileExists(settings));
     }
+}
+
+// The connection drops while a document is on its way: no request id, the
+// job is named and cancelled, exit 2.
+TEST_F(TintDialogCups, ADroppedSendDocumentIsNoJob)
+{
+    FaultServer proxy({"drop", cups.server(), "DROP-THE-CONNECTION"}, root.path());
+    ASSERT_GT(proxy.port(), 0);
+    const std::string document = root.path() + "/dropped.ps";
+    ASSERT_TRUE(WriteFile(document, "%!PS\n% DROP-THE-CONNECTION\nshowpage\n"));
+    int status = -1;
+    const std::string out =
+        run("--server " + proxy.server() + " --queue QV print '" + document + "'", &status);
+    EXPECT_EQ(2, status);
+    EXPECT_EQ("", out);
+    const std::string message = errors();
+    EXPECT_NE(std::string::npos, message.find("job QV-")) << message;
+    EXPECT_NE(std::string::npos, message.find("dropped.ps")) << message;
+    EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+    for (int id : cups.jobIds())
+        EXPECT_EQ(CupsServer::kJobCanceled, cups.jobState(id));
 }
 
 // The server stops after the dialog has opened the queue and before the
