@@ -5,20 +5,29 @@
 #include <QCoreApplication>
 
 #include <strings.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace
 {
 
-// Long enough for a server on another continent, short enough that a
-// silent address does not hang a script.
-constexpr int kConnectTimeoutMs = 10000;
+// Long enough for a server on another continent and for a scheduler busy
+// with a large job, short enough that a silent server does not hang a
+// script.
+constexpr int kDefaultTimeout = 30;
+int gTimeout = kDefaultTimeout;
+// How often libcups asks the timeout callback while a wait goes on.
+constexpr double kWaitSeconds = 1.0;
 // An lpoptions file larger than this is not one a person wrote.
 constexpr std::size_t kMaxOptionsFile = 16u * 1024u * 1024u;
 
@@ -79,10 +88,18 @@ struct PPDClose {
 };
 
 // Fetches the queue's PPD into *file. HTTP_STATUS_NOT_FOUND: the queue has
-// none.
-http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
+// none. A transfer that outlasts its deadline gives HTTP_STATUS_ERROR with
+// *timedOut set to the message.
+http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file, std::string *timedOut)
 {
     char path[1024] = "";
+    CupsDeadline deadline(http, 2 * CupsTimeout());
+    auto expired = [&] {
+        if (!deadline.expired())
+            return false;
+        *timedOut = CupsTimeoutMessage(Arg("send the PPD of %1", name), deadline.seconds());
+        return true;
+    };
     // The scheduler serves a printer's PPD at /printers/NAME.ppd: one
     // request on the open connection. cupsGetPPD3 first asks where the
     // printer lives (and may connect anew), which made listing many
@@ -106,6 +123,8 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
         }
         unlink(path);
         *path = '\0';
+        if (expired())
+            return HTTP_STATUS_ERROR;
     }
     time_t modified = 0;
     http_status_t status = cupsGetPPD3(http, name.c_str(), &modified, path, sizeof path);
@@ -113,6 +132,8 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
         *file = path;
     else if (*path)
         unlink(path);
+    if (status != HTTP_STATUS_OK && expired())
+        return HTTP_STATUS_ERROR;
     return status;
 }
 
@@ -135,7 +156,13 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     // Connected in a second step, so that the reason of a failure can be
     // read from the connection.
     CupsHttp http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
-    if (!http || httpReconnect2(http.get(), kConnectTimeoutMs, nullptr) != 0) {
+    const int connected = http ? httpReconnect2(http.get(), gTimeout * 1000, nullptr) : -1;
+    if (http && connected != 0 && httpError(http.get()) == ETIMEDOUT) {
+        *error = CupsTimeoutMessage(Tr("accept a connection"), gTimeout);
+        http.reset();
+        return http;
+    }
+    if (!http || connected != 0) {
         // As lpstat says it: libcups reports every failed connection alike
         // (refused, no socket, no route: "Host is down"); a name that does
         // not resolve gives no connection at all.
@@ -146,15 +173,104 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     }
     // A connection is not yet a scheduler: something else may listen
     // there, or a scheduler that turns us away. Ask it one cheap question.
+    CupsDeadline deadline(http.get(), gTimeout);
     ipp_t *response = cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
     const ipp_status_t status = cupsLastError();
     ippDelete(response);
-    if (!response || (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
+    if (deadline.expired()) {
+        *error = CupsTimeoutMessage(Tr("answer a request"), gTimeout);
+        http.reset();
+    } else if (!response ||
+               (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
         *error =
             Arg("the CUPS server %1 does not answer: %2", CupsServerName(), CupsFailureReason(http.get()));
         http.reset();
     }
     return http;
+}
+
+void CupsSetTimeout(int seconds)
+{
+    gTimeout = seconds > 0 ? seconds : kDefaultTimeout;
+}
+
+int CupsTimeout()
+{
+    return gTimeout;
+}
+
+struct CupsDeadline::State {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::chrono::steady_clock::time_point deadline;
+    bool done = false;
+    bool expired = false;
+    std::thread watchdog;
+};
+
+CupsDeadline::CupsDeadline(http_t *http, int seconds)
+    : http_(http), seconds_(seconds), state_(std::make_unique<State>())
+{
+    if (!http_)
+        return;
+    state_->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds_);
+    httpSetTimeout(http_, kWaitSeconds, &CupsDeadline::OnTimeout, state_.get());
+    state_->watchdog = std::thread([state = state_.get(), http = http_] {
+        std::unique_lock<std::mutex> lock(state->mutex);
+        while (!state->done) {
+            if (state->wake.wait_until(lock, state->deadline) == std::cv_status::timeout &&
+                std::chrono::steady_clock::now() >= state->deadline && !state->done) {
+                state->expired = true;
+                // The bytes still trickling in keep libcups reading: end
+                // the connection under it.
+                shutdown(httpGetFd(http), SHUT_RDWR);
+                return;
+            }
+        }
+    });
+}
+
+CupsDeadline::~CupsDeadline()
+{
+    if (!http_)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->done = true;
+    }
+    state_->wake.notify_all();
+    state_->watchdog.join();
+    // Between exchanges a silent server still cannot hold a wait for ever.
+    httpSetTimeout(http_, gTimeout, nullptr, nullptr);
+}
+
+void CupsDeadline::extend()
+{
+    if (!http_)
+        return;
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds_);
+}
+
+bool CupsDeadline::expired() const
+{
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->expired;
+}
+
+int CupsDeadline::OnTimeout(http_t * /*http*/, void *data)
+{
+    auto *state = static_cast<State *>(data);
+    std::lock_guard<std::mutex> lock(state->mutex);
+    if (std::chrono::steady_clock::now() < state->deadline && !state->expired)
+        return 1; // go on waiting
+    state->expired = true;
+    return 0;
+}
+
+std::string CupsTimeoutMessage(const std::string &what, int seconds)
+{
+    return Arg("the CUPS server %1 did not %2 within %3 s", CupsServerName(), what, std::to_string(seconds));
 }
 
 std::string CupsFailureReason(http_t *http)
@@ -215,8 +331,18 @@ bool CupsPPDIsQVMR52(ppd_file_t *ppd)
 bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::string *error)
 {
     cups_dest_t *dests = nullptr;
-    int count = cupsGetDests2(http, &dests);
+    int count = 0;
+    bool expired = false;
+    {
+        CupsDeadline deadline(http, gTimeout);
+        count = cupsGetDests2(http, &dests);
+        expired = deadline.expired();
+    }
     std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
+    if (expired) {
+        *error = CupsTimeoutMessage(Tr("send the list of queues"), gTimeout);
+        return false;
+    }
     if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
         cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
         *error = Refusal(http, Tr("the list of queues"));
@@ -228,8 +354,13 @@ bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::strin
             continue;
         CupsQueueInfo info;
         FillInfo(&dests[i], &info);
-        std::string file;
-        if (FetchPPD(http, info.name, &file) == HTTP_STATUS_OK) {
+        std::string file, timedOut;
+        const http_status_t status = FetchPPD(http, info.name, &file, &timedOut);
+        if (!timedOut.empty()) {
+            *error = timedOut;
+            return false;
+        }
+        if (status == HTTP_STATUS_OK) {
             info.hasPPD = true;
             std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(file.c_str()));
             info.isQVMR52 = CupsPPDIsQVMR52(ppd.get());
@@ -260,8 +391,19 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
             return Result::kRefused;
         }
     }
-    cups_dest_t *dest = cupsGetNamedDest(http, name.empty() ? nullptr : name.c_str(), nullptr);
+    cups_dest_t *dest = nullptr;
+    bool expired = false;
+    {
+        CupsDeadline deadline(http, gTimeout);
+        dest = cupsGetNamedDest(http, name.empty() ? nullptr : name.c_str(), nullptr);
+        expired = deadline.expired();
+    }
     std::unique_ptr<cups_dest_t, DestsFree> owned(dest, DestsFree{1});
+    if (expired) {
+        *error = CupsTimeoutMessage(
+            name.empty() ? Tr("name the default queue") : Arg("describe the queue %1", name), gTimeout);
+        return Result::kRefused;
+    }
     if (!dest) {
         if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
             *error = Refusal(http, name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
@@ -276,7 +418,12 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
     for (int i = 0; i < dest->num_options; i++)
         destOptions_[dest->options[i].name] = dest->options[i].value;
 
-    http_status_t status = FetchPPD(http, info_.name, &ppdFile_);
+    std::string timedOut;
+    http_status_t status = FetchPPD(http, info_.name, &ppdFile_, &timedOut);
+    if (!timedOut.empty()) {
+        *error = timedOut;
+        return Result::kRefused;
+    }
     if (status == HTTP_STATUS_NOT_FOUND) {
         *error = Arg("the queue %1 has no PPD (a driverless queue): it is not a QV-MR52", info_.name);
         return Result::kRefused;

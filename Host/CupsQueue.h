@@ -16,6 +16,44 @@ struct CupsHttpClose {
 };
 using CupsHttp = std::unique_ptr<http_t, CupsHttpClose>;
 
+// How long the dialog waits for the server, in seconds: for a connection,
+// for the answer to each request, and without progress while a document is
+// sent; a PPD's whole transfer may take twice as long. 30 by default
+// (tintdialog --timeout).
+void CupsSetTimeout(int seconds);
+int CupsTimeout();
+
+// A deadline on one exchange with the server over http, from construction
+// to destruction. libcups' timeout callback ends a wait that outlasts it (a
+// server that never answers); a watchdog shuts the connection down when the
+// deadline passes although bytes keep coming (a server that trickles). A
+// connection that was shut down fails every later read at once, so the
+// exchange ends with an error; expired() then tells that time was the
+// reason. Guards on one connection must not nest.
+class CupsDeadline
+{
+  public:
+    CupsDeadline(http_t *http, int seconds);
+    ~CupsDeadline();
+    CupsDeadline(const CupsDeadline &) = delete;
+    CupsDeadline &operator=(const CupsDeadline &) = delete;
+
+    // Progress: the deadline starts again from now.
+    void extend();
+    bool expired() const;
+    int seconds() const { return seconds_; }
+
+  private:
+    struct State;
+    static int OnTimeout(http_t *http, void *data);
+    http_t *http_;
+    int seconds_;
+    std::unique_ptr<State> state_;
+};
+
+// "the CUPS server HOST:PORT did not WHAT within N s".
+std::string CupsTimeoutMessage(const std::string &what, int seconds);
+
 // Chooses the server (server as HOST[:PORT] when given, else CUPS_SERVER,
 // else libcups' default) and connects to it. null with a one-line *error
 // naming the server when it cannot be reached.

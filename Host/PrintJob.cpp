@@ -51,17 +51,25 @@ bool ReadAll(int fd, std::string *data)
     }
 }
 
-bool Send(http_t *http, const char *bytes, size_t size)
+// One piece of a document; each piece the server takes gives the next
+// another full deadline.
+bool Send(http_t *http, const char *bytes, size_t size, CupsDeadline &deadline)
 {
-    return size == 0 || cupsWriteRequestData(http, bytes, size) == HTTP_STATUS_CONTINUE;
+    if (size == 0)
+        return true;
+    if (cupsWriteRequestData(http, bytes, size) != HTTP_STATUS_CONTINUE)
+        return false;
+    deadline.extend();
+    return true;
 }
 
 // Sends one document's bytes; false with *reason ("" : libcups' own) when
 // the document cannot be read or the server takes no more.
-bool SendDocument(http_t *http, const PrintJobDocuments::Document &document, std::string *reason)
+bool SendDocument(http_t *http, const PrintJobDocuments::Document &document, CupsDeadline &deadline,
+                  std::string *reason)
 {
     if (document.fd < 0)
-        return Send(http, document.data.data(), document.data.size());
+        return Send(http, document.data.data(), document.data.size(), deadline);
     if (lseek(document.fd, 0, SEEK_SET) < 0 && errno != ESPIPE) {
         *reason = std::strerror(errno);
         return false;
@@ -75,7 +83,7 @@ bool SendDocument(http_t *http, const PrintJobDocuments::Document &document, std
             *reason = std::strerror(errno);
         if (n <= 0)
             return n == 0;
-        if (!Send(http, buffer, static_cast<size_t>(n)))
+        if (!Send(http, buffer, static_cast<size_t>(n), deadline))
             return false;
     }
 }
@@ -195,12 +203,19 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
             title = title.substr(slash + 1);
     }
 
-    int jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
+    int jobID = 0;
+    std::string reason;
+    {
+        CupsDeadline deadline(http, CupsTimeout());
+        jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
+        if (deadline.expired())
+            reason = CupsTimeoutMessage(Tr("create the job").toStdString(), deadline.seconds());
+        else if (jobID <= 0)
+            reason = CupsFailureReason(http);
+    }
     cupsFreeOptions(count, options);
-    if (jobID <= 0) {
-        *error = Tr("cannot submit the job to %1: %2")
-                     .arg(Q(request.queue), Q(CupsFailureReason(http)))
-                     .toStdString();
+    if (jobID <= 0 || !reason.empty()) {
+        *error = Tr("cannot submit the job to %1: %2").arg(Q(request.queue), Q(reason)).toStdString();
         return 0;
     }
     // A job whose documents did not all arrive is cancelled, so that it does
@@ -212,24 +227,34 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
                      .arg(index + 1)
                      .arg(Q(docs[index].name), Q(reason))
                      .toStdString();
+        CupsDeadline deadline(http, CupsTimeout());
         if (cupsCancelJob2(http, request.queue.c_str(), jobID, 0) == IPP_STATUS_OK)
             *error += Tr("; the job was cancelled").toStdString();
+        else if (deadline.expired())
+            *error += Tr("; the job could not be cancelled in time").toStdString();
         else
             *error +=
                 Tr("; the job could not be cancelled: %1").arg(Q(CupsFailureReason(http))).toStdString();
         return 0;
     };
-    for (size_t i = 0; i < docs.size(); i++) {
+    // Why document i did not arrive, "" when the server took it.
+    auto send = [&](size_t i) -> std::string {
+        CupsDeadline deadline(http, CupsTimeout());
+        auto why = [&](const std::string &reason) {
+            if (deadline.expired())
+                return CupsTimeoutMessage(Tr("take the document").toStdString(), deadline.seconds());
+            return reason.empty() ? CupsFailureReason(http) : reason;
+        };
         const bool last = i + 1 == docs.size();
         if (cupsStartDocument(http, request.queue.c_str(), jobID, docs[i].name.c_str(), CUPS_FORMAT_AUTO,
                               last) != HTTP_STATUS_CONTINUE)
-            return failed(i, CupsFailureReason(http));
+            return why("");
         std::string reason;
-        if (!SendDocument(http, docs[i], &reason)) {
+        if (!SendDocument(http, docs[i], deadline, &reason)) {
             // The request is left half sent: its answer, if any, is read
             // and dropped before the connection is used again.
             ippDelete(cupsGetResponse(http, "/"));
-            return failed(i, reason.empty() ? CupsFailureReason(http) : reason);
+            return why(reason);
         }
         // The server's own answer to Send-Document: cupsFinishDocument
         // returns the last status libcups kept, which a connection that was
@@ -240,7 +265,12 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
             response ? ippGetStatusCode(response) : IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
         ippDelete(response);
         if (!response || status > IPP_STATUS_OK_EVENTS_COMPLETE)
-            return failed(i, CupsFailureReason(http));
+            return why("");
+        return {};
+    };
+    for (size_t i = 0; i < docs.size(); i++) {
+        if (std::string reason = send(i); !reason.empty())
+            return failed(i, reason);
     }
     return jobID;
 }
@@ -255,10 +285,15 @@ bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::str
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr,
                   kRequested);
+    CupsDeadline deadline(http, CupsTimeout());
     ipp_t *response = cupsDoRequest(http, request, "/");
     std::unique_ptr<ipp_t, decltype(&ippDelete)> owned(response, &ippDelete);
-    if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(Q(CupsFailureReason(http))).toStdString();
+    if (deadline.expired() || !response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        const std::string reason =
+            deadline.expired()
+                ? CupsTimeoutMessage(Tr("tell the job's state").toStdString(), deadline.seconds())
+                : CupsFailureReason(http);
+        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(Q(reason)).toStdString();
         return false;
     }
     PrintJobStatus now;

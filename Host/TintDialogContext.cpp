@@ -4,12 +4,13 @@
 #include "TintDialogTranslation.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 bool TintDialogContext::resolveQueue(std::string *error)
 {
     const bool wantsQueue = !options_.queue.empty() || !options_.server.empty();
     if (wantsQueue || options_.ppd.empty()) {
-        http_ = CupsConnect(options_.server, error);
+        http_ = connect(error);
         // No server at all: without a queue asked for, the sample printer.
         if (!http_ && wantsQueue)
             return false;
@@ -36,12 +37,18 @@ bool TintDialogContext::resolveQueue(std::string *error)
     return true;
 }
 
+CupsHttp TintDialogContext::connect(std::string *error) const
+{
+    CupsSetTimeout(options_.timeout.empty() ? 0 : std::atoi(options_.timeout.c_str()));
+    return CupsConnect(options_.server, error);
+}
+
 http_t *TintDialogContext::http()
 {
     if (http_)
         return http_.get();
     std::string error;
-    http_ = CupsConnect(options_.server, &error);
+    http_ = connect(&error);
     if (!http_)
         fail(error);
     return http_.get();

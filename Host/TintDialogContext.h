@@ -47,6 +47,8 @@ class TintDialogContext
     // sample printer. false with *error when a queue was asked for and
     // cannot be used.
     bool resolveQueue(std::string *error);
+    // CupsConnect with the options' server and timeout.
+    CupsHttp connect(std::string *error) const;
 
     TintDialogOptions options_;
     CupsHttp http_;

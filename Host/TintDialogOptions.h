@@ -14,6 +14,7 @@ struct TintDialogOptions {
     std::string plugin;    // --plugin DIR
     std::string queue;     // --queue NAME / -d NAME: a queue of the CUPS server
     std::string server;    // --server HOST[:PORT] (default: CUPS_SERVER, else libcups' own)
+    std::string timeout;   // --timeout SECONDS: the longest wait for the server (default: 30)
     // The settings file is the queue's own default one, whose folder may be
     // created; a folder named with --settings must exist.
     bool defaultSettings = false;

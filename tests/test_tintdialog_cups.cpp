@@ -425,6 +425,37 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
     }
 }
 
+// A server that accepts and never answers, one that answers a byte every
+// half second: each command ends at its deadline with one line that names
+// the server and what it did not do.
+TEST_F(TintDialogCups, EveryWaitOnAServerIsBounded)
+{
+    FaultServer silent({"silent"}, root.path());
+    FaultServer trickle({"trickle"}, root.path());
+    ASSERT_GT(silent.port(), 0);
+    ASSERT_GT(trickle.port(), 0);
+    const std::string doc = " '" + kDocument + "'";
+    struct Case {
+        std::string arguments;
+        std::string mentions;
+    } cases[] = {
+        {"--server " + silent.server() + " queues", silent.server() + " did not answer a request within 2 s"},
+        {"--server " + trickle.server() + " queues",
+         trickle.server() + " did not answer a request within 2 s"},
+        {"--server " + trickle.server() + " --queue QV show", "did not answer a request within 2 s"},
+        {"--server " + silent.server() + " --queue QV print" + doc, "did not answer a request within 2 s"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        int status = -1;
+        run("--timeout 2 " + c.arguments, &status);
+        EXPECT_EQ(2, status);
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+    }
+}
+
 // The connection drops while a document is on its way: no request id, the
 // job is named and cancelled, exit 2.
 TEST_F(TintDialogCups, ADroppedSendDocumentIsNoJob)
