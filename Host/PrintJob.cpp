@@ -27,6 +27,13 @@ QString Q(const std::string &s)
     return QString::fromStdString(s);
 }
 
+// IPP names are UTF-8: a file name in another encoding is sent with its
+// stray bytes replaced (the file itself is opened by its bytes).
+std::string ValidUTF8(const std::string &text)
+{
+    return QString::fromStdString(text).toStdString();
+}
+
 // A whole positive number, or -1.
 long PageNumber(const std::string &text)
 {
@@ -34,21 +41,6 @@ long PageNumber(const std::string &text)
         return -1;
     long n = std::strtol(text.c_str(), nullptr, 10);
     return n >= 1 ? n : -1;
-}
-
-bool ReadAll(int fd, std::string *data)
-{
-    char buffer[kChunk];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        data->append(buffer, static_cast<size_t>(n));
-    }
 }
 
 // One piece of a document; each piece the server takes gives the next
@@ -68,8 +60,7 @@ bool Send(http_t *http, const char *bytes, size_t size, CupsDeadline &deadline)
 bool SendDocument(http_t *http, const PrintJobDocuments::Document &document, CupsDeadline &deadline,
                   std::string *reason)
 {
-    if (document.fd < 0)
-        return Send(http, document.data.data(), document.data.size(), deadline);
+    // A file is sent from its start; a pipe as it comes.
     if (lseek(document.fd, 0, SEEK_SET) < 0 && errno != ESPIPE) {
         *reason = std::strerror(errno);
         return false;
@@ -145,7 +136,8 @@ bool PrintJobDocuments::open(const std::vector<std::string> &files, std::string 
     if (files.empty()) {
         Document document;
         document.name = "(stdin)";
-        if (!ReadAll(STDIN_FILENO, &document.data)) {
+        document.fd = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (document.fd < 0) {
             *error = Tr("cannot read standard input: %1").arg(std::strerror(errno)).toStdString();
             return false;
         }
@@ -163,22 +155,19 @@ bool PrintJobDocuments::open(const std::vector<std::string> &files, std::string 
             reason = errno;
         else if (S_ISDIR(st.st_mode))
             reason = EISDIR;
-        if (reason == 0 && S_ISREG(st.st_mode)) {
+        else if (S_ISREG(st.st_mode)) {
             // A file that cannot be read fails here rather than half way.
             char probe;
             if (pread(fd, &probe, 1, 0) < 0)
                 reason = errno;
-            else
-                document.fd = fd;
-        } else if (reason == 0 && !ReadAll(fd, &document.data)) {
-            reason = errno;
         }
-        if (document.fd < 0 && fd >= 0)
-            ::close(fd);
         if (reason) {
+            if (fd >= 0)
+                ::close(fd);
             *error = Tr("cannot read %1: %2").arg(Q(file), std::strerror(reason)).toStdString();
             return false;
         }
+        document.fd = fd;
         documents_.push_back(std::move(document));
     }
     return true;
@@ -207,7 +196,7 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
     std::string reason;
     {
         CupsDeadline deadline(http, CupsTimeout());
-        jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
+        jobID = cupsCreateJob(http, request.queue.c_str(), ValidUTF8(title).c_str(), count, options);
         if (deadline.expired())
             reason = CupsTimeoutMessage(Tr("create the job").toStdString(), deadline.seconds());
         else if (jobID <= 0)
@@ -246,8 +235,8 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
             return reason.empty() ? CupsFailureReason(http) : reason;
         };
         const bool last = i + 1 == docs.size();
-        if (cupsStartDocument(http, request.queue.c_str(), jobID, docs[i].name.c_str(), CUPS_FORMAT_AUTO,
-                              last) != HTTP_STATUS_CONTINUE)
+        if (cupsStartDocument(http, request.queue.c_str(), jobID, ValidUTF8(docs[i].name).c_str(),
+                              CUPS_FORMAT_AUTO, last) != HTTP_STATUS_CONTINUE)
             return why("");
         std::string reason;
         if (!SendDocument(http, docs[i], deadline, &reason)) {

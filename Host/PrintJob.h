@@ -16,10 +16,11 @@ bool PrintJobParseCopies(const std::string &text, int *copies, std::string *erro
 // 1 <= N <= M, ascending and not overlapping. false with *error.
 bool PrintJobCheckPageRanges(const std::string &text, std::string *error);
 
-// The documents of a job, all opened (and checked readable) before the job
-// is created. Regular files are sent from their descriptors; anything else
-// (standard input, a pipe) is read whole first, so that a document that
-// fails half way never leaves half a job.
+// The documents of a job, all opened (regular files also checked readable)
+// before the job is created, by their names' bytes as the system has them.
+// Each is sent from its descriptor in pieces, standard input and pipes as
+// they come, so memory stays the same whatever their size; a job whose
+// document fails half way is cancelled.
 class PrintJobDocuments
 {
   public:
@@ -34,8 +35,7 @@ class PrintJobDocuments
 
     struct Document {
         std::string name;
-        int fd = -1;      // a regular file, or -1
-        std::string data; // otherwise its whole content
+        int fd = -1;
     };
     const std::vector<Document> &documents() const { return documents_; }
 
