@@ -2,6 +2,7 @@
 // --json, set and print on the sample printer and the test PPDs, with the
 // job's settings files prepared here and read back afterwards; and the
 // profile refresh on a private session bus with a real snmpd.
+#include "ManyConstraints.h"
 #include "Precondition.h"
 #include "PrintSettingsFile.h"
 #include "ProfilePlist.h"
@@ -512,6 +513,31 @@ TEST_F(TintDialog, HostPageMarksConflictingChoices)
     EXPECT_TRUE(hostControl(report, "Duplex")["conflicted"].toBool());
     EXPECT_TRUE(hostControl(report, "MediaType")["conflicted"].toBool());
     EXPECT_EQ("DuplexNoTumble", text(readSettings(), "Duplex"));
+}
+
+// 80 000 constraints: the host page finds the conflicting items by the
+// options the rules name, not by asking libcups once per item.
+TEST_F(TintDialog, HostPageWithManyConstraints)
+{
+    const std::string ppd = root.path() + "/many-constraints.ppd";
+    ASSERT_TRUE(WriteFile(ppd, PPDWithManyConstraints(ReadFile(kSamplePPD))));
+    int status = -1;
+    QJsonObject report = show(&status, ppd);
+    ASSERT_EQ(0, status) << errors();
+    std::map<QString, int> expected = {{"Tray", 200}, {"Finisher", 400}};
+    for (const QJsonValue &c : report["hostPage"].toObject()["controls"].toArray()) {
+        const QJsonObject control = c.toObject();
+        auto it = expected.find(control["ppdKey"].toString());
+        if (it == expected.end())
+            continue;
+        QJsonArray items;
+        for (int i = 1; i < it->second; i++)
+            items.append(i);
+        EXPECT_EQ(items, control["conflictingItems"].toArray()) << it->first.toStdString();
+        EXPECT_FALSE(control["conflicted"].toBool());
+        expected.erase(it);
+    }
+    EXPECT_TRUE(expected.empty());
 }
 
 // Writes a profile list holding one user profile as the current list.
