@@ -264,38 +264,121 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
     return jobID;
 }
 
+namespace
+{
+
+// The values of a keyword attribute, comma-separated.
+std::string Keywords(ipp_t *response, const char *name)
+{
+    std::string text;
+    if (ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < ippGetCount(attribute); i++)
+            text += (i ? "," : "") + std::string(ippGetString(attribute, i, nullptr));
+    }
+    return text;
+}
+
+std::string TextOf(ipp_t *response, const char *name)
+{
+    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_TEXT);
+    return attribute ? ippGetString(attribute, 0, nullptr) : "";
+}
+
+// One request; null with *error (the message's first part given) when the
+// server does not answer or refuses.
+ipp_t *Ask(http_t *http, ipp_t *request, const std::string &what, std::string *error)
+{
+    CupsDeadline deadline(http, CupsTimeout());
+    ipp_t *response = cupsDoRequest(http, request, "/");
+    if (!deadline.expired() && response && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return response;
+    ippDelete(response);
+    const std::string reason =
+        deadline.expired() ? CupsTimeoutMessage(Tr("tell the job's state").toStdString(), deadline.seconds())
+                           : CupsFailureReason(http);
+    *error = what + ": " + reason;
+    return nullptr;
+}
+
+bool HasKeyword(const std::string &list, const char *keyword)
+{
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = list.find(',', start);
+        if (list.compare(start, comma == std::string::npos ? std::string::npos : comma - start, keyword) == 0)
+            return true;
+        if (comma == std::string::npos)
+            return false;
+        start = comma + 1;
+    }
+}
+
+} // namespace
+
 bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::string *error)
 {
-    static const char *const kRequested[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
+    static const char *const kRequested[] = {"job-state", "job-state-reasons", "job-printer-state-message",
+                                             "job-printer-uri"};
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", jobID);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr,
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr,
                   kRequested);
-    CupsDeadline deadline(http, CupsTimeout());
-    ipp_t *response = cupsDoRequest(http, request, "/");
-    std::unique_ptr<ipp_t, decltype(&ippDelete)> owned(response, &ippDelete);
-    if (deadline.expired() || !response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        const std::string reason =
-            deadline.expired()
-                ? CupsTimeoutMessage(Tr("tell the job's state").toStdString(), deadline.seconds())
-                : CupsFailureReason(http);
-        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(Q(reason)).toStdString();
+    const std::string what = Tr("cannot follow job %1").arg(jobID).toStdString();
+    std::unique_ptr<ipp_t, decltype(&ippDelete)> job(Ask(http, request, what, error), &ippDelete);
+    if (!job)
         return false;
-    }
     PrintJobStatus now;
-    if (ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
+    if (ipp_attribute_t *state = ippFindAttribute(job.get(), "job-state", IPP_TAG_ENUM))
         now.state = static_cast<ipp_jstate_t>(ippGetInteger(state, 0));
-    if (ipp_attribute_t *reasons = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
-        for (int i = 0; i < ippGetCount(reasons); i++)
-            now.reasons += (i ? "," : "") + std::string(ippGetString(reasons, i, nullptr));
+    now.reasons = Keywords(job.get(), "job-state-reasons");
+    now.printerMessage = TextOf(job.get(), "job-printer-state-message");
+
+    // The queue: whether it runs, was paused, or stopped on an error.
+    ipp_attribute_t *printerURI = ippFindAttribute(job.get(), "job-printer-uri", IPP_TAG_URI);
+    if (printerURI) {
+        static const char *const kPrinter[] = {"printer-state", "printer-state-reasons",
+                                               "printer-state-message"};
+        request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     ippGetString(printerURI, 0, nullptr));
+        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr,
+                      kPrinter);
+        std::unique_ptr<ipp_t, decltype(&ippDelete)> printer(Ask(http, request, what, error), &ippDelete);
+        if (!printer)
+            return false;
+        if (ipp_attribute_t *state = ippFindAttribute(printer.get(), "printer-state", IPP_TAG_ENUM))
+            now.printerState = static_cast<ipp_pstate_t>(ippGetInteger(state, 0));
+        now.printerReasons = Keywords(printer.get(), "printer-state-reasons");
+        now.printerStateMessage = TextOf(printer.get(), "printer-state-message");
     }
-    if (ipp_attribute_t *message = ippFindAttribute(response, "job-printer-state-message", IPP_TAG_TEXT))
-        now.printerMessage = ippGetString(message, 0, nullptr);
     *status = now;
     return true;
+}
+
+PrintJobProgress PrintJobProgressOf(const PrintJobStatus &status)
+{
+    switch (status.state) {
+    case IPP_JSTATE_COMPLETED:
+        return PrintJobProgress::kCompleted;
+    case IPP_JSTATE_CANCELED:
+    case IPP_JSTATE_ABORTED:
+    case IPP_JSTATE_HELD:
+    case IPP_JSTATE_STOPPED: // the job stopped with its printer
+        return PrintJobProgress::kNotCompleted;
+    case IPP_JSTATE_PENDING:
+    case IPP_JSTATE_PROCESSING:
+        break;
+    }
+    if (status.printerState != IPP_PSTATE_STOPPED)
+        return PrintJobProgress::kMoving;
+    // cupsdisable stops a queue with the reason "paused" and nothing else;
+    // a queue stopped by a failing filter or backend says more.
+    if (HasKeyword(status.printerReasons, "paused") && status.reasons.find("error") == std::string::npos)
+        return PrintJobProgress::kPrinterPaused;
+    return PrintJobProgress::kNotCompleted;
 }
 
 const char *PrintJobStateName(ipp_jstate_t state)
@@ -329,5 +412,16 @@ std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJ
         line += " (" + status.reasons + ")";
     if (!status.printerMessage.empty())
         line += ": " + status.printerMessage;
+    // Where the job or its queue stopped, the queue's state says why.
+    if (status.printerState == IPP_PSTATE_STOPPED || status.state == IPP_JSTATE_STOPPED) {
+        const char *printerState = status.printerState == IPP_PSTATE_STOPPED      ? "stopped"
+                                   : status.printerState == IPP_PSTATE_PROCESSING ? "processing"
+                                                                                  : "idle";
+        line += "; printer " + queue + " " + (translated ? Tr(printerState).toStdString() : printerState);
+        if (!status.printerReasons.empty() && status.printerReasons != "none")
+            line += " (" + status.printerReasons + ")";
+        if (!status.printerStateMessage.empty())
+            line += ": " + status.printerStateMessage;
+    }
     return line;
 }

@@ -193,6 +193,40 @@ TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)
     EXPECT_NE(std::string::npos, out.rfind(": completed")) << out;
 }
 
+// print --wait ends where the job no longer moves by itself: a job stopped
+// on an error (its device cannot be written) ends it at once; a queue
+// an administrator paused keeps it going, said once, until the job is
+// cancelled.
+TEST_F(TintDialogCups, WaitEndsWhereTheJobNoLongerMoves)
+{
+    ASSERT_TRUE(cups.addQueue("Failing", "file:/no/such/folder/out.ps", kSamplePPD));
+    ASSERT_TRUE(cups.addQueue("Paused", "file:/dev/null", kSamplePPD));
+    int status = -1;
+    RunCommand("cupsdisable -r 'Out for lunch' Paused", &status);
+    ASSERT_EQ(0, status);
+    std::string out = run("--queue Failing print --wait '" + kDocument + "'", &status);
+    EXPECT_EQ(1, status) << out << errors();
+    EXPECT_NE(std::string::npos, out.find(": stopped")) << out;
+    EXPECT_NE(std::string::npos, out.find("; printer Failing ")) << out;
+
+    std::thread canceller([&] {
+        // Once the wait has said that the queue is paused, the job goes.
+        for (int i = 0; i < 200 && ReadFile(root.path() + "/out").find("was paused") == std::string::npos;
+             i++)
+            usleep(50000);
+        int cancelled = -1;
+        RunCommand("cancel -a Paused", &cancelled);
+    });
+    RunCommand(command("--queue Paused print --wait '" + kDocument + "'") + " >'" + root.path() +
+                   "/out' 2>'" + root.path() + "/stderr'",
+               &status);
+    canceller.join();
+    out = ReadFile(root.path() + "/out");
+    EXPECT_EQ(1, status) << out << errors();
+    EXPECT_NE(std::string::npos, out.find("Out for lunch")) << out;
+    EXPECT_NE(std::string::npos, out.find(": canceled")) << out;
+}
+
 TEST_F(TintDialogCups, LpoptionsAreTheDefaultsAndDefaultsSaveWritesThemForLp)
 {
     int status = -1;
