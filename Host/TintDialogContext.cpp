@@ -8,20 +8,27 @@
 
 bool TintDialogContext::resolveQueue(std::string *error)
 {
-    const bool wantsQueue = !options_.queue.empty() || !options_.server.empty();
-    if (wantsQueue || options_.ppd.empty()) {
+    // A printer description names the printer by itself; everything else
+    // is a queue of the server, named or the user's default. Without a
+    // server there is nothing to open: the sample printer is only ever
+    // opened by naming it with --ppd.
+    const bool wantsQueue = !options_.queue.empty() || options_.ppd.empty();
+    if (wantsQueue || !options_.server.empty()) {
         http_ = connect(error);
-        // No server at all: without a queue asked for, the sample printer.
-        if (!http_ && wantsQueue)
+        if (!http_)
             return false;
     }
-    if (http_ && (!options_.queue.empty() || options_.ppd.empty())) {
+    if (wantsQueue) {
         auto queue = std::make_unique<CupsQueue>();
         switch (queue->open(http_.get(), options_.queue, error)) {
         case CupsQueue::Result::kRefused:
             return false;
         case CupsQueue::Result::kNoDefault:
-            break; // the sample printer
+            *error = TintDialogTr("the CUPS server %1 has no default queue: name one with --queue, or a "
+                                  "printer description with --ppd")
+                         .arg(QString::fromStdString(CupsServerName()))
+                         .toStdString();
+            return false;
         case CupsQueue::Result::kOpened:
             options_.queue = queue->info().name;
             options_.ppd = queue->ppdFile();

@@ -42,10 +42,10 @@ class TintDialogContext
     int failUnexpectedArgument(const char *command, const std::string &arg) const;
 
   private:
-    // Chooses what the dialog opens: the named queue; without --queue and
-    // --ppd the user's default queue when a server answers; else the
-    // sample printer. false with *error when a queue was asked for and
-    // cannot be used.
+    // Chooses what the dialog opens: the PPD of --ppd, else the named
+    // queue, else the user's default queue. false with *error when the
+    // server cannot be reached, has no such queue or no default, or the
+    // queue cannot be used.
     bool resolveQueue(std::string *error);
     // CupsConnect with the options' server and timeout.
     CupsHttp connect(std::string *error) const;

@@ -19,8 +19,7 @@ constexpr const char kDefaultPrinterID[] = "QV_MR52";
 
 const TintDialogOption kGlobalOptions[] = {
     {"queue", "d", QT_TRANSLATE_NOOP("tintdialog", "NAME"),
-     QT_TRANSLATE_NOOP("tintdialog", "a queue of the CUPS server (default: the user's default queue when a "
-                                     "server answers, else the sample printer)"),
+     QT_TRANSLATE_NOOP("tintdialog", "a queue of the CUPS server (default: the user's default queue)"),
      &TintDialogOptions::queue},
     {"server", nullptr, QT_TRANSLATE_NOOP("tintdialog", "HOST[:PORT]"),
      QT_TRANSLATE_NOOP("tintdialog", "the CUPS server (default: CUPS_SERVER, else the local one)"),
@@ -32,7 +31,8 @@ const TintDialogOption kGlobalOptions[] = {
      &TintDialogOptions::timeout},
     {"ppd", nullptr, QT_TRANSLATE_NOOP("tintdialog", "FILE"),
      QT_TRANSLATE_NOOP("tintdialog",
-                       "a printer description instead of a queue (default: the sample printer)"),
+                       "a printer description instead of a queue (such as the sample printer's, "
+                       "Demo/QV-MR52.ppd)"),
      &TintDialogOptions::ppd},
     {"printer-id", nullptr, QT_TRANSLATE_NOOP("tintdialog", "ID"),
      QT_TRANSLATE_NOOP("tintdialog", "the queue's name (default: the queue's, else QV_MR52)"),

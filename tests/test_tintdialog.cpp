@@ -761,6 +761,28 @@ TEST_F(TintDialog, CommandLineManners)
     EXPECT_TRUE(FileExists(home + "/.config/tintdialog/QV_MR52.plist"));
 }
 
+// Without --ppd the dialog is the print dialog of a queue: with no server
+// to ask, it says so in one line and opens nothing.
+TEST_F(TintDialog, NoServerAndNoPPDIsAnError)
+{
+    const std::string servers[] = {"127.0.0.1:1", root.path() + "/no-cupsd.sock"};
+    for (const std::string &server : servers) {
+        SCOPED_TRACE(server);
+        int status = -1;
+        const std::string out =
+            RunCommand("CUPS_SERVER='" + server + "' QT_QPA_PLATFORM=offscreen LC_ALL=C '" + kTintDialog +
+                           "' --plugin '" + kPlugin + "' --settings '" + settings +
+                           "' set WQQuickColor=Vivid 2>'" + root.path() + "/stderr'",
+                       &status);
+        EXPECT_EQ(2, status);
+        EXPECT_EQ("", out);
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find(server + ": Scheduler is not running")) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_FALSE(FileExists(settings));
+    }
+}
+
 // Help and the refusals of the command line come in the user's language;
 // the option names stay as they are typed.
 TEST_F(TintDialog, HelpAndRefusalsInGerman)
