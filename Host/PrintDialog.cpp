@@ -125,7 +125,11 @@ bool PrintDialog::writeSettings(std::string *error)
     fs::path folder = fs::path(options_.settings).parent_path();
     if (!folder.empty() && options_.defaultSettings)
         fs::create_directories(folder, ec);
-    return PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
+    const bool written = PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
+    // What was read has been written back: another command may go on (a
+    // followed job may take long).
+    settingsLock_.unlock();
+    return written;
 }
 
 void PrintDialog::saveInMemory()

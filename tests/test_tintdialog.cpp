@@ -18,12 +18,10 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -259,23 +257,17 @@ TEST_F(TintDialog, FailingCommandsWriteNothing)
 // one line and the old file stays byte for byte.
 TEST_F(TintDialog, AFullDiskLeavesTheSettingsFileAsItWas)
 {
-    if (::getuid() != 0)
-        TINT_SKIP_OUTSIDE_CI("needs root to mount a small tmpfs for the settings file");
     const std::string folder = root.path() + "/full";
     ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
-    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
-        TINT_SKIP_OUTSIDE_CI(std::string("cannot mount a tmpfs: ") + std::strerror(errno));
-    struct Unmount {
-        std::string path;
-        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
-    } unmount{folder};
+    SmallDisk disk(folder);
+    if (!disk.mounted())
+        TINT_SKIP_OUTSIDE_CI(disk.why());
     settings = folder + "/job-settings.plist";
     writeSettings(settingsWith("QV_MR52", {{"WQBrightness", PMValue("Plus1")}}));
     const std::string original = ReadFile(settings);
     ASSERT_FALSE(original.empty());
-    std::string fill = "dd if=/dev/zero of='" + folder + "/filler' bs=4k 2>/dev/null";
+    disk.fill();
     int status = -1;
-    RunCommand(fill, &status);
     for (const char *arguments : {"set WQBrightness=Minus1", "print"}) {
         SCOPED_TRACE(arguments);
         run(arguments, &status);

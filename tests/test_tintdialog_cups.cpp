@@ -18,16 +18,13 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -307,16 +304,11 @@ TEST_F(TintDialogCups, DefaultsKeepEveryOtherLineAndSurviveAFullDisk)
         EXPECT_EQ(step.expected, ReadFile(lpoptions));
     }
 
-    if (::getuid() != 0)
-        TINT_SKIP_OUTSIDE_CI("needs root to mount a small tmpfs for lpoptions");
-    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
-        TINT_SKIP_OUTSIDE_CI(std::string("cannot mount a tmpfs: ") + std::strerror(errno));
-    struct Unmount {
-        std::string path;
-        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
-    } unmount{folder};
+    SmallDisk disk(folder);
+    if (!disk.mounted())
+        TINT_SKIP_OUTSIDE_CI(disk.why());
     ASSERT_TRUE(WriteFile(lpoptions, others));
-    RunCommand("dd if=/dev/zero of='" + folder + "/filler' bs=4k 2>/dev/null", &status);
+    disk.fill();
     run("--queue QV defaults save", &status);
     EXPECT_EQ(2, status);
     const std::string message = errors();

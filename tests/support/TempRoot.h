@@ -45,3 +45,24 @@ std::string RunCommand(const std::string &command, int *status = nullptr);
 // (false): every wait of a test on another process has its own deadline, so
 // a lost event fails with the caller's message instead of hanging.
 bool WaitUntil(const std::function<bool()> &condition, double seconds = 30);
+
+// A small tmpfs (64 KiB) mounted on an existing folder, for what a full disk
+// does to a write; unmounted with the object. Mounting needs root: when it
+// fails, why() says so (tests skip, and fail under CI).
+class SmallDisk
+{
+  public:
+    explicit SmallDisk(const std::string &folder);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    bool mounted() const { return why_.empty(); }
+    const std::string &why() const { return why_; }
+    // Fills it to the last block.
+    void fill() const;
+
+  private:
+    std::string folder_;
+    std::string why_;
+};
