@@ -46,9 +46,8 @@ std::string RunCommand(const std::string &command, int *status = nullptr);
 // a lost event fails with the caller's message instead of hanging.
 bool WaitUntil(const std::function<bool()> &condition, double seconds = 30);
 
-// A small tmpfs (64 KiB) mounted on an existing folder, for what a full disk
-// does to a write; unmounted with the object. Mounting needs root: when it
-// fails, why() says so (tests skip, and fail under CI).
+// A 64 KiB tmpfs on an existing folder (root only: else why() says why),
+// unmounted with the object; fill() fills it to the last block.
 class SmallDisk
 {
   public:
@@ -59,7 +58,6 @@ class SmallDisk
 
     bool mounted() const { return why_.empty(); }
     const std::string &why() const { return why_; }
-    // Fills it to the last block.
     void fill() const;
 
   private:
