@@ -430,15 +430,16 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
     }
 }
 
-// A server that never answers, one that answers a byte every half second,
-// a connection dropped while a document is on its way: each command ends
+// A server that never answers, one that answers a byte every half second
+// (every request, or a PPD), a connection dropped while a document is on its way: each command ends
 // (at its deadline) with one line naming the server or the job, and a job
 // whose document did not arrive is cancelled.
 TEST_F(TintDialogCups, AServerThatFailsEndsTheCommandInTime)
 {
     FaultServer silent({"silent"}, root.path()), trickle({"trickle"}, root.path()),
-        drop({"drop", cups.server(), "DROP-THE-CONNECTION"}, root.path());
-    ASSERT_TRUE(silent.port() > 0 && trickle.port() > 0 && drop.port() > 0);
+        drop({"drop", cups.server(), "DROP-THE-CONNECTION"}, root.path()),
+        slowPPD({"trickle-ppd", cups.server()}, root.path());
+    ASSERT_TRUE(silent.port() > 0 && trickle.port() > 0 && drop.port() > 0 && slowPPD.port() > 0);
     const std::string dropped = root.path() + "/dropped.ps";
     ASSERT_TRUE(WriteFile(dropped, "%!PS\n% DROP-THE-CONNECTION\nshowpage\n"));
     const std::string late = " did not answer a request within 2 s";
@@ -450,6 +451,8 @@ TEST_F(TintDialogCups, AServerThatFailsEndsTheCommandInTime)
         {"--server " + trickle.server() + " queues", trickle.server() + late},
         {"--server " + trickle.server() + " --queue QV show", trickle.server() + late},
         {"--server " + silent.server() + " --queue QV print '" + kDocument + "'", silent.server() + late},
+        {"--server " + slowPPD.server() + " --queue QV show", " did not send the PPD of QV within 4 s"},
+        {"--server " + slowPPD.server() + " queues", " did not send the PPD of QV within 4 s"},
         {"--server " + drop.server() + " --queue QV print '" + dropped + "'", "job QV-1: document 1 ("},
     };
     for (const Case &c : cases) {

@@ -5,6 +5,8 @@ output once it listens; it ends after 120 s or once its parent is gone).
   trickle               answers every request one byte every half second
   drop UPSTREAM MARKER  passes everything to and from HOST:PORT, but drops
                         both connections when MARKER passes to the server
+  trickle-ppd UPSTREAM  the same, but answers the first request for a PPD
+                        one byte every half second
 """
 import os, socket, sys, threading, time
 
@@ -19,11 +21,15 @@ def serve(client):
             data += chunk
         while sys.argv[1] == "silent" and client.recv(65536):
             pass
-        for byte in b"HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: 99999\r\n\r\n\x02" * 999:
-            client.sendall(bytes([byte]))
-            time.sleep(0.5)
+        slowly(client)
     except OSError:
         pass
+
+
+def slowly(client):
+    for byte in b"HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: 99999\r\n\r\n\x02" * 999:
+        client.sendall(bytes([byte]))
+        time.sleep(0.5)
 
 
 def pipe(source, sink, marker, both):
@@ -33,6 +39,8 @@ def pipe(source, sink, marker, both):
             chunk = source.recv(65536)
             window = tail + chunk
             if not chunk or (marker and marker in window):
+                if chunk and sys.argv[1] == "trickle-ppd":
+                    slowly(source)
                 break
             tail = window[-len(marker):] if marker else b""
             sink.sendall(chunk)
@@ -50,7 +58,8 @@ def drop(client):
     server = socket.create_connection((host, int(port)), timeout=10)
     server.settimeout(None)
     threading.Thread(target=pipe, args=(server, client, b"", (client, server)), daemon=True).start()
-    pipe(client, server, sys.argv[3].encode(), (client, server))
+    marker = b"GET /printers/" if sys.argv[1] == "trickle-ppd" else sys.argv[3].encode()
+    pipe(client, server, marker, (client, server))
 
 
 listener = socket.create_server(("127.0.0.1", 0))
@@ -62,5 +71,5 @@ while time.monotonic() < end and os.getppid() == parent:
         client, _ = listener.accept()
     except socket.timeout:
         continue
-    handler = drop if sys.argv[1] == "drop" else serve
+    handler = drop if sys.argv[1] in ("drop", "trickle-ppd") else serve
     threading.Thread(target=handler, args=(client,), daemon=True).start()
