@@ -23,10 +23,12 @@ args=("$@")
 if [ ${#args[@]} -eq 0 ]; then
   if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then args=(gui); else args=(show); fi
 fi
-# The demo queue, unless the arguments name a printer of their own.
+# The demo queue, unless the arguments name a printer of their own; a
+# device URI alone goes with the sample printer's description.
 queue=()
 case " ${args[*]} " in
-  *" --device-uri"[\ =]* | *" --queue"[\ =]* | *" -d "* | *" --ppd"[\ =]* | *" --server"[\ =]*) ;;
+  *" --queue"[\ =]* | *" -d "* | *" --ppd"[\ =]* | *" --server"[\ =]*) ;;
+  *" --device-uri"[\ =]*) queue=(--ppd Demo/QV-MR52.ppd) ;;
   *) queue=(--queue QV-MR52) ;;
 esac
 exec Demo/demo-session build "$tintdialog" "${queue[@]}" "${args[@]}"

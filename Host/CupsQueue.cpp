@@ -1,19 +1,35 @@
 #include "CupsQueue.h"
 
+#include "PrintSettingsFile.h"
+
 #include <QCoreApplication>
+
+#include <strings.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace
 {
 
-// Long enough for a server on another continent, short enough that a
-// silent address does not hang a script.
-constexpr int kConnectTimeoutMs = 10000;
+// Long enough for a server on another continent and for a scheduler busy
+// with a large job, short enough that a silent server does not hang a
+// script.
+constexpr int kDefaultTimeout = 30;
+int gTimeout = kDefaultTimeout;
+// How often libcups asks the timeout callback while a wait goes on.
+constexpr double kWaitSeconds = 1.0;
+// An lpoptions file larger than this is not one a person wrote.
+constexpr std::size_t kMaxOptionsFile = 16u * 1024u * 1024u;
 
 std::string Tr(const char *text)
 {
@@ -29,6 +45,13 @@ std::string Arg(const char *text, const std::string &a, const std::string &b)
 {
     return QCoreApplication::translate("tintdialog", text)
         .arg(QString::fromStdString(a), QString::fromStdString(b))
+        .toStdString();
+}
+
+std::string Arg(const char *text, const std::string &a, const std::string &b, const std::string &c)
+{
+    return QCoreApplication::translate("tintdialog", text)
+        .arg(QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c))
         .toStdString();
 }
 
@@ -65,10 +88,18 @@ struct PPDClose {
 };
 
 // Fetches the queue's PPD into *file. HTTP_STATUS_NOT_FOUND: the queue has
-// none.
-http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
+// none. A transfer that outlasts its deadline gives HTTP_STATUS_ERROR with
+// *timedOut set to the message.
+http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file, std::string *timedOut)
 {
     char path[1024] = "";
+    CupsDeadline deadline(http, 2 * CupsTimeout());
+    auto expired = [&] {
+        if (!deadline.expired())
+            return false;
+        *timedOut = CupsTimeoutMessage(Arg("send the PPD of %1", name), deadline.seconds());
+        return true;
+    };
     // The scheduler serves a printer's PPD at /printers/NAME.ppd: one
     // request on the open connection. cupsGetPPD3 first asks where the
     // printer lives (and may connect anew), which made listing many
@@ -92,6 +123,8 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
         }
         unlink(path);
         *path = '\0';
+        if (expired())
+            return HTTP_STATUS_ERROR;
     }
     time_t modified = 0;
     http_status_t status = cupsGetPPD3(http, name.c_str(), &modified, path, sizeof path);
@@ -99,12 +132,14 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file)
         *file = path;
     else if (*path)
         unlink(path);
+    if (status != HTTP_STATUS_OK && expired())
+        return HTTP_STATUS_ERROR;
     return status;
 }
 
-std::string Refusal(const std::string &what)
+std::string Refusal(http_t *http, const std::string &what)
 {
-    return Arg("the CUPS server %1 refused %2: ", CupsServerName(), what) + cupsLastErrorString();
+    return Arg("the CUPS server %1 refused %2: %3", CupsServerName(), what, CupsFailureReason(http));
 }
 
 struct DestsFree {
@@ -121,23 +156,146 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     // Connected in a second step, so that the reason of a failure can be
     // read from the connection.
     CupsHttp http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
-    if (!http || httpReconnect2(http.get(), kConnectTimeoutMs, nullptr) != 0) {
-        const int reason = http ? httpError(http.get()) : 0;
+    const int connected = http ? httpReconnect2(http.get(), gTimeout * 1000, nullptr) : -1;
+    if (http && connected != 0 && httpError(http.get()) == ETIMEDOUT) {
+        *error = CupsTimeoutMessage(Tr("accept a connection"), gTimeout);
+        http.reset();
+        return http;
+    }
+    if (!http || connected != 0) {
+        // As lpstat says it: libcups reports every failed connection alike
+        // (refused, no socket, no route: "Host is down"); a name that does
+        // not resolve gives no connection at all.
         *error = Arg("cannot reach the CUPS server %1: %2", CupsServerName(),
-                     reason ? std::strerror(reason) : cupsLastErrorString());
+                     http ? Tr("Scheduler is not running") : Tr("the server's name cannot be resolved"));
         http.reset();
         return http;
     }
     // A connection is not yet a scheduler: something else may listen
     // there, or a scheduler that turns us away. Ask it one cheap question.
+    CupsDeadline deadline(http.get(), gTimeout);
     ipp_t *response = cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
     const ipp_status_t status = cupsLastError();
     ippDelete(response);
-    if (!response || (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
-        *error = Arg("the CUPS server %1 does not answer: %2", CupsServerName(), cupsLastErrorString());
+    if (deadline.expired()) {
+        *error = CupsTimeoutMessage(Tr("answer a request"), gTimeout);
+        http.reset();
+    } else if (!response ||
+               (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
+        *error =
+            Arg("the CUPS server %1 does not answer: %2", CupsServerName(), CupsFailureReason(http.get()));
         http.reset();
     }
     return http;
+}
+
+void CupsSetTimeout(int seconds)
+{
+    gTimeout = seconds > 0 ? seconds : kDefaultTimeout;
+}
+
+int CupsTimeout()
+{
+    return gTimeout;
+}
+
+struct CupsDeadline::State {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::chrono::steady_clock::time_point deadline;
+    bool done = false;
+    bool expired = false;
+    std::thread watchdog;
+};
+
+CupsDeadline::CupsDeadline(http_t *http, int seconds)
+    : http_(http), seconds_(seconds), state_(std::make_unique<State>())
+{
+    if (!http_)
+        return;
+    state_->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds_);
+    httpSetTimeout(http_, kWaitSeconds, &CupsDeadline::OnTimeout, state_.get());
+    state_->watchdog = std::thread([state = state_.get(), http = http_] {
+        std::unique_lock<std::mutex> lock(state->mutex);
+        while (!state->done) {
+            if (state->wake.wait_until(lock, state->deadline) == std::cv_status::timeout &&
+                std::chrono::steady_clock::now() >= state->deadline && !state->done) {
+                state->expired = true;
+                // The bytes still trickling in keep libcups reading: end
+                // the connection under it.
+                shutdown(httpGetFd(http), SHUT_RDWR);
+                return;
+            }
+        }
+    });
+}
+
+CupsDeadline::~CupsDeadline()
+{
+    if (!http_)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->done = true;
+    }
+    state_->wake.notify_all();
+    state_->watchdog.join();
+    // Between exchanges a silent server still cannot hold a wait for ever.
+    httpSetTimeout(http_, gTimeout, nullptr, nullptr);
+}
+
+void CupsDeadline::extend()
+{
+    if (!http_)
+        return;
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds_);
+}
+
+bool CupsDeadline::expired() const
+{
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->expired;
+}
+
+int CupsDeadline::OnTimeout(http_t * /*http*/, void *data)
+{
+    auto *state = static_cast<State *>(data);
+    std::lock_guard<std::mutex> lock(state->mutex);
+    if (std::chrono::steady_clock::now() < state->deadline && !state->expired)
+        return 1; // go on waiting
+    state->expired = true;
+    return 0;
+}
+
+std::string CupsTimeoutMessage(const std::string &what, int seconds)
+{
+    return Arg("the CUPS server %1 did not %2 within %3 s", CupsServerName(), what, std::to_string(seconds));
+}
+
+std::string CupsFailureReason(http_t *http)
+{
+    const char *message = cupsLastErrorString();
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE && message && *message &&
+        std::strcmp(message, "Success") != 0)
+        return message;
+    if (http && httpError(http) != 0)
+        return std::strerror(httpError(http));
+    if (http && httpGetStatus(http) >= HTTP_STATUS_BAD_REQUEST)
+        return httpStatus(httpGetStatus(http));
+    return Tr("the server closed the connection");
+}
+
+std::string CupsPPDOpenError()
+{
+    int line = 0;
+    const ppd_status_t status = ppdLastError(&line);
+    if (status == PPD_FILE_OPEN_ERROR)
+        return std::strerror(errno);
+    std::string reason = ppdErrorString(status);
+    if (line > 0)
+        reason += Arg(" on line %1", std::to_string(line));
+    return reason;
 }
 
 std::string CupsServerName()
@@ -173,11 +331,21 @@ bool CupsPPDIsQVMR52(ppd_file_t *ppd)
 bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::string *error)
 {
     cups_dest_t *dests = nullptr;
-    int count = cupsGetDests2(http, &dests);
+    int count = 0;
+    bool expired = false;
+    {
+        CupsDeadline deadline(http, gTimeout);
+        count = cupsGetDests2(http, &dests);
+        expired = deadline.expired();
+    }
     std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
+    if (expired) {
+        *error = CupsTimeoutMessage(Tr("send the list of queues"), gTimeout);
+        return false;
+    }
     if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
         cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-        *error = Refusal(Tr("the list of queues"));
+        *error = Refusal(http, Tr("the list of queues"));
         return false;
     }
     queues->clear();
@@ -186,8 +354,13 @@ bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::strin
             continue;
         CupsQueueInfo info;
         FillInfo(&dests[i], &info);
-        std::string file;
-        if (FetchPPD(http, info.name, &file) == HTTP_STATUS_OK) {
+        std::string file, timedOut;
+        const http_status_t status = FetchPPD(http, info.name, &file, &timedOut);
+        if (!timedOut.empty()) {
+            *error = timedOut;
+            return false;
+        }
+        if (status == HTTP_STATUS_OK) {
             info.hasPPD = true;
             std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(file.c_str()));
             info.isQVMR52 = CupsPPDIsQVMR52(ppd.get());
@@ -218,11 +391,22 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
             return Result::kRefused;
         }
     }
-    cups_dest_t *dest = cupsGetNamedDest(http, name.empty() ? nullptr : name.c_str(), nullptr);
+    cups_dest_t *dest = nullptr;
+    bool expired = false;
+    {
+        CupsDeadline deadline(http, gTimeout);
+        dest = cupsGetNamedDest(http, name.empty() ? nullptr : name.c_str(), nullptr);
+        expired = deadline.expired();
+    }
     std::unique_ptr<cups_dest_t, DestsFree> owned(dest, DestsFree{1});
+    if (expired) {
+        *error = CupsTimeoutMessage(
+            name.empty() ? Tr("name the default queue") : Arg("describe the queue %1", name), gTimeout);
+        return Result::kRefused;
+    }
     if (!dest) {
         if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-            *error = Refusal(name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
+            *error = Refusal(http, name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
             return Result::kRefused;
         }
         if (name.empty())
@@ -234,16 +418,25 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
     for (int i = 0; i < dest->num_options; i++)
         destOptions_[dest->options[i].name] = dest->options[i].value;
 
-    http_status_t status = FetchPPD(http, info_.name, &ppdFile_);
+    std::string timedOut;
+    http_status_t status = FetchPPD(http, info_.name, &ppdFile_, &timedOut);
+    if (!timedOut.empty()) {
+        *error = timedOut;
+        return Result::kRefused;
+    }
     if (status == HTTP_STATUS_NOT_FOUND) {
         *error = Arg("the queue %1 has no PPD (a driverless queue): it is not a QV-MR52", info_.name);
         return Result::kRefused;
     }
     if (status != HTTP_STATUS_OK) {
-        *error = Refusal(Arg("the PPD of %1", info_.name));
+        *error = Refusal(http, Arg("the PPD of %1", info_.name));
         return Result::kRefused;
     }
     std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(ppdFile_.c_str()));
+    if (!ppd) {
+        *error = Arg("the PPD of the queue %1 cannot be read: %2", info_.name, CupsPPDOpenError());
+        return Result::kRefused;
+    }
     if (!CupsPPDIsQVMR52(ppd.get())) {
         *error = Arg("the queue %1 is not a QV-MR52 (its PPD, %2, has no Color Options)", info_.name,
                      info_.makeAndModel.empty() ? std::string("?") : info_.makeAndModel);
@@ -263,27 +456,139 @@ std::string CupsQueue::title() const
     return info_.name;
 }
 
-bool CupsSetUserDefaults(http_t *http, const std::string &queue, ppd_file_t *ppd,
+std::string CupsUserOptionsFile()
+{
+    // Where libcups 2.4 writes them (and reads them last): in ~/.cups, or
+    // without a home in the server root's lpoptions.
+    const char *home = std::getenv("HOME");
+    if (home && *home)
+        return std::string(home) + "/.cups/lpoptions";
+    const char *serverRoot = std::getenv("CUPS_SERVERROOT");
+    return std::string(serverRoot && *serverRoot ? serverRoot : "/etc/cups") + "/lpoptions";
+}
+
+namespace
+{
+
+// One line of an lpoptions file: "Dest NAME[/INSTANCE] OPTIONS" or
+// "Default ...". false for anything else (kept as it stands).
+bool SplitOptionsLine(const std::string &line, std::string *keyword, std::string *name, std::string *instance,
+                      std::string *options)
+{
+    auto word = [&](size_t *at) {
+        while (*at < line.size() && (line[*at] == ' ' || line[*at] == '\t'))
+            ++*at;
+        size_t start = *at;
+        while (*at < line.size() && line[*at] != ' ' && line[*at] != '\t')
+            ++*at;
+        return line.substr(start, *at - start);
+    };
+    size_t at = 0;
+    *keyword = word(&at);
+    if (strcasecmp(keyword->c_str(), "Dest") != 0 && strcasecmp(keyword->c_str(), "Default") != 0)
+        return false;
+    std::string full = word(&at);
+    if (full.empty())
+        return false;
+    size_t slash = full.find('/');
+    *name = full.substr(0, slash);
+    *instance = slash == std::string::npos ? "" : full.substr(slash + 1);
+    *options = line.substr(at);
+    return true;
+}
+
+// Options as libcups writes them: a value with a space, quote or backslash
+// in double quotes with those characters escaped.
+std::string OptionsText(int count, const cups_option_t *options)
+{
+    std::string text;
+    for (int i = 0; i < count; i++) {
+        text += ' ';
+        text += options[i].name;
+        const std::string value = options[i].value;
+        if (value.empty())
+            continue;
+        if (value.find_first_of(" \\\"'") == std::string::npos) {
+            text += "=" + value;
+            continue;
+        }
+        text += "=\"";
+        for (char c : value) {
+            if (c == '"' || c == '\'' || c == '\\')
+                text += '\\';
+            text += c;
+        }
+        text += '"';
+    }
+    return text;
+}
+
+} // namespace
+
+bool CupsSetUserDefaults(http_t * /*http*/, const std::string &queue, ppd_file_t *ppd,
                          const std::map<std::string, std::string> &choices, std::string *error)
 {
-    cups_dest_t *dests = nullptr;
-    int count = cupsGetDests2(http, &dests);
-    if (!cupsGetDest(queue.c_str(), nullptr, count, dests))
-        count = cupsAddDest(queue.c_str(), nullptr, count, &dests);
-    std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
-    cups_dest_t *dest = cupsGetDest(queue.c_str(), nullptr, count, dests);
-    if (!dest) {
-        *error = Arg("no queue %1", queue);
+    // The file is edited line by line rather than through cupsSetDests2,
+    // which writes back only the destinations this server knows (dropping
+    // the lines of every other server's queues) and writes in place (a full
+    // disk cuts it): the queue's own lines change, every other line stays
+    // as it was, and the file is replaced whole under its lock.
+    const std::string path = CupsUserOptionsFile();
+    const std::string folder = path.substr(0, path.rfind('/'));
+    mkdir(folder.c_str(), 0700);
+    PMFileLock lock;
+    std::string reason;
+    std::string text;
+    if (lock.lock(path, &reason) && !PMReadFileWhole(path, &text, &reason, kMaxOptionsFile))
+        lock.unlock();
+    if (!lock.locked()) {
+        *error = Arg("cannot write the user's lpoptions: %1", reason);
         return false;
     }
-    for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd))
-        dest->num_options = cupsRemoveOption(option->keyword, dest->num_options, &dest->options);
-    for (const auto &[key, choice] : choices)
-        dest->num_options = cupsAddOption(key.c_str(), choice.c_str(), dest->num_options, &dest->options);
-    errno = 0;
-    if (cupsSetDests2(http, count, dests) != 0) {
-        *error = Arg("cannot write the user's lpoptions: %1",
-                     errno ? std::strerror(errno) : cupsLastErrorString());
+    const bool clear = choices.empty();
+    std::string out;
+    bool baseSeen = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? text.size() : end + 1;
+        std::string keyword, name, instance, rest;
+        const bool ours = SplitOptionsLine(line, &keyword, &name, &instance, &rest) &&
+                          strcasecmp(name.c_str(), queue.c_str()) == 0 && (instance.empty() || clear);
+        if (!ours) {
+            out += line + (end == std::string::npos ? "" : "\n");
+            continue;
+        }
+        cups_option_t *options = nullptr;
+        int count = cupsParseOptions(rest.c_str(), 0, &options);
+        for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd))
+            count = cupsRemoveOption(option->keyword, count, &options);
+        if (instance.empty()) {
+            baseSeen = true;
+            for (const auto &[key, choice] : choices)
+                count = cupsAddOption(key.c_str(), choice.c_str(), count, &options);
+        }
+        // A plain Dest line without options says nothing; Default and
+        // instance lines still name the default or the instance.
+        if (count > 0 || strcasecmp(keyword.c_str(), "Default") == 0 || !instance.empty())
+            out += keyword + " " + name + (instance.empty() ? "" : "/" + instance) +
+                   OptionsText(count, options) + "\n";
+        cupsFreeOptions(count, options);
+    }
+    if (!baseSeen && !choices.empty()) {
+        cups_option_t *options = nullptr;
+        int count = 0;
+        for (const auto &[key, choice] : choices)
+            count = cupsAddOption(key.c_str(), choice.c_str(), count, &options);
+        out += "Dest " + queue + OptionsText(count, options) + "\n";
+        cupsFreeOptions(count, options);
+    }
+    if (out == text)
+        return true;
+    if (!PMWriteFileWhole(path, out, &reason)) {
+        *error = Arg("cannot write the user's lpoptions: %1", reason);
         return false;
     }
     return true;

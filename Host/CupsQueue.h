@@ -16,10 +16,59 @@ struct CupsHttpClose {
 };
 using CupsHttp = std::unique_ptr<http_t, CupsHttpClose>;
 
+// How long the dialog waits for the server, in seconds: for a connection,
+// for the answer to each request, and without progress while a document is
+// sent; a PPD's whole transfer may take twice as long. 30 by default
+// (tintdialog --timeout).
+void CupsSetTimeout(int seconds);
+int CupsTimeout();
+
+// A deadline on one exchange with the server over http, from construction
+// to destruction. libcups' timeout callback ends a wait that outlasts it (a
+// server that never answers); a watchdog shuts the connection down when the
+// deadline passes although bytes keep coming (a server that trickles). A
+// connection that was shut down fails every later read at once, so the
+// exchange ends with an error; expired() then tells that time was the
+// reason. Guards on one connection must not nest.
+class CupsDeadline
+{
+  public:
+    CupsDeadline(http_t *http, int seconds);
+    ~CupsDeadline();
+    CupsDeadline(const CupsDeadline &) = delete;
+    CupsDeadline &operator=(const CupsDeadline &) = delete;
+
+    // Progress: the deadline starts again from now.
+    void extend();
+    bool expired() const;
+    int seconds() const { return seconds_; }
+
+  private:
+    struct State;
+    static int OnTimeout(http_t *http, void *data);
+    http_t *http_;
+    int seconds_;
+    std::unique_ptr<State> state_;
+};
+
+// "the CUPS server HOST:PORT did not WHAT within N s".
+std::string CupsTimeoutMessage(const std::string &what, int seconds);
+
 // Chooses the server (server as HOST[:PORT] when given, else CUPS_SERVER,
 // else libcups' default) and connects to it. null with a one-line *error
 // naming the server when it cannot be reached.
 CupsHttp CupsConnect(const std::string &server, std::string *error);
+
+// Why the last exchange with the server on http failed, as libcups keeps
+// it: the IPP status message, else the connection's own error, else the
+// HTTP status. Never "Success": a failure without any recorded reason says
+// that the server closed the connection.
+std::string CupsFailureReason(http_t *http);
+
+// Why ppdOpenFile failed just now: libcups' reason with its line
+// ("Illegal option keyword string on line 33"), or the system's for a file
+// that cannot be opened.
+std::string CupsPPDOpenError();
 
 // The server libcups talks to, as a person would name it ("HOST:PORT" or
 // the local socket's path).
@@ -82,8 +131,13 @@ class CupsQueue
     std::map<std::string, std::string> destOptions_;
 };
 
+// The user's lpoptions file, where libcups keeps the user's defaults.
+std::string CupsUserOptionsFile();
+
 // Writes the user's lpoptions for queue: every PPD option of ppd is dropped
-// from the queue's options, then choices (keyword to choice) are added.
-// false with *error (nothing changed) when the file cannot be written.
+// from the queue's line, then choices (keyword to choice) are added; with no
+// choices (clear) they are dropped from its instance lines too. Every other
+// line stays as it was; the file is replaced whole under its lock. false
+// with *error (nothing changed) when the file cannot be written.
 bool CupsSetUserDefaults(http_t *http, const std::string &queue, ppd_file_t *ppd,
                          const std::map<std::string, std::string> &choices, std::string *error);

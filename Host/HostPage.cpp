@@ -1,6 +1,8 @@
 #include "HostPage.h"
 #include "StandardJobOptions.h"
 
+#include "PanelReport.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <strings.h>
 
 namespace
 {
@@ -37,6 +40,23 @@ bool IsJobOption(const ppd_group_t *group, const ppd_option_t *option)
 {
     return std::strcmp(option->keyword, "PageRegion") != 0 &&
            std::strcmp(group->name, "InstallableOptions") != 0;
+}
+
+// libcups' reading of a rule's empty choice: any choice but "off".
+bool IsOffChoice(const char *choice)
+{
+    return !strcasecmp(choice, "None") || !strcasecmp(choice, "Off") || !strcasecmp(choice, "False");
+}
+
+// A rule's choice (empty: any but off) matches choice.
+bool RuleChoiceMatches(const char *rule, const char *choice)
+{
+    return *rule ? !strcasecmp(rule, choice) : !IsOffChoice(choice);
+}
+
+std::string RuleOption(const char *keyword)
+{
+    return strcasecmp(keyword, "PageRegion") == 0 ? std::string("PageSize") : std::string(keyword);
 }
 
 } // namespace
@@ -96,6 +116,13 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
         }
         controls_.push_back(control);
     };
+    askLibcups_ = ppdFindAttr(ppd, "cupsUIConstraints", nullptr) != nullptr;
+    for (int i = 0; !askLibcups_ && i < ppd->num_consts; i++) {
+        const ppd_const_t &rule = ppd->consts[i];
+        rulesByOption_[RuleOption(rule.option1)].push_back(i);
+        if (RuleOption(rule.option2) != RuleOption(rule.option1))
+            rulesByOption_[RuleOption(rule.option2)].push_back(i);
+    }
     for (int g = 0; g < ppd->num_groups; g++) {
         ppd_group_t *group = &ppd->groups[g];
         for (int o = 0; o < group->num_options; o++)
@@ -206,16 +233,77 @@ void HostPage::select(Control &control, const std::string &choice)
 
 std::vector<int> HostPage::conflictingItems(const Control &control) const
 {
-    std::vector<int> items;
-    for (int i = 0; i < control.option->num_choices; i++) {
-        cups_option_t *options = nullptr;
-        int count =
-            cupsGetConflicts(ppd_, control.option->keyword, control.option->choices[i].choice, &options);
-        cupsFreeOptions(count, options);
-        if (count > 0)
-            items.push_back(i);
+    auto it = conflicting_.find(control.option);
+    return it == conflicting_.end() ? std::vector<int>{} : it->second;
+}
+
+const char *HostPage::markedChoice(const std::string &keyword) const
+{
+    auto it = marked_.find(keyword);
+    return it == marked_.end() ? nullptr : it->second.c_str();
+}
+
+void HostPage::findConflictingItems()
+{
+    conflicting_.clear();
+    if (askLibcups_) {
+        for (const Control &control : controls_) {
+            std::vector<int> &items = conflicting_[control.option];
+            for (int i = 0; i < control.option->num_choices; i++) {
+                cups_option_t *options = nullptr;
+                int count = cupsGetConflicts(ppd_, control.option->keyword, control.option->choices[i].choice,
+                                             &options);
+                cupsFreeOptions(count, options);
+                if (count > 0)
+                    items.push_back(i);
+            }
+        }
+        return;
     }
-    return items;
+    marked_.clear();
+    for (ppd_option_t *option = ppdFirstOption(ppd_); option; option = ppdNextOption(ppd_)) {
+        if (ppd_choice_t *choice = ppdFindMarkedChoice(ppd_, option->keyword))
+            marked_[RuleOption(option->keyword)] = choice->choice;
+    }
+    // An item conflicts when a rule names its option with that choice (or
+    // any choice but off) and the rule's other option has its choice
+    // marked: what cupsGetConflicts finds for the item, one rule at a time.
+    for (const Control &control : controls_) {
+        const ppd_option_t *option = control.option;
+        std::vector<bool> conflicts(static_cast<size_t>(option->num_choices), false);
+        auto rules = rulesByOption_.find(RuleOption(option->keyword));
+        if (rules != rulesByOption_.end()) {
+            const std::string self = RuleOption(option->keyword);
+            std::map<QString, int> indexOf; // a rule names a choice in any case
+            for (int i = 0; i < option->num_choices; i++)
+                indexOf.emplace(Text(option->choices[i].choice).toLower(), i);
+            for (int index : rules->second) {
+                const ppd_const_t &rule = ppd_->consts[index];
+                const bool first = RuleOption(rule.option1) == self;
+                const char *ownChoice = first ? rule.choice1 : rule.choice2;
+                const char *otherOption = first ? rule.option2 : rule.option1;
+                const char *otherChoice = first ? rule.choice2 : rule.choice1;
+                const char *marked = markedChoice(RuleOption(otherOption));
+                if (RuleOption(otherOption) == self || !marked || !RuleChoiceMatches(otherChoice, marked))
+                    continue;
+                if (*ownChoice) {
+                    auto item = indexOf.find(Text(ownChoice).toLower());
+                    if (item != indexOf.end())
+                        conflicts[static_cast<size_t>(item->second)] = true;
+                    continue;
+                }
+                for (int i = 0; i < option->num_choices; i++) {
+                    if (!IsOffChoice(option->choices[i].choice))
+                        conflicts[static_cast<size_t>(i)] = true;
+                }
+            }
+        }
+        std::vector<int> &items = conflicting_[option];
+        for (int i = 0; i < option->num_choices; i++) {
+            if (conflicts[static_cast<size_t>(i)])
+                items.push_back(i);
+        }
+    }
 }
 
 void HostPage::updateConflicts()
@@ -226,6 +314,7 @@ void HostPage::updateConflicts()
             ppdMarkOption(ppd_, control.option->keyword, choice.c_str());
     }
     ppdConflicts(ppd_);
+    findConflictingItems();
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (Control &control : controls_) {
         control.marker->setVisible(control.option->conflicted != 0);
@@ -283,16 +372,17 @@ QJsonObject HostPage::report() const
 
 std::string HostPage::reportText() const
 {
-    std::string out = Tr("Host page:").toStdString() + "\n  copies = " + std::to_string(copies()) +
-                      "\n  pages = " + (pageRanges().empty() ? std::string("all") : pageRanges()) + "\n";
+    std::string out =
+        Tr("Host page:").toStdString() + "\n  copies = " + std::to_string(copies()) +
+        "\n  pages = " + (pageRanges().empty() ? std::string("all") : PanelReportEscape(pageRanges())) + "\n";
     for (const Control &control : controls_) {
-        out += "  " + std::string(control.option->keyword) + " = " + choiceOf(control) + " \"" +
-               control.option->text + "\"";
+        out += "  " + PanelReportEscape(control.option->keyword) + " = " +
+               PanelReportEscape(choiceOf(control)) + " \"" + PanelReportEscape(control.option->text) + "\"";
         if (control.option->conflicted)
             out += " " + Tr("(conflict)").toStdString();
         out += "\n      ";
         for (int i = 0; i < control.option->num_choices; i++)
-            out += (i ? " | " : "") + std::string(control.option->choices[i].choice);
+            out += (i ? " | " : "") + PanelReportEscape(control.option->choices[i].choice);
         out += "\n";
     }
     return out + standard_->reportText();

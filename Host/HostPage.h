@@ -73,9 +73,23 @@ class HostPage : public QWidget
     // Marks the choices in the PPD and shows which options conflict and
     // which items would.
     void updateConflicts();
+    // The items of each control that would conflict with the choices now
+    // marked, as updateConflicts last found them.
     std::vector<int> conflictingItems(const Control &control) const;
+    void findConflictingItems();
+    // The choice now marked for keyword (PageRegion reads as PageSize).
+    const char *markedChoice(const std::string &keyword) const;
 
     ppd_file_t *ppd_;
+    // The PPD's UIConstraints by the option they name (either side; a
+    // PageRegion side counts as PageSize), so that a pass over the controls
+    // looks at each rule once or twice rather than once per item. A PPD
+    // with cupsUIConstraints (several options per rule) is asked through
+    // libcups, item by item.
+    std::map<std::string, std::vector<int>> rulesByOption_;
+    bool askLibcups_ = false;
+    std::map<std::string, std::string> marked_;
+    std::map<const ppd_option_t *, std::vector<int>> conflicting_;
     QSpinBox *copies_ = nullptr;
     QLineEdit *pages_ = nullptr;
     std::vector<Control> controls_;

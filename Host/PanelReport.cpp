@@ -152,17 +152,52 @@ void SettingsText(const PMDictionary &dict, const std::string &indent, std::stri
 {
     for (const auto &[key, value] : dict) {
         if (PMDictionaryRef child = value.dictionary()) {
-            *out += indent + key + ":\n";
+            *out += indent + PanelReportEscape(key) + ":\n";
             SettingsText(*child, indent + "  ", out);
         } else if (PMArrayRef array = value.array()) {
-            *out += indent + key + ": (" + std::to_string(array->size()) + " values)\n";
+            *out += indent + PanelReportEscape(key) + ": (" + std::to_string(array->size()) + " values)\n";
         } else {
-            *out += indent + key + " = " + ScalarText(value) + "\n";
+            *out += indent + PanelReportEscape(key) + " = " + PanelReportEscape(ScalarText(value)) + "\n";
         }
     }
 }
 
 } // namespace
+
+std::string PanelReportEscape(const std::string &field)
+{
+    std::string out;
+    out.reserve(field.size());
+    for (unsigned char c : field) {
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c == 0x7f) {
+            static const char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string PanelReportEscape(const QString &field)
+{
+    return PanelReportEscape(field.toStdString());
+}
+
+std::string PanelReportEscape(const char *field)
+{
+    return PanelReportEscape(std::string(field ? field : ""));
+}
 
 QJsonValue PMValueToJSON(const PMValue &value)
 {
@@ -277,35 +312,40 @@ std::string PanelReportText(PrintDialog &dialog)
     // Headings in the person's language; keys, kinds and values stay as the
     // panel and the PPD name them.
     std::string out = Heading("Queue:") +
-                      (options.queue.empty() ? "(" + Heading("none;") + options.ppd + ")" : options.queue) +
+                      PanelReportEscape(options.queue.empty() ? "(" + Heading("none;") + options.ppd + ")"
+                                                              : options.queue) +
                       "\n";
-    out += Heading("Printer ID:") + options.printerID + "\n";
+    out += Heading("Printer ID:") + PanelReportEscape(options.printerID) + "\n";
     out += Heading("Device URI:") +
-           (options.deviceURI.empty() ? TintDialogTr("(none)").toStdString() : options.deviceURI) + "\n";
-    out += Heading("Panel:") + panel->panelName() + " (" + panel->panelKind() + ")\n";
+           (options.deviceURI.empty() ? TintDialogTr("(none)").toStdString()
+                                      : PanelReportEscape(options.deviceURI)) +
+           "\n";
+    out += Heading("Panel:") + PanelReportEscape(panel->panelName()) + " (" +
+           PanelReportEscape(panel->panelKind()) + ")\n";
     PDEPanelIntrospection *introspection = dialog.introspection();
-    out += Heading("Shown pane:") + (introspection ? introspection->shownPane() : std::string("-")) + "\n";
+    out += Heading("Shown pane:") +
+           PanelReportEscape(introspection ? introspection->shownPane() : std::string("-")) + "\n";
     out += TintDialogTr("PPD options:").toStdString();
     for (const std::string &key : panel->supportedPPDOptionKeys())
-        out += " " + key;
+        out += " " + PanelReportEscape(key);
     out += "\n" + TintDialogTr("Controls:").toStdString() + "\n";
     if (introspection) {
         for (const PDEControlInfo &info : introspection->controlInfo()) {
             QString name = info.control ? info.control->objectName() : QString("-");
-            out += "  " + name.toStdString() + " [" + NameOfKind(info.kind) + "]";
+            out += "  " + PanelReportEscape(name) + " [" + NameOfKind(info.kind) + "]";
             if (!info.ppdKey.empty())
-                out += " " + info.ppdKey;
+                out += " " + PanelReportEscape(info.ppdKey);
             int value = 0;
             if (PanelControlValue(info.control, &value))
                 out += " = " + std::to_string(value);
             QString title = TitleOf(info.control);
             if (!title.isEmpty())
-                out += " \"" + title.toStdString() + "\"";
+                out += " \"" + PanelReportEscape(title) + "\"";
             if (info.control && !info.control->isEnabled())
                 out += " " + TintDialogTr("(greyed)").toStdString();
             QStringList items = ItemsOf(info.control);
             if (!items.isEmpty())
-                out += "\n      " + items.join(" | ").toStdString();
+                out += "\n      " + PanelReportEscape(items.join(" | "));
             out += "\n";
         }
     }
@@ -314,7 +354,8 @@ std::string PanelReportText(PrintDialog &dialog)
     out += TintDialogTr("Summary:").toStdString() + "\n";
     Summary summary = SummaryOf(panel);
     for (const QString &name : summary.order)
-        out += "  " + name.toStdString() + ": " + summary.items.value(name).toString().toStdString() + "\n";
+        out += "  " + PanelReportEscape(name) + ": " +
+               PanelReportEscape(summary.items.value(name).toString()) + "\n";
     out += TintDialogTr("Print settings:").toStdString() + "\n";
     SettingsText(dialog.settingsValues(), "  ", &out);
     return out;

@@ -21,6 +21,13 @@ QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &setting
 // The same report as text for people.
 std::string PanelReportText(PrintDialog &dialog);
 
+// A field of a text report or listing as one line that cannot pass for
+// another: a backslash is doubled, tab, line feed and carriage return read
+// \t, \n, \r, every other control character \xNN.
+std::string PanelReportEscape(const std::string &field);
+std::string PanelReportEscape(const QString &field);
+std::string PanelReportEscape(const char *field);
+
 // A property-list value as JSON (dictionaries as objects, arrays as arrays).
 QJsonValue PMValueToJSON(const PMValue &value);
 

@@ -63,11 +63,14 @@ bool ParseArguments(const TintDialogArguments &args, PrintArguments *out, std::s
     return true;
 }
 
-// Follows the job until it ends, one line per change; the exit status.
+// Follows the job until it no longer moves by itself, one line per change;
+// the exit status. A queue an administrator paused keeps the wait going
+// (said once); a held job, or one stopped with its printer, ends it.
 int Follow(TintDialogContext &context, http_t *http, const std::string &queue, int jobID)
 {
     PrintJobStatus last;
     bool first = true;
+    bool saidPaused = false;
     for (;;) {
         PrintJobStatus now;
         std::string error;
@@ -79,8 +82,29 @@ int Follow(TintDialogContext &context, http_t *http, const std::string &queue, i
         }
         first = false;
         last = now;
-        if (now.state >= IPP_JSTATE_CANCELED)
-            return now.state == IPP_JSTATE_COMPLETED ? kTintDialogSuccess : kTintDialogJobNotCompleted;
+        switch (PrintJobProgressOf(now)) {
+        case PrintJobProgress::kCompleted:
+            return kTintDialogSuccess;
+        case PrintJobProgress::kNotCompleted:
+            return kTintDialogJobNotCompleted;
+        case PrintJobProgress::kPrinterPaused:
+            if (!saidPaused) {
+                std::printf("%s\n", TintDialogTr("job %1-%2 waits: the printer %1 was paused (%3)")
+                                        .arg(QString::fromStdString(queue))
+                                        .arg(jobID)
+                                        .arg(QString::fromStdString(now.printerStateMessage.empty()
+                                                                        ? now.printerReasons
+                                                                        : now.printerStateMessage))
+                                        .toStdString()
+                                        .c_str());
+                std::fflush(stdout);
+                saidPaused = true;
+            }
+            break;
+        case PrintJobProgress::kMoving:
+            saidPaused = false;
+            break;
+        }
         usleep(kFollowIntervalUs);
     }
 }
@@ -91,6 +115,7 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     std::string error;
     if (!ParseArguments(args, &arguments, &error))
         return context.fail(error);
+    context.willChangeSettings();
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;
@@ -124,11 +149,13 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
     const int jobID = PrintJobSubmit(http, request, documents, &error);
     if (jobID <= 0)
         return context.fail("print: " + error);
-    // The job is on its way: the choices it was printed with are kept.
-    if (!dialog->writeSettings(&error))
-        context.fail(error);
     std::printf("request id is %s-%d (%zu file(s))\n", request.queue.c_str(), jobID, arguments.files.size());
     std::fflush(stdout);
+    // The job is on its way: the choices it was printed with are kept. A
+    // settings file that cannot be written fails the command although the
+    // job went.
+    if (!dialog->writeSettings(&error))
+        return context.fail(error);
     return arguments.wait ? Follow(context, http, request.queue, jobID) : kTintDialogSuccess;
 }
 

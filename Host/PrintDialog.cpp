@@ -1,4 +1,6 @@
 #include "PrintDialog.h"
+
+#include "CupsQueue.h"
 #include "StandardJobOptions.h"
 #include "TintDialogTranslation.h"
 
@@ -33,17 +35,23 @@ bool PrintDialog::open(std::string *error)
             return false;
         }
     }
+    // A command that writes the settings back holds their lock from here to
+    // the write, so that another one at the same time changes what this one
+    // wrote rather than what both read.
+    if (options_.changesSettings) {
+        if (options_.defaultSettings) {
+            std::error_code ec;
+            fs::create_directories(fs::path(options_.settings).parent_path(), ec);
+        }
+        if (!settingsLock_.lock(options_.settings, error))
+            return false;
+    }
     if (!PMPrintSettingsReadFile(options_.settings, &settings_.values, error))
         return false;
 
     ppd_.reset(ppdOpenFile(options_.ppd.c_str()));
     if (!ppd_) {
-        int line = 0;
-        ppd_status_t status = ppdLastError(&line);
-        *error = options_.ppd + ": " +
-                 (status == PPD_FILE_OPEN_ERROR ? std::strerror(errno) : ppdErrorString(status));
-        if (status != PPD_FILE_OPEN_ERROR && line > 0)
-            *error += " on line " + std::to_string(line);
+        *error = options_.ppd + ": " + CupsPPDOpenError();
         return false;
     }
     // The PPD's own translations for the user's language, where it has them
@@ -124,7 +132,11 @@ bool PrintDialog::writeSettings(std::string *error)
     fs::path folder = fs::path(options_.settings).parent_path();
     if (!folder.empty() && options_.defaultSettings)
         fs::create_directories(folder, ec);
-    return PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
+    const bool written = PMPrintSettingsWriteFile(options_.settings, settings_.values, error);
+    // What was read has been written back: another command may go on (a
+    // followed job may take long).
+    settingsLock_.unlock();
+    return written;
 }
 
 void PrintDialog::saveInMemory()

@@ -7,6 +7,7 @@
 #include "HostPage.h"
 #include "PDEPanelProtocol.h"
 #include "PluginBundle.h"
+#include "PrintSettingsFile.h"
 #include "TintDialogOptions.h"
 
 #include <QPointer>
@@ -90,6 +91,7 @@ class PrintDialog : public PDEHostCallback
     std::map<std::string, std::string> userDefaults_;
     std::map<std::string, std::string> ppdDefaults_;
     PMPrintSettingsRecord settings_;
+    PMFileLock settingsLock_;
     PMPrinterRecord printer_;
     PMPrintSessionRecord session_;
     std::unique_ptr<ppd_file_t, PPDClose> ppd_;

@@ -27,6 +27,13 @@ QString Q(const std::string &s)
     return QString::fromStdString(s);
 }
 
+// IPP names are UTF-8: a file name in another encoding is sent with its
+// stray bytes replaced (the file itself is opened by its bytes).
+std::string ValidUTF8(const std::string &text)
+{
+    return QString::fromStdString(text).toStdString();
+}
+
 // A whole positive number, or -1.
 long PageNumber(const std::string &text)
 {
@@ -36,40 +43,38 @@ long PageNumber(const std::string &text)
     return n >= 1 ? n : -1;
 }
 
-bool ReadAll(int fd, std::string *data)
+// One piece of a document; each piece the server takes gives the next
+// another full deadline.
+bool Send(http_t *http, const char *bytes, size_t size, CupsDeadline &deadline)
 {
-    char buffer[kChunk];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        data->append(buffer, static_cast<size_t>(n));
-    }
-}
-
-bool Send(http_t *http, const char *bytes, size_t size)
-{
-    return size == 0 || cupsWriteRequestData(http, bytes, size) == HTTP_STATUS_CONTINUE;
-}
-
-bool SendDocument(http_t *http, const PrintJobDocuments::Document &document)
-{
-    if (document.fd < 0)
-        return Send(http, document.data.data(), document.data.size());
-    if (lseek(document.fd, 0, SEEK_SET) < 0)
+    if (size == 0)
+        return true;
+    if (cupsWriteRequestData(http, bytes, size) != HTTP_STATUS_CONTINUE)
         return false;
+    deadline.extend();
+    return true;
+}
+
+// Sends one document's bytes; false with *reason ("" : libcups' own) when
+// the document cannot be read or the server takes no more.
+bool SendDocument(http_t *http, const PrintJobDocuments::Document &document, CupsDeadline &deadline,
+                  std::string *reason)
+{
+    // A file is sent from its start; a pipe as it comes.
+    if (lseek(document.fd, 0, SEEK_SET) < 0 && errno != ESPIPE) {
+        *reason = std::strerror(errno);
+        return false;
+    }
     char buffer[kChunk];
     for (;;) {
         ssize_t n = read(document.fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0)
+            *reason = std::strerror(errno);
         if (n <= 0)
             return n == 0;
-        if (!Send(http, buffer, static_cast<size_t>(n)))
+        if (!Send(http, buffer, static_cast<size_t>(n), deadline))
             return false;
     }
 }
@@ -131,7 +136,8 @@ bool PrintJobDocuments::open(const std::vector<std::string> &files, std::string 
     if (files.empty()) {
         Document document;
         document.name = "(stdin)";
-        if (!ReadAll(STDIN_FILENO, &document.data)) {
+        document.fd = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (document.fd < 0) {
             *error = Tr("cannot read standard input: %1").arg(std::strerror(errno)).toStdString();
             return false;
         }
@@ -149,22 +155,19 @@ bool PrintJobDocuments::open(const std::vector<std::string> &files, std::string 
             reason = errno;
         else if (S_ISDIR(st.st_mode))
             reason = EISDIR;
-        if (reason == 0 && S_ISREG(st.st_mode)) {
+        else if (S_ISREG(st.st_mode)) {
             // A file that cannot be read fails here rather than half way.
             char probe;
             if (pread(fd, &probe, 1, 0) < 0)
                 reason = errno;
-            else
-                document.fd = fd;
-        } else if (reason == 0 && !ReadAll(fd, &document.data)) {
-            reason = errno;
         }
-        if (document.fd < 0 && fd >= 0)
-            ::close(fd);
         if (reason) {
+            if (fd >= 0)
+                ::close(fd);
             *error = Tr("cannot read %1: %2").arg(Q(file), std::strerror(reason)).toStdString();
             return false;
         }
+        document.fd = fd;
         documents_.push_back(std::move(document));
     }
     return true;
@@ -189,56 +192,193 @@ int PrintJobSubmit(http_t *http, const PrintJobRequest &request, const PrintJobD
             title = title.substr(slash + 1);
     }
 
-    int jobID = cupsCreateJob(http, request.queue.c_str(), title.c_str(), count, options);
+    int jobID = 0;
+    std::string reason;
+    {
+        CupsDeadline deadline(http, CupsTimeout());
+        jobID = cupsCreateJob(http, request.queue.c_str(), ValidUTF8(title).c_str(), count, options);
+        if (deadline.expired())
+            reason = CupsTimeoutMessage(Tr("create the job").toStdString(), deadline.seconds());
+        else if (jobID <= 0)
+            reason = CupsFailureReason(http);
+    }
     cupsFreeOptions(count, options);
-    auto failed = [&](int id) {
-        *error =
-            Tr("cannot submit the job to %1: %2").arg(Q(request.queue), cupsLastErrorString()).toStdString();
-        if (id > 0)
-            cupsCancelJob2(http, request.queue.c_str(), id, 0);
+    if (jobID <= 0 || !reason.empty()) {
+        *error = Tr("cannot submit the job to %1: %2").arg(Q(request.queue), Q(reason)).toStdString();
+        return 0;
+    }
+    // A job whose documents did not all arrive is cancelled, so that it does
+    // not wait in the queue for ever (or print half).
+    const QString job = Q(request.queue + "-" + std::to_string(jobID));
+    auto failed = [&](size_t index, const std::string &reason) {
+        *error = Tr("job %1: document %2 (%3) did not reach the server: %4")
+                     .arg(job)
+                     .arg(index + 1)
+                     .arg(Q(docs[index].name), Q(reason))
+                     .toStdString();
+        CupsDeadline deadline(http, CupsTimeout());
+        if (cupsCancelJob2(http, request.queue.c_str(), jobID, 0) == IPP_STATUS_OK)
+            *error += Tr("; the job was cancelled").toStdString();
+        else if (deadline.expired())
+            *error += Tr("; the job could not be cancelled in time").toStdString();
+        else
+            *error +=
+                Tr("; the job could not be cancelled: %1").arg(Q(CupsFailureReason(http))).toStdString();
         return 0;
     };
-    if (jobID <= 0)
-        return failed(0);
-    for (size_t i = 0; i < docs.size(); i++) {
+    // Why document i did not arrive, "" when the server took it.
+    auto send = [&](size_t i) -> std::string {
+        CupsDeadline deadline(http, CupsTimeout());
+        auto why = [&](const std::string &reason) {
+            if (deadline.expired())
+                return CupsTimeoutMessage(Tr("take the document").toStdString(), deadline.seconds());
+            return reason.empty() ? CupsFailureReason(http) : reason;
+        };
         const bool last = i + 1 == docs.size();
-        if (cupsStartDocument(http, request.queue.c_str(), jobID, docs[i].name.c_str(), CUPS_FORMAT_AUTO,
-                              last) != HTTP_STATUS_CONTINUE)
-            return failed(jobID);
-        const bool sent = SendDocument(http, docs[i]);
-        if (cupsFinishDocument(http, request.queue.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE || !sent)
-            return failed(jobID);
+        if (cupsStartDocument(http, request.queue.c_str(), jobID, ValidUTF8(docs[i].name).c_str(),
+                              CUPS_FORMAT_AUTO, last) != HTTP_STATUS_CONTINUE)
+            return why("");
+        std::string reason;
+        if (!SendDocument(http, docs[i], deadline, &reason)) {
+            // The request is left half sent: its answer, if any, is read
+            // and dropped before the connection is used again.
+            ippDelete(cupsGetResponse(http, "/"));
+            return why(reason);
+        }
+        // The server's own answer to Send-Document: cupsFinishDocument
+        // returns the last status libcups kept, which a connection that was
+        // dropped before any answer leaves as the previous request's
+        // success.
+        ipp_t *response = cupsGetResponse(http, "/");
+        const ipp_status_t status =
+            response ? ippGetStatusCode(response) : IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+        ippDelete(response);
+        if (!response || status > IPP_STATUS_OK_EVENTS_COMPLETE)
+            return why("");
+        return {};
+    };
+    for (size_t i = 0; i < docs.size(); i++) {
+        if (std::string reason = send(i); !reason.empty())
+            return failed(i, reason);
     }
     return jobID;
 }
 
+namespace
+{
+
+// The values of a keyword attribute, comma-separated.
+std::string Keywords(ipp_t *response, const char *name)
+{
+    std::string text;
+    if (ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < ippGetCount(attribute); i++)
+            text += (i ? "," : "") + std::string(ippGetString(attribute, i, nullptr));
+    }
+    return text;
+}
+
+std::string TextOf(ipp_t *response, const char *name)
+{
+    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_TEXT);
+    return attribute ? ippGetString(attribute, 0, nullptr) : "";
+}
+
+// One request; null with *error (the message's first part given) when the
+// server does not answer or refuses.
+ipp_t *Ask(http_t *http, ipp_t *request, const std::string &what, std::string *error)
+{
+    CupsDeadline deadline(http, CupsTimeout());
+    ipp_t *response = cupsDoRequest(http, request, "/");
+    if (!deadline.expired() && response && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return response;
+    ippDelete(response);
+    const std::string reason =
+        deadline.expired() ? CupsTimeoutMessage(Tr("tell the job's state").toStdString(), deadline.seconds())
+                           : CupsFailureReason(http);
+    *error = what + ": " + reason;
+    return nullptr;
+}
+
+bool HasKeyword(const std::string &list, const char *keyword)
+{
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = list.find(',', start);
+        if (list.compare(start, comma == std::string::npos ? std::string::npos : comma - start, keyword) == 0)
+            return true;
+        if (comma == std::string::npos)
+            return false;
+        start = comma + 1;
+    }
+}
+
+} // namespace
+
 bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::string *error)
 {
-    static const char *const kRequested[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
+    static const char *const kRequested[] = {"job-state", "job-state-reasons", "job-printer-state-message",
+                                             "job-printer-uri"};
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", jobID);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr,
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr,
                   kRequested);
-    ipp_t *response = cupsDoRequest(http, request, "/");
-    std::unique_ptr<ipp_t, decltype(&ippDelete)> owned(response, &ippDelete);
-    if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        *error = Tr("cannot follow job %1: %2").arg(jobID).arg(cupsLastErrorString()).toStdString();
+    const std::string what = Tr("cannot follow job %1").arg(jobID).toStdString();
+    std::unique_ptr<ipp_t, decltype(&ippDelete)> job(Ask(http, request, what, error), &ippDelete);
+    if (!job)
         return false;
-    }
     PrintJobStatus now;
-    if (ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
+    if (ipp_attribute_t *state = ippFindAttribute(job.get(), "job-state", IPP_TAG_ENUM))
         now.state = static_cast<ipp_jstate_t>(ippGetInteger(state, 0));
-    if (ipp_attribute_t *reasons = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
-        for (int i = 0; i < ippGetCount(reasons); i++)
-            now.reasons += (i ? "," : "") + std::string(ippGetString(reasons, i, nullptr));
+    now.reasons = Keywords(job.get(), "job-state-reasons");
+    now.printerMessage = TextOf(job.get(), "job-printer-state-message");
+
+    // The queue: whether it runs, was paused, or stopped on an error.
+    ipp_attribute_t *printerURI = ippFindAttribute(job.get(), "job-printer-uri", IPP_TAG_URI);
+    if (printerURI) {
+        static const char *const kPrinter[] = {"printer-state", "printer-state-reasons",
+                                               "printer-state-message"};
+        request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     ippGetString(printerURI, 0, nullptr));
+        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr,
+                      kPrinter);
+        std::unique_ptr<ipp_t, decltype(&ippDelete)> printer(Ask(http, request, what, error), &ippDelete);
+        if (!printer)
+            return false;
+        if (ipp_attribute_t *state = ippFindAttribute(printer.get(), "printer-state", IPP_TAG_ENUM))
+            now.printerState = static_cast<ipp_pstate_t>(ippGetInteger(state, 0));
+        now.printerReasons = Keywords(printer.get(), "printer-state-reasons");
+        now.printerStateMessage = TextOf(printer.get(), "printer-state-message");
     }
-    if (ipp_attribute_t *message = ippFindAttribute(response, "job-printer-state-message", IPP_TAG_TEXT))
-        now.printerMessage = ippGetString(message, 0, nullptr);
     *status = now;
     return true;
+}
+
+PrintJobProgress PrintJobProgressOf(const PrintJobStatus &status)
+{
+    switch (status.state) {
+    case IPP_JSTATE_COMPLETED:
+        return PrintJobProgress::kCompleted;
+    case IPP_JSTATE_CANCELED:
+    case IPP_JSTATE_ABORTED:
+    case IPP_JSTATE_HELD:
+    case IPP_JSTATE_STOPPED: // the job stopped with its printer
+        return PrintJobProgress::kNotCompleted;
+    case IPP_JSTATE_PENDING:
+    case IPP_JSTATE_PROCESSING:
+        break;
+    }
+    if (status.printerState != IPP_PSTATE_STOPPED)
+        return PrintJobProgress::kMoving;
+    // cupsdisable stops a queue with the reason "paused" and nothing else;
+    // a queue stopped by a failing filter or backend says more.
+    if (HasKeyword(status.printerReasons, "paused") && status.reasons.find("error") == std::string::npos)
+        return PrintJobProgress::kPrinterPaused;
+    return PrintJobProgress::kNotCompleted;
 }
 
 const char *PrintJobStateName(ipp_jstate_t state)
@@ -272,5 +412,16 @@ std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJ
         line += " (" + status.reasons + ")";
     if (!status.printerMessage.empty())
         line += ": " + status.printerMessage;
+    // Where the job or its queue stopped, the queue's state says why.
+    if (status.printerState == IPP_PSTATE_STOPPED || status.state == IPP_JSTATE_STOPPED) {
+        const char *printerState = status.printerState == IPP_PSTATE_STOPPED      ? "stopped"
+                                   : status.printerState == IPP_PSTATE_PROCESSING ? "processing"
+                                                                                  : "idle";
+        line += "; printer " + queue + " " + (translated ? Tr(printerState).toStdString() : printerState);
+        if (!status.printerReasons.empty() && status.printerReasons != "none")
+            line += " (" + status.printerReasons + ")";
+        if (!status.printerStateMessage.empty())
+            line += ": " + status.printerStateMessage;
+    }
     return line;
 }

@@ -16,10 +16,11 @@ bool PrintJobParseCopies(const std::string &text, int *copies, std::string *erro
 // 1 <= N <= M, ascending and not overlapping. false with *error.
 bool PrintJobCheckPageRanges(const std::string &text, std::string *error);
 
-// The documents of a job, all opened (and checked readable) before the job
-// is created. Regular files are sent from their descriptors; anything else
-// (standard input, a pipe) is read whole first, so that a document that
-// fails half way never leaves half a job.
+// The documents of a job, all opened (regular files also checked readable)
+// before the job is created, by their names' bytes as the system has them.
+// Each is sent from its descriptor in pieces, standard input and pipes as
+// they come, so memory stays the same whatever their size; a job whose
+// document fails half way is cancelled.
 class PrintJobDocuments
 {
   public:
@@ -34,8 +35,7 @@ class PrintJobDocuments
 
     struct Document {
         std::string name;
-        int fd = -1;      // a regular file, or -1
-        std::string data; // otherwise its whole content
+        int fd = -1;
     };
     const std::vector<Document> &documents() const { return documents_; }
 
@@ -60,16 +60,33 @@ struct PrintJobStatus {
     ipp_jstate_t state = IPP_JSTATE_PENDING;
     std::string reasons;        // job-state-reasons, comma-separated
     std::string printerMessage; // the printer's state message while it prints the job
+    // The queue the job is in: its state, printer-state-reasons
+    // (comma-separated) and printer-state-message.
+    ipp_pstate_t printerState = IPP_PSTATE_IDLE;
+    std::string printerReasons;
+    std::string printerStateMessage;
     bool operator==(const PrintJobStatus &) const = default;
 };
 
-// The job's state now. false with *error when the server cannot say.
+// The job's state now, and its queue's. false with *error when the server
+// cannot say.
 bool PrintJobGetStatus(http_t *http, int jobID, PrintJobStatus *status, std::string *error);
+
+// Where a job stands for someone waiting for it to end.
+enum class PrintJobProgress {
+    kMoving,        // pending or printing on a queue that runs
+    kPrinterPaused, // its queue was paused by an administrator (reason "paused"): it waits for the queue
+    kCompleted,     // printed
+    kNotCompleted,  // cancelled, aborted, held, or stopped with its printer on an error: it will not
+                    // go on by itself
+};
+PrintJobProgress PrintJobProgressOf(const PrintJobStatus &status);
 
 // "pending", "held", "processing", "stopped", "canceled", "aborted", "completed".
 const char *PrintJobStateName(ipp_jstate_t state);
 
-// One line: "QUEUE-N: processing (reasons): message". The state word is the
+// One line: "QUEUE-N: processing (reasons): message"; where the job or its
+// queue stopped, also "; printer QUEUE stopped (reasons): message". The state word is the
 // IPP keyword, which scripts reading `print --wait` match; the window asks for
 // it in the person's language (the reasons and the printer's message are the
 // server's own text and stay as they come).

@@ -1,5 +1,6 @@
 // queues [--json]: the CUPS server's queues, which of them a QV-MR52.
 #include "CupsQueue.h"
+#include "PanelReport.h"
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
@@ -57,8 +58,13 @@ int RunQueues(TintDialogContext &context, const TintDialogArguments &args)
         return kTintDialogSuccess;
     }
     for (const CupsQueueInfo &queue : queues) {
-        std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", queue.name.c_str(), queue.isDefault ? "default" : "-",
-                    queue.state.c_str(), KindOf(queue), queue.makeAndModel.c_str(), queue.deviceURI.c_str());
+        // Every field as one line without tabs: a make and model (the PPD's
+        // NickName) or a URI with a tab or line break would otherwise add
+        // columns or queues of its own.
+        std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", PanelReportEscape(queue.name).c_str(),
+                    queue.isDefault ? "default" : "-", PanelReportEscape(queue.state).c_str(), KindOf(queue),
+                    PanelReportEscape(queue.makeAndModel).c_str(),
+                    PanelReportEscape(queue.deviceURI).c_str());
     }
     return kTintDialogSuccess;
 }

@@ -23,6 +23,7 @@ int RunSet(TintDialogContext &context, const TintDialogArguments &arguments)
                                     .toStdString());
         pairs.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
     }
+    context.willChangeSettings();
     PrintDialog *dialog = context.dialog();
     if (!dialog)
         return kTintDialogFailure;

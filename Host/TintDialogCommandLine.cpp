@@ -48,11 +48,11 @@ TintDialogArguments::Result TintDialogArguments::parse(const std::vector<std::st
     }
     QStringList words{QStringLiteral("tintdialog")};
     for (const std::string &arg : args)
-        words << Text(arg);
+        words << toParser(arg);
     const bool parsed = parser_.parse(words);
     positional_.clear();
     for (const QString &positional : parser_.positionalArguments())
-        positional_.push_back(positional.toStdString());
+        positional_.push_back(fromParser(positional));
     if (parsed)
         return Result::kParsed;
 
@@ -91,16 +91,40 @@ const TintDialogOption *TintDialogArguments::find(const QString &name) const
     return nullptr;
 }
 
+QString TintDialogArguments::toParser(const std::string &word)
+{
+    QString text = Text(word);
+    if (text.toStdString() == word)
+        return text;
+    // "--name=VALUE" keeps its name; the value (or the whole word) stands
+    // as a placeholder no person types.
+    std::string head;
+    std::string tail = word;
+    if (word.rfind("--", 0) == 0 && word.find('=') != std::string::npos) {
+        head = word.substr(0, word.find('=') + 1);
+        tail = word.substr(head.size());
+    }
+    const QString placeholder = QStringLiteral("\uFDD0%1").arg(raw_.size());
+    raw_[placeholder] = tail;
+    return Text(head) + placeholder;
+}
+
+std::string TintDialogArguments::fromParser(const QString &word) const
+{
+    auto it = raw_.find(word);
+    return it == raw_.end() ? word.toStdString() : it->second;
+}
+
 std::string TintDialogArguments::value(const char *name) const
 {
-    return parser_.value(QString::fromLatin1(name)).toStdString();
+    return fromParser(parser_.value(QString::fromLatin1(name)));
 }
 
 std::vector<std::string> TintDialogArguments::values(const char *name) const
 {
     std::vector<std::string> values;
     for (const QString &value : parser_.values(QString::fromLatin1(name)))
-        values.push_back(value.toStdString());
+        values.push_back(fromParser(value));
     return values;
 }
 

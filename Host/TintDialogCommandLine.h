@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,8 +55,14 @@ class TintDialogArguments
 
   private:
     const TintDialogOption *find(const QString &name) const;
+    // A word as the parser sees it, and back: bytes that are not UTF-8 (a
+    // file name as the system names it) stand in the parser as a
+    // placeholder and come back as they were given.
+    QString toParser(const std::string &word);
+    std::string fromParser(const QString &word) const;
 
     QCommandLineParser parser_;
+    std::map<QString, std::string> raw_;
     std::vector<const TintDialogOption *> records_;
     std::vector<std::string> positional_;
 };

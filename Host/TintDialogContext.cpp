@@ -4,23 +4,31 @@
 #include "TintDialogTranslation.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 bool TintDialogContext::resolveQueue(std::string *error)
 {
-    const bool wantsQueue = !options_.queue.empty() || !options_.server.empty();
-    if (wantsQueue || options_.ppd.empty()) {
-        http_ = CupsConnect(options_.server, error);
-        // No server at all: without a queue asked for, the sample printer.
-        if (!http_ && wantsQueue)
+    // A printer description names the printer by itself; everything else
+    // is a queue of the server, named or the user's default. Without a
+    // server there is nothing to open: the sample printer is only ever
+    // opened by naming it with --ppd.
+    const bool wantsQueue = !options_.queue.empty() || options_.ppd.empty();
+    if (wantsQueue || !options_.server.empty()) {
+        http_ = connect(error);
+        if (!http_)
             return false;
     }
-    if (http_ && (!options_.queue.empty() || options_.ppd.empty())) {
+    if (wantsQueue) {
         auto queue = std::make_unique<CupsQueue>();
         switch (queue->open(http_.get(), options_.queue, error)) {
         case CupsQueue::Result::kRefused:
             return false;
         case CupsQueue::Result::kNoDefault:
-            break; // the sample printer
+            *error = TintDialogTr("the CUPS server %1 has no default queue: name one with --queue, or a "
+                                  "printer description with --ppd")
+                         .arg(QString::fromStdString(CupsServerName()))
+                         .toStdString();
+            return false;
         case CupsQueue::Result::kOpened:
             options_.queue = queue->info().name;
             options_.ppd = queue->ppdFile();
@@ -36,12 +44,18 @@ bool TintDialogContext::resolveQueue(std::string *error)
     return true;
 }
 
+CupsHttp TintDialogContext::connect(std::string *error) const
+{
+    CupsSetTimeout(options_.timeout.empty() ? 0 : std::atoi(options_.timeout.c_str()));
+    return CupsConnect(options_.server, error);
+}
+
 http_t *TintDialogContext::http()
 {
     if (http_)
         return http_.get();
     std::string error;
-    http_ = CupsConnect(options_.server, &error);
+    http_ = connect(&error);
     if (!http_)
         fail(error);
     return http_.get();

@@ -19,6 +19,10 @@ class TintDialogContext
     // defaults filled in once the dialog has been opened.
     const TintDialogOptions &options() const { return options_; }
 
+    // The command will write the settings back (set, print): the dialog,
+    // once opened, holds their lock until it goes. Called before dialog().
+    void willChangeSettings() { options_.changesSettings = true; }
+
     // Opens the print dialog (queue or PPD, settings, plug-in, panel) on
     // first use. null after printing the reason with fail().
     PrintDialog *dialog();
@@ -38,11 +42,13 @@ class TintDialogContext
     int failUnexpectedArgument(const char *command, const std::string &arg) const;
 
   private:
-    // Chooses what the dialog opens: the named queue; without --queue and
-    // --ppd the user's default queue when a server answers; else the
-    // sample printer. false with *error when a queue was asked for and
-    // cannot be used.
+    // Chooses what the dialog opens: the PPD of --ppd, else the named
+    // queue, else the user's default queue. false with *error when the
+    // server cannot be reached, has no such queue or no default, or the
+    // queue cannot be used.
     bool resolveQueue(std::string *error);
+    // CupsConnect with the options' server and timeout.
+    CupsHttp connect(std::string *error) const;
 
     TintDialogOptions options_;
     CupsHttp http_;

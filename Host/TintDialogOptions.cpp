@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -18,15 +19,20 @@ constexpr const char kDefaultPrinterID[] = "QV_MR52";
 
 const TintDialogOption kGlobalOptions[] = {
     {"queue", "d", QT_TRANSLATE_NOOP("tintdialog", "NAME"),
-     QT_TRANSLATE_NOOP("tintdialog", "a queue of the CUPS server (default: the user's default queue when a "
-                                     "server answers, else the sample printer)"),
+     QT_TRANSLATE_NOOP("tintdialog", "a queue of the CUPS server (default: the user's default queue)"),
      &TintDialogOptions::queue},
     {"server", nullptr, QT_TRANSLATE_NOOP("tintdialog", "HOST[:PORT]"),
      QT_TRANSLATE_NOOP("tintdialog", "the CUPS server (default: CUPS_SERVER, else the local one)"),
      &TintDialogOptions::server},
+    {"timeout", nullptr, QT_TRANSLATE_NOOP("tintdialog", "SECONDS"),
+     QT_TRANSLATE_NOOP("tintdialog",
+                       "the longest wait for the CUPS server: to connect, for each answer, for each "
+                       "piece of a document; a PPD's transfer may take twice as long (default: 30)"),
+     &TintDialogOptions::timeout},
     {"ppd", nullptr, QT_TRANSLATE_NOOP("tintdialog", "FILE"),
      QT_TRANSLATE_NOOP("tintdialog",
-                       "a printer description instead of a queue (default: the sample printer)"),
+                       "a printer description instead of a queue (such as the sample printer's, "
+                       "Demo/QV-MR52.ppd)"),
      &TintDialogOptions::ppd},
     {"printer-id", nullptr, QT_TRANSLATE_NOOP("tintdialog", "ID"),
      QT_TRANSLATE_NOOP("tintdialog", "the queue's name (default: the queue's, else QV_MR52)"),
@@ -97,6 +103,17 @@ bool TintDialogTakeOptions(const TintDialogArguments &arguments, TintDialogOptio
             return false;
         }
         options->*(option.field) = value;
+    }
+    if (!options->timeout.empty()) {
+        const std::string &t = options->timeout;
+        const bool digits = t.size() <= 5 && t.find_first_not_of("0123456789") == std::string::npos;
+        const int seconds = digits ? std::atoi(t.c_str()) : 0;
+        if (seconds < 1 || seconds > 86400) {
+            *error = TintDialogTr("--timeout takes a number of seconds from 1 to 86400, not %1")
+                         .arg(QString::fromStdString(t))
+                         .toStdString();
+            return false;
+        }
     }
     if (!options->queue.empty() && !options->ppd.empty()) {
         *error =

@@ -14,9 +14,13 @@ struct TintDialogOptions {
     std::string plugin;    // --plugin DIR
     std::string queue;     // --queue NAME / -d NAME: a queue of the CUPS server
     std::string server;    // --server HOST[:PORT] (default: CUPS_SERVER, else libcups' own)
+    std::string timeout;   // --timeout SECONDS: the longest wait for the server (default: 30)
     // The settings file is the queue's own default one, whose folder may be
     // created; a folder named with --settings must exist.
     bool defaultSettings = false;
+    // The command reads the settings file to write it back (set, print):
+    // the dialog holds the file's lock from the read to the write.
+    bool changesSettings = false;
 };
 
 // The global options (and -h/--help, --version): they may stand before or

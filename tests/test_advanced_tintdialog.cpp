@@ -63,8 +63,9 @@ class AdvancedTintDialog : public ::testing::Test
     // Runs tintdialog with the job's settings in this test's root.
     std::string run(const std::string &arguments, int *status)
     {
-        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C '" + kTintDialog + "' --settings '" +
-                                    settings + "' " + arguments + " 2>'" + root.path() + "/stderr'";
+        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C '" + kTintDialog + "' --ppd '" +
+                                    kSamplePPD + "' --settings '" + settings + "' " + arguments + " 2>'" +
+                                    root.path() + "/stderr'";
         return RunCommand(command, status);
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }

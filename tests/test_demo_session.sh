@@ -11,7 +11,8 @@ trap 'rm -rf "$root"' EXIT
 export TINT_ROOT=$root QT_QPA_PLATFORM=offscreen
 
 out=$("$source_dir/Demo/demo-session" "$build_dir" "$build_dir/root/usr/bin/tintdialog" \
-  --settings "$root/settings.plist" --device-uri lpd://127.0.0.1/demo profiles list DST)
+  --settings "$root/settings.plist" --ppd "$source_dir/Demo/QV-MR52.ppd" --device-uri lpd://127.0.0.1/demo \
+  profiles list DST)
 echo "$out"
 grep -q $'\tPROOF.ICC\tPress Proof\tDisk$' <<<"$out"
 grep -q $'\tJAPAN.ICC\tJapan Color 2001\t5$' <<<"$out"

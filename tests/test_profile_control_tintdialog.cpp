@@ -95,9 +95,10 @@ class ProfilesTintDialog : public ::testing::Test
     std::string run(const std::string &uri, const std::string &arguments, int *status,
                     const std::string &environment = "")
     {
-        const std::string command = environment + " QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= '" +
-                                    kTintDialog + "' --device-uri '" + uri + "' --settings '" + settings +
-                                    "' " + arguments + " 2>'" + root.path() + "/stderr'";
+        const std::string command =
+            environment + " QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= '" + kTintDialog +
+            "' --ppd '" TINT_SOURCE_DIR "/Demo/QV-MR52.ppd' --device-uri '" + uri + "' --settings '" +
+            settings + "' " + arguments + " 2>'" + root.path() + "/stderr'";
         return RunCommand(command, status);
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }

@@ -2,6 +2,7 @@
 // --json, set and print on the sample printer and the test PPDs, with the
 // job's settings files prepared here and read back afterwards; and the
 // profile refresh on a private session bus with a real snmpd.
+#include "ManyConstraints.h"
 #include "Precondition.h"
 #include "PrintSettingsFile.h"
 #include "ProfilePlist.h"
@@ -47,13 +48,14 @@ class TintDialog : public ::testing::Test
     // Without a bus of the test's own the relay finds no service.
     std::string run(const std::string &arguments, int *status, const std::string &ppd = kSamplePPD)
     {
+        return RunCommand(command(arguments, ppd) + " 2>'" + root.path() + "/stderr'", status);
+    }
+    std::string command(const std::string &arguments, const std::string &ppd = kSamplePPD)
+    {
         const std::string bus = busAddress.empty() ? "unix:path=" + root.path() + "/no-bus" : busAddress;
-        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
-                                    "DBUS_SESSION_BUS_ADDRESS='" +
-                                    bus + "' " + asUser + " '" + dialog + "' --plugin '" + plugin +
-                                    "' --ppd '" + ppd + "' --settings '" + settings + "' " + arguments +
-                                    " 2>'" + root.path() + "/stderr'";
-        return RunCommand(command, status);
+        return "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= DBUS_SESSION_BUS_ADDRESS='" + bus + "' " +
+               asUser + " '" + dialog + "' --plugin '" + plugin + "' --ppd '" + ppd + "' --settings '" +
+               settings + "' " + arguments;
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }
 
@@ -250,6 +252,38 @@ TEST_F(TintDialog, FailingCommandsWriteNothing)
         EXPECT_EQ(2, status);
         const std::string message = errors();
         EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_EQ(original, ReadFile(settings));
+    }
+}
+
+// Two set commands at once on one settings file both land; on a full disk
+// each command that writes fails with one line, the old file kept whole.
+TEST_F(TintDialog, SettingsAreWrittenWholeAndConcurrentSetsBothLand)
+{
+    for (int round = 0; round < 4; ++round) {
+        std::remove(settings.c_str());
+        RunCommand("(" + command("set WQBrightness=Minus1") + ") & (" + command("set WQEconoMode=True") +
+                   "); wait");
+        PMDictionaryRef printer = model(readSettings());
+        EXPECT_EQ("Minus1", text(printer, "WQBrightness")) << round;
+        EXPECT_EQ("True", text(printer, "WQEconoMode")) << round;
+    }
+    const std::string folder = root.path() + "/full";
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    SmallDisk disk(folder);
+    if (!disk.mounted())
+        TINT_SKIP_OUTSIDE_CI(disk.why());
+    settings = folder + "/job-settings.plist";
+    writeSettings(settingsWith("QV_MR52", {{"WQBrightness", PMValue("Plus1")}}));
+    const std::string original = ReadFile(settings);
+    disk.fill();
+    for (const char *arguments : {"set WQBrightness=Minus1", "print"}) {
+        int status = -1;
+        run(arguments, &status);
+        EXPECT_EQ(2, status) << arguments;
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find("No space left on device")) << message;
         EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
         EXPECT_EQ(original, ReadFile(settings));
     }
@@ -473,6 +507,26 @@ TEST_F(TintDialog, HostPageMarksConflictingChoices)
     EXPECT_EQ("DuplexNoTumble", text(readSettings(), "Duplex"));
 }
 
+// 80 000 constraints: the host page finds the conflicting items by the
+// options the rules name, not by asking libcups once per item.
+TEST_F(TintDialog, HostPageWithManyConstraints)
+{
+    const std::string ppd = root.path() + "/many-constraints.ppd";
+    ASSERT_TRUE(WriteFile(ppd, PPDWithManyConstraints(ReadFile(kSamplePPD))));
+    int status = -1;
+    std::map<QString, QJsonArray> conflicting;
+    for (const QJsonValue &c : show(&status, ppd)["hostPage"].toObject()["controls"].toArray())
+        conflicting[c.toObject()["ppdKey"].toString()] = c.toObject()["conflictingItems"].toArray();
+    QJsonArray trays, finishers;
+    for (int i = 1; i < 400; i++) {
+        if (i < 200)
+            trays.append(i);
+        finishers.append(i);
+    }
+    EXPECT_EQ(trays, conflicting["Tray"]);
+    EXPECT_EQ(finishers, conflicting["Finisher"]);
+}
+
 // Writes a profile list holding one user profile as the current list.
 void WriteUserProfileList(const TempRoot &root)
 {
@@ -691,6 +745,22 @@ TEST_F(TintDialog, CommandLineManners)
                &status);
     EXPECT_EQ(0, status);
     EXPECT_TRUE(FileExists(home + "/.config/tintdialog/QV_MR52.plist"));
+}
+
+// Without --ppd and without a server there is nothing to open: one line.
+TEST_F(TintDialog, NoServerAndNoPPDIsAnError)
+{
+    for (const std::string &server : {std::string("127.0.0.1:1"), root.path() + "/no-cupsd.sock"}) {
+        int status = -1;
+        EXPECT_EQ("", RunCommand("CUPS_SERVER='" + server + "' QT_QPA_PLATFORM=offscreen LC_ALL=C '" +
+                                     kTintDialog + "' --settings '" + settings +
+                                     "' set WQQuickColor=Vivid 2>'" + root.path() + "/stderr'",
+                                 &status));
+        EXPECT_EQ(2, status);
+        EXPECT_EQ("tintdialog: cannot reach the CUPS server " + server + ": Scheduler is not running\n",
+                  errors());
+        EXPECT_FALSE(FileExists(settings));
+    }
 }
 
 // Help and the refusals of the command line come in the user's language;

@@ -2,6 +2,7 @@
 // queues, jobs with every option read back from the held job, a job
 // followed to its end, the user's lpoptions defaults, the host's own page,
 // and the bad input that must leave the server and the files alone.
+#include "ChildProcess.h"
 #include "CupsServer.h"
 #include "TempRoot.h"
 
@@ -50,12 +51,13 @@ class TintDialogCups : public ::testing::Test
     // process's environment) and this test's settings file.
     std::string run(const std::string &arguments, int *status)
     {
-        const std::string command = "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= "
-                                    "DBUS_SESSION_BUS_ADDRESS=unix:path=" +
-                                    root.path() + "/no-bus '" + kTintDialog + "' --plugin '" + kPlugin +
-                                    "' --settings '" + settings + "' " + arguments + " 2>'" + root.path() +
-                                    "/stderr'";
-        return RunCommand(command, status);
+        return RunCommand(command(arguments) + " 2>'" + root.path() + "/stderr'", status);
+    }
+    std::string command(const std::string &arguments)
+    {
+        return "QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C LANGUAGE= DBUS_SESSION_BUS_ADDRESS=unix:path=" +
+               root.path() + "/no-bus '" + kTintDialog + "' --plugin '" + kPlugin + "' --settings '" +
+               settings + "' " + arguments;
     }
     std::string errors() { return ReadFile(root.path() + "/stderr"); }
 
@@ -120,6 +122,24 @@ TEST_F(TintDialogCups, QueuesListsEveryQueueAndWhichIsAQVMR52)
     EXPECT_EQ(options, shown);
     EXPECT_EQ("file:/dev/null", report["queue"].toObject()["deviceURI"].toString());
     EXPECT_TRUE(report["settings"].toObject()["QV-MR52"].toObject().contains("QV"));
+}
+
+// A tab and a line break in a queue's NickName, a tab in an option's title: the
+// listing and the text report still have one line per queue and per option.
+TEST_F(TintDialogCups, ControlCharactersCannotForgeQueuesOrOptions)
+{
+    std::string ppd = ReadFile(kSamplePPD);
+    ppd.replace(ppd.find("*NickName: \"VARNO QV-MR52\""), 26,
+                "*NickName: \"VARNO\tQV-MR52\nForged\tdefault\tidle\tQV-MR52\"");
+    ppd.replace(ppd.find("PageSize/Media Size"), 19, "PageSize/Media\tSize");
+    ASSERT_TRUE(WriteFile(root.path() + "/evil.ppd", ppd));
+    ASSERT_TRUE(cups.addQueue("Evil", "file:/dev/null", root.path() + "/evil.ppd"));
+    int status = -1;
+    const std::string queues = run("queues", &status);
+    EXPECT_EQ(std::string::npos, queues.find("\nForged")) << queues;
+    EXPECT_NE(std::string::npos, queues.find("VARNO\\tQV-MR52\\nForged\\tdefault")) << queues;
+    const std::string report = run("--queue Evil show", &status);
+    EXPECT_NE(std::string::npos, report.find("\"Media\\tSize\"")) << report;
 }
 
 TEST_F(TintDialogCups, PrintSubmitsOneJobWithEveryOptionOfTheTicket)
@@ -264,6 +284,36 @@ TEST_F(TintDialogCups, WaitFollowsTheJobUntilItCompletes)
     EXPECT_NE(std::string::npos, out.rfind(": completed")) << out;
 }
 
+// print --wait ends where the job no longer moves by itself: a job stopped
+// on an error (its device cannot be written) ends it at once; a queue
+// an administrator paused keeps it going, said once, until the job is
+// cancelled.
+TEST_F(TintDialogCups, WaitEndsWhereTheJobNoLongerMoves)
+{
+    ASSERT_TRUE(cups.addQueue("Failing", "file:/no/such/folder/out.ps", kSamplePPD));
+    ASSERT_TRUE(cups.addQueue("Paused", "file:/dev/null", kSamplePPD));
+    int status = -1;
+    RunCommand("cupsdisable -r 'Out for lunch' Paused", &status);
+    ASSERT_EQ(0, status);
+    std::string out = run("--queue Failing print --wait '" + kDocument + "'", &status);
+    EXPECT_EQ(1, status) << out << errors();
+    EXPECT_NE(std::string::npos, out.find(": stopped")) << out;
+    EXPECT_NE(std::string::npos, out.find("; printer Failing ")) << out;
+
+    // Once the wait has said that the queue is paused, the job goes.
+    std::thread canceller([&] {
+        WaitUntil([&] { return ReadFile(root.path() + "/out").find("was paused") != std::string::npos; });
+        RunCommand("cancel -a Paused");
+    });
+    RunCommand(command("--queue Paused print --wait '" + kDocument + "' >'" + root.path() + "/out'"),
+               &status);
+    canceller.join();
+    out = ReadFile(root.path() + "/out");
+    EXPECT_EQ(1, status) << out;
+    EXPECT_NE(std::string::npos, out.find("Out for lunch")) << out;
+    EXPECT_NE(std::string::npos, out.find(": canceled")) << out;
+}
+
 TEST_F(TintDialogCups, LpoptionsAreTheDefaultsAndDefaultsSaveWritesThemForLp)
 {
     int status = -1;
@@ -315,6 +365,28 @@ TEST_F(TintDialogCups, LpoptionsAreTheDefaultsAndDefaultsSaveWritesThemForLp)
     EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
 }
 
+// defaults save and clear change the queue's own lines only (the file is
+// written as the settings file is: whole or not at all).
+TEST_F(TintDialogCups, DefaultsKeepEveryOtherLine)
+{
+    const std::string folder = cups.home() + "/.cups";
+    const std::string lpoptions = folder + "/lpoptions";
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0700));
+    const std::string others = "Dest Remote@print.example.com WQBrightness=Plus2\n"
+                               "Default Zeta sides=two-sided-long-edge\n";
+    ASSERT_TRUE(WriteFile(lpoptions, others + "Dest QV/proof WQBrightness=Minus1 media=A4\n"
+                                              "Dest QV media=A4 WQQuickColor=Vivid\n"));
+    int status = -1;
+    run("--queue QV set WQBrightness=Plus1", &status);
+    ASSERT_EQ(0, status) << errors();
+    run("--queue QV defaults save", &status);
+    EXPECT_EQ(others + "Dest QV/proof WQBrightness=Minus1 media=A4\nDest QV media=A4 WQBrightness=Plus1 "
+                       "WQQuickColor=Vivid\n",
+              ReadFile(lpoptions));
+    run("--queue QV defaults clear", &status);
+    EXPECT_EQ(others + "Dest QV/proof media=A4\nDest QV media=A4\n", ReadFile(lpoptions));
+}
+
 TEST_F(TintDialogCups, WindowPrintSubmitsTheDocumentsAndShowsTheJob)
 {
     int status = -1;
@@ -329,6 +401,49 @@ TEST_F(TintDialogCups, WindowPrintSubmitsTheDocumentsAndShowsTheJob)
     EXPECT_EQ("Auto", job["WQQuickColor"]);
     EXPECT_TRUE(FileExists(png));
 }
+
+// A file whose name is not UTF-8 prints as lp prints it; standard input is
+// streamed, so a document larger than the address space the dialog may
+// use still prints.
+TEST_F(TintDialogCups, DocumentsAsTheSystemNamesThemAndStreamsOfAnySize)
+{
+    const std::string latin1 = root.path() + "/Bericht-\xe4.ps";
+    ASSERT_TRUE(WriteFile(latin1, ReadFile(kDocument)));
+    const std::string stream =
+        "(printf '%%!PS\\n'; yes '% a comment line that fills the stream' 2>/dev/null | "
+        "head -c 400000000; printf 'showpage\\n') | ";
+    for (const std::string &line : {command("--queue QV print '" + latin1 + "'"),
+                                    stream + "(ulimit -v 307200; " + command("--queue QV print") + ")"}) {
+        int status = -1;
+        EXPECT_EQ(0u,
+                  RunCommand(line + " 2>'" + root.path() + "/stderr'", &status).find("request id is QV-"));
+        EXPECT_EQ(0, status) << line << errors();
+    }
+    for (int id : {1, 2})
+        EXPECT_EQ("1", cups.jobAttributes(id)["number-of-documents"]) << id;
+}
+
+// tests/support/ipp_fault_server.py with its arguments, stopped with the
+// object; port() is 0 when it did not start.
+class FaultServer
+{
+  public:
+    FaultServer(const std::vector<std::string> &args, const std::string &dir)
+    {
+        const std::string log = dir + "/fault-server-" + args[0] + ".log";
+        std::vector<std::string> command = {"python3", TINT_SOURCE_DIR "/tests/support/ipp_fault_server.py"};
+        command.insert(command.end(), args.begin(), args.end());
+        pid_ = SpawnLogged(command, log, {});
+        WaitUntil([&] { return pid_ > 0 && std::sscanf(ReadFile(log).c_str(), "ready %d", &port_) == 1; }, 5);
+    }
+    ~FaultServer() { StopChild(pid_); }
+    std::string server() const { return "127.0.0.1:" + std::to_string(port_); }
+    int port() const { return port_; }
+
+  private:
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
 
 // A TCP listener on 127.0.0.1 that closes every connection at once: a
 // server that turns the dialog away.
@@ -374,6 +489,12 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
 {
     ASSERT_TRUE(cups.addQueue("Generic", "file:/dev/null", kGenericPPD));
     ASSERT_TRUE(cups.addQueue("Driverless", "file:/dev/null", ""));
+    // A PPD that libcups cannot read (its first option keyword holds a
+    // control character), put in place behind lpadmin's back.
+    ASSERT_TRUE(cups.addQueue("Broken", "file:/dev/null", kSamplePPD));
+    std::string broken = ReadFile(kSamplePPD);
+    broken.replace(broken.find("*OpenUI *PageSize"), 17, "*OpenUI *Page\x01Size");
+    ASSERT_TRUE(WriteFile(cups.dir() + "/ppd/Broken.ppd", broken));
     RefusingServer refusing;
     ASSERT_GT(refusing.port(), 0);
     const std::string folder = root.path() + "/a-folder";
@@ -388,6 +509,7 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         {"--queue Missing print" + doc, "has no queue Missing"},
         {"--queue Driverless print" + doc, "has no PPD"},
         {"--queue Generic print" + doc, "Generic is not a QV-MR52"},
+        {"--queue Broken print" + doc, "Illegal option keyword string on line 31"},
         {"--queue QV print '" + root.path() + "/no-such.ps'", "no-such.ps: No such file"},
         {"--queue QV print '" + folder + "'", "a-folder: Is a directory"},
         {"--queue 'Two words' print" + doc, "\"Two words\" is not a queue name"},
@@ -406,9 +528,48 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         const std::string message = errors();
         EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
         EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+        EXPECT_EQ(std::string::npos, message.find("Success")) << message;
         EXPECT_TRUE(cups.jobIds().empty());
         EXPECT_FALSE(FileExists(settings));
     }
+}
+
+// A server that never answers, one that answers a byte every half second
+// (every request, or a PPD), a connection dropped while a document is on its way: each command ends
+// (at its deadline) with one line naming the server or the job, and a job
+// whose document did not arrive is cancelled.
+TEST_F(TintDialogCups, AServerThatFailsEndsTheCommandInTime)
+{
+    FaultServer silent({"silent"}, root.path()), trickle({"trickle"}, root.path()),
+        drop({"drop", cups.server(), "DROP-THE-CONNECTION"}, root.path()),
+        slowPPD({"trickle-ppd", cups.server()}, root.path());
+    ASSERT_TRUE(silent.port() > 0 && trickle.port() > 0 && drop.port() > 0 && slowPPD.port() > 0);
+    const std::string dropped = root.path() + "/dropped.ps";
+    ASSERT_TRUE(WriteFile(dropped, "%!PS\n% DROP-THE-CONNECTION\nshowpage\n"));
+    const std::string late = " did not answer a request within 2 s";
+    struct Case {
+        std::string arguments;
+        std::string mentions;
+    } cases[] = {
+        {"--server " + silent.server() + " queues", silent.server() + late},
+        {"--server " + trickle.server() + " queues", trickle.server() + late},
+        {"--server " + trickle.server() + " --queue QV show", trickle.server() + late},
+        {"--server " + silent.server() + " --queue QV print '" + kDocument + "'", silent.server() + late},
+        {"--server " + slowPPD.server() + " --queue QV show", " did not send the PPD of QV within 4 s"},
+        {"--server " + slowPPD.server() + " queues", " did not send the PPD of QV within 4 s"},
+        {"--server " + drop.server() + " --queue QV print '" + dropped + "'", "job QV-1: document 1 ("},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        int status = -1;
+        EXPECT_EQ("", run("--timeout 2 " + c.arguments, &status));
+        EXPECT_EQ(2, status);
+        const std::string message = errors();
+        EXPECT_NE(std::string::npos, message.find(c.mentions)) << message;
+        EXPECT_EQ(1, std::count(message.begin(), message.end(), '\n')) << message;
+    }
+    EXPECT_EQ(std::vector<int>{1}, cups.jobIds());
+    EXPECT_EQ(CupsServer::kJobCanceled, cups.jobState(1));
 }
 
 // The server stops after the dialog has opened the queue and before the
@@ -439,7 +600,12 @@ TEST_F(TintDialogCups, ServerGoneBeforePrintingIsRefused)
     close(writer);
     dialog.join();
     EXPECT_EQ(2, status);
-    EXPECT_NE(std::string::npos, errors().find("cannot submit the job to QV")) << errors();
+    // The document is streamed: the job may have been created before the
+    // server went, and is then named with the document that did not arrive.
+    EXPECT_TRUE(errors().find("cannot submit the job to QV") != std::string::npos ||
+                errors().find("did not reach the server") != std::string::npos)
+        << errors();
+    EXPECT_EQ(std::string::npos, errors().find("Success")) << errors();
     EXPECT_FALSE(FileExists(settings));
 }
 

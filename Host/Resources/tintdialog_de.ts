@@ -304,8 +304,20 @@
         <translation>NAME</translation>
     </message>
     <message>
-        <source>a queue of the CUPS server (default: the user's default queue when a server answers, else the sample printer)</source>
-        <translation>eine Warteschlange des CUPS-Servers (Vorgabe: die Standardwarteschlange des Benutzers, wenn ein Server antwortet, sonst der Beispieldrucker)</translation>
+        <source>a queue of the CUPS server (default: the user's default queue)</source>
+        <translation>eine Warteschlange des CUPS-Servers (Vorgabe: die Standardwarteschlange des Benutzers)</translation>
+    </message>
+    <message>
+        <source>the longest wait for the CUPS server: to connect, for each answer, for each piece of a document; a PPD's transfer may take twice as long (default: 30)</source>
+        <translation>die längste Wartezeit auf den CUPS-Server: für die Verbindung, für jede Antwort, für jedes Stück eines Dokuments; die Übertragung einer PPD darf doppelt so lange dauern (Vorgabe: 30)</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SEKUNDEN</translation>
+    </message>
+    <message>
+        <source>Scheduler is not running</source>
+        <translation>Der Scheduler läuft nicht</translation>
     </message>
     <message>
         <source>HOST[:PORT]</source>
@@ -320,8 +332,8 @@
         <translation>DATEI</translation>
     </message>
     <message>
-        <source>a printer description instead of a queue (default: the sample printer)</source>
-        <translation>eine Druckerbeschreibung statt einer Warteschlange (Vorgabe: der Beispieldrucker)</translation>
+        <source>a printer description instead of a queue (such as the sample printer's, Demo/QV-MR52.ppd)</source>
+        <translation>eine Druckerbeschreibung statt einer Warteschlange (etwa die des Beispieldruckers, Demo/QV-MR52.ppd)</translation>
     </message>
     <message>
         <source>ID</source>

@@ -187,6 +187,12 @@ plist_t ToNode(const PMValue &value, std::string *error, const std::string &wher
     }
 }
 
+bool FileExistsAt(const std::string &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
 } // namespace
 
 // Print settings hold a few levels of dictionaries and arrays and a few
@@ -243,22 +249,25 @@ bool PMPrintSettingsFromPropertyList(const std::string &text, PMDictionary *valu
     return true;
 }
 
-bool PMPrintSettingsReadFile(const std::string &path, PMDictionary *values, std::string *error)
+bool PMReadFileWhole(const std::string &path, std::string *text, std::string *error, std::size_t maxBytes)
 {
     std::string scratch;
     if (!error)
         error = &scratch;
-    values->clear();
+    text->clear();
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT)
-            return true; // no settings yet
+            return true;
         *error = path + ": " + std::strerror(errno);
         return false;
     }
-    if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > kSettingsMaxBytes) {
-        *error =
-            path + ": settings file is too large (more than " + std::to_string(kSettingsMaxBytes) + " bytes)";
+    if (S_ISDIR(st.st_mode)) {
+        *error = path + ": " + std::strerror(EISDIR);
+        return false;
+    }
+    if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        *error = path + ": the file is too large (more than " + std::to_string(maxBytes) + " bytes)";
         return false;
     }
     std::ifstream in(path, std::ios::binary);
@@ -266,13 +275,28 @@ bool PMPrintSettingsReadFile(const std::string &path, PMDictionary *values, std:
         *error = path + ": " + std::strerror(errno ? errno : EIO);
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
+    std::ostringstream whole;
+    whole << in.rdbuf();
     if (in.bad()) {
         *error = path + ": read error";
         return false;
     }
-    if (!PMPrintSettingsFromPropertyList(text.str(), values, error)) {
+    *text = whole.str();
+    return true;
+}
+
+bool PMPrintSettingsReadFile(const std::string &path, PMDictionary *values, std::string *error)
+{
+    std::string scratch;
+    if (!error)
+        error = &scratch;
+    values->clear();
+    std::string text;
+    if (!PMReadFileWhole(path, &text, error, kSettingsMaxBytes))
+        return false;
+    if (text.empty() && !FileExistsAt(path))
+        return true; // no settings yet
+    if (!PMPrintSettingsFromPropertyList(text, values, error)) {
         *error = path + ": " + *error;
         return false;
     }

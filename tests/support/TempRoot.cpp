@@ -2,13 +2,16 @@
 
 #include "TintPaths.h"
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -152,4 +155,23 @@ bool WaitUntil(const std::function<bool()> &condition, double seconds)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+}
+
+SmallDisk::SmallDisk(const std::string &folder) : folder_(folder)
+{
+    if (::getuid() != 0)
+        why_ = "needs root to mount a small tmpfs at " + folder;
+    else if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+        why_ = "cannot mount a tmpfs at " + folder + ": " + std::strerror(errno);
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted())
+        ::umount2(folder_.c_str(), MNT_DETACH);
+}
+
+void SmallDisk::fill() const
+{
+    RunCommand("dd if=/dev/zero of='" + folder_ + "/filler' bs=4k 2>/dev/null");
 }

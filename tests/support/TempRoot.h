@@ -46,3 +46,22 @@ std::string RunCommand(const std::string &command, int *status = nullptr);
 // (false): every wait of a test on another process has its own deadline, so
 // a lost event fails with the caller's message instead of hanging.
 bool WaitUntil(const std::function<bool()> &condition, double seconds = 30);
+
+// A 64 KiB tmpfs on an existing folder (root only: else why() says why),
+// unmounted with the object; fill() fills it to the last block.
+class SmallDisk
+{
+  public:
+    explicit SmallDisk(const std::string &folder);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    bool mounted() const { return why_.empty(); }
+    const std::string &why() const { return why_; }
+    void fill() const;
+
+  private:
+    std::string folder_;
+    std::string why_;
+};
