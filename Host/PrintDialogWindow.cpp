@@ -297,7 +297,8 @@ void PrintDialogWindow::saveDefaults()
 {
     std::string error;
     dialog_.saveInMemory();
-    if (CupsSetUserDefaults(http_, queue_->name, dialog_.ppdFile(), dialog_.userDefaultChoices(), &error))
+    if (CupsSetUserDefaults(http_, queue_->name, dialog_.ppdFile(), dialog_.jobOptionNames(),
+                            dialog_.userDefaultChoices(), &error))
         report(Tr("These choices are now your defaults for %1").arg(Q(queue_->name)));
     else
         report(Tr("Defaults not saved: %1").arg(Q(error)));
@@ -343,9 +344,7 @@ void PrintDialogWindow::printJob()
         failed(error);
         return;
     }
-    request.attributes = PrintJobAttributes(dialog_.settingsValues(), dialog_.ppdFile());
-    for (auto &attribute : StandardJobAttributes(dialog_.settingsValues()))
-        request.attributes.push_back(std::move(attribute));
+    request.attributes = dialog_.jobAttributes();
     jobID_ = PrintJobSubmit(http_, request, documents, &error);
     if (jobID_ <= 0) {
         jobID_ = 0;
@@ -473,6 +472,6 @@ void PrintDialogWindow::followJob()
     if (!PrintJobUnfinished(now)) {
         timer_->stop();
         cancelJob_->setVisible(false);
-        exitStatus_ = now.state == IPP_JSTATE_COMPLETED ? 0 : 1;
+        exitStatus_ = PrintJobProgressOf(now) == PrintJobProgress::kCompleted ? 0 : 1;
     }
 }
