@@ -268,6 +268,9 @@ TEST_F(TintDialogCups, AQueueWithoutAPPDOffersItsOwnOptions)
     auto job = onlyJob();
     EXPECT_EQ(other, job["media"]);
     EXPECT_EQ(0u, job.count("PageSize"));
+    // The window opens for it with the dialog's own pages.
+    run("--queue Driverless gui --screenshot '" + root.path() + "/driverless.png'", &status);
+    EXPECT_EQ(0, status) << errors();
     run("--queue Driverless defaults save", &status);
     ASSERT_EQ(0, status) << errors();
     EXPECT_NE(std::string::npos, RunCommand("lpoptions -p Driverless").find("media=" + other));
