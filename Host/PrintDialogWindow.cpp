@@ -438,10 +438,12 @@ void PrintDialogWindow::showDocument(int row)
 void PrintDialogWindow::updatePreview()
 {
     HostPage *page = dialog_.hostPage();
-    if (preview_ && page)
-        preview_->setLayout(page->pageRanges(), page->standardOptions()->numberUp(),
-                            page->standardOptions()->landscape(),
-                            page->standardOptions()->choices()["page-set"]);
+    if (!preview_ || !page)
+        return;
+    StandardJobOptions *options = page->standardOptions();
+    std::map<std::string, std::string> chosen = options->choices();
+    preview_->setLayout(page->pageRanges(), options->numberUp(), options->landscape(), chosen["page-set"],
+                        chosen["number-up-layout"], chosen["outputorder"] == "reverse");
 }
 
 void PrintDialogWindow::updatePrintButton()

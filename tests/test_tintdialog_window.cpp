@@ -715,6 +715,13 @@ TEST_F(Window, PreviewFollowsTheJobsPagesAndRangesAreChecked)
     EXPECT_EQ(std::vector<std::string>{"Not printed: page range 2-30 goes beyond the 3 page(s) of three.pdf"},
               reported("status"));
     EXPECT_TRUE(cups.jobIds().empty());
+
+    // Two pages side by side right to left, sheets last first: the first
+    // sheet out holds page 3 on its right.
+    run("key:AltDown@number-up;key:Down;key:Return;key:AltDown@number-up-layout;key:Down;key:Down;key:Return;"
+        "key:AltDown@outputorder;key:Down;key:Return;preview;click:nextSheet;preview",
+        "C", "--queue QV", ShellQuote(pdf));
+    EXPECT_EQ((std::vector<std::string>{"1 of 2: 0 3", "2 of 2: 2 1"}), reported("preview")) << errors();
 }
 
 // "Saved to ..." is true only until the next change, whichever control
