@@ -474,6 +474,10 @@ void PrintDialogWindow::followJob()
     if (!PrintJobUnfinished(now)) {
         timer_->stop();
         cancelJob_->setVisible(false);
-        exitStatus_ = PrintJobProgressOf(now) == PrintJobProgress::kCompleted ? 0 : 1;
+        // Print was pressed and the job accepted: only a job cancelled or
+        // aborted makes it a failure; a held or stopped one waits for
+        // someone to release it or to mend the printer.
+        if (now.state == IPP_JSTATE_CANCELED || now.state == IPP_JSTATE_ABORTED)
+            exitStatus_ = 1;
     }
 }
