@@ -258,9 +258,10 @@ TEST_F(TintDialogCups, AQueueWithoutAPPDOffersItsOwnOptions)
     }
     EXPECT_EQ("na_legal_8.5x14in", media["choice"].toString())
         << QJsonDocument(report).toJson().toStdString();
+    int status = -1;
+    EXPECT_NE(std::string::npos, run("--queue Driverless show", &status).find("media = na_legal_8.5x14in"));
     const std::string other = "iso_a5_148x210mm";
     EXPECT_TRUE(media["choices"].toArray().contains(QString::fromStdString(other)));
-    int status = -1;
     run("--queue Driverless set media=" + other, &status);
     ASSERT_EQ(0, status) << errors();
     run("--queue Driverless print '" + kDocument + "'", &status);
