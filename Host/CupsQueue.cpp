@@ -425,8 +425,15 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
         return Result::kRefused;
     }
     if (status == HTTP_STATUS_NOT_FOUND) {
-        *error = Arg("the queue %1 has no PPD (a driverless queue): it is not a QV-MR52", info_.name);
-        return Result::kRefused;
+        // A raw or driverless queue: the dialog offers what the queue
+        // itself says it supports.
+        CupsDeadline deadline(http, gTimeout);
+        queueOptions_ = QueueIPPOptionsOf(http, dest);
+        if (deadline.expired()) {
+            *error = CupsTimeoutMessage(Arg("describe the queue %1", info_.name), gTimeout);
+            return Result::kRefused;
+        }
+        return Result::kOpened;
     }
     if (status != HTTP_STATUS_OK) {
         *error = Refusal(http, Arg("the PPD of %1", info_.name));
@@ -526,6 +533,7 @@ std::string OptionsText(int count, const cups_option_t *options)
 } // namespace
 
 bool CupsSetUserDefaults(http_t * /*http*/, const std::string &queue, ppd_file_t *ppd,
+                         const std::vector<std::string> &jobOptions,
                          const std::map<std::string, std::string> &choices, std::string *error)
 {
     // The file is edited line by line rather than through cupsSetDests2,
@@ -565,6 +573,8 @@ bool CupsSetUserDefaults(http_t * /*http*/, const std::string &queue, ppd_file_t
         int count = cupsParseOptions(rest.c_str(), 0, &options);
         for (ppd_option_t *option = ppdFirstOption(ppd); option; option = ppdNextOption(ppd))
             count = cupsRemoveOption(option->keyword, count, &options);
+        for (const std::string &name : jobOptions)
+            count = cupsRemoveOption(name.c_str(), count, &options);
         if (instance.empty()) {
             baseSeen = true;
             for (const auto &[key, choice] : choices)

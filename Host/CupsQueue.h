@@ -6,6 +6,8 @@
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include "QueueIPPOptions.h"
+
 #include <map>
 #include <memory>
 #include <string>
@@ -111,8 +113,9 @@ class CupsQueue
     enum class Result { kOpened, kNoDefault, kRefused };
     // Opens queue name, or the user's default destination when name is
     // empty. kNoDefault: no name was given and there is no default. kRefused
-    // with a one-line *error: unknown queue, no PPD (driverless), not a
-    // QV-MR52, or the server failed.
+    // with a one-line *error: unknown queue, a PPD that is not a QV-MR52's,
+    // or the server failed. A queue without a PPD (raw or driverless) opens
+    // with info().hasPPD false, no PPD file and its queueOptions().
     Result open(http_t *http, const std::string &name, std::string *error);
 
     const CupsQueueInfo &info() const { return info_; }
@@ -122,6 +125,8 @@ class CupsQueue
     // The user's lpoptions for the queue (with the server's own attributes
     // that libcups merges in).
     const std::map<std::string, std::string> &destOptions() const { return destOptions_; }
+    // What a queue without a PPD supports (empty for one with a PPD).
+    const std::vector<QueueIPPOption> &queueOptions() const { return queueOptions_; }
     // The PPD file is no longer needed once opened.
     void removePPDFile();
 
@@ -129,15 +134,19 @@ class CupsQueue
     CupsQueueInfo info_;
     std::string ppdFile_;
     std::map<std::string, std::string> destOptions_;
+    std::vector<QueueIPPOption> queueOptions_;
 };
 
 // The user's lpoptions file, where libcups keeps the user's defaults.
 std::string CupsUserOptionsFile();
 
-// Writes the user's lpoptions for queue: every PPD option of ppd is dropped
-// from the queue's line, then choices (keyword to choice) are added; with no
-// choices (clear) they are dropped from its instance lines too. Every other
-// line stays as it was; the file is replaced whole under its lock. false
-// with *error (nothing changed) when the file cannot be written.
+// Writes the user's lpoptions for queue: every PPD option of ppd (may be
+// null) and every name of jobOptions (the dialog's job options besides the
+// PPD's) is dropped from the queue's line, then choices (keyword to choice)
+// are added; with no choices (clear) they are dropped from its instance
+// lines too. Every other line stays as it was; the file is replaced whole
+// under its lock. false with *error (nothing changed) when the file cannot
+// be written.
 bool CupsSetUserDefaults(http_t *http, const std::string &queue, ppd_file_t *ppd,
+                         const std::vector<std::string> &jobOptions,
                          const std::map<std::string, std::string> &choices, std::string *error);

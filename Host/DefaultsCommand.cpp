@@ -30,7 +30,8 @@ int RunDefaults(TintDialogContext &context, const TintDialogArguments &arguments
         choices = dialog->userDefaultChoices();
     }
     std::string error;
-    if (!CupsSetUserDefaults(http, queue->info().name, dialog->ppdFile(), choices, &error))
+    if (!CupsSetUserDefaults(http, queue->info().name, dialog->ppdFile(), dialog->jobOptionNames(), choices,
+                             &error))
         return context.fail("defaults: " + error);
     return kTintDialogSuccess;
 }

@@ -85,10 +85,12 @@ void DocumentPreview::setDocument(const std::string &path)
 }
 
 void DocumentPreview::setLayout(const std::string &ranges, int numberUp, bool landscape,
-                                const std::string &pageSet)
+                                const std::string &pageSet, const std::string &pageOrder, bool reverse)
 {
     ranges_ = ranges;
     pageSet_ = pageSet;
+    pageOrder_ = pageOrder.size() == 4 ? pageOrder : std::string("lrtb");
+    reverse_ = reverse;
     numberUp_ = std::max(1, numberUp);
     landscape_ = landscape;
     redraw();
@@ -111,12 +113,41 @@ std::vector<int> DocumentPreview::printedPages() const
     return pages;
 }
 
+QSize DocumentPreview::grid() const
+{
+    // Two or six pages share a sheet side by side: the printer turns the
+    // sheet for them, as the preview does.
+    const bool turned = (numberUp_ == 2 || numberUp_ == 6) != landscape_;
+    return Grid(numberUp_, turned);
+}
+
+int DocumentPreview::placeOf(int i, QSize grid) const
+{
+    // The first pair of letters is the direction pages fill first.
+    const bool across = pageOrder_[0] == 'l' || pageOrder_[0] == 'r';
+    const bool rightToLeft = pageOrder_.find("rl") != std::string::npos;
+    const bool bottomUp = pageOrder_.find("bt") != std::string::npos;
+    int column = across ? i % grid.width() : i / grid.height();
+    int row = across ? i / grid.width() : i % grid.height();
+    if (rightToLeft)
+        column = grid.width() - 1 - column;
+    if (bottomUp)
+        row = grid.height() - 1 - row;
+    return row * grid.width() + column;
+}
+
 std::vector<int> DocumentPreview::pagesOnSheet() const
 {
     const std::vector<int> pages = printedPages();
-    std::vector<int> out;
-    for (int i = sheet_ * numberUp_; i < static_cast<int>(pages.size()) && i < (sheet_ + 1) * numberUp_; ++i)
-        out.push_back(pages[i]);
+    const int sheets = (static_cast<int>(pages.size()) + numberUp_ - 1) / numberUp_;
+    // In reverse order the last sheet comes out first.
+    const int printed = reverse_ ? sheets - 1 - sheet_ : sheet_;
+    const QSize places = grid();
+    std::vector<int> out(static_cast<size_t>(places.width() * places.height()), 0);
+    for (int i = 0; i < numberUp_ && printed * numberUp_ + i < static_cast<int>(pages.size()); ++i)
+        out[static_cast<size_t>(placeOf(i, places))] = pages[static_cast<size_t>(printed * numberUp_ + i)];
+    while (!out.empty() && out.back() == 0)
+        out.pop_back();
     return out;
 }
 
@@ -163,19 +194,19 @@ void DocumentPreview::redraw()
         where_->clear();
         return;
     }
-    // Two or six pages share a sheet side by side: the printer turns the
-    // sheet for them, as the preview does.
     const bool turned = (numberUp_ == 2 || numberUp_ == 6) != landscape_;
     const QSize sheetSize = turned ? QSize(kSheetHeight, kSheetWidth) : QSize(kSheetWidth, kSheetHeight);
     QImage sheet(sheetSize, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    const QSize grid = Grid(numberUp_, turned);
-    const QSize cell(sheetSize.width() / grid.width(), sheetSize.height() / grid.height());
+    const QSize places = grid();
+    const QSize cell(sheetSize.width() / places.width(), sheetSize.height() / places.height());
     const std::vector<int> shown = pagesOnSheet();
     for (size_t i = 0; i < shown.size(); ++i) {
-        const QRect box(QPoint(static_cast<int>(i) % grid.width() * cell.width(),
-                               static_cast<int>(i) / grid.width() * cell.height()),
+        if (shown[i] == 0)
+            continue;
+        const QRect box(QPoint(static_cast<int>(i) % places.width() * cell.width(),
+                               static_cast<int>(i) / places.width() * cell.height()),
                         cell);
         const QImage page = document_->render(shown[i] - 1, box.size() - QSize(6, 6));
         const QRect at(box.center() - QPoint(page.width() / 2, page.height() / 2), page.size());

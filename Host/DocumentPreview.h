@@ -1,6 +1,6 @@
 // A preview of one document as it will print: the sheets that the page
-// ranges, the orientation and the pages per sheet make of its pages, one
-// sheet at a time.
+// ranges, the orientation and the pages per sheet (in their order on the
+// sheet) make of its pages, one sheet at a time, in the order they come out.
 #pragma once
 
 #include "DocumentPages.h"
@@ -23,14 +23,19 @@ class DocumentPreview : public QWidget
     // The document shown; "" for none.
     void setDocument(const std::string &path);
     // What the host page chose: page ranges ("" all), pages per sheet,
-    // whether the sheet lies in landscape, and "odd" or "even" pages only
-    // (anything else: all).
+    // whether the sheet lies in landscape, "odd" or "even" pages only
+    // (anything else: all), the order of the pages on a sheet
+    // (number-up-layout: lrtb, rltb, tblr, ...) and whether the sheets come
+    // out last first (outputorder reverse).
     void setLayout(const std::string &ranges, int numberUp, bool landscape,
-                   const std::string &pageSet = "all");
+                   const std::string &pageSet = "all", const std::string &pageOrder = "lrtb",
+                   bool reverse = false);
 
     int sheetCount() const { return sheets_; }
     int sheet() const { return sheet_; }
-    // The pages of the document shown on the current sheet (from 1).
+    // The pages of the document shown on the current sheet (from 1), place
+    // by place: rows top to bottom, each left to right, 0 for an empty place
+    // before the last page.
     std::vector<int> pagesOnSheet() const;
 
   private slots:
@@ -45,6 +50,12 @@ class DocumentPreview : public QWidget
     int numberUp_ = 1;
     bool landscape_ = false;
     std::string pageSet_ = "all";
+    std::string pageOrder_ = "lrtb";
+    bool reverse_ = false;
+    // The place (row-major) of the sheet's i-th page on a grid.
+    int placeOf(int i, QSize grid) const;
+    // Columns and rows of the sheet's pages.
+    QSize grid() const;
     // The pages printed, in order.
     std::vector<int> printedPages() const;
     int sheets_ = 0;

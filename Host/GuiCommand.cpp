@@ -97,6 +97,7 @@ int RunPlainWindow(TintDialogContext &context, std::vector<std::string> *documen
     TintDialogApplyDefaults(&options);
     PrintDialog dialog(options);
     dialog.setWithoutPanel();
+    dialog.setQueueOptions(queue.queueOptions());
     dialog.setUserDefaults(queue.destOptions());
     if (!dialog.open(&error))
         return context.fail("gui: " + error);
@@ -128,7 +129,8 @@ int RunWindow(TintDialogContext &context, const std::string &screenshot, bool pr
     PrintDialogWindow window(*dialog, view, queue ? context.http() : nullptr,
                              queue ? &queue->info() : nullptr, queue ? queue->title() : std::string(),
                              documents);
-    dialog->panel()->willShow();
+    if (dialog->panel())
+        dialog->panel()->willShow();
     if (advanced) {
         // Only where a person could reach it: its pop-ups are otherwise
         // overruled by the preset at print.

@@ -62,7 +62,8 @@ std::string RuleOption(const char *keyword)
 } // namespace
 
 HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
-                   const std::map<std::string, std::string> &userDefaults, QWidget *parent)
+                   const std::map<std::string, std::string> &userDefaults,
+                   const std::vector<QueueIPPOption> &queueOptions, QWidget *parent)
     : QWidget(parent), ppd_(ppd)
 {
     setObjectName("HostPage");
@@ -77,7 +78,7 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
     pages_->setPlaceholderText(Tr("All pages (or e.g. 1-3,5)"));
     form->addRow(Tr("Pages:"), pages_);
     connect(pages_, &QLineEdit::textEdited, this, &HostPage::changed);
-    standard_ = new StandardJobOptions(ppd, userDefaults, this);
+    standard_ = new StandardJobOptions(ppd, userDefaults, this, queueOptions);
     connect(standard_, &StandardJobOptions::changed, this, &HostPage::changed);
 
     auto addOption = [&](ppd_group_t *group, ppd_option_t *option) {
@@ -116,6 +117,8 @@ HostPage::HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
         }
         controls_.push_back(control);
     };
+    if (!ppd)
+        return; // a queue without a PPD: its own options are among the standard ones
     askLibcups_ = ppdFindAttr(ppd, "cupsUIConstraints", nullptr) != nullptr;
     for (int i = 0; !askLibcups_ && i < ppd->num_consts; i++) {
         const ppd_const_t &rule = ppd->consts[i];

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "PrintCore.h"
+#include "QueueIPPOptions.h"
 
 #include <QJsonObject>
 #include <QWidget>
@@ -31,8 +32,10 @@ class HostPage : public QWidget
     // job options and get no control.
     // userDefaults: the user's lpoptions for the queue (the standard job
     // options take their defaults from it).
+    // queueOptions: what a queue without a PPD (ppd null) supports instead.
     HostPage(ppd_file_t *ppd, const std::vector<std::string> &claimed,
-             const std::map<std::string, std::string> &userDefaults = {}, QWidget *parent = nullptr);
+             const std::map<std::string, std::string> &userDefaults = {},
+             const std::vector<QueueIPPOption> &queueOptions = {}, QWidget *parent = nullptr);
 
     // Each option takes the settings' choice when it names one, else the
     // PPD's default; the choices are marked in the PPD.

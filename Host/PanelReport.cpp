@@ -110,7 +110,7 @@ struct Summary {
 Summary SummaryOf(PDEPanelProtocol *panel)
 {
     Summary summary;
-    PMDictionaryRef info = panel->summaryInfo();
+    PMDictionaryRef info = panel ? panel->summaryInfo() : nullptr;
     if (!info)
         return summary;
     for (const auto &[key, value] : *info) {
@@ -261,14 +261,15 @@ QJsonObject PanelReportJSON(PrintDialog &dialog)
 QJsonObject PanelReportJSON(PDEPanelProtocol *panel, const PMDictionary &settingsValues)
 {
     QJsonObject report;
-    report.insert("panelName", Text(panel->panelName()));
-    report.insert("panelKind", Text(panel->panelKind()));
+    // A queue without Color Options has no panel: its report has none.
+    report.insert("panelName", panel ? Text(panel->panelName()) : QString());
+    report.insert("panelKind", panel ? Text(panel->panelKind()) : QString());
     QJsonArray keys;
-    for (const std::string &key : panel->supportedPPDOptionKeys())
+    for (const std::string &key : panel ? panel->supportedPPDOptionKeys() : std::vector<std::string>{})
         keys.append(Text(key));
     report.insert("supportedPPDOptionKeys", keys);
 
-    PDEPanelIntrospection *introspection = panel->introspection();
+    PDEPanelIntrospection *introspection = panel ? panel->introspection() : nullptr;
     report.insert("shownPane", introspection ? Text(introspection->shownPane()) : QString());
     QJsonArray controls;
     if (introspection) {
@@ -320,13 +321,15 @@ std::string PanelReportText(PrintDialog &dialog)
            (options.deviceURI.empty() ? TintDialogTr("(none)").toStdString()
                                       : PanelReportEscape(options.deviceURI)) +
            "\n";
-    out += Heading("Panel:") + PanelReportEscape(panel->panelName()) + " (" +
-           PanelReportEscape(panel->panelKind()) + ")\n";
+    out += Heading("Panel:") +
+           (panel ? PanelReportEscape(panel->panelName()) + " (" + PanelReportEscape(panel->panelKind()) + ")"
+                  : TintDialogTr("(none)").toStdString()) +
+           "\n";
     PDEPanelIntrospection *introspection = dialog.introspection();
     out += Heading("Shown pane:") +
            PanelReportEscape(introspection ? introspection->shownPane() : std::string("-")) + "\n";
     out += TintDialogTr("PPD options:").toStdString();
-    for (const std::string &key : panel->supportedPPDOptionKeys())
+    for (const std::string &key : panel ? panel->supportedPPDOptionKeys() : std::vector<std::string>{})
         out += " " + PanelReportEscape(key);
     out += "\n" + TintDialogTr("Controls:").toStdString() + "\n";
     if (introspection) {

@@ -4,25 +4,10 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace
 {
-
-// A PPD with no options: what a queue without a PPD of its own prints with.
-const char kEmptyPPD[] = "*PPD-Adobe: \"4.3\"\n"
-                         "*FormatVersion: \"4.3\"\n"
-                         "*FileVersion: \"1.0\"\n"
-                         "*LanguageVersion: English\n"
-                         "*LanguageEncoding: ISOLatin1\n"
-                         "*PCFileName: \"PLAIN.PPD\"\n"
-                         "*Manufacturer: \"Generic\"\n"
-                         "*Product: \"(Printer)\"\n"
-                         "*ModelName: \"Printer\"\n"
-                         "*ShortNickName: \"Printer\"\n"
-                         "*NickName: \"Printer\"\n"
-                         "*PSVersion: \"(3010.000) 0\"\n";
 
 struct DestFree {
     void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
@@ -62,17 +47,8 @@ bool PlainQueue::open(http_t *http, const std::string &name, std::string *error)
         ppdFile_ = path;
         return true;
     }
-    const int fd = cupsTempFd(path, sizeof path);
-    if (fd < 0 || write(fd, kEmptyPPD, sizeof kEmptyPPD - 1) != static_cast<ssize_t>(sizeof kEmptyPPD - 1)) {
-        if (fd >= 0) {
-            close(fd);
-            unlink(path);
-        }
-        *error = QCoreApplication::translate("tintdialog", "cannot write a temporary file").toStdString();
-        return false;
-    }
-    close(fd);
-    ppdFile_ = path;
+    // A raw or driverless queue: what it supports instead of a PPD's options.
+    queueOptions_ = QueueIPPOptionsOf(http, dest.get());
     return true;
 }
 

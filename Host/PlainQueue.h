@@ -1,7 +1,6 @@
 // A queue that is no QV-MR52, opened for the dialog's own pages alone: its
-// description and the user's lpoptions, and its PPD in a temporary file (a
-// PPD with no options for a queue without one, so that copies, page ranges
-// and the standard job options still apply).
+// description and the user's lpoptions, and its PPD in a temporary file, or
+// for a queue without a PPD what it supports (its IPP attributes).
 #pragma once
 
 #include "CupsQueue.h"
@@ -21,7 +20,9 @@ class PlainQueue
     bool open(http_t *http, const std::string &name, std::string *error);
 
     const CupsQueueInfo &info() const { return info_; }
+    // "" for a queue without a PPD.
     const std::string &ppdFile() const { return ppdFile_; }
+    const std::vector<QueueIPPOption> &queueOptions() const { return queueOptions_; }
     const std::map<std::string, std::string> &destOptions() const { return destOptions_; }
     // printer-info, else the make and model, else the name.
     std::string title() const;
@@ -30,4 +31,5 @@ class PlainQueue
     CupsQueueInfo info_;
     std::string ppdFile_;
     std::map<std::string, std::string> destOptions_;
+    std::vector<QueueIPPOption> queueOptions_;
 };

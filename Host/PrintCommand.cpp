@@ -142,9 +142,7 @@ int RunPrint(TintDialogContext &context, const TintDialogArguments &args)
 
     PrintJobRequest &request = arguments.request;
     request.queue = queue->info().name;
-    request.attributes = PrintJobAttributes(dialog->settingsValues(), dialog->ppdFile());
-    for (auto &attribute : StandardJobAttributes(dialog->settingsValues()))
-        request.attributes.push_back(std::move(attribute));
+    request.attributes = dialog->jobAttributes();
     http_t *http = context.http();
     const int jobID = PrintJobSubmit(http, request, documents, &error);
     if (jobID <= 0)

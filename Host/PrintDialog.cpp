@@ -1,6 +1,7 @@
 #include "PrintDialog.h"
 
 #include "CupsQueue.h"
+#include "PrintJobOptions.h"
 #include "StandardJobOptions.h"
 #include "TintDialogTranslation.h"
 
@@ -49,16 +50,20 @@ bool PrintDialog::open(std::string *error)
     if (!PMPrintSettingsReadFile(options_.settings, &settings_.values, error))
         return false;
 
-    ppd_.reset(ppdOpenFile(options_.ppd.c_str()));
-    if (!ppd_) {
-        *error = options_.ppd + ": " + CupsPPDOpenError();
-        return false;
+    // A queue without a PPD has only the host page, with what the queue
+    // supports; everything else opens its PPD.
+    if (!withoutPanel_ || !options_.ppd.empty()) {
+        ppd_.reset(ppdOpenFile(options_.ppd.c_str()));
+        if (!ppd_) {
+            *error = options_.ppd + ": " + CupsPPDOpenError();
+            return false;
+        }
+        // The PPD's own translations for the user's language, where it has
+        // them (*cupsLanguages); other languages keep the PPD's texts.
+        ppdLocalize(ppd_.get());
+        ppdMarkDefaults(ppd_.get());
+        applyUserDefaults();
     }
-    // The PPD's own translations for the user's language, where it has them
-    // (*cupsLanguages); other languages keep the PPD's texts.
-    ppdLocalize(ppd_.get());
-    ppdMarkDefaults(ppd_.get());
-    applyUserDefaults();
 
     printer_.identifier = options_.printerID;
     printer_.deviceURI = options_.deviceURI;
@@ -114,7 +119,7 @@ QWidget *PrintDialog::loadPanel()
     if (!hostPage_) {
         hostPage_ =
             new HostPage(ppd_.get(), panel_ ? panel_->supportedPPDOptionKeys() : std::vector<std::string>{},
-                         userDefaults_);
+                         userDefaults_, queueOptions_);
         hostPage_->restore(settings_.values);
     }
     // A failed walk leaves the profiles as last read: say so, on standard
@@ -199,6 +204,27 @@ std::map<std::string, std::string> PrintDialog::userDefaultChoices() const
     if (hostPage_)
         choices.merge(hostPage_->standardOptions()->nonDefaultChoices());
     return choices;
+}
+
+std::vector<std::string> PrintDialog::jobOptionNames() const
+{
+    std::vector<std::string> names = StandardJobOptionNames();
+    if (!queueOptions_.empty()) {
+        for (std::string &name : QueueIPPOptionNames())
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::vector<std::pair<std::string, std::string>> PrintDialog::jobAttributes() const
+{
+    std::vector<std::pair<std::string, std::string>> attributes =
+        PrintJobAttributes(settings_.values, ppd_.get());
+    for (auto &attribute : QueueJobAttributes(queueOptions_, settings_.values))
+        attributes.push_back(std::move(attribute));
+    for (auto &attribute : StandardJobAttributes(settings_.values))
+        attributes.push_back(std::move(attribute));
+    return attributes;
 }
 
 void PrintDialog::close()

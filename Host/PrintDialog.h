@@ -8,6 +8,7 @@
 #include "PDEPanelProtocol.h"
 #include "PluginBundle.h"
 #include "PrintSettingsFile.h"
+#include "QueueIPPOptions.h"
 #include "TintDialogOptions.h"
 
 #include <QPointer>
@@ -16,6 +17,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class PrintDialog : public PDEHostCallback
 {
@@ -36,6 +39,12 @@ class PrintDialog : public PDEHostCallback
     // The dialog of a queue that is no QV-MR52: no plug-in and no panel,
     // only the host page (with every option of the PPD). Before open().
     void setWithoutPanel() { withoutPanel_ = true; }
+    // A queue without a PPD (an empty --ppd; without a panel): the host page
+    // offers what the queue supports instead. Before open().
+    void setQueueOptions(const std::vector<QueueIPPOption> &options) { queueOptions_ = options; }
+    // Every option of the print settings that goes to the job as a job
+    // attribute: the PPD's, the standard job options, the queue's own.
+    std::vector<std::pair<std::string, std::string>> jobAttributes() const;
 
     // The panel protocol steps of a dialog being shown: panelView, then
     // restoreValuesAndReturnError:; then the host's own page is built for
@@ -72,6 +81,10 @@ class PrintDialog : public PDEHostCallback
     // What the panel had to tell about its loading (a failed walk), "" if nothing.
     const std::string &statusMessage() const { return statusMessage_; }
     const PMDictionary &settingsValues() const { return settings_.values; }
+    // The names of the job options the host page keeps besides the PPD's
+    // (the standard job options; a queue's IPP options where it has no
+    // PPD): what the user's defaults may hold for them.
+    std::vector<std::string> jobOptionNames() const;
     // The PPD's own default choice of each option, before the user's.
     const std::map<std::string, std::string> &ppdDefaults() const { return ppdDefaults_; }
 
@@ -102,5 +115,6 @@ class PrintDialog : public PDEHostCallback
     QPointer<HostPage> hostPage_;
     bool terminated_ = false;
     bool withoutPanel_ = false;
+    std::vector<QueueIPPOption> queueOptions_;
     std::string statusMessage_;
 };

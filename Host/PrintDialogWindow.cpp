@@ -297,7 +297,8 @@ void PrintDialogWindow::saveDefaults()
 {
     std::string error;
     dialog_.saveInMemory();
-    if (CupsSetUserDefaults(http_, queue_->name, dialog_.ppdFile(), dialog_.userDefaultChoices(), &error))
+    if (CupsSetUserDefaults(http_, queue_->name, dialog_.ppdFile(), dialog_.jobOptionNames(),
+                            dialog_.userDefaultChoices(), &error))
         report(Tr("These choices are now your defaults for %1").arg(Q(queue_->name)));
     else
         report(Tr("Defaults not saved: %1").arg(Q(error)));
@@ -343,9 +344,7 @@ void PrintDialogWindow::printJob()
         failed(error);
         return;
     }
-    request.attributes = PrintJobAttributes(dialog_.settingsValues(), dialog_.ppdFile());
-    for (auto &attribute : StandardJobAttributes(dialog_.settingsValues()))
-        request.attributes.push_back(std::move(attribute));
+    request.attributes = dialog_.jobAttributes();
     jobID_ = PrintJobSubmit(http_, request, documents, &error);
     if (jobID_ <= 0) {
         jobID_ = 0;
@@ -439,10 +438,12 @@ void PrintDialogWindow::showDocument(int row)
 void PrintDialogWindow::updatePreview()
 {
     HostPage *page = dialog_.hostPage();
-    if (preview_ && page)
-        preview_->setLayout(page->pageRanges(), page->standardOptions()->numberUp(),
-                            page->standardOptions()->landscape(),
-                            page->standardOptions()->choices()["page-set"]);
+    if (!preview_ || !page)
+        return;
+    StandardJobOptions *options = page->standardOptions();
+    std::map<std::string, std::string> chosen = options->choices();
+    preview_->setLayout(page->pageRanges(), options->numberUp(), options->landscape(), chosen["page-set"],
+                        chosen["number-up-layout"], chosen["outputorder"] == "reverse");
 }
 
 void PrintDialogWindow::updatePrintButton()
@@ -473,6 +474,10 @@ void PrintDialogWindow::followJob()
     if (!PrintJobUnfinished(now)) {
         timer_->stop();
         cancelJob_->setVisible(false);
-        exitStatus_ = now.state == IPP_JSTATE_COMPLETED ? 0 : 1;
+        // Print was pressed and the job accepted: only a job cancelled or
+        // aborted makes it a failure; a held or stopped one waits for
+        // someone to release it or to mend the printer.
+        if (now.state == IPP_JSTATE_CANCELED || now.state == IPP_JSTATE_ABORTED)
+            exitStatus_ = 1;
     }
 }

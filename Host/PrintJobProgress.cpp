@@ -75,12 +75,20 @@ QString PrintJobProgressText(const std::string &queue, int jobID, const PrintJob
         line += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(", ")));
     if (!status.printerMessage.empty())
         line += QStringLiteral(" – ") + QString::fromStdString(status.printerMessage);
+    // A stopped queue's own message says why (a failed filter, a paused
+    // printer's reason).
+    if (status.printerState == IPP_PSTATE_STOPPED && !status.printerStateMessage.empty() &&
+        status.printerStateMessage != status.printerMessage)
+        line += QStringLiteral(" – ") + QString::fromStdString(status.printerStateMessage);
     return line;
 }
 
 bool PrintJobUnfinished(const PrintJobStatus &status)
 {
-    return status.state < IPP_JSTATE_CANCELED;
+    // A held job, or one stopped with its printer on an error, does not go
+    // on by itself: following it ends there, as print --wait does.
+    const PrintJobProgress progress = PrintJobProgressOf(status);
+    return progress == PrintJobProgress::kMoving || progress == PrintJobProgress::kPrinterPaused;
 }
 
 bool PrintJobCancel(http_t *http, const std::string &queue, int jobID, std::string *error)

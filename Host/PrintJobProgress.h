@@ -11,10 +11,13 @@
 
 // "Job QUEUE-N: printing (stopping) - Rendering completed": the state and
 // the reasons a person can act on, translated; reasons with no words of
-// their own are left out; the printer's message as the printer gives it.
+// their own are left out; the printer's message as the printer gives it, and a
+// stopped queue's own message.
 QString PrintJobProgressText(const std::string &queue, int jobID, const PrintJobStatus &status);
 
-// Whether the job may still change by itself or be cancelled.
+// Whether the job may still go on by itself: pending or printing, also on a
+// queue an administrator paused (PrintJobProgressOf). A held job and one
+// stopped with its printer are not followed further.
 bool PrintJobUnfinished(const PrintJobStatus &status);
 
 // Cancels the job. false with a one-line *error.

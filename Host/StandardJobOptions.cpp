@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -88,15 +89,6 @@ std::string SidesOfDuplex(const std::string &duplex)
     return {};
 }
 
-const Definition *DefinitionOf(const char *name)
-{
-    for (const Definition &d : Definitions()) {
-        if (std::strcmp(d.name, name) == 0)
-            return &d;
-    }
-    return nullptr;
-}
-
 QString ChoiceList(const QComboBox *combo)
 {
     QStringList items;
@@ -109,27 +101,35 @@ QString ChoiceList(const QComboBox *combo)
 
 StandardJobOptions::StandardJobOptions(ppd_file_t *ppd,
                                        const std::map<std::string, std::string> &userDefaults,
-                                       QWidget *parent)
+                                       QWidget *parent, const std::vector<QueueIPPOption> &queueOptions)
     : QObject(parent), ppd_(ppd)
 {
     widget_ = new QWidget(parent);
     widget_->setObjectName("standardJobOptions");
     widget_->hide();
     auto *form = new QFormLayout(widget_);
-    for (const Definition &d : Definitions()) {
-        Option option;
-        option.name = d.name;
-        option.combo = new QComboBox;
-        option.combo->setObjectName(QString::fromLatin1(d.name));
-        for (const Choice &c : d.choices)
-            option.combo->addItem(Tr(c.title), QString::fromLatin1(c.value));
-        option.fallback = d.choices.front().value;
-        auto user = userDefaults.find(d.name);
+    auto add = [&](Option option) {
+        option.combo->setObjectName(QString::fromStdString(option.name));
+        option.fallback = option.builtin;
+        auto user = userDefaults.find(option.name);
         if (user != userDefaults.end() && option.combo->findData(QString::fromStdString(user->second)) >= 0)
             option.fallback = user->second;
         connect(option.combo, &QComboBox::activated, this, &StandardJobOptions::changed);
-        form->addRow(Tr(d.title) + ":", option.combo);
+        form->addRow(option.title + ":", option.combo);
         options_.push_back(option);
+    };
+    for (const QueueIPPOption &q : queueOptions) {
+        Option option{q.name, Tr(QueueIPPOptionTitle(q.name)), new QComboBox, q.defaultValue, {}};
+        for (const std::string &value : q.values)
+            option.combo->addItem(QString::fromStdString(QueueIPPValueTitle(q.name, value)),
+                                  QString::fromStdString(value));
+        add(option);
+    }
+    for (const Definition &d : Definitions()) {
+        Option option{d.name, Tr(d.title), new QComboBox, d.choices.front().value, {}};
+        for (const Choice &c : d.choices)
+            option.combo->addItem(Tr(c.title), QString::fromLatin1(c.value));
+        add(option);
     }
 }
 
@@ -182,7 +182,7 @@ bool StandardJobOptions::choose(const std::string &key, const std::string &choic
         }
         return choose("print-scaling", on ? "fit" : "auto", error);
     }
-    if (key == "sides") {
+    if (key == "sides" && !find(key)) {
         QComboBox *duplex = Duplex();
         for (const Choice &c : kSides) {
             if (duplex && choice == c.value && duplex->findData(QString::fromLatin1(c.title)) >= 0) {
@@ -230,8 +230,7 @@ std::map<std::string, std::string> StandardJobOptions::nonDefaultChoices() const
         // An option the user's defaults held is written back even at the
         // built-in default, so that it replaces the older one.
         const std::string value = o.combo->currentData().toString().toStdString();
-        const std::string builtin = DefinitionOf(o.name)->choices.front().value;
-        if (value != builtin || o.fallback != builtin)
+        if (value != o.builtin || o.fallback != o.builtin)
             out[o.name] = value;
     }
     return out;
@@ -258,8 +257,7 @@ QJsonArray StandardJobOptions::report() const
         out.append(r);
     };
     for (const Option &o : options_)
-        record(QString::fromLatin1(o.name), Tr(DefinitionOf(o.name)->title), o.combo,
-               o.combo->currentData().toString());
+        record(QString::fromStdString(o.name), o.title, o.combo, o.combo->currentData().toString());
     if (QComboBox *duplex = Duplex())
         record("sides", Tr("Two-sided"), duplex,
                QString::fromStdString(SidesOfDuplex(duplex->currentData().toString().toStdString())));
@@ -270,8 +268,8 @@ std::string StandardJobOptions::reportText() const
 {
     std::string out;
     for (const Option &o : options_) {
-        out += "  " + std::string(o.name) + " = " + o.combo->currentData().toString().toStdString() + " \"" +
-               Tr(DefinitionOf(o.name)->title).toStdString() + "\"\n      ";
+        out += "  " + o.name + " = " + o.combo->currentData().toString().toStdString() + " \"" +
+               o.title.toStdString() + "\"\n      ";
         for (int i = 0; i < o.combo->count(); ++i)
             out += (i ? " | " : "") + o.combo->itemData(i).toString().toStdString();
         out += "\n";
@@ -321,4 +319,26 @@ std::vector<std::pair<std::string, std::string>> StandardJobAttributes(const PMD
             out.emplace_back("sides", sides);
     }
     return out;
+}
+
+std::vector<std::pair<std::string, std::string>>
+QueueJobAttributes(const std::vector<QueueIPPOption> &options, const PMDictionary &settings)
+{
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const QueueIPPOption &option : options) {
+        auto it = settings.find(option.name);
+        if (it != settings.end() && it->second.string() &&
+            std::find(option.values.begin(), option.values.end(), *it->second.string()) !=
+                option.values.end())
+            out.emplace_back(option.name, *it->second.string());
+    }
+    return out;
+}
+
+std::vector<std::string> StandardJobOptionNames()
+{
+    std::vector<std::string> names = {"fit-to-page", "sides"};
+    for (const Definition &d : Definitions())
+        names.emplace_back(d.name);
+    return names;
 }

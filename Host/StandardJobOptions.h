@@ -6,6 +6,7 @@
 #pragma once
 
 #include "PrintCore.h"
+#include "QueueIPPOptions.h"
 
 #include <QJsonArray>
 #include <QObject>
@@ -29,8 +30,10 @@ class StandardJobOptions : public QObject
     // printing is offered where the PPD has a Duplex option: `sides`
     // chooses its choice, so the printer's constraints still apply to it.
     // parent: the host page, where the PPD's Duplex pop-up lies.
+    // queueOptions: a queue without a PPD offers these besides (its paper,
+    // two-sided printing and so on), with the queue's defaults.
     StandardJobOptions(ppd_file_t *ppd, const std::map<std::string, std::string> &userDefaults,
-                       QWidget *parent);
+                       QWidget *parent, const std::vector<QueueIPPOption> &queueOptions = {});
 
     // The options' own page (a child of the host page until a window puts
     // it where it wants it).
@@ -64,9 +67,11 @@ class StandardJobOptions : public QObject
 
   private:
     struct Option {
-        const char *name;
+        std::string name;
+        QString title;
         QComboBox *combo = nullptr;
-        std::string fallback; // the built-in default
+        std::string builtin;  // the built-in default (a queue option's: the queue's)
+        std::string fallback; // the default: the user's, else the built-in one
     };
     Option *find(const std::string &key);
     const Option *find(const std::string &key) const;
@@ -78,8 +83,17 @@ class StandardJobOptions : public QObject
     std::vector<Option> options_;
 };
 
+// The options of a queue without a PPD among settings, as job attributes:
+// each one the queue supports with the value chosen.
+std::vector<std::pair<std::string, std::string>>
+QueueJobAttributes(const std::vector<QueueIPPOption> &options, const PMDictionary &settings);
+
 // The standard options among settings as job attributes (every one whose
 // value differs from the built-in default; `sides` travels as the PPD's
 // Duplex choice), plus fit-to-page for print-scaling=fit (older filters
 // read that).
 std::vector<std::pair<std::string, std::string>> StandardJobAttributes(const PMDictionary &settings);
+
+// The names the standard options go by in lpoptions and as job attributes:
+// every option's, fit-to-page and sides.
+std::vector<std::string> StandardJobOptionNames();

@@ -73,6 +73,10 @@ PrintDialog *TintDialogContext::dialog()
     auto dialog = std::make_unique<PrintDialog>(options_);
     if (queue_)
         dialog->setUserDefaults(queue_->destOptions());
+    if (queue_ && !queue_->info().hasPPD) {
+        dialog->setWithoutPanel();
+        dialog->setQueueOptions(queue_->queueOptions());
+    }
     const bool opened = dialog->open(&error);
     if (queue_)
         queue_->removePPDFile();

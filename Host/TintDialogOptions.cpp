@@ -127,10 +127,6 @@ void TintDialogApplyDefaults(TintDialogOptions *options)
 {
     std::error_code ec;
     const fs::path root = ProgramRoot();
-    if (options->ppd.empty()) {
-        fs::path beside = root.string() + kTintSamplePPD;
-        options->ppd = (!root.empty() && fs::exists(beside, ec)) ? beside.string() : TintSamplePPDPath();
-    }
     if (options->plugin.empty()) {
         fs::path beside = root.string() + kTintPluginBundle;
         options->plugin =

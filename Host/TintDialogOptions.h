@@ -33,11 +33,11 @@ TintDialogOptionTable TintDialogGlobalOptions();
 bool TintDialogTakeOptions(const TintDialogArguments &arguments, TintDialogOptions *options,
                            std::string *error);
 
-// Fills every option left empty: the sample printer description and the
-// plug-in bundle beside the program, printer ID "QV_MR52", the queue's own
-// settings file in the user's configuration folder. The device URI stays
-// empty. A queue of a CUPS server fills the PPD, printer ID and device URI
-// before this runs.
+// Fills every option left empty: the plug-in bundle beside the program,
+// printer ID "QV_MR52", the queue's own settings file in the user's
+// configuration folder. The PPD and the device URI stay as they are: a
+// queue of a CUPS server fills them before this runs (a queue without a PPD
+// has none), and the sample printer opens only when --ppd names it.
 void TintDialogApplyDefaults(TintDialogOptions *options);
 
 // The text of --help, made from the option tables and the commands.

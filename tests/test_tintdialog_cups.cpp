@@ -240,6 +240,45 @@ TEST_F(TintDialogCups, StandardJobOptionsReachTheJobAndTheUsersDefaults)
     EXPECT_NE(std::string::npos, errors().find("16 (16)")) << errors();
 }
 
+// A queue without a PPD offers what it says it supports (never the sample
+// printer's options): its paper with the queue's default, chosen with set,
+// sent as a job attribute, and dropped from the user's defaults by clear.
+TEST_F(TintDialogCups, AQueueWithoutAPPDOffersItsOwnOptions)
+{
+    ASSERT_TRUE(
+        cups.addQueue("Driverless", "file:/dev/null", "",
+                      {"-o", "job-hold-until-default=indefinite", "-o", "media-default=na_legal_8.5x14in"}));
+    const QJsonObject report = json("--queue Driverless show --json").object();
+    EXPECT_EQ("", report["panelName"].toString());
+    EXPECT_TRUE(report["hostPage"].toObject()["controls"].toArray().isEmpty());
+    QJsonObject media;
+    for (const QJsonValue &v : report["hostPage"].toObject()["standardOptions"].toArray()) {
+        if (v.toObject()["name"] == "media")
+            media = v.toObject();
+    }
+    EXPECT_EQ("na_legal_8.5x14in", media["choice"].toString())
+        << QJsonDocument(report).toJson().toStdString();
+    int status = -1;
+    EXPECT_NE(std::string::npos, run("--queue Driverless show", &status).find("media = na_legal_8.5x14in"));
+    const std::string other = "iso_a5_148x210mm";
+    EXPECT_TRUE(media["choices"].toArray().contains(QString::fromStdString(other)));
+    run("--queue Driverless set media=" + other, &status);
+    ASSERT_EQ(0, status) << errors();
+    run("--queue Driverless print '" + kDocument + "'", &status);
+    ASSERT_EQ(0, status) << errors();
+    auto job = onlyJob();
+    EXPECT_EQ(other, job["media"]);
+    EXPECT_EQ(0u, job.count("PageSize"));
+    // The window opens for it with the dialog's own pages.
+    run("--queue Driverless gui --screenshot '" + root.path() + "/driverless.png'", &status);
+    EXPECT_EQ(0, status) << errors();
+    run("--queue Driverless defaults save", &status);
+    ASSERT_EQ(0, status) << errors();
+    EXPECT_NE(std::string::npos, RunCommand("lpoptions -p Driverless").find("media=" + other));
+    run("--queue Driverless defaults clear", &status);
+    EXPECT_EQ(std::string::npos, RunCommand("lpoptions -p Driverless").find("media=" + other));
+}
+
 // Page ranges beyond a document's pages are refused before anything is
 // sent, with the page count, for PostScript and PDF alike.
 TEST_F(TintDialogCups, PageRangesBeyondThePageCountAreRefused)
@@ -374,14 +413,15 @@ TEST_F(TintDialogCups, DefaultsKeepEveryOtherLine)
     ASSERT_EQ(0, mkdir(folder.c_str(), 0700));
     const std::string others = "Dest Remote@print.example.com WQBrightness=Plus2\n"
                                "Default Zeta sides=two-sided-long-edge\n";
-    ASSERT_TRUE(WriteFile(lpoptions, others + "Dest QV/proof WQBrightness=Minus1 media=A4\n"
-                                              "Dest QV media=A4 WQQuickColor=Vivid\n"));
+    ASSERT_TRUE(WriteFile(lpoptions, others + "Dest QV/proof WQBrightness=Minus1 media=A4 page-set=odd\n"
+                                              "Dest QV media=A4 outputorder=reverse WQQuickColor=Vivid\n"));
     int status = -1;
-    run("--queue QV set WQBrightness=Plus1", &status);
+    run("--queue QV set WQBrightness=Plus1 number-up=2", &status);
     ASSERT_EQ(0, status) << errors();
     run("--queue QV defaults save", &status);
-    EXPECT_EQ(others + "Dest QV/proof WQBrightness=Minus1 media=A4\nDest QV media=A4 WQBrightness=Plus1 "
-                       "WQQuickColor=Vivid\n",
+    EXPECT_EQ(others +
+                  "Dest QV/proof WQBrightness=Minus1 media=A4 page-set=odd\nDest QV media=A4 number-up=2 "
+                  "outputorder=reverse WQBrightness=Plus1 WQQuickColor=Vivid\n",
               ReadFile(lpoptions));
     run("--queue QV defaults clear", &status);
     EXPECT_EQ(others + "Dest QV/proof media=A4\nDest QV media=A4\n", ReadFile(lpoptions));
@@ -488,7 +528,6 @@ class RefusingServer
 TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
 {
     ASSERT_TRUE(cups.addQueue("Generic", "file:/dev/null", kGenericPPD));
-    ASSERT_TRUE(cups.addQueue("Driverless", "file:/dev/null", ""));
     // A PPD that libcups cannot read (its first option keyword holds a
     // control character), put in place behind lpadmin's back.
     ASSERT_TRUE(cups.addQueue("Broken", "file:/dev/null", kSamplePPD));
@@ -507,7 +546,6 @@ TEST_F(TintDialogCups, BadInputIsRefusedWithOneLineAndNothingSubmittedOrWritten)
         {"--server 127.0.0.1:1 --queue QV print" + doc, "cannot reach the CUPS server 127.0.0.1:1"},
         {"--server 127.0.0.1:" + std::to_string(refusing.port()) + " queues", "does not answer"},
         {"--queue Missing print" + doc, "has no queue Missing"},
-        {"--queue Driverless print" + doc, "has no PPD"},
         {"--queue Generic print" + doc, "Generic is not a QV-MR52"},
         {"--queue Broken print" + doc, "Illegal option keyword string on line 31"},
         {"--queue QV print '" + root.path() + "/no-such.ps'", "no-such.ps: No such file"},

@@ -573,22 +573,28 @@ TEST_F(Window, ProfileWindowTakesTypingAndReturn)
 }
 
 // With a queue: Print waits for a document; after Print the job's state
-// reads in the person's language, without IPP keywords, and Cancel Job
-// cancels the job while it is not finished; mnemonics stay unique on the
-// job's page with its document buttons.
+// reads in the person's language, without IPP keywords. A held job is not
+// followed further (no Cancel Job); on a paused queue Cancel Job cancels
+// the job while it waits; mnemonics stay unique on the job's page with its
+// document buttons.
 TEST_F(Window, JobStateInWordsAndCancelJob)
 {
     CupsServer cups;
     ASSERT_TRUE(cups.running()) << cups.log();
     ASSERT_TRUE(cups.addQueue("QV", "file:/dev/null", kSamplePPD, CupsServer::kHoldJobs));
+    ASSERT_TRUE(cups.addQueue("Paused", "file:/dev/null", kSamplePPD));
+    int status = -1;
+    RunCommand(cups.clientEnvironment() + " cupsdisable -r 'Changing the drum' Paused", &status);
+    ASSERT_EQ(0, status);
     const std::string document = std::string(TINT_SOURCE_DIR) + "/Demo/sample.ps";
     struct Case {
         const char *locale;
-        const char *held, *cancelled;
+        const char *held, *paused, *cancelled;
     } const cases[] = {
-        {"C", "Job QV-%1: held (until the time set for it)", "Job QV-%1: cancelled"},
+        {"C", "Job QV-%1: held (until the time set for it)",
+         "Job Paused-%1: waiting to print – Changing the drum", "Job Paused-%1: cancelled"},
         {"de_DE.UTF-8", "Auftrag QV-%1: angehalten (bis zur dafür gesetzten Zeit)",
-         "Auftrag QV-%1: abgebrochen"},
+         "Auftrag Paused-%1: wartet auf den Druck – Changing the drum", "Auftrag Paused-%1: abgebrochen"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.locale);
@@ -597,16 +603,24 @@ TEST_F(Window, JobStateInWordsAndCancelJob)
         EXPECT_EQ(std::vector<std::string>{"1 0"}, reported("shown")) << errors();
         EXPECT_EQ(before, cups.jobIds().size());
 
+        run("click:print;status;shown:cancelJob", c.locale, "--queue QV", ShellQuote(document));
+        std::vector<int> ids = cups.jobIds();
+        ASSERT_EQ(before + 1, ids.size()) << errors();
+        EXPECT_EQ(CupsServer::kJobHeld, cups.jobState(ids.back()));
+        EXPECT_EQ(std::vector<std::string>{QString(c.held).arg(ids.back()).toStdString()},
+                  reported("status"));
+        EXPECT_EQ(std::vector<std::string>{"0 1"}, reported("shown"));
+
         run("mnemonics;shown:cancelJob;click:print;status;shown:cancelJob;click:cancelJob;status;shown:"
             "cancelJob",
-            c.locale, "--queue QV", ShellQuote(document));
-        const std::vector<int> ids = cups.jobIds();
-        ASSERT_FALSE(ids.empty()) << errors();
+            c.locale, "--queue Paused", ShellQuote(document));
+        ids = cups.jobIds();
+        ASSERT_EQ(before + 2, ids.size()) << errors();
         EXPECT_EQ(CupsServer::kJobCanceled, cups.jobState(ids.back()));
         const QString id = QString::number(ids.back());
         const std::vector<std::string> status = reported("status");
         ASSERT_EQ(2u, status.size()) << errors();
-        EXPECT_EQ(QString(c.held).arg(id).toStdString(), status[0]);
+        EXPECT_EQ(QString(c.paused).arg(id).toStdString(), status[0]);
         // The reasons follow the scheduler's pace; never as IPP keywords.
         EXPECT_EQ(0u, status[1].find(QString(c.cancelled).arg(id).toStdString())) << status[1];
         EXPECT_EQ(std::string::npos, status[1].find("-to-")) << status[1];
@@ -701,6 +715,13 @@ TEST_F(Window, PreviewFollowsTheJobsPagesAndRangesAreChecked)
     EXPECT_EQ(std::vector<std::string>{"Not printed: page range 2-30 goes beyond the 3 page(s) of three.pdf"},
               reported("status"));
     EXPECT_TRUE(cups.jobIds().empty());
+
+    // Two pages side by side right to left, sheets last first: the first
+    // sheet out holds page 3 on its right.
+    run("key:AltDown@number-up;key:Down;key:Return;key:AltDown@number-up-layout;key:Down;key:Down;key:Return;"
+        "key:AltDown@outputorder;key:Down;key:Return;preview;click:nextSheet;preview",
+        "C", "--queue QV", ShellQuote(pdf));
+    EXPECT_EQ((std::vector<std::string>{"1 of 2: 0 3", "2 of 2: 2 1"}), reported("preview")) << errors();
 }
 
 // "Saved to ..." is true only until the next change, whichever control

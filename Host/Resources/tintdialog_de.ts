@@ -1141,5 +1141,49 @@
         <source>cannot load %1: %2</source>
         <translation>%1 kann nicht geladen werden: %2</translation>
     </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Papierformat</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Farbmodus</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
 </context>
 </TS>
