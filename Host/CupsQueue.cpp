@@ -585,7 +585,12 @@ bool CupsSetUserDefaults(http_t * /*http*/, const std::string &queue, ppd_file_t
         if (count > 0 || strcasecmp(keyword.c_str(), "Default") == 0 || !instance.empty())
             out += keyword + " " + name + (instance.empty() ? "" : "/" + instance) +
                    OptionsText(count, options) + "\n";
-        cupsFreeOptions(count, options);
+        // cupsFreeOptions frees nothing once every option has been removed,
+        // though the array is still there.
+        if (count > 0)
+            cupsFreeOptions(count, options);
+        else
+            std::free(options);
     }
     if (!baseSeen && !choices.empty()) {
         cups_option_t *options = nullptr;

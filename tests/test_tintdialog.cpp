@@ -511,6 +511,11 @@ TEST_F(TintDialog, HostPageMarksConflictingChoices)
 // options the rules name, not by asking libcups once per item.
 TEST_F(TintDialog, HostPageWithManyConstraints)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // libcups grows its constraint array one realloc at a time, which under
+    // AddressSanitizer's allocator takes minutes; the normal build runs it.
+    GTEST_SKIP() << "80 000 constraints are read too slowly under AddressSanitizer";
+#endif
     const std::string ppd = root.path() + "/many-constraints.ppd";
     ASSERT_TRUE(WriteFile(ppd, PPDWithManyConstraints(ReadFile(kSamplePPD))));
     int status = -1;
