@@ -3,8 +3,8 @@
 #include "RelayProtocol.h"
 #include "RequestBuilder.h"
 #include "RequestSplitter.h"
+#include "TintText.h"
 #include "TransferPieces.h"
-#include "Utf8Text.h"
 
 #include <gtest/gtest.h>
 
