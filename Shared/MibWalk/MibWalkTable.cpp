@@ -2,7 +2,9 @@
 // what each answer adds to the spool and when the walk ends.
 #include "MibWalkSession.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
