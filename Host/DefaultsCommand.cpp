@@ -41,6 +41,7 @@ const TintDialogCommand kDefaultsCommand = {
     QT_TRANSLATE_NOOP("tintdialog", "save: make the panel's and the host page's choices the user's defaults "
                                     "for the queue (lpoptions, as lp reads them); clear: remove them"),
     false, RunDefaults};
-TINT_DIALOG_COMMAND(kDefaultsCommand);
 
 } // namespace
+
+const TintDialogCommand &kTintDialogDefaultsCommand = kDefaultsCommand;

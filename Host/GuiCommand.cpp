@@ -192,6 +192,7 @@ const TintDialogCommand kGuiCommand = {
     true,
     RunGui,
     kGuiOptions};
-TINT_DIALOG_COMMAND(kGuiCommand);
 
 } // namespace
+
+const TintDialogCommand &kTintDialogGuiCommand = kGuiCommand;

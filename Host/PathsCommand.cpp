@@ -45,4 +45,4 @@ const TintDialogCommand kPathsCommand = {
 
 } // namespace
 
-TINT_DIALOG_COMMAND(kPathsCommand);
+const TintDialogCommand &kTintDialogPathsCommand = kPathsCommand;

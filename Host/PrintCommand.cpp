@@ -167,6 +167,7 @@ const TintDialogCommand kPrintCommand = {
     false,
     RunPrint,
     kPrintOptions};
-TINT_DIALOG_COMMAND(kPrintCommand);
 
 } // namespace
+
+const TintDialogCommand &kTintDialogPrintCommand = kPrintCommand;

@@ -524,7 +524,6 @@ const TintDialogCommand kProfilesCommand = {
     false,
     RunProfiles,
     kProfilesOptions};
-TINT_DIALOG_COMMAND(kProfilesCommand);
 
 } // namespace
 
@@ -572,3 +571,5 @@ int ProfilesWindowScreenshot(PrintDialog &dialog, QWidget *view, const std::stri
     }
     return kTintDialogSuccess;
 }
+
+const TintDialogCommand &kTintDialogProfilesCommand = kProfilesCommand;

@@ -78,6 +78,7 @@ const TintDialogCommand kQueuesCommand = {
     false,
     RunQueues,
     kQueuesOptions};
-TINT_DIALOG_COMMAND(kQueuesCommand);
 
 } // namespace
+
+const TintDialogCommand &kTintDialogQueuesCommand = kQueuesCommand;

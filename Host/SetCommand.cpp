@@ -49,6 +49,7 @@ const TintDialogCommand kSetCommand = {
     QT_TRANSLATE_NOOP("tintdialog", "choose CHOICE in the control of PPD option KEY (True/False for check "
                                     "boxes, #N for menu item N), then save"),
     false, RunSet};
-TINT_DIALOG_COMMAND(kSetCommand);
 
 } // namespace
+
+const TintDialogCommand &kTintDialogSetCommand = kSetCommand;

@@ -43,6 +43,7 @@ const TintDialogCommand kShowCommand = {
     false,
     RunShow,
     kShowOptions};
-TINT_DIALOG_COMMAND(kShowCommand);
 
 } // namespace
+
+const TintDialogCommand &kTintDialogShowCommand = kShowCommand;

@@ -1,8 +1,7 @@
-// The commands of tintdialog. Each command lives in its own source file and
-// registers itself with one line:
-//     TINT_DIALOG_COMMAND(kShowCommand);
-// where kShowCommand is a static const TintDialogCommand. The command table
-// is the set of registered records, listed by name in the help text.
+// The commands of tintdialog. Each command's record lives in its own source
+// file and is named there as kTintDialog<Name>Command; the one table of
+// commands (TintDialogCommandTable.cpp) lists them, and the help text shows
+// them by name.
 #pragma once
 
 #include "TintDialogCommandLine.h"
@@ -31,14 +30,17 @@ struct TintDialogCommand {
     TintDialogOptionTable options = {};
 };
 
-// Adds a command to the table; false when the name is taken (the first stays).
-bool TintDialogRegisterCommand(const TintDialogCommand *command);
 // The command of that name, or nullptr.
 const TintDialogCommand *TintDialogFindCommand(const std::string &name);
-// Every registered command, sorted by name.
+// Every command, sorted by name.
 std::vector<const TintDialogCommand *> TintDialogCommands();
 
-#define TINT_DIALOG_COMMAND_CONCAT2(a, b) a##b
-#define TINT_DIALOG_COMMAND_CONCAT(a, b) TINT_DIALOG_COMMAND_CONCAT2(a, b)
-#define TINT_DIALOG_COMMAND(record)                                                                          \
-    static const bool TINT_DIALOG_COMMAND_CONCAT(record, _registered_) = TintDialogRegisterCommand(&record)
+// The records, each defined in its own file.
+extern const TintDialogCommand &kTintDialogDefaultsCommand;
+extern const TintDialogCommand &kTintDialogGuiCommand;
+extern const TintDialogCommand &kTintDialogPathsCommand;
+extern const TintDialogCommand &kTintDialogPrintCommand;
+extern const TintDialogCommand &kTintDialogProfilesCommand;
+extern const TintDialogCommand &kTintDialogQueuesCommand;
+extern const TintDialogCommand &kTintDialogSetCommand;
+extern const TintDialogCommand &kTintDialogShowCommand;

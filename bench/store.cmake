@@ -1,5 +1,3 @@
 # Writing and reading a full profile list, beside libplist's own cost.
-if(TARGET tint_test_support)
-  add_executable(bench_store ${CMAKE_CURRENT_SOURCE_DIR}/bench_store.cpp)
-  target_link_libraries(bench_store PRIVATE tint_profilestore_direct tint_test_support)
-endif()
+add_executable(bench_store ${CMAKE_CURRENT_SOURCE_DIR}/bench_store.cpp)
+target_link_libraries(bench_store PRIVATE tint_profilestore_direct tint_test_support)

@@ -3,8 +3,8 @@
 #include "RelayProtocol.h"
 #include "RequestBuilder.h"
 #include "RequestSplitter.h"
+#include "TintText.h"
 #include "TransferPieces.h"
-#include "Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -260,4 +260,39 @@ TEST(ProtocolUtf8, Validation)
     };
     for (const Row &row : rows)
         EXPECT_EQ(TintIsValidUtf8(row.text), row.valid);
+}
+
+// The text layer's choices that its callers rely on: which characters XML
+// takes, where a cut may fall, and the two ways a bad percent escape goes.
+TEST(TextLayer, XmlCharactersCutsAndPercentEscapes)
+{
+    EXPECT_TRUE(TintIsXmlSafeUtf8("tab\tline\ncr\r\xc3\xa9"));
+    for (const char *bad : {"a\x01", "\xef\xbf\xbe", "\xc3"})
+        EXPECT_FALSE(TintIsXmlSafeUtf8(bad)) << bad;
+    EXPECT_TRUE(TintHasNoXmlForbiddenControls("latin-1 \xe9 passes"));
+    EXPECT_FALSE(TintHasNoXmlForbiddenControls("a\x1f"));
+
+    const std::string euro = "ab\xe2\x82\xac"; // 5 bytes
+    EXPECT_EQ(TintUtf8CutLength(euro, 4), 2u); // never inside the euro sign
+    EXPECT_EQ(TintUtf8CutLength(euro, 5), 5u);
+
+    struct Row {
+        std::string text;
+        std::string keep;   // TintBadEscape::Keep
+        const char *refuse; // TintBadEscape::Refuse; nullptr: refused
+    } rows[] = {
+        {"a%20b%41", "a bA", "a bA"},
+        {"100%", "100%", nullptr},
+        {"%zz1", "%zz1", nullptr},
+        {"%4", "%4", nullptr},
+        {"x%00", std::string("x\0", 2), nullptr},
+    };
+    for (const Row &row : rows) {
+        std::string out;
+        EXPECT_TRUE(TintPercentDecode(row.text, TintBadEscape::Keep, &out));
+        EXPECT_EQ(out, row.keep) << row.text;
+        EXPECT_EQ(TintPercentDecode(row.text, TintBadEscape::Refuse, &out), row.refuse != nullptr)
+            << row.text;
+        EXPECT_EQ(out, row.refuse ? row.refuse : "") << row.text;
+    }
 }

@@ -18,33 +18,23 @@ gtest_discover_tests(test_wq_text_field DISCOVERY_MODE PRE_TEST
 
 # The window over the plug-in's own objects, with the store's direct back end
 # in place of the relay so that OK writes the list file in the test's root.
-if(TARGET tint_pde AND TARGET tint_profilestore_direct)
-  add_executable(test_profile_control
-    ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control.cpp
-    $<TARGET_OBJECTS:tint_pde>)
-  target_include_directories(test_profile_control PRIVATE ${_window_src})
-  target_link_libraries(test_profile_control PRIVATE tint_test_support GTest::gtest_main
-    Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_direct)
-  foreach(_lib tint_printcore tint_relaycall tint_split tint_bonjour)
-    if(TARGET ${_lib})
-      target_link_libraries(test_profile_control PRIVATE ${_lib})
-    endif()
-  endforeach()
-  # One test loads the whole panel from the staged bundle.
-  target_compile_definitions(test_profile_control PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
-  if(TARGET Tintpane)
-    add_dependencies(test_profile_control Tintpane)
-  endif()
-  gtest_discover_tests(test_profile_control DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 120)
-endif()
+add_executable(test_profile_control
+  ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control.cpp
+  $<TARGET_OBJECTS:tint_pde>)
+target_include_directories(test_profile_control PRIVATE ${_window_src})
+target_link_libraries(test_profile_control PRIVATE tint_test_support GTest::gtest_main
+  Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_direct tint_printcore
+  tint_relaycall tint_split tint_bonjour)
+# One test loads the whole panel from the staged bundle.
+target_compile_definitions(test_profile_control PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
+add_dependencies(test_profile_control Tintpane)
+gtest_discover_tests(test_profile_control DISCOVERY_MODE PRE_TEST
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;LANG=C;LANGUAGE=" TIMEOUT 120)
 
 # Profile management through tintdialog on a private bus with a real snmpd.
-if(TARGET tintdialog AND TARGET Tintrelay AND TARGET Tintvault AND TARGET Tintpane)
-  add_executable(test_profile_control_tintdialog ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control_tintdialog.cpp)
-  target_link_libraries(test_profile_control_tintdialog PRIVATE tint_test_support GTest::gtest_main Qt6::Core
-    Cups::Cups)
-  target_compile_definitions(test_profile_control_tintdialog PRIVATE TINT_DIALOG="$<TARGET_FILE:tintdialog>")
-  add_dependencies(test_profile_control_tintdialog tintdialog Tintrelay Tintvault Tintpane)
-  gtest_discover_tests(test_profile_control_tintdialog DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 300)
-endif()
+add_executable(test_profile_control_tintdialog ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control_tintdialog.cpp)
+target_link_libraries(test_profile_control_tintdialog PRIVATE tint_test_support GTest::gtest_main Qt6::Core
+  Cups::Cups)
+target_compile_definitions(test_profile_control_tintdialog PRIVATE TINT_DIALOG="$<TARGET_FILE:tintdialog>")
+add_dependencies(test_profile_control_tintdialog tintdialog Tintrelay Tintvault Tintpane)
+gtest_discover_tests(test_profile_control_tintdialog DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 300)

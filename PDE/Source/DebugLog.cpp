@@ -1,6 +1,7 @@
 #include "DebugLog.h"
 
 #include "PDECommon.h"
+#include "TintText.h"
 
 #include <QObject>
 
@@ -12,7 +13,6 @@
 #include <memory>
 #include <string>
 
-#include <iconv.h>
 #include <langinfo.h>
 #include <syslog.h>
 
@@ -178,47 +178,11 @@ std::string FormatText(const char *format, va_list ap)
     return out;
 }
 
-struct IconvCloser {
-    void operator()(void *cd) const { iconv_close(static_cast<iconv_t>(cd)); }
-};
-
 // text (UTF-8) in the locale's character set; characters it cannot hold
 // become '?'.
 std::string ToLocaleCharset(const std::string &text)
 {
-    const char *codeset = nl_langinfo(CODESET);
-    iconv_t raw = iconv_open(codeset && *codeset ? codeset : "UTF-8", "UTF-8");
-    if (raw == reinterpret_cast<iconv_t>(-1))
-        return text;
-    std::unique_ptr<void, IconvCloser> cd(raw);
-    std::string out;
-    char buffer[512];
-    char *in = const_cast<char *>(text.data());
-    size_t inLeft = text.size();
-    while (inLeft > 0) {
-        char *outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        const size_t r = iconv(raw, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, sizeof buffer - outLeft);
-        if (r != static_cast<size_t>(-1))
-            continue;
-        if (errno == E2BIG)
-            continue;
-        // One character that does not convert (or a broken sequence): '?'
-        // in its place, then go on after its UTF-8 bytes.
-        out += '?';
-        size_t skip = 1;
-        while (skip < inLeft && (static_cast<unsigned char>(in[skip]) & 0xC0) == 0x80)
-            ++skip;
-        in += skip;
-        inLeft -= skip;
-        iconv(raw, nullptr, nullptr, nullptr, nullptr);
-    }
-    char *outPtr = buffer;
-    size_t outLeft = sizeof buffer;
-    iconv(raw, nullptr, nullptr, &outPtr, &outLeft);
-    out.append(buffer, sizeof buffer - outLeft);
-    return out;
+    return TintUtf8ToCharset(text, nl_langinfo(CODESET));
 }
 
 // Object descriptions may contain '%'; they become literal text of the

@@ -10,6 +10,7 @@
 #include "ProfileStore.h"
 #include "RelayCall.h"
 #include "TintPaths.h"
+#include "TintText.h"
 
 #include <QComboBox>
 
@@ -76,12 +77,7 @@ std::string FieldText(const char (&field)[kProfileTextField])
 // Cuts UTF-8 text to at most limit bytes without splitting a character.
 void CutUtf8(std::string *text, std::size_t limit)
 {
-    if (text->size() <= limit)
-        return;
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>((*text)[end]) & 0xC0) == 0x80)
-        end--;
-    text->resize(end);
+    text->resize(TintUtf8CutLength(*text, limit));
 }
 
 } // namespace

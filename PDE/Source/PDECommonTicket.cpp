@@ -8,6 +8,7 @@
 // plus "<key>Custom" = "True" and "<key>CustomFilename" = the profile's path
 // as nibble text, and found again by that path.
 #include "PDECommon.h"
+#include "TintText.h"
 
 #if defined(TINT_HAVE_PROFILESTORE)
 #include "ProfileStore.h"
@@ -40,8 +41,7 @@ bool IsProfilePopUp(const PDEControlItem *item)
 
 bool IsValidUTF8(const std::string &text)
 {
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+    return TintIsValidUtf8(text);
 }
 
 // One shown entry of a profile group: its file name and location.

@@ -1,5 +1,7 @@
 #include "TintBonjour.h"
 
+#include "TintText.h"
+
 #include <avahi-client/client.h>
 #include <avahi-client/lookup.h>
 #include <avahi-common/error.h>
@@ -23,33 +25,11 @@ struct ResolverFree {
     void operator()(AvahiServiceResolver *r) const { avahi_service_resolver_free(r); }
 };
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Replaces every "%XY" escape; a "%" not followed by two hex digits stays.
 std::string ReplacePercentEscapes(const std::string &text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); i++) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            int hi = HexDigit(text[i + 1]), lo = HexDigit(text[i + 2]);
-            if (hi >= 0 && lo >= 0) {
-                out += static_cast<char>(hi * 16 + lo);
-                i += 2;
-                continue;
-            }
-        }
-        out += text[i];
-    }
+    TintPercentDecode(text, TintBadEscape::Keep, &out);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "PrintSettingsFile.h"
 
 #include "PropertyListLimits.h"
+#include "TintText.h"
 
 #include <plist/plist.h>
 
@@ -24,17 +25,6 @@ using PlistPtr = std::unique_ptr<void, PlistFree>;
 struct MallocFree {
     void operator()(char *p) const { std::free(p); }
 };
-
-// XML 1.0 cannot carry most control characters; libplist would write them
-// as they are and leave a file no XML reader accepts.
-bool IsXMLSafe(const std::string &text)
-{
-    for (unsigned char c : text) {
-        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
-            return false;
-    }
-    return true;
-}
 
 bool FromNode(plist_t node, PMValue *out, std::string *error, const std::string &where)
 {
@@ -134,7 +124,9 @@ plist_t ToNode(const PMValue &value, std::string *error, const std::string &wher
     switch (value.typeID()) {
     case kPMTypeString: {
         const std::string &s = *value.string();
-        if (!IsXMLSafe(s)) {
+        // XML 1.0 cannot carry most control characters; libplist would write
+        // them as they are and leave a file no XML reader accepts.
+        if (!TintHasNoXmlForbiddenControls(s)) {
             *error = "control character in the value at " + where;
             return nullptr;
         }
@@ -157,7 +149,7 @@ plist_t ToNode(const PMValue &value, std::string *error, const std::string &wher
         for (const auto &[key, child] : *value.dictionary()) {
             if (child.isNull())
                 continue;
-            if (!IsXMLSafe(key)) {
+            if (!TintHasNoXmlForbiddenControls(key)) {
                 *error = "control character in a key at " + where;
                 return nullptr;
             }

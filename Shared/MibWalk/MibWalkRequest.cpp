@@ -193,6 +193,94 @@ int DefaultPrivType()
     return des >= 0 ? des : usm_lookup_priv_type("AES");
 }
 
+// What parsing one request gathers besides the request itself.
+struct ParseState {
+    MibWalkRequest *out;
+    int argc;
+    const char *const *argv;
+    bool haveCommunity = false;
+    std::string authPass, privPass;
+};
+
+// The walk's options, described once: the parser applies them from here, and
+// the service accepts from a request only those marked for it (they reach
+// this walk alone; SNMPv3 credentials and the informational options do not
+// come from other processes). An option without apply ends the parsing with
+// its result.
+struct Option {
+    char letter;
+    bool fromRequest;
+    bool (*apply)(const char *value, ParseState *state);
+    int result;
+};
+
+const Option kOptions[] = {
+    {'h', false, nullptr, kMibWalkUsage},
+    {'H', false, nullptr, kMibWalkNoWalk},
+    {'V', false, nullptr, kMibWalkNoWalk},
+    {'c', true,
+     [](const char *value, ParseState *s) {
+         s->out->community = value;
+         s->haveCommunity = true;
+         return true;
+     },
+     0},
+    {'v', true, [](const char *value, ParseState *s) { return ParseVersion(value, &s->out->version); }, 0},
+    {'r', true, [](const char *value, ParseState *s) { return ParseRetries(value, &s->out->retries); }, 0},
+    {'t', true,
+     [](const char *value, ParseState *s) { return ParseTimeout(value, &s->out->timeoutMicroseconds); }, 0},
+    {'C', true,
+     [](const char *value, ParseState *s) {
+         tOption = {s->out, value};
+         optProc(s->argc, const_cast<char *const *>(s->argv), 'C');
+         tOption = {};
+         return true;
+     },
+     0},
+    {'O', true, [](const char *value, ParseState *) { return ParseOutputLetters(value); }, 0},
+    {'u', false,
+     [](const char *value, ParseState *s) {
+         s->out->securityName = value;
+         return true;
+     },
+     0},
+    {'l', false, [](const char *value, ParseState *s) { return ParseLevel(value, &s->out->securityLevel); },
+     0},
+    {'a', false,
+     [](const char *value, ParseState *s) {
+         s->out->authType = usm_lookup_auth_type(value);
+         return s->out->authType >= 0;
+     },
+     0},
+    {'A', false,
+     [](const char *value, ParseState *s) {
+         s->authPass = value;
+         return true;
+     },
+     0},
+    {'x', false,
+     [](const char *value, ParseState *s) {
+         s->out->privType = usm_lookup_priv_type(value);
+         return s->out->privType >= 0;
+     },
+     0},
+    {'X', false,
+     [](const char *value, ParseState *s) {
+         s->privPass = value;
+         return true;
+     },
+     0},
+};
+
+const Option *FindOption(char letter)
+{
+    for (const Option &option : kOptions) {
+        if (option.letter == letter)
+            return &option;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void optProc(int /*argc*/, char *const * /*argv*/, int opt)
@@ -223,8 +311,7 @@ int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
     out->authType = usm_lookup_auth_type("MD5");
     out->privType = DefaultPrivType();
 
-    bool haveCommunity = false;
-    std::string authPass, privPass;
+    ParseState state{out, argc, argv, false, {}, {}};
     const char *positional[2] = {nullptr, nullptr};
     int positionals = 0;
     bool optionsEnded = false;
@@ -241,88 +328,21 @@ int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
             optionsEnded = true;
             continue;
         }
-        // A cluster of letters; the first letter that takes a value takes
-        // the rest of the word, or else the next argument.
-        for (const char *cp = arg + 1; *cp != '\0'; ++cp) {
-            const char letter = *cp;
-            switch (letter) {
-            case 'h':
+        // Only the first letter of a word counts: an option's value is the
+        // rest of the word, or else the next argument.
+        const Option *option = FindOption(arg[1]);
+        if (option == nullptr)
+            return kMibWalkUsage;
+        if (option->apply == nullptr)
+            return option->result;
+        const char *value = arg + 2;
+        if (*value == '\0') {
+            if (i + 1 >= argc || argv[i + 1] == nullptr)
                 return kMibWalkUsage;
-            case 'H':
-            case 'V':
-                return kMibWalkNoWalk;
-            case 'c':
-            case 'v':
-            case 'r':
-            case 't':
-            case 'C':
-            case 'O':
-            case 'u':
-            case 'l':
-            case 'a':
-            case 'A':
-            case 'x':
-            case 'X':
-                break;
-            default:
-                return kMibWalkUsage;
-            }
-            const char *value = cp + 1;
-            if (*value == '\0') {
-                if (i + 1 >= argc || argv[i + 1] == nullptr)
-                    return kMibWalkUsage;
-                value = argv[++i];
-            }
-            bool ok = true;
-            switch (letter) {
-            case 'c':
-                out->community = value;
-                haveCommunity = true;
-                break;
-            case 'v':
-                ok = ParseVersion(value, &out->version);
-                break;
-            case 'r':
-                ok = ParseRetries(value, &out->retries);
-                break;
-            case 't':
-                ok = ParseTimeout(value, &out->timeoutMicroseconds);
-                break;
-            case 'C':
-                tOption = {out, value};
-                optProc(argc, const_cast<char *const *>(argv), 'C');
-                tOption = {};
-                break;
-            case 'O':
-                ok = ParseOutputLetters(value);
-                break;
-            case 'u':
-                out->securityName = value;
-                break;
-            case 'l':
-                ok = ParseLevel(value, &out->securityLevel);
-                break;
-            case 'a':
-                out->authType = usm_lookup_auth_type(value);
-                ok = out->authType >= 0;
-                break;
-            case 'A':
-                authPass = value;
-                break;
-            case 'x':
-                out->privType = usm_lookup_priv_type(value);
-                ok = out->privType >= 0;
-                break;
-            case 'X':
-                privPass = value;
-                break;
-            default:
-                break;
-            }
-            if (!ok)
-                return kMibWalkUsage;
-            break; // the value ended the word
+            value = argv[++i];
         }
+        if (!option->apply(value, &state))
+            return kMibWalkUsage;
     }
 
     if (positional[0] == nullptr)
@@ -330,14 +350,14 @@ int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
     out->host = positional[0];
 
     if (out->version == kMibWalkVersion1 || out->version == kMibWalkVersion2c) {
-        if (!haveCommunity) {
+        if (!state.haveCommunity) {
             const char *configured = netsnmp_ds_get_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_COMMUNITY);
             if (configured == nullptr)
                 return kMibWalkUsage;
             out->community = configured;
         }
     } else if (out->version == kMibWalkVersion3) {
-        if (out->securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV && !MakeKeys(authPass, privPass, out))
+        if (out->securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV && !MakeKeys(state.authPass, state.privPass, out))
             return kMibWalkNoWalk;
     } else {
         return kMibWalkUsage;
@@ -351,4 +371,21 @@ int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out)
         out->rootLength = sizeof kObjidMib / sizeof kObjidMib[0];
     }
     return kMibWalkSuccess;
+}
+
+bool MibWalkOptionsFromRequestAcceptable(const std::vector<std::string> &args)
+{
+    // args[0] is the program label. Options may follow the host too, so
+    // every argument is looked at.
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (a.size() < 2 || a[0] != '-')
+            continue;
+        const Option *option = a[1] == '-' ? nullptr : FindOption(a[1]);
+        if (option == nullptr || !option->fromRequest)
+            return false;
+        if (a.size() == 2 && option->apply != nullptr)
+            ++i; // the value is the next argument
+    }
+    return true;
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // Longest OID the walk handles (Net-SNMP's MAX_OID_LEN).
 constexpr std::size_t kMibWalkMaxOidLength = 128;
@@ -66,6 +67,12 @@ struct MibWalkOutcome {
 // parse (the arguments were otherwise fine). Reads, but never changes, the
 // SNMP library's process-wide settings.
 int MibWalkParseRequest(int argc, const char *const argv[], MibWalkRequest *out);
+
+// True when every option among args (args[0] the program label) is one that
+// a walk request from another process may carry: -c, -v, -r, -t, -C and -O,
+// which reach only this walk. "--" and every other option are refused.
+// Decided by the same table the parser applies.
+bool MibWalkOptionsFromRequestAcceptable(const std::vector<std::string> &args);
 
 // Walks the request's agent into *outcome (cleared first) and returns the
 // walk result, also stored in outcome->result. Uses a session of its own and

@@ -1,5 +1,6 @@
 // The spool: values of the printer's profile table collected during a walk.
 #include "MibWalk.h"
+#include "TintText.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -49,9 +50,8 @@ void StoreText(char field[kProfileTextField], const netsnmp_variable_list *vars,
     if (length >= kProfileTextField) {
         if (!cut)
             return;
-        length = kProfileTextField - 1;
-        while (length > 0 && (vars->val.string[length] & 0xC0) == 0x80)
-            --length;
+        length = TintUtf8CutLength(std::string_view(reinterpret_cast<const char *>(vars->val.string), length),
+                                   kProfileTextField - 1);
     }
     std::memset(field, 0, kProfileTextField);
     std::memcpy(field, vars->val.string, length);

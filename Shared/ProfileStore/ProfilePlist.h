@@ -36,13 +36,6 @@ plist_t DictionaryChild(plist_t dict, const char *key);
 // several on a small thread stack).
 std::unique_ptr<ProfileTable> NewProfileTable();
 
-// True when the bytes are valid UTF-8 made only of characters XML 1.0 can
-// carry (no control characters but tab, newline and carriage return, no
-// U+FFFE/U+FFFF).
-bool IsXmlSafeUtf8(const char *text, size_t length);
-// True when the bytes are valid UTF-8.
-bool IsValidUtf8(const char *text, size_t length);
-
 // The group dictionary of one table (owned), and borrowed pointers to its six
 // sub-dictionaries (each out may be null).
 PlistPtr BuildGroupDictionary(const ProfileTable *table, plist_t *indexOnDeviceDict, plist_t *inMenuDict,

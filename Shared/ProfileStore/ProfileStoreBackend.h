@@ -1,8 +1,9 @@
 // The seam between the store and the files it works on. A store object is
 // given its back end: the plug-in's names the files after the login name and
 // sends every change through the relay; the service's names them per request
-// and reaches them only through the preferences folder's descriptor; the
-// path back end works on two full paths (tools and tests).
+// and reaches them only through the preferences folder's descriptor. Tests,
+// tools and fuzz targets have a back end on two full paths of their own
+// (tests/support/store).
 #pragma once
 
 #include "TintPaths.h"
@@ -39,34 +40,6 @@ class ProfileStoreBackend
     // line; "" when it did not, or when the back end keeps no reasons. The
     // relay back end passes on the relay's (TintRelayLastErrorString()).
     virtual std::string LastError() const { return {}; }
-};
-
-// A back end on two full paths: reads, probes and writes the files there
-// directly. Paths longer than 254 bytes or empty are refused.
-class ProfileStorePathBackend : public ProfileStoreBackend
-{
-  public:
-    ProfileStorePathBackend(std::string current, std::string previous)
-        : current_(std::move(current)), previous_(std::move(previous))
-    {
-    }
-
-    bool ReadCurrentList(std::string *content) override;
-    int WriteWholeFile(const char *xml, size_t length) override;
-    int IsAdminProfile() override;
-    void SwapProfile(int32_t type) override;
-    int ExistProfile() override;
-    int Remove(int32_t selector) override;
-
-  protected:
-    // The paths in use now (a subclass may take them from elsewhere on
-    // each call); "" when there is none.
-    virtual std::string CurrentPath() const { return current_; }
-    virtual std::string PreviousPath() const { return previous_; }
-
-  private:
-    std::string current_;
-    std::string previous_;
 };
 
 // Reads a whole list file from an open descriptor: refuses anything but a

@@ -3,6 +3,7 @@
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
 #include "PropertyListLimits.h"
+#include "TintText.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,7 +47,7 @@ void ReadStringValue(plist_t item, char field[kProfileTextField])
         return;
     uint64_t length = 0;
     const char *text = plist_get_string_ptr(item, &length);
-    if (text == nullptr || !IsValidUtf8(text, std::strlen(text))) {
+    if (text == nullptr || !TintIsValidUtf8(text)) {
         std::memset(field, 0, kProfileTextField);
         return;
     }

@@ -2,6 +2,7 @@
 #include "ProfilePlist.h"
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
+#include "TintText.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -66,7 +67,7 @@ plist_t GroupTemplate()
 bool WritableText(const char *field, char text[kProfileTextField + 1])
 {
     size_t length = strnlen(field, kProfileTextField);
-    if (!IsXmlSafeUtf8(field, length))
+    if (!TintIsXmlSafeUtf8(std::string_view(field, length)))
         return false;
     std::memcpy(text, field, length);
     text[length] = '\0';

@@ -1,45 +1,14 @@
 #include "FileUrl.h"
 
+#include "TintText.h"
+
 #include <cstring>
-
-namespace
-{
-
-bool IsUnreserved(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 std::string TintFileUrlFromPath(const std::string &path)
 {
     if (path.empty() || path[0] != '/')
         return std::string();
-    static const char hex[] = "0123456789ABCDEF";
-    std::string url = "file://";
-    for (unsigned char c : path) {
-        if (IsUnreserved(c) || c == '/') {
-            url += static_cast<char>(c);
-        } else {
-            url += '%';
-            url += hex[c >> 4];
-            url += hex[c & 0xF];
-        }
-    }
-    return url;
+    return "file://" + TintPercentEncode(path, "/");
 }
 
 bool TintPathFromFileUrl(const std::string &url, std::string *path)
@@ -55,28 +24,12 @@ bool TintPathFromFileUrl(const std::string &url, std::string *path)
     else
         return false;
 
+    // A query or a fragment is no part of a list's name.
+    if (rest.find_first_of("?#") != std::string::npos)
+        return false;
     std::string decoded;
-    decoded.reserve(rest.size());
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const char c = rest[i];
-        if (c == '?' || c == '#')
-            return false;
-        if (c != '%') {
-            decoded += c;
-            continue;
-        }
-        if (i + 2 >= rest.size())
-            return false;
-        const int hi = HexValue(rest[i + 1]);
-        const int lo = HexValue(rest[i + 2]);
-        if (hi < 0 || lo < 0)
-            return false;
-        const char byte = static_cast<char>(hi * 16 + lo);
-        if (byte == '\0')
-            return false;
-        decoded += byte;
-        i += 2;
-    }
+    if (!TintPercentDecode(rest, TintBadEscape::Refuse, &decoded))
+        return false;
     *path = std::move(decoded);
     return true;
 }

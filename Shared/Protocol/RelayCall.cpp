@@ -3,8 +3,8 @@
 #include "RelayProtocol.h"
 #include "RequestSplitter.h"
 #include "TintPaths.h"
+#include "TintText.h"
 #include "UniqueFd.h"
-#include "Utf8Text.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -2,7 +2,7 @@
 
 #include "RelayProtocol.h"
 #include "RequestTags.h"
-#include "Utf8Text.h"
+#include "TintText.h"
 
 bool tint::buildRequest(const tint::MethodInfo &method, const std::vector<std::string> &args,
                         std::string *request)

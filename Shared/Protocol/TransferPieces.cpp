@@ -1,6 +1,6 @@
 #include "TransferPieces.h"
 
-#include "Utf8Text.h"
+#include "TintText.h"
 
 std::vector<std::string> TintSplitTransferPieces(std::string_view text, std::size_t maxUnits,
                                                  std::size_t maxBytes)

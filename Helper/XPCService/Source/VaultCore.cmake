@@ -2,11 +2,9 @@
 # the transfer check, the walk request and the worker pools. It links no bus
 # library; Tintvault puts the bus in front of it, and the tests and the fuzz
 # targets (fuzz/) link it as it is.
-pkg_check_modules(EXPAT REQUIRED IMPORTED_TARGET expat)
 add_library(tint_vault_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ListLocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProfileListFile.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PropertyListShape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VaultFileOps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VaultListStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VaultWalk.cpp
@@ -15,5 +13,4 @@ add_library(tint_vault_core STATIC
 target_include_directories(tint_vault_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # The store's core with the service's own back end (VaultListStore): no
 # other file layer is linked in.
-target_link_libraries(tint_vault_core PUBLIC tint_protocol tint_paths tint_profilestore_core tint_mibwalk
-  PRIVATE PkgConfig::EXPAT)
+target_link_libraries(tint_vault_core PUBLIC tint_protocol tint_paths tint_profilestore_core tint_mibwalk tint_text)

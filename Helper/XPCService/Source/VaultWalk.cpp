@@ -5,33 +5,12 @@
 #include "RequestSplitter.h"
 #include "VaultListStore.h"
 
-#include <cstring>
 #include <memory>
 #include <mutex>
 
-namespace
-{
-
-// Options that take a value, as the SNMP library parses them.
-constexpr char kAllowedOptions[] = "Ocvrt"
-                                   "C";
-
-} // namespace
-
 bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args)
 {
-    // args[0] is the program name. The library's option parser may take
-    // options after the host too, so every argument is looked at.
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string &a = args[i];
-        if (a.size() < 2 || a[0] != '-')
-            continue;
-        if (a[1] == '-' || std::strchr(kAllowedOptions, a[1]) == nullptr)
-            return false;
-        if (a.size() == 2)
-            ++i; // the value is the next argument
-    }
-    return true;
+    return MibWalkOptionsFromRequestAcceptable(args);
 }
 
 int VaultRunWalk(const tint::WalkRequest &walk)

@@ -1,7 +1,7 @@
 // The store's back end on two full paths.
+#include "ProfileStorePathBackend.h"
 #include "ProfileFileOps.h"
 #include "ProfileStore.h"
-#include "ProfileStoreBackend.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #include "ProfileStoreDirect.h"
 
 #include "ProfileStore.h"
-#include "ProfileStoreBackend.h"
+#include "ProfileStorePathBackend.h"
 
 #include <cstring>
 

@@ -1,6 +1,8 @@
 // Direct file steps on the current and previous profile list files.
 #include "ProfileFileOps.h"
 
+#include "UniqueFd.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,28 +20,6 @@ namespace
 // The list's open mode for probing and for the backup target. Spelled out:
 // the number of the original platform means O_TRUNC here.
 constexpr int kAppendCreate = O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC;
-
-class Fd
-{
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() { close(); }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    int close()
-    {
-        int rc = 0;
-        if (fd_ >= 0)
-            rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-
-  private:
-    int fd_;
-};
 
 bool WriteAll(int fd, const char *data, size_t length)
 {
@@ -63,8 +43,8 @@ void Backup(const char *current, const char *previous)
     if (previous == nullptr)
         return;
     ::unlink(previous);
-    Fd source(current ? ::open(current, O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1);
-    Fd target(::open(previous, kAppendCreate, kProfileFileMode));
+    UniqueFd source(current ? ::open(current, O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1);
+    UniqueFd target(::open(previous, kAppendCreate, kProfileFileMode));
     if (!source.valid() || !target.valid())
         return;
     auto block = std::make_unique<char[]>(kProfileCopyBlock);
@@ -79,8 +59,6 @@ void Backup(const char *current, const char *previous)
         if (!WriteAll(target.get(), block.get(), static_cast<size_t>(n)))
             break;
     }
-    target.close();
-    source.close();
 }
 
 } // namespace
@@ -94,10 +72,10 @@ int ProfileFileProbe(const char *path)
     // Kept for the life of the process: every list created later is group
     // writable, so printer administrators share it.
     ::umask(kProfileFileMask);
-    Fd file(::open(path, kAppendCreate, kProfileFileMode));
+    UniqueFd file(::open(path, kAppendCreate, kProfileFileMode));
     if (!file.valid())
         return 0;
-    file.close();
+    file.reset();
     if (!existed)
         ::unlink(path);
     return 1;
@@ -127,7 +105,7 @@ int ProfileFileExist(const char *path)
     if (path == nullptr || path[0] == '\0')
         return 0;
     // Without blocking: a FIFO at the path must not hold the caller.
-    Fd file(::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    UniqueFd file(::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     return file.valid() ? 1 : 0;
 }
 
@@ -145,7 +123,7 @@ int ProfileFileWriteWhole(const char *path, const void *data, size_t length)
     static std::atomic<unsigned> counter{0};
     const std::string temporary =
         std::string(path) + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
-    Fd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kProfileFileMode));
+    UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kProfileFileMode));
     if (!file.valid())
         return 0;
     // A list that is replaced keeps its permissions.
@@ -153,7 +131,7 @@ int ProfileFileWriteWhole(const char *path, const void *data, size_t length)
     if (::stat(path, &st) == 0 && S_ISREG(st.st_mode))
         ::fchmod(file.get(), st.st_mode & 07777);
     bool ok = WriteAll(file.get(), static_cast<const char *>(data), length) && ::fsync(file.get()) == 0;
-    ok = file.close() == 0 && ok;
+    ok = ::close(file.release()) == 0 && ok;
     if (ok)
         ok = ::rename(temporary.c_str(), path) == 0;
     if (!ok)

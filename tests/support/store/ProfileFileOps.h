@@ -1,5 +1,5 @@
-// Direct file steps on explicit paths, shared by the service's back end and
-// the service's request handlers. All return 1 or 0 unless stated; a null
+// Direct file steps on explicit paths behind the path back end of tests,
+// tools and fuzz targets. All return 1 or 0 unless stated; a null
 // path stands for an absent one and makes the step do nothing.
 #pragma once
 
