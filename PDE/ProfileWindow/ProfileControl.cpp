@@ -1,5 +1,7 @@
 #include "ProfileControl.h"
 
+#include "ProfileListModel.h"
+
 #include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
 #include "ColorPresetConstraints.h"
@@ -11,13 +13,11 @@
 #include "Outlet.h"
 #include "PDECommon.h"
 #include "PanelStatus.h"
-#include "ProfileStore.h"
 #include "TextInputFilter.h"
 #include "TintPaths.h"
 #include "WQTextField.h"
 
 #include <QAbstractButton>
-#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -33,29 +33,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTableView>
 
 #include <cstring>
-
-struct ProfileControl::Tables {
-    ProfileTable plistRGBDict, plistSIMDict, plistDSTDict;
-    ProfileTable plistRGBDelete, plistSIMDDelete, plistDSTDelete;
-};
 
 TINT_REGISTER_OBJECT_CLASS(ProfileControl);
 
 namespace
 {
-
-// Limits of the two text fields: file name 31 units with a three-character
-// extension, file-name filter; display name 30 units of printable ASCII.
-// Neither may exceed the 31 bytes a record field holds.
-constexpr int32_t kFileNameMaxLength = 31;
-constexpr int32_t kFileNameExtension = 3;
-constexpr int32_t kProfileNameMaxLength = 30;
-constexpr int32_t kRecordTextBytes = kProfileTextField - 1;
-constexpr int32_t kLocationDisk = 4;
 
 // Where Browse... opens: the printer's profile folder where the driver has
 // one, else the user's colour-profile folder, else the home folder.
@@ -69,55 +54,12 @@ QString BrowseStartFolder()
     }
     return QDir::homePath();
 }
-constexpr int32_t kUserIndexBase = 500;
-constexpr int32_t kUserProfileClass = 2;
-constexpr int32_t kUserAvailability = 3;
-constexpr int kDeletedTableRoom = kProfileTableSlots - 1; // a copy is kept while iNum <= 499
-
 constexpr const char kLayoutFileName[] = "ProfileControl.ui";
 
 QString &layoutFileOverride()
 {
     static QString path;
     return path;
-}
-
-bool isPrinterEntry(int32_t inMenu)
-{
-    return inMenu >= InMenu::MissingHidden && inMenu <= InMenu::DeviceShown;
-}
-
-bool isOnPrinterNow(int32_t inMenu)
-{
-    return inMenu == InMenu::DeviceHidden || inMenu == InMenu::DeviceShown;
-}
-
-bool usesDirectConnection(short protocol)
-{
-    return protocol == 2 || protocol == 3;
-}
-
-// The record text as UTF-8; empty when its bytes are not valid UTF-8.
-QString recordText(const char field[kProfileTextField])
-{
-    QByteArrayView bytes(field, static_cast<qsizetype>(strnlen(field, kProfileTextField)));
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = decoder(bytes);
-    return decoder.hasError() ? QString() : text;
-}
-
-// Stores text into a record field (zero-filled, at most 31 bytes). Callers
-// have checked the size, so nothing is cut.
-void setRecordText(char field[kProfileTextField], const QByteArray &utf8)
-{
-    std::memset(field, 0, kProfileTextField);
-    std::memcpy(field, utf8.constData(),
-                static_cast<size_t>(std::min<qsizetype>(utf8.size(), kRecordTextBytes)));
-}
-
-QString diskText()
-{
-    return Localization::localizedString("Disk").value_or(QStringLiteral("Disk"));
 }
 
 QString layoutFilePath()
@@ -153,22 +95,6 @@ void localizeWindow(QDialog *dialog)
     for (QWidget *widget : dialog->findChildren<QWidget *>()) {
         if (!widget->toolTip().isEmpty())
             widget->setToolTip(localized(widget->toolTip()));
-    }
-}
-
-// The table of the group the menu shows, of three by the menu's items
-// (RGB, SIM, DST); nullptr without a menu or a group.
-ProfileTable *ShownGroup(QComboBox *menu, ProfileTable &rgb, ProfileTable &sim, ProfileTable &dst)
-{
-    switch (menu ? menu->currentIndex() : -1) {
-    case 0:
-        return &rgb;
-    case 1:
-        return &sim;
-    case 2:
-        return &dst;
-    default:
-        return nullptr;
     }
 }
 
@@ -210,92 +136,6 @@ const WindowControl kWindowControls[] = {
 
 } // namespace
 
-// The table view's data source: every question goes to the ProfileControl.
-class ProfileTableModel : public QAbstractTableModel
-{
-  public:
-    ProfileTableModel(ProfileControl *owner, QTableView *view, QStringList identifiers, QStringList titles)
-        : QAbstractTableModel(owner), owner(owner), view(view), identifiers(std::move(identifiers)),
-          titles(std::move(titles))
-    {
-    }
-
-    int rowCount(const QModelIndex &parent) const override
-    {
-        return parent.isValid() ? 0 : owner->numberOfRowsInTableView(view);
-    }
-    int columnCount(const QModelIndex &parent) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(identifiers.size());
-    }
-    QString identifier(int column) const { return identifiers.value(column); }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid())
-            return {};
-        const QString column = identifier(index.column());
-        if (role == Qt::FontRole &&
-            (column == "filename" || column == "profilename" || column == "location")) {
-            QFont font = QGuiApplication::font();
-            font.setPointSize(12);
-            return font;
-        }
-        if (role == ProfileControl::kInMenuRole) {
-            ProfileTable *table = owner->currentProfileDict();
-            if (!table || index.row() >= std::min<int32_t>(table->iNum, kProfileTableSlots))
-                return {};
-            return table->entry[index.row()].inMenu;
-        }
-        QVariant value = owner->tableView(view, column, index.row());
-        if (column == "icon")
-            return role == Qt::DecorationRole ? value : QVariant();
-        if (column == "inmenu")
-            return role == Qt::CheckStateRole ? QVariant(value.toInt() ? Qt::Checked : Qt::Unchecked)
-                                              : QVariant();
-        return (role == Qt::DisplayRole || role == Qt::ToolTipRole) ? value : QVariant();
-    }
-
-    bool setData(const QModelIndex &index, const QVariant &value, int role) override
-    {
-        if (!index.isValid() || role != Qt::CheckStateRole || identifier(index.column()) != "inmenu")
-            return false;
-        int ticked = value.toInt() == Qt::Checked ? 1 : 0;
-        owner->tableView(view, QVariant(ticked), identifier(index.column()), index.row());
-        emit dataChanged(index, index, {Qt::CheckStateRole});
-        return true;
-    }
-
-    Qt::ItemFlags flags(const QModelIndex &index) const override
-    {
-        if (!index.isValid())
-            return Qt::NoItemFlags;
-        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (identifier(index.column()) == "inmenu")
-            flags |= Qt::ItemIsUserCheckable;
-        return flags;
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return titles.value(section);
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-
-    void reload()
-    {
-        beginResetModel();
-        endResetModel();
-    }
-
-  private:
-    ProfileControl *owner;
-    QTableView *view;
-    QStringList identifiers;
-    QStringList titles;
-};
-
 // Asks the ProfileControl before the user changes the selection: no change
 // while an entry is being added or edited, and the chosen row is shown in the
 // edit area. Selections made by the window's own code pass unasked.
@@ -327,7 +167,7 @@ class ProfileSelectionModel : public QItemSelectionModel
     QTableView *view;
 };
 
-ProfileControl::ProfileControl(QObject *parent) : QObject(parent), tables(new Tables()) {}
+ProfileControl::ProfileControl(QObject *parent) : QObject(parent), profileEditor(new ProfileEditor()) {}
 
 ProfileControl::~ProfileControl()
 {
@@ -365,13 +205,18 @@ bool ProfileControl::loadWindow()
     for (const WindowControl &control : kWindowControls)
         tint::connectAction(tint::bindOutlet(this, control.member, dialog, control.objectName), this,
                             control.action);
+    // The editor shows the group the popup shows, however it was chosen.
+    profileEditor->showGroup(_profileMenu ? _profileMenu->currentIndex() : -1);
+    if (_profileMenu)
+        connect(_profileMenu, &QComboBox::currentIndexChanged, this,
+                [this](int group) { profileEditor->showGroup(group); });
 
     if (_profileTableView) {
         QStringList identifiers = _profileTableView->property("columnIdentifiers").toStringList();
         QStringList titles;
         for (const QString &title : _profileTableView->property("columnTitles").toStringList())
             titles << localized(title);
-        model = new ProfileTableModel(this, _profileTableView, identifiers, titles);
+        model = new ProfileListModel(*profileEditor, identifiers, titles, this);
         _profileTableView->setModel(model);
         auto *selection = new ProfileSelectionModel(model, this, _profileTableView);
         _profileTableView->setSelectionModel(selection);
@@ -403,11 +248,11 @@ QDialog *ProfileControl::profileManagementWindow()
 
 void ProfileControl::initWithProfileControl()
 {
-    buttonIdentify = kModeIdle;
+    profileEditor->endEdit();
     if (onAdvancedView)
         onAdvancedView->setControlValueToTicket();
 
-    protocolType = PDECommon::commoniGetProtocol(session);
+    const short protocolType = PDECommon::commoniGetProtocol(session);
 
     if (_locationMenu) {
         if (std::optional<QString> disk = Localization::localizedString("Disk")) {
@@ -430,7 +275,8 @@ void ProfileControl::initWithProfileControl()
         font.setPointSize(9);
         _profileTableView->setFont(font);
     }
-    printerIcon = QIcon(QString::fromStdString(TintPrinterIconPath()));
+    if (model)
+        model->setPrinterIcon(QIcon(QString::fromStdString(TintPrinterIconPath())));
 
     if (_profileMenu) {
         _profileMenu->setEnabled(true);
@@ -439,29 +285,21 @@ void ProfileControl::initWithProfileControl()
     vProfileSettingsClearEditText();
 
     if (_fileNameEdit) {
-        _fileNameEdit->setMaxLength(kFileNameMaxLength, kFileNameExtension);
+        _fileNameEdit->setMaxLength(ProfileEditor::kFileNameMaxLength, ProfileEditor::kFileNameExtension);
         _fileNameEdit->setInputKey(kInputKeyAsciiAppoint);
         _fileNameEdit->setOperateControl(_localOK);
-        _fileNameEdit->setMaxUtf8Bytes(kRecordTextBytes);
+        _fileNameEdit->setMaxUtf8Bytes(ProfileEditor::kRecordTextBytes);
     }
     if (_profileNameEdit) {
-        _profileNameEdit->setMaxLength(kProfileNameMaxLength, 0);
+        _profileNameEdit->setMaxLength(ProfileEditor::kProfileNameMaxLength, 0);
         _profileNameEdit->setInputKey(kInputKeyAscii);
-        _profileNameEdit->setMaxUtf8Bytes(kRecordTextBytes);
+        _profileNameEdit->setMaxUtf8Bytes(ProfileEditor::kRecordTextBytes);
     }
 
     vHandlingButtonSetDisable(true, false, false);
     vProfileSettingsAllDisablePart();
 
-    *tables = Tables{};
-    ProfileTable *working[kProfileGroupCount] = {&tables->plistRGBDict, &tables->plistSIMDict,
-                                                 &tables->plistDSTDict};
-    for (int32_t group = 0; group < kProfileGroupCount; ++group) {
-        if (usesDirectConnection(protocolType))
-            WQPListReadProfile_Dict_Pap(working[group], group);
-        else
-            WQPListReadProfile_Dict(working[group], group);
-    }
+    profileEditor->load(protocolType);
 
     reloadTable();
     deselectAll();
@@ -487,125 +325,62 @@ void ProfileControl::showProfileManagementWindow(QObject *)
 
 int ProfileControl::numberOfRowsInTableView(QTableView *)
 {
-    ProfileTable *table = currentProfileDict();
-    if (!table)
-        return 0;
-    return std::clamp<int32_t>(table->iNum, 0, kProfileTableSlots);
+    return profileEditor->rowCount();
 }
 
 QVariant ProfileControl::tableView(QTableView *, const QString &tableColumn, int row)
 {
-    ProfileTable *table = currentProfileDict();
-    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
-        return {};
-    const ProfileEntry &entry = table->entry[row];
-    if (tableColumn == "icon") {
-        if (isOnPrinterNow(entry.inMenu) && (protocolType == 0 || protocolType == 1) && !printerIcon.isNull())
-            return printerIcon;
-        return {};
-    }
-    if (tableColumn == "inmenu") {
-        bool ticked = entry.inMenu == InMenu::MissingShown || entry.inMenu == InMenu::DeviceShown ||
-                      entry.inMenu == InMenu::UserShown;
-        return ticked ? 1 : 0;
-    }
-    if (tableColumn == "filename")
-        return recordText(entry.fileName);
-    if (tableColumn == "profilename")
-        return recordText(entry.profileName);
-    // A location without a word of its own is shown as its code, never as
-    // a blank that reads like a missing value.
-    if (tableColumn == "location")
-        return entry.location == kLocationDisk ? diskText() : QString::number(entry.location);
-    return QString();
+    return model ? model->value(tableColumn, row) : QVariant();
 }
 
 void ProfileControl::tableView(QTableView *, const QVariant &, const QString &tableColumn, int row)
 {
-    if (tableColumn != "inmenu")
-        return;
-    ProfileTable *table = currentProfileDict();
-    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
-        return;
-    int32_t &inMenu = table->entry[row].inMenu;
-    switch (inMenu) {
-    case InMenu::MissingHidden:
-        inMenu = InMenu::MissingShown;
-        break;
-    case InMenu::MissingShown:
-        inMenu = InMenu::MissingHidden;
-        break;
-    case InMenu::DeviceHidden:
-        inMenu = InMenu::DeviceShown;
-        break;
-    case InMenu::DeviceShown:
-        inMenu = InMenu::DeviceHidden;
-        break;
-    case InMenu::UserHidden:
-        inMenu = InMenu::UserShown;
-        break;
-    case InMenu::UserShown:
-        inMenu = InMenu::UserHidden;
-        break;
-    default:
-        break;
-    }
+    if (tableColumn == "inmenu")
+        profileEditor->toggle(row);
 }
 
 void ProfileControl::tableViewSelectionDidChange()
 {
     if (selectedRow() >= 0)
         return;
-    if (buttonIdentify == kModeIdle)
+    if (mode() == kModeIdle)
         vHandlingButtonSetDisable(true, false, false);
     vProfileSettingsClearEditText();
 }
 
 bool ProfileControl::selectionShouldChangeInTableView(QTableView *)
 {
-    return buttonIdentify != kModeAdding && buttonIdentify != kModeEditing;
+    return mode() != kModeAdding && mode() != kModeEditing;
 }
 
 bool ProfileControl::tableView(QTableView *, int row)
 {
-    if (buttonIdentify == kModeIdle)
+    if (mode() == kModeIdle)
         vHandlingButtonSetDisable(true, true, true);
-    ProfileTable *table = currentProfileDict();
-    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
+    const ProfileEntry *entry = profileEditor->entryAt(row);
+    if (!entry)
         return true;
-    const ProfileEntry &entry = table->entry[row];
-    if (isOnPrinterNow(entry.inMenu) && _deleteButton)
+    if (ProfileEditor::isOnPrinterNow(entry->inMenu) && _deleteButton)
         _deleteButton->setEnabled(false);
     if (_fileNameEdit)
-        _fileNameEdit->setText(recordText(entry.fileName));
+        _fileNameEdit->setText(ProfileEditor::recordText(entry->fileName));
     if (_profileNameEdit)
-        _profileNameEdit->setText(recordText(entry.profileName));
-    if (entry.location == kLocationDisk && _locationMenu)
+        _profileNameEdit->setText(ProfileEditor::recordText(entry->profileName));
+    if (entry->location == ProfileEditor::kLocationDisk && _locationMenu)
         _locationMenu->setCurrentIndex(0);
     return true;
 }
 
 void ProfileControl::profileWindowOK(QObject *)
 {
-    int32_t written;
-    if (usesDirectConnection(protocolType)) {
-        written = WQPListWriteProfile_All_Pap(&tables->plistRGBDict, &tables->plistSIMDict,
-                                              &tables->plistDSTDict, &tables->plistRGBDelete,
-                                              &tables->plistSIMDDelete, &tables->plistDSTDelete);
-    } else {
-        written =
-            WQPListWriteProfile_All(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict);
-    }
     // Refused or failed writes close the window all the same; the menus then
     // show what the file holds, and the panel's status line says why the
     // changes were not kept.
-    if (written != 0) {
-        std::string reason = ProfileStoreLastError();
-        if (reason.empty())
-            reason = "the profile list cannot be written";
-        _PDELog(this, "profile lists not saved: %s", reason.c_str());
-        tint::setPanelStatus(
-            tint::localized("the profile lists were not saved: %1").arg(QString::fromStdString(reason)));
+    const ProfileEditor::SaveResult saved = profileEditor->save();
+    if (saved.code != 0) {
+        _PDELog(this, "profile lists not saved: %s", saved.reason.c_str());
+        tint::setPanelStatus(tint::localized("the profile lists were not saved: %1")
+                                 .arg(QString::fromStdString(saved.reason)));
     }
     if (onAdvancedView) {
         onAdvancedView->createPDEItemForPPDKey();
@@ -622,7 +397,7 @@ void ProfileControl::profileWindowCancel(QObject *)
 
 void ProfileControl::endModal(bool accepted)
 {
-    buttonIdentify = kModeIdle;
+    profileEditor->endEdit();
     if (window)
         window->done(accepted ? QDialog::Accepted : QDialog::Rejected);
 }
@@ -644,7 +419,7 @@ void ProfileControl::addButton(QObject *)
     vProfileSettingsAllEnablePart();
     if (_localOK)
         _localOK->setEnabled(false); // the file-name field turns it on
-    buttonIdentify = kModeAdding;
+    profileEditor->beginAdd();
     focusFirstEditField();
 }
 
@@ -652,18 +427,8 @@ void ProfileControl::deleteButton(QObject *)
 {
     vHandlingButtonSetDisable(true, false, false);
     vProfileSettingsAllDisablePart();
-    ProfileTable *table = currentProfileDict();
-    int row = selectedRow();
-    if (table && row >= 0 && row < std::min<int32_t>(table->iNum, kProfileTableSlots)) {
-        if (usesDirectConnection(protocolType))
-            appendToDeleted(table->entry[row]);
-        int32_t used = std::min<int32_t>(table->iNum, kProfileTableSlots);
-        for (int32_t i = row; i + 1 < used; ++i)
-            table->entry[i] = table->entry[i + 1];
-        table->entry[used - 1] = ProfileEntry{};
-        table->iNum = used - 1;
+    if (profileEditor->remove(selectedRow()))
         reloadTable();
-    }
     if (selectedRow() >= 0)
         deselectAll();
 }
@@ -683,7 +448,7 @@ void ProfileControl::editButton(QObject *)
     }
     if (_profileMenu)
         _profileMenu->setEnabled(false);
-    buttonIdentify = kModeEditing;
+    profileEditor->beginEdit(selectedRow());
     focusFirstEditField();
 }
 
@@ -704,18 +469,7 @@ void ProfileControl::browseButton(QObject *)
         _localOK->setEnabled(false);
 
     QString name = chosen.isEmpty() ? QString() : QFileInfo(chosen.first()).fileName();
-    if (name.isEmpty() || name.size() > kFileNameMaxLength || name.toUtf8().size() > kRecordTextBytes)
-        return;
-    std::u16string units = name.toStdU16String();
-    uint32_t count = static_cast<uint32_t>(units.size());
-    for (uint32_t i = 0; i < count;) {
-        uint32_t next = i + 1;
-        uint32_t codePoint = UCFindComposedCharAtIndex(units.data(), count, i, &next);
-        if (!FilterEditTextInputKey(kInputKeyAsciiAppoint, codePoint))
-            return;
-        i = next;
-    }
-    if (name.count(QLatin1Char('.')) > 1)
+    if (!ProfileEditor::fileNameAcceptable(name))
         return;
 
     if (_fileNameEdit) {
@@ -728,78 +482,25 @@ void ProfileControl::browseButton(QObject *)
 
 void ProfileControl::profileOK(QObject *)
 {
-    ProfileTable *table = currentProfileDict();
-    if (!table || !_fileNameEdit || !_profileNameEdit)
+    if (!profileEditor->currentProfileDict() || !_fileNameEdit || !_profileNameEdit)
         return;
-    const QString fileText = _fileNameEdit->text();
-    if (fileText.isEmpty() || fileText.startsWith(QLatin1Char('.')))
-        return;
-    // A nameless entry would show as "FILE()" in the menus: ask for a name
-    // where it is typed instead of refusing without a word.
-    if (_profileNameEdit->text().isEmpty()) {
+    const ProfileEditor::EntryResult result = profileEditor->commit(
+        _fileNameEdit->text(), _profileNameEdit->text(), _locationMenu && _locationMenu->currentIndex() == 0);
+    // A nameless entry is asked for its name where it is typed instead of
+    // being refused without a word.
+    if (result == ProfileEditor::EntryResult::NoProfileName) {
         _profileNameEdit->setPlaceholderText(tint::localized("Enter a profile name"));
         _profileNameEdit->setFocus();
         return;
     }
-    const QByteArray fileUtf8 = fileText.toUtf8();
-    const QByteArray nameUtf8 = _profileNameEdit->text().toUtf8();
-    // The record holds 31 bytes of each: a longer text is refused, never cut.
-    if (fileUtf8.size() > kRecordTextBytes || nameUtf8.size() > kRecordTextBytes)
+    if (result != ProfileEditor::EntryResult::Applied)
         return;
-
-    const int32_t used = std::clamp<int32_t>(table->iNum, 0, kProfileTableSlots);
-    const int editedRow = buttonIdentify == kModeEditing ? selectedRow() : -1;
-    for (int32_t row = 0; row < used; ++row) {
-        if (row == editedRow)
-            continue;
-        const ProfileEntry &entry = table->entry[row];
-        if (entry.location == kLocationDisk &&
-            strncmp(entry.fileName, fileUtf8.constData(), kProfileTextField) == 0)
-            return;
-    }
-
-    int target = -1;
-    bool nameMayChange = true;
-    if (buttonIdentify == kModeEditing) {
-        if (editedRow < 0 || editedRow >= used)
-            return;
-        target = editedRow;
-        if (usesDirectConnection(protocolType))
-            appendToDeleted(table->entry[target]);
-        nameMayChange = !isPrinterEntry(table->entry[target].inMenu);
-    } else if (buttonIdentify == kModeAdding) {
-        for (int slot = 0; slot < kProfileTableSlots; ++slot) {
-            if (table->entry[slot].inMenu == InMenu::Empty) {
-                target = slot;
-                break;
-            }
-        }
-        if (target < 0)
-            return;
-    } else {
-        return;
-    }
-
-    ProfileEntry &entry = table->entry[target];
-    if (nameMayChange)
-        setRecordText(entry.fileName, fileUtf8);
-    setRecordText(entry.profileName, nameUtf8);
-    if (nameMayChange && _locationMenu && _locationMenu->currentIndex() == 0)
-        entry.location = kLocationDisk;
-    if (buttonIdentify == kModeAdding) {
-        entry.indexOnDevice = target + kUserIndexBase;
-        entry.inMenu = InMenu::UserShown;
-        entry.profileClass = kUserProfileClass;
-        entry.availability = kUserAvailability;
-        table->iNum += 1;
-    }
 
     vProfileSettingsClearEditText();
     if (_profileMenu)
         _profileMenu->setEnabled(true);
     vHandlingButtonSetDisable(true, false, false);
     vProfileSettingsAllDisablePart();
-    buttonIdentify = kModeIdle;
     reloadTable();
     deselectAll();
     focusTable();
@@ -808,7 +509,7 @@ void ProfileControl::profileOK(QObject *)
 void ProfileControl::profileCancel(QObject *)
 {
     vProfileSettingsClearEditText();
-    buttonIdentify = kModeIdle;
+    profileEditor->endEdit();
     deselectAll();
     if (_profileMenu)
         _profileMenu->setEnabled(true);
@@ -880,30 +581,13 @@ void ProfileControl::vProfileSettingsAllEnablePart()
 
 ProfileTable *ProfileControl::currentProfileDict()
 {
-    return ShownGroup(_profileMenu, tables->plistRGBDict, tables->plistSIMDict, tables->plistDSTDict);
-}
-
-ProfileTable *ProfileControl::deletedTableOfShownGroup()
-{
-    return ShownGroup(_profileMenu, tables->plistRGBDelete, tables->plistSIMDDelete, tables->plistDSTDelete);
-}
-
-void ProfileControl::appendToDeleted(const ProfileEntry &entry)
-{
-    ProfileTable *deleted = deletedTableOfShownGroup();
-    if (!deleted || deleted->iNum < 0 || deleted->iNum > kDeletedTableRoom)
-        return;
-    deleted->entry[deleted->iNum] = entry;
-    deleted->iNum += 1;
+    return profileEditor->currentProfileDict();
 }
 
 bool ProfileControl::isCustomProfile()
 {
-    ProfileTable *table = currentProfileDict();
-    int row = selectedRow();
-    if (!table || row < 0 || row >= std::min<int32_t>(table->iNum, kProfileTableSlots))
-        return false;
-    return isPrinterEntry(table->entry[row].inMenu);
+    const ProfileEntry *entry = profileEditor->entryAt(selectedRow());
+    return entry && ProfileEditor::isPrinterEntry(entry->inMenu);
 }
 
 void ProfileControl::setPMPrint(PMPrintSettings printSettings, PMPrintSession printSession)
@@ -919,26 +603,12 @@ void ProfileControl::setConstTable(tint::ControlSpan table)
 
 const ProfileTable &ProfileControl::workingTable(int group) const
 {
-    switch (group) {
-    case 1:
-        return tables->plistSIMDict;
-    case 2:
-        return tables->plistDSTDict;
-    default:
-        return tables->plistRGBDict;
-    }
+    return profileEditor->workingTable(group);
 }
 
 const ProfileTable &ProfileControl::deletedTable(int group) const
 {
-    switch (group) {
-    case 1:
-        return tables->plistSIMDDelete;
-    case 2:
-        return tables->plistDSTDelete;
-    default:
-        return tables->plistRGBDelete;
-    }
+    return profileEditor->deletedTable(group);
 }
 
 void ProfileControl::forgetWindow()
@@ -952,6 +622,7 @@ void ProfileControl::forgetWindow()
     _fileNameEdit = _profileNameEdit = nullptr;
     _locationMenu = nullptr;
     _browse = _localOK = _localCancel = _windowOK = _windowCancel = nullptr;
+    profileEditor->showGroup(-1);
     if (model)
         model->deleteLater();
     model = nullptr;
