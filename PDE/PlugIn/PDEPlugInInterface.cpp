@@ -239,6 +239,11 @@ bool PDEPlugInInterface::showAdvancedPane()
     return shownPane() == "AdvancedColorOptions";
 }
 
+PDEProfileEditing *PDEPlugInInterface::profileEditing()
+{
+    return profileControl ? profileControl->editing() : nullptr;
+}
+
 std::string PDEPlugInInterface::statusMessage()
 {
     return tint::panelStatus().toStdString();

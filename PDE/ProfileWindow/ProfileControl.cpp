@@ -1,5 +1,6 @@
 #include "ProfileControl.h"
 
+#include "ProfileEditing.h"
 #include "ProfileListModel.h"
 
 #include "AdvancedColorOptions.h"
@@ -22,12 +23,12 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
-
 
 TINT_REGISTER_OBJECT_CLASS(ProfileControl);
 
@@ -118,11 +119,8 @@ void ProfileControl::initWithProfileControl()
 
 void ProfileControl::showProfileManagementWindow(QObject *)
 {
-    if (!loadWindow())
+    if (!preparedWindow(-1, -1))
         return;
-    initWithProfileControl();
-    window->setWindowTitle(
-        Localization::localizedString("ProfileTitle").value_or(QStringLiteral("ProfileTitle")));
     window->exec();
     // Centred for the next opening.
     if (window) {
@@ -187,18 +185,50 @@ void ProfileControl::profileWindowOK(QObject *)
     // Refused or failed writes close the window all the same; the menus then
     // show what the file holds, and the panel's status line says why the
     // changes were not kept.
+    saveLists();
+    endModal(true);
+}
+
+QString ProfileControl::saveLists()
+{
+    QString status;
     const ProfileEditor::SaveResult saved = profileEditor->save();
     if (saved.code != 0) {
         _PDELog(this, "profile lists not saved: %s", saved.reason.c_str());
-        tint::setPanelStatus(tint::localized("the profile lists were not saved: %1")
-                                 .arg(QString::fromStdString(saved.reason)));
+        status =
+            tint::localized("the profile lists were not saved: %1").arg(QString::fromStdString(saved.reason));
+        tint::setPanelStatus(status);
     }
     if (onAdvancedView) {
         onAdvancedView->createPDEItemForPPDKey();
         onAdvancedView->getControlValueFromTicket();
     }
     vColorPresetConstraints(constTable);
-    endModal(true);
+    return status;
+}
+
+PDEProfileEditing *ProfileControl::editing()
+{
+    if (!scripting)
+        scripting = std::make_unique<ProfileEditing>(*this);
+    return scripting.get();
+}
+
+QDialog *ProfileControl::preparedWindow(int group, int row)
+{
+    if (!loadWindow())
+        return nullptr;
+    initWithProfileControl();
+    window->setWindowTitle(
+        Localization::localizedString("ProfileTitle").value_or(QStringLiteral("ProfileTitle")));
+    if (_profileMenu && group >= 0) {
+        _profileMenu->setCurrentIndex(group);
+        profileMenu();
+    }
+    if (model && _profileTableView && row >= 0 && row < model->rowCount())
+        _profileTableView->selectionModel()->select(
+            model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    return window;
 }
 
 void ProfileControl::profileWindowCancel(QObject *)

@@ -101,6 +101,15 @@ class ProfileControl : public QObject
     // The window's state without its widgets, for hosts that drive it from
     // a script.
     ProfileEditor &editor() { return *profileEditor; }
+    PDEProfileEditing *editing();
+    // The window's OK without closing the window: writes the three groups,
+    // rebuilds the pane's menus and runs the preset rules again. "" when the
+    // list was saved, else the text the panel's status line now shows.
+    QString saveLists();
+    // The window prepared as its opening does, showing group (if not
+    // negative) with row (if there) selected as a click selects it; nullptr
+    // without its layout.
+    QDialog *preparedWindow(int group, int row);
 
   public slots:
     // Actions.
@@ -148,6 +157,7 @@ class ProfileControl : public QObject
     void endModal(bool accepted);
 
     std::unique_ptr<ProfileEditor> profileEditor;
+    std::unique_ptr<PDEProfileEditing> scripting;
     PMPrintSession session = nullptr;
     PMPrintSettings setting = nullptr;
     tint::ControlSpan constTable;

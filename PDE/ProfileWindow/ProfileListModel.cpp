@@ -7,16 +7,6 @@
 #include <QFont>
 #include <QGuiApplication>
 
-namespace
-{
-
-QString DiskText()
-{
-    return Localization::localizedString("Disk").value_or(QStringLiteral("Disk"));
-}
-
-} // namespace
-
 ProfileListModel::ProfileListModel(ProfileEditor &editor, QStringList identifiers, QStringList titles,
                                    QObject *parent)
     : QAbstractTableModel(parent), editor(editor), identifiers(std::move(identifiers)),
@@ -42,12 +32,18 @@ QVariant ProfileListModel::value(const QString &column, int row) const
         return ProfileEditor::recordText(entry->fileName);
     if (column == "profilename")
         return ProfileEditor::recordText(entry->profileName);
+    if (column == "location")
+        return locationText(entry->location);
+    return QString();
+}
+
+QString ProfileListModel::locationText(int32_t location)
+{
     // A location without a word of its own is shown as its code, never as
     // a blank that reads like a missing value.
-    if (column == "location")
-        return entry->location == ProfileEditor::kLocationDisk ? DiskText()
-                                                               : QString::number(entry->location);
-    return QString();
+    if (location != ProfileEditor::kLocationDisk)
+        return QString::number(location);
+    return Localization::localizedString("Disk").value_or(QStringLiteral("Disk"));
 }
 
 void ProfileListModel::reload()

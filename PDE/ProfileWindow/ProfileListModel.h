@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <cstdint>
+
 class ProfileEditor;
 
 class ProfileListModel : public QAbstractTableModel
@@ -22,6 +24,8 @@ class ProfileListModel : public QAbstractTableModel
     // A cell's value as the window's data source answers it: the icon, 1 or
     // 0 for the check box, the texts.
     QVariant value(const QString &column, int row) const;
+    // The "location" column's text: the word for the disk, else the code.
+    static QString locationText(int32_t location);
     // The rows changed as a whole (another group, an entry added or removed).
     void reload();
 
