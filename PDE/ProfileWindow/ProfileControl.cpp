@@ -396,7 +396,7 @@ void ProfileControl::vProfileSettingsClearEditText()
         _locationMenu->setCurrentIndex(0);
 }
 
-void ProfileControl::vProfileSettingsAllDisablePart()
+void ProfileControl::setEditAreaEnabled(bool enabled)
 {
     for (QWidget *w : {static_cast<QWidget *>(_fileNameText), static_cast<QWidget *>(_profileNameText),
                        static_cast<QWidget *>(_locationText), static_cast<QWidget *>(_fileNameEdit),
@@ -404,20 +404,18 @@ void ProfileControl::vProfileSettingsAllDisablePart()
                        static_cast<QWidget *>(_browse), static_cast<QWidget *>(_localCancel),
                        static_cast<QWidget *>(_localOK)}) {
         if (w)
-            w->setEnabled(false);
+            w->setEnabled(enabled);
     }
+}
+
+void ProfileControl::vProfileSettingsAllDisablePart()
+{
+    setEditAreaEnabled(false);
 }
 
 void ProfileControl::vProfileSettingsAllEnablePart()
 {
-    for (QWidget *w : {static_cast<QWidget *>(_fileNameText), static_cast<QWidget *>(_profileNameText),
-                       static_cast<QWidget *>(_locationText), static_cast<QWidget *>(_fileNameEdit),
-                       static_cast<QWidget *>(_profileNameEdit), static_cast<QWidget *>(_locationMenu),
-                       static_cast<QWidget *>(_browse), static_cast<QWidget *>(_localCancel),
-                       static_cast<QWidget *>(_localOK)}) {
-        if (w)
-            w->setEnabled(true);
-    }
+    setEditAreaEnabled(true);
 }
 
 ProfileTable *ProfileControl::currentProfileDict()

@@ -150,6 +150,8 @@ class ProfileControl : public QObject
 
   private:
     bool loadWindow();
+    // The edit area's three labels, two fields, location pop-up and buttons.
+    void setEditAreaEnabled(bool enabled);
     void forgetWindow();
     void reloadTable();
     void deselectAll();
