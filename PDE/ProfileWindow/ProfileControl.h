@@ -19,7 +19,6 @@
 #include "PrintCore.h"
 #include "ProfileEditor.h"
 
-#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>

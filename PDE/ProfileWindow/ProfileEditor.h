@@ -120,7 +120,7 @@ class ProfileEditor
     int buttonIdentify = kModeIdle;
     int editedRow = -1;
     short protocolType = -1;
-    int shown = 0;
+    int shown = -1;
     // plistRGBDict, plistSIMDict, plistDSTDict and plistRGBDelete,
     // plistSIMDDelete, plistDSTDelete: together a quarter of a megabyte, so
     // they live on the heap.
