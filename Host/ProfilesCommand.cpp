@@ -1,32 +1,20 @@
-// profiles list|tick|add|edit|delete: the profile management window, driven
-// from a script as a user would drive it. Each command loads the panel as
-// show does, shows the Advanced Color Options pane, presses "Management
-// Profile", acts on the window's controls only, through their public face
-// (a row chosen through the table's selection model, a check box ticked
-// through its model, keys typed into the fields, buttons clicked), and
-// closes the window: list with Cancel, every other command with OK. What the
-// window refuses silently (a disabled button, a local OK that changes
-// nothing) is reported here with exit status 2, and the window is then
-// closed with Cancel so that nothing is written.
+// profiles list|tick|add|edit|delete: the profile management window's
+// editor, driven from a script. Each command loads the panel as show does,
+// shows the Advanced Color Options pane, opens the editor as the "Management
+// Profile" button opens the window (refused while the button is greyed,
+// except for list), acts on it as the window's controls would (the fields
+// take what their filters take, the edit area's OK checks the entry) and
+// saves as the window's OK does; list saves nothing. What the window would
+// refuse silently (a greyed button, a local OK that changes nothing) is
+// reported here with exit status 2, and then nothing is written.
 #include "ProfilesCommand.h"
 
 #include "TintDialogCommand.h"
 #include "TintDialogContext.h"
 #include "TintDialogTranslation.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDialog>
-#include <QHeaderView>
-#include <QInputMethodEvent>
-#include <QItemSelectionModel>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
-#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -42,151 +30,56 @@ QString Tr(const char *text)
     return TintDialogTr(text);
 }
 
-struct ProfileWindow {
-    QDialog *window = nullptr;
-    QTableView *table = nullptr;
-    QComboBox *group = nullptr;
-    QPushButton *add = nullptr, *edit = nullptr, *remove = nullptr;
-    QLineEdit *fileName = nullptr, *profileName = nullptr;
-    QPushButton *localOK = nullptr, *localCancel = nullptr;
-    QPushButton *ok = nullptr, *cancel = nullptr;
-
-    bool find(QDialog *dialog)
-    {
-        window = dialog;
-        table = dialog->findChild<QTableView *>(tint::kProfileTable);
-        group = dialog->findChild<QComboBox *>(tint::kProfileGroupMenu);
-        add = dialog->findChild<QPushButton *>(tint::kProfileAddButton);
-        edit = dialog->findChild<QPushButton *>(tint::kProfileEditButton);
-        remove = dialog->findChild<QPushButton *>(tint::kProfileDeleteButton);
-        fileName = dialog->findChild<QLineEdit *>(tint::kProfileFileNameField);
-        profileName = dialog->findChild<QLineEdit *>(tint::kProfileNameField);
-        localOK = dialog->findChild<QPushButton *>(tint::kProfileLocalOK);
-        localCancel = dialog->findChild<QPushButton *>(tint::kProfileLocalCancel);
-        ok = dialog->findChild<QPushButton *>(tint::kProfileWindowOK);
-        cancel = dialog->findChild<QPushButton *>(tint::kProfileWindowCancel);
-        return table && table->model() && group && add && edit && remove && fileName && profileName &&
-               localOK && localCancel && ok && cancel;
-    }
-
-    int column(const char *identifier) const
-    {
-        return static_cast<int>(
-            table->property(tint::kProfileColumnsProperty).toStringList().indexOf(identifier));
-    }
-    int rows() const { return table->model()->rowCount(); }
-    QModelIndex index(int row, const char *identifier) const
-    {
-        return table->model()->index(row, column(identifier));
-    }
-    QString text(int row, const char *identifier) const { return index(row, identifier).data().toString(); }
-
-    void chooseGroup(int g)
-    {
-        group->setCurrentIndex(g);
-        emit group->activated(g);
-    }
-    // A click on a row: the window's selection model asks the window first,
-    // as it does for the mouse.
-    void clickRow(int row)
-    {
-        const QModelIndex cell = index(row, tint::kProfileColumnFileName);
-        table->scrollTo(cell);
-        QItemSelectionModel *selection = table->selectionModel();
-        selection->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
-        selection->select(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
-    // A click on a row's check box: what the view's delegate does with it.
-    void clickCheckBox(int row)
-    {
-        const QModelIndex cell = index(row, tint::kProfileColumnInMenu);
-        const Qt::ItemFlags flags = cell.flags();
-        if (!table->isEnabled() || !flags.testFlag(Qt::ItemIsEnabled) ||
-            !flags.testFlag(Qt::ItemIsUserCheckable))
-            return;
-        const bool ticked = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        table->model()->setData(cell, static_cast<int>(ticked ? Qt::Unchecked : Qt::Checked),
-                                Qt::CheckStateRole);
-    }
-    // One key pressed and released on a field, through its own key handling
-    // (and its edit filter, which runs on the user's edits only).
-    static void pressKey(QWidget *field, int key, const QString &text = QString())
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(field, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(field, &release);
-    }
-    // Types text as a user would: printable ASCII from the keyboard, any
-    // other character committed whole by an input method (as a compose key
-    // or an IME delivers it, a surrogate pair included). Control characters
-    // cannot be typed into a one-line field and are left out, so the field
-    // then differs from what was asked and the command refuses.
-    static void type(QLineEdit *field, const QString &text)
-    {
-        field->setFocus();
-        field->selectAll();
-        pressKey(field, Qt::Key_Delete);
-        for (qsizetype i = 0; i < text.size();) {
-            const char16_t unit = text.at(i).unicode();
-            const qsizetype length =
-                text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2
-                                                                                                       : 1;
-            if (unit >= 0x20 && unit < 0x7F) {
-                // Qt's key codes of printable ASCII are the characters
-                // themselves, letters in upper case.
-                pressKey(field, QChar(unit).toUpper().unicode(), QString(QChar(unit)));
-            } else if (unit >= 0xA0) {
-                QInputMethodEvent commit;
-                commit.setCommitString(text.mid(i, length));
-                QCoreApplication::sendEvent(field, &commit);
-            }
-            i += length;
-        }
-    }
-    // Clicks an enabled button; false (with the reason) for a disabled one.
-    static bool press(QPushButton *button, const char *what, std::string *error)
-    {
-        if (!button->isEnabled()) {
-            *error = Tr("%1 is disabled").arg(Tr(what)).toStdString();
-            return false;
-        }
-        button->click();
-        return true;
-    }
-    // Local OK accepted: the window is back to idle, where Add is on again.
-    bool localOKAccepted(std::string *error, const char *refusal)
-    {
-        if (!press(localOK, QT_TRANSLATE_NOOP("tintdialog", "the edit area's OK"), error))
-            return false;
-        if (!add->isEnabled()) {
-            *error = Tr(refusal).toStdString();
-            return false;
-        }
-        return true;
-    }
-    // Types text into a field and checks that the field took it as it is.
-    static bool enter(QLineEdit *field, const QString &text, const char *refusal, std::string *error)
-    {
-        type(field, text);
-        if (field->text() == text)
-            return true;
-        *error = Tr(refusal).arg(text, field->text()).toStdString();
-        return false;
-    }
-};
-
 constexpr const char kFileNameRefused[] =
     QT_TRANSLATE_NOOP("tintdialog", "the file-name field does not take \"%1\" (it holds \"%2\")");
 constexpr const char kProfileNameRefused[] =
     QT_TRANSLATE_NOOP("tintdialog", "the profile-name field does not take \"%1\" (it holds \"%2\")");
 
-// A script acts on the open window; false with a one-line reason refuses.
-using WindowScript = std::function<bool(ProfileWindow &, std::string *error)>;
+// Checks that a field takes text as it is; false with the reason otherwise.
+bool Takes(const std::string &text, const std::string &held, const char *refusal, std::string *error)
+{
+    if (held == text)
+        return true;
+    *error = Tr(refusal).arg(QString::fromStdString(text), QString::fromStdString(held)).toStdString();
+    return false;
+}
 
-// Opens the profile window, runs the script on it and closes it. command
-// names the command in the error lines ("profiles tick").
-int RunWindow(TintDialogContext &context, const char *command, const WindowScript &script, bool commit)
+// The edit area's OK: what the window says when it keeps the entry back.
+bool Accepted(PDEProfileEditing::Result result, const char *refusal, std::string *error)
+{
+    if (result == PDEProfileEditing::Result::Done)
+        return true;
+    if (result == PDEProfileEditing::Result::OKDisabled)
+        *error =
+            Tr("%1 is disabled").arg(Tr(QT_TRANSLATE_NOOP("tintdialog", "the edit area's OK"))).toStdString();
+    else
+        *error = Tr(refusal).toStdString();
+    return false;
+}
+
+// A script acts on the profile window's editor; false with a one-line
+// reason refuses.
+using EditorScript = std::function<bool(PDEProfileEditing &, std::string *error)>;
+
+// The "Management Profile" button of the shown Advanced Color Options pane,
+// or nullptr with the command's error reported.
+QPushButton *ManageButton(PrintDialog &dialog, QWidget *view, std::string *error)
+{
+    PDEPanelIntrospection *introspection = dialog.introspection();
+    if (!view || !introspection || !introspection->showAdvancedPane()) {
+        *error = Tr("the Advanced Color Options pane cannot be shown").toStdString();
+        return nullptr;
+    }
+    auto *manage = view->findChild<QPushButton *>(tint::kManageProfileButton);
+    if (!manage)
+        *error = Tr("the panel has no \"Management Profile\" button").toStdString();
+    return manage;
+}
+
+// Opens the profile window's editor as the window opens, runs the script on
+// it and, for commit, saves as the window's OK does; a refused script saves
+// nothing. command names the command in the error lines ("profiles tick").
+int RunEditor(TintDialogContext &context, const char *command, const EditorScript &script, bool commit)
 {
     PrintDialog *dialog = context.dialog();
     if (!dialog)
@@ -195,55 +88,28 @@ int RunWindow(TintDialogContext &context, const char *command, const WindowScrip
     auto fail = [&](const QString &message) {
         return context.fail(Tr("%1: %2").arg(name, message).toStdString());
     };
-    QWidget *view = dialog->loadPanel();
-    PDEPanelIntrospection *introspection = dialog->introspection();
-    if (!view || !introspection || !introspection->showAdvancedPane())
-        return fail(Tr("the Advanced Color Options pane cannot be shown"));
-    auto *manage = view->findChild<QPushButton *>(tint::kManageProfileButton);
+    std::string error;
+    QPushButton *manage = ManageButton(*dialog, dialog->loadPanel(), &error);
     if (!manage)
-        return fail(Tr("the panel has no \"Management Profile\" button"));
-    // Reading needs no write permission: a run that only reads (and always
-    // ends with Cancel, so nothing is written) opens the window even where
-    // the button is greyed because the list cannot be written.
-    const bool greyed = !manage->isEnabled();
-    if (greyed && commit)
+        return fail(QString::fromStdString(error));
+    // Reading needs no write permission: a run that only reads opens the
+    // editor even where the button is greyed because the list cannot be
+    // written.
+    if (!manage->isEnabled() && commit)
         return fail(Tr("\"Management Profile\" is disabled (%1)")
                         .arg(manage->toolTip().isEmpty() ? Tr("the profile list cannot be written")
                                                          : manage->toolTip()));
-
-    bool opened = false;
-    bool accepted = false;
-    std::string error;
-    QTimer::singleShot(0, [&] {
-        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!window || window->objectName() != QLatin1String(tint::kProfileWindow))
-            return;
-        opened = true;
-        ProfileWindow w;
-        if (!w.find(window)) {
-            error = Tr("the profile window lacks its controls").toStdString();
-            window->reject();
-            return;
-        }
-        accepted = script(w, &error);
-        (accepted && commit ? w.ok : w.cancel)->click();
-    });
-    // A save that fails still closes the window; the panel's status line
-    // then says why.
-    const std::string statusBefore = introspection->statusMessage();
-    if (greyed)
-        manage->setEnabled(true);
-    manage->click();
-    if (greyed)
-        manage->setEnabled(false);
-    QApplication::processEvents();
-    if (!opened)
+    PDEProfileEditing *editing = dialog->introspection()->profileEditing();
+    if (!editing)
         return fail(Tr("the profile window did not open"));
-    if (!accepted)
+    editing->open();
+    if (!script(*editing, &error))
         return fail(QString::fromStdString(error));
-    const std::string statusAfter = introspection->statusMessage();
-    if (commit && !statusAfter.empty() && statusAfter != statusBefore)
-        return fail(QString::fromStdString(statusAfter));
+    if (commit) {
+        // A save that fails says why, as the panel's status line does.
+        if (const std::string status = editing->save(); !status.empty())
+            return fail(QString::fromStdString(status));
+    }
     return kTintDialogSuccess;
 }
 
@@ -282,16 +148,17 @@ std::optional<RowName> ParseRowName(const std::string &word)
     return RowName{std::nullopt, QString::fromStdString(word)};
 }
 
-bool ChooseRow(ProfileWindow &w, int group, const RowName &name, int *chosen, std::string *error)
+bool ChooseRow(PDEProfileEditing &editing, int group, const RowName &name, int *chosen, std::string *error)
 {
-    w.chooseGroup(group);
+    const std::vector<PDEProfileEditing::Row> rows = editing.rows(group);
+    const int count = static_cast<int>(rows.size());
     const QString groupName = QString::fromLatin1(kGroups[group]);
     int row = -1;
     if (name.number) {
         row = *name.number;
     } else {
-        for (int r = 0; r < w.rows() && row < 0; ++r) {
-            if (w.text(r, tint::kProfileColumnFileName) == name.fileName)
+        for (int r = 0; r < count && row < 0; ++r) {
+            if (QString::fromStdString(rows[r].fileName) == name.fileName)
                 row = r;
         }
         if (row < 0) {
@@ -299,29 +166,24 @@ bool ChooseRow(ProfileWindow &w, int group, const RowName &name, int *chosen, st
             return false;
         }
     }
-    if (row >= w.rows()) {
+    if (row >= count) {
         *error = Tr("row %1 is not in %2 (%3 rows)")
-                     .arg(QString::number(row), groupName, QString::number(w.rows()))
+                     .arg(QString::number(row), groupName, QString::number(count))
                      .toStdString();
         return false;
     }
-    w.clickRow(row);
     *chosen = row;
     return true;
 }
 
-void PrintRows(ProfileWindow &w, int group, bool withGroup)
+void PrintRows(PDEProfileEditing &editing, int group, bool withGroup)
 {
-    w.chooseGroup(group);
-    for (int row = 0; row < w.rows(); ++row) {
-        const QModelIndex inMenu = w.index(row, tint::kProfileColumnInMenu);
-        const bool ticked = inMenu.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    const std::vector<PDEProfileEditing::Row> rows = editing.rows(group);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const PDEProfileEditing::Row &r = rows[row];
         std::string line = withGroup ? std::string(kGroups[group]) + "\t" : std::string();
-        line += std::to_string(row) + "\t" + (ticked ? "1" : "0") + "\t" +
-                std::to_string(inMenu.data(tint::kProfileInMenuRole).toInt()) + "\t" +
-                w.text(row, tint::kProfileColumnFileName).toStdString() + "\t" +
-                w.text(row, tint::kProfileColumnProfileName).toStdString() + "\t" +
-                w.text(row, tint::kProfileColumnLocation).toStdString() + "\n";
+        line += std::to_string(row) + "\t" + (r.ticked ? "1" : "0") + "\t" + std::to_string(r.inMenu) + "\t" +
+                r.fileName + "\t" + r.profileName + "\t" + r.location + "\n";
         std::fputs(line.c_str(), stdout);
     }
 }
@@ -389,14 +251,14 @@ int RunProfiles(TintDialogContext &context, const TintDialogArguments &arguments
             return Usage(context, Tr("list takes at most a group"));
         if (const QString word = GivenOption(arguments, {"file", "name", "on", "off"}); !word.isEmpty())
             return Usage(context, Tr("unexpected argument %1").arg(word));
-        return RunWindow(
+        return RunEditor(
             context, "profiles list",
-            [&](ProfileWindow &w, std::string *) {
+            [&](PDEProfileEditing &editing, std::string *) {
                 if (group) {
-                    PrintRows(w, *group, false);
+                    PrintRows(editing, *group, false);
                 } else {
                     for (int g = 0; g < 3; ++g)
-                        PrintRows(w, g, true);
+                        PrintRows(editing, g, true);
                 }
                 return true;
             },
@@ -419,29 +281,29 @@ int RunProfiles(TintDialogContext &context, const TintDialogArguments &arguments
             if (given == "on" || given == "off")
                 wanted = given == "on";
         }
-        return RunWindow(
+        return RunEditor(
             context, tick ? "profiles tick" : "profiles delete",
-            [&](ProfileWindow &w, std::string *error) {
+            [&](PDEProfileEditing &editing, std::string *error) {
                 int row = -1;
-                if (!ChooseRow(w, *group, *rowName, &row, error))
+                if (!ChooseRow(editing, *group, *rowName, &row, error))
                     return false;
                 if (tick) {
-                    const QVariant before = w.index(row, tint::kProfileColumnInMenu).data(Qt::CheckStateRole);
-                    if (wanted && (before.toInt() == Qt::Checked) == *wanted)
+                    const bool before = editing.rows(*group)[row].ticked;
+                    if (wanted && before == *wanted)
                         return true;
-                    w.clickCheckBox(row);
-                    if (w.index(row, tint::kProfileColumnInMenu).data(Qt::CheckStateRole) == before) {
+                    editing.tick(*group, row);
+                    if (editing.rows(*group)[row].ticked == before) {
                         *error = Tr("the check box of row %1 did not change").arg(row).toStdString();
                         return false;
                     }
                     return true;
                 }
-                if (!w.remove->isEnabled()) {
+                if (editing.remove(*group, row) == PDEProfileEditing::Result::OnPrinter) {
                     *error =
                         Tr("row %1 is a profile on the printer and cannot be deleted").arg(row).toStdString();
                     return false;
                 }
-                return ProfileWindow::press(w.remove, QT_TRANSLATE_NOOP("tintdialog", "Delete"), error);
+                return true;
             },
             true);
     }
@@ -449,20 +311,19 @@ int RunProfiles(TintDialogContext &context, const TintDialogArguments &arguments
     if (sub == "add") {
         if (args.size() != 4 || !group || !GivenOption(arguments, {"file", "name", "on", "off"}).isEmpty())
             return Usage(context, Tr("add takes GROUP FILENAME DISPLAYNAME"));
-        const QString fileName = QString::fromStdString(args[2]);
-        const QString profileName = QString::fromStdString(args[3]);
-        return RunWindow(
+        const std::string &fileName = args[2];
+        const std::string &profileName = args[3];
+        return RunEditor(
             context, "profiles add",
-            [&](ProfileWindow &w, std::string *error) {
-                w.chooseGroup(*group);
-                return ProfileWindow::press(w.add, QT_TRANSLATE_NOOP("tintdialog", "Add"), error) &&
-                       ProfileWindow::enter(w.fileName, fileName, kFileNameRefused, error) &&
-                       ProfileWindow::enter(w.profileName, profileName, kProfileNameRefused, error) &&
-                       w.localOKAccepted(error,
-                                         QT_TRANSLATE_NOOP("tintdialog",
-                                                           "the window refused the entry (a profile on "
-                                                           "the disk has that file name, or the group "
-                                                           "is full)"));
+            [&](PDEProfileEditing &editing, std::string *error) {
+                return Takes(fileName, editing.typedFileName(fileName), kFileNameRefused, error) &&
+                       Takes(profileName, editing.typedProfileName(profileName), kProfileNameRefused,
+                             error) &&
+                       Accepted(editing.add(*group, fileName, profileName),
+                                QT_TRANSLATE_NOOP("tintdialog", "the window refused the entry (a profile on "
+                                                                "the disk has that file name, or the group "
+                                                                "is full)"),
+                                error);
             },
             true);
     }
@@ -479,30 +340,31 @@ int RunProfiles(TintDialogContext &context, const TintDialogArguments &arguments
             return Usage(context, Tr("unexpected argument %1").arg(word));
         if (!arguments.isSet("name"))
             return Usage(context, Tr("edit needs --name DISPLAYNAME"));
-        const std::optional<QString> fileName =
-            files.empty() ? std::nullopt : std::optional<QString>(QString::fromStdString(files.front()));
-        const QString profileName = QString::fromStdString(arguments.value("name"));
-        return RunWindow(
+        const std::optional<std::string> fileName =
+            files.empty() ? std::nullopt : std::optional<std::string>(files.front());
+        const std::string profileName = arguments.value("name");
+        return RunEditor(
             context, "profiles edit",
-            [&](ProfileWindow &w, std::string *error) {
+            [&](PDEProfileEditing &editing, std::string *error) {
                 int row = -1;
-                if (!ChooseRow(w, *group, *rowName, &row, error) ||
-                    !ProfileWindow::press(w.edit, QT_TRANSLATE_NOOP("tintdialog", "Edit"), error))
+                if (!ChooseRow(editing, *group, *rowName, &row, error))
                     return false;
-                if (fileName && *fileName != w.fileName->text()) {
-                    if (!w.fileName->isEnabled()) {
+                const PDEProfileEditing::Row current = editing.rows(*group)[row];
+                if (fileName && *fileName != current.fileName) {
+                    if (current.fromPrinter) {
                         *error =
                             Tr("the file name of a profile from the printer cannot be changed").toStdString();
                         return false;
                     }
-                    if (!ProfileWindow::enter(w.fileName, *fileName, kFileNameRefused, error))
+                    if (!Takes(*fileName, editing.typedFileName(*fileName), kFileNameRefused, error))
                         return false;
                 }
-                return ProfileWindow::enter(w.profileName, profileName, kProfileNameRefused, error) &&
-                       w.localOKAccepted(error,
-                                         QT_TRANSLATE_NOOP("tintdialog",
-                                                           "the window refused the change (a profile on "
-                                                           "the disk has that file name)"));
+                return Takes(profileName, editing.typedProfileName(profileName), kProfileNameRefused,
+                             error) &&
+                       Accepted(editing.edit(*group, row, fileName ? &*fileName : nullptr, profileName),
+                                QT_TRANSLATE_NOOP("tintdialog", "the window refused the change (a profile on "
+                                                                "the disk has that file name)"),
+                                error);
             },
             true);
     }
@@ -529,42 +391,26 @@ const TintDialogCommand kProfilesCommand = {
 
 int ProfilesWindowScreenshot(PrintDialog &dialog, QWidget *view, const std::string &file, std::string *error)
 {
-    PDEPanelIntrospection *introspection = dialog.introspection();
-    auto *manage = view ? view->findChild<QPushButton *>(tint::kManageProfileButton) : nullptr;
-    if (!introspection || !introspection->showAdvancedPane() || !manage) {
-        *error = Tr("the Advanced Color Options pane cannot be shown").toStdString();
+    QPushButton *manage = ManageButton(dialog, view, error);
+    if (!manage)
         return kTintDialogFailure;
-    }
     if (!manage->isEnabled()) {
         *error = Tr("\"Management Profile\" is disabled (%1)")
                      .arg(Tr("the profile list cannot be written"))
                      .toStdString();
         return kTintDialogFailure;
     }
-    bool opened = false;
-    bool saved = false;
-    QTimer::singleShot(0, [&] {
-        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!window || window->objectName() != QLatin1String(tint::kProfileWindow))
-            return;
-        opened = true;
-        ProfileWindow w;
-        if (w.find(window)) {
-            // The destination profiles, where the printer's own are listed.
-            w.chooseGroup(2);
-            if (w.rows() > 0)
-                w.clickRow(0);
-        }
-        QApplication::processEvents();
-        saved = window->grab().save(QString::fromStdString(file), "PNG");
-        window->reject();
-    });
-    manage->click();
-    QApplication::processEvents();
-    if (!opened) {
+    PDEProfileEditing *editing = dialog.introspection()->profileEditing();
+    // The destination profiles, where the printer's own are listed.
+    QWidget *window = editing ? editing->window(2, 0) : nullptr;
+    if (!window) {
         *error = Tr("the profile window did not open").toStdString();
         return kTintDialogFailure;
     }
+    window->show();
+    QApplication::processEvents();
+    const bool saved = window->grab().save(QString::fromStdString(file), "PNG");
+    window->hide();
     if (!saved) {
         *error = Tr("cannot write %1").arg(QString::fromStdString(file)).toStdString();
         return kTintDialogFailure;

@@ -3,27 +3,48 @@
 #   Contents/Linux/libTintpane.so  the plug-in (exports only the factory and the logging functions)
 #   Contents/Resources/            layouts (.ui) and translations (.qm)
 
-file(GLOB _tintpane_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Source/*.cpp)
-list(FILTER _tintpane_sources EXCLUDE REGEX "/SplitCharEvery\\.cpp$")
-file(GLOB _tintpane_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Source/*.h)
+# The plug-in in four floors, each its own library that includes only the
+# floors below it:
+#   ColorModel     control descriptions, PPD binding, ticket, summary, preset
+#                  rules and their reasons, localisation, status line, logging
+#   Panes          layout loading, outlets and actions, class registry, the
+#                  panes, the main view and the pane switcher
+#   ProfileWindow  the profile management window: list model, editor, view
+#   PlugIn         the principal class, the panel and its wiring, the factory
+# Object libraries: the classes register themselves by run-time name from
+# their own source files, which a static archive would leave out.
+set(_tintpane_floors ColorModel Panes ProfileWindow PlugIn)
+set(_tintpane_below "")
+foreach(_floor ${_tintpane_floors})
+  string(TOLOWER "tint_pde_${_floor}" _lib)
+  file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${_floor}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/${_floor}/*.h)
+  list(FILTER _sources EXCLUDE REGEX "/SplitCharEvery\\.(cpp|h)$")
+  add_library(${_lib} OBJECT ${_sources})
+  set_target_properties(${_lib} PROPERTIES
+    AUTOMOC ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${_lib} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/${_floor})
+  target_link_libraries(${_lib} PUBLIC ${_tintpane_below})
+  list(APPEND _tintpane_objects $<TARGET_OBJECTS:${_lib}>)
+  set(_tintpane_below ${_lib})
+endforeach()
+target_link_libraries(tint_pde_colormodel PUBLIC Qt6::Widgets Cups::Cups tint_paths tint_printcore
+  tint_relaycall tint_split tint_bonjour tint_profilestore_relay)
+target_link_libraries(tint_pde_panes PUBLIC Qt6::UiTools)
 
 # Everything of the plug-in except the module itself, so that tests link the
-# same objects the bundle is made of.
-add_library(tint_pde OBJECT ${_tintpane_sources} ${_tintpane_headers})
-set_target_properties(tint_pde PROPERTIES
-  AUTOMOC ON
-  CXX_VISIBILITY_PRESET hidden
-  VISIBILITY_INLINES_HIDDEN ON)
-target_include_directories(tint_pde PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/Source)
-target_link_libraries(tint_pde PUBLIC Qt6::Widgets Qt6::UiTools Cups::Cups tint_paths)
-foreach(_lib tint_printcore tint_relaycall tint_split tint_bonjour tint_profilestore_relay)
-  if(TARGET ${_lib})
-    target_link_libraries(tint_pde PUBLIC ${_lib})
-  endif()
+# same objects the bundle is made of: tint_pde_objects without the store's
+# back end (for tests that bring another), tint_pde with it.
+add_library(tint_pde_objects INTERFACE)
+target_sources(tint_pde_objects INTERFACE ${_tintpane_objects})
+foreach(_floor ${_tintpane_floors})
+  target_include_directories(tint_pde_objects INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/${_floor})
 endforeach()
-if(TARGET tint_profilestore_relay)
-  target_compile_definitions(tint_pde PUBLIC TINT_HAVE_PROFILESTORE=1)
-endif()
+add_library(tint_pde INTERFACE)
+target_link_libraries(tint_pde INTERFACE tint_pde_objects Qt6::Widgets Qt6::UiTools Cups::Cups tint_paths
+  tint_printcore tint_relaycall tint_split tint_bonjour tint_profilestore_relay)
 
 set(TINT_PLUGIN_RESOURCES "${TINT_PLUGIN_DIR}/Contents/Resources")
 

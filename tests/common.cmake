@@ -2,7 +2,7 @@
 # over real Qt widgets, real PPD files and real profile lists in a temporary
 # root. The sources are compiled in directly so that these tests depend only
 # on the core and the libraries it uses.
-set(_common_src ${CMAKE_SOURCE_DIR}/PDE/Source)
+set(_common_src ${CMAKE_SOURCE_DIR}/PDE/ColorModel)
 
 add_executable(test_pde_common
   ${CMAKE_CURRENT_SOURCE_DIR}/test_pde_common_value_model.cpp
@@ -21,8 +21,6 @@ target_include_directories(test_pde_common PRIVATE ${_common_src} ${CMAKE_SOURCE
 target_link_libraries(test_pde_common PRIVATE tint_test_support GTest::gtest_main Qt6::Widgets Cups::Cups
   tint_printcore)
 target_link_libraries(test_pde_common PRIVATE tint_profilestore_relay)
-# As the plug-in is built: its sources still ask for the store by this name.
-target_compile_definitions(test_pde_common PRIVATE TINT_HAVE_PROFILESTORE=1)
 target_compile_definitions(test_pde_common PRIVATE TINT_LRELEASE="$<TARGET_FILE:Qt6::lrelease>")
 gtest_discover_tests(test_pde_common DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -3,9 +3,9 @@
 
 #include "AdvancedColorOptions.h"
 #include "ColorOptions.h"
-#include "LayoutLoader.h"
 #include "Localization.h"
 #include "PainChangeController.h"
+#include "PanelLayout.h"
 #include "PanelReport.h"
 
 #include <QCheckBox>
@@ -150,7 +150,7 @@ TEST_F(PanelTest, SwitchRefusedWithoutATable)
     // The layout alone, before any table is built.
     auto owner = makePanel(host);
     ASSERT_TRUE(owner);
-    std::unique_ptr<QWidget> root(tint::LayoutLoader::loadPanelLayout(
+    std::unique_ptr<QWidget> root(tint::loadPanelLayout(
         QString::fromStdString(kTestBundle + "/Contents/Resources/PDEMain.ui"), owner.get()));
     ASSERT_TRUE(root && owner->painChange && owner->onColorView && owner->onAdvancedView);
     PainChangeController *switcher = owner->painChange;
@@ -173,7 +173,7 @@ TEST_F(PanelTest, PaneTableKeepsAllRecordsWithAControlMissing)
     // A layout without the Brightness pop-up.
     auto owner = makePanel(host);
     ASSERT_TRUE(owner);
-    std::unique_ptr<QWidget> root(tint::LayoutLoader::loadPanelLayout(
+    std::unique_ptr<QWidget> root(tint::loadPanelLayout(
         QString::fromStdString(kTestBundle + "/Contents/Resources/PDEMain.ui"), owner.get()));
     ASSERT_TRUE(root && owner->onColorView);
     ColorOptions *pane = owner->onColorView;

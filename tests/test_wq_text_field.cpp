@@ -193,6 +193,27 @@ TEST_F(WQTextFieldTest, FileNameExtensionRules)
     EXPECT_EQ(field->text(), base + ".ab");
 }
 
+// What a script is told a field takes of a text is what typing it into the
+// field leaves there.
+TEST_F(WQTextFieldTest, TypedTextIsWhatTypingLeaves)
+{
+    const QString texts[] = {"PROOF.ICC", "my file.icc",          "ab.c.d",      QString(29, 'n'), "n.iccx",
+                             "Caf\u00e9", QString(31, 'p') + "q", "a\U0001F600b"};
+    for (bool fileName : {true, false}) {
+        for (const QString &text : texts) {
+            fileName ? fileNameField() : profileNameField();
+            for (qsizetype i = 0; i < text.size(); i += text.at(i).isHighSurrogate() ? 2 : 1)
+                typeCharacter(text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1));
+            EXPECT_EQ(
+                WQTextField::typedText(text, fileName ? 31 : 30, fileName ? 3 : 0, fileName ? 1 : 0, 31),
+                field->text())
+                << text.toStdString();
+            delete field;
+            field = nullptr;
+        }
+    }
+}
+
 TEST_F(WQTextFieldTest, FilterDeletesRefusedCharactersAndKeepsTheCaret)
 {
     fileNameField();

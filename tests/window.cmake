@@ -1,5 +1,5 @@
 # The profile management window and its filtered text fields.
-set(_window_src ${CMAKE_SOURCE_DIR}/PDE/Source)
+set(_window_src ${CMAKE_SOURCE_DIR}/PDE/Panes)
 
 add_executable(test_wq_text_field
   ${CMAKE_CURRENT_SOURCE_DIR}/test_wq_text_field.cpp
@@ -18,13 +18,10 @@ gtest_discover_tests(test_wq_text_field DISCOVERY_MODE PRE_TEST
 
 # The window over the plug-in's own objects, with the store's direct back end
 # in place of the relay so that OK writes the list file in the test's root.
-add_executable(test_profile_control
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control.cpp
-  $<TARGET_OBJECTS:tint_pde>)
-target_include_directories(test_profile_control PRIVATE ${_window_src})
-target_link_libraries(test_profile_control PRIVATE tint_test_support GTest::gtest_main
-  Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_direct tint_printcore
-  tint_relaycall tint_split tint_bonjour)
+add_executable(test_profile_control ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control.cpp)
+target_link_libraries(test_profile_control PRIVATE tint_pde_objects tint_test_support GTest::gtest_main
+  Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_direct
+  tint_printcore tint_relaycall tint_split tint_bonjour)
 # One test loads the whole panel from the staged bundle.
 target_compile_definitions(test_profile_control PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")
 add_dependencies(test_profile_control Tintpane)

@@ -96,6 +96,50 @@ struct PDEControlInfo {
     int profileListKind = 0;
 };
 
+// The profile management window's working state without the window: the
+// same groups, checks and save, for a host that manages the list from a
+// script. Groups: 0 RGB, 1 SIM, 2 DST; rows as the window's table lists them.
+class PDEProfileEditing
+{
+  public:
+    struct Row {
+        bool ticked = false;
+        int32_t inMenu = 0;
+        bool fromPrinter = false; // its file name cannot be changed
+        std::string fileName, profileName, location;
+    };
+    // What the window makes of a change.
+    enum class Result {
+        Done,
+        NoRow,      // no such row in the group
+        OnPrinter,  // the row is on the printer now and cannot be deleted
+        OKDisabled, // the edit area's OK is greyed: no base name in the file name
+        Refused,    // the edit area's OK keeps the entry back (name taken, group full, no display name)
+    };
+
+    virtual ~PDEProfileEditing() = default;
+    // Reads the three groups afresh, as every opening of the window does.
+    virtual void open() = 0;
+    virtual std::vector<Row> rows(int group) = 0;
+    // Toggles a row's check box.
+    virtual Result tick(int group, int row) = 0;
+    virtual Result remove(int group, int row) = 0;
+    virtual Result add(int group, const std::string &fileName, const std::string &profileName) = 0;
+    // fileName null: the row keeps its file name.
+    virtual Result edit(int group, int row, const std::string *fileName, const std::string &profileName) = 0;
+    // What the window's file-name or display-name field holds once text has
+    // been typed into it, emptied first: characters its filter refuses and
+    // edits that break its length rules are left out.
+    virtual std::string typedFileName(const std::string &text) = 0;
+    virtual std::string typedProfileName(const std::string &text) = 0;
+    // The window's OK: writes the groups, rebuilds the pane's menus and runs
+    // the preset rules again. "" when saved, else the panel's status line.
+    virtual std::string save() = 0;
+    // The window as its opening prepares it, showing group with row
+    // selected, not shown; nullptr when its layout cannot be loaded.
+    virtual QWidget *window(int group, int row) = 0;
+};
+
 class PDEPanelIntrospection
 {
   public:
@@ -109,6 +153,8 @@ class PDEPanelIntrospection
     // What the panel has to tell the person about its loading (a failed
     // walk of the printer's profiles), localized; "" when nothing.
     virtual std::string statusMessage() { return std::string(); }
+    // The profile window's editor; nullptr before the panel is loaded.
+    virtual PDEProfileEditing *profileEditing() { return nullptr; }
 };
 
 // One panel. Destroying it is the protocol's dealloc; the host does that

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "ControlDescription.h"
+#include "Outlet.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -44,3 +44,14 @@ PDEPlugIn::PDEPanelsForType(const std::string &type, PDEHostCallback *hostInfo)
     }
     return panels;
 }
+
+extern "C" void *TintpaneCreateObject(const char *runtimeClassName)
+{
+    if (!runtimeClassName)
+        return nullptr;
+    try {
+        return ClassRegistry::createPlugIn(runtimeClassName);
+    } catch (...) {
+        return nullptr;
+    }
+}

@@ -42,6 +42,12 @@ class WQTextField : public QLineEdit
     // undone like an over-long one.
     void setMaxUtf8Bytes(int32_t bytes);
 
+    // What a field of these settings holds once text has been typed into it
+    // character by character, emptied first: each character the filter
+    // refuses and each that breaks a length rule is left out.
+    static QString typedText(const QString &text, int32_t maxLength, int32_t extension, int32_t key,
+                             int32_t maxUtf8Bytes);
+
     int32_t maxLengthUnits() const { return maxLen; }
     int32_t maxExtensionUnits() const { return maxExtension; }
     int32_t inputKey() const { return inputkey; }

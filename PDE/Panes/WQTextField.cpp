@@ -11,6 +11,59 @@
 
 TINT_REGISTER_WIDGET_CLASS(WQTextField);
 
+namespace
+{
+
+// A text over the maximum length, or (with an extension) a base name or an
+// extension too long, or a second ".".
+bool BreaksLengthRules(const QString &s, int32_t maxLen, int32_t maxExtension)
+{
+    const int n = static_cast<int>(s.size());
+    const int p = static_cast<int>(s.indexOf(QLatin1Char('.')));
+    int32_t limit = maxLen;
+    if (maxExtension > 0 && p < 0)
+        limit = maxLen - 1 - maxExtension;
+    // A negative limit compares as a huge unsigned value: no limit.
+    if (static_cast<uint32_t>(n) > static_cast<uint32_t>(limit))
+        return true;
+    if (maxExtension > 0 && p >= 0)
+        return p > maxLen - 1 - maxExtension || n - p > maxExtension + 1 ||
+               (n >= 2 && s.indexOf(QLatin1Char('.'), p + 1) >= 0);
+    return false;
+}
+
+QString Filtered(const QString &s, int32_t kind)
+{
+    const int n = static_cast<int>(s.size());
+    std::vector<char16_t> units(static_cast<size_t>(n) + 1, u'\0');
+    std::copy_n(reinterpret_cast<const char16_t *>(s.utf16()), n, units.begin());
+    std::u16string filtered = s.toStdU16String();
+    CheckUniCharString(units.data(), static_cast<uint32_t>(n), kind, &filtered);
+    return QString::fromStdU16String(filtered);
+}
+
+} // namespace
+
+QString WQTextField::typedText(const QString &text, int32_t maxLength, int32_t extension, int32_t key,
+                               int32_t maxUtf8Bytes)
+{
+    QString held;
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t unit = text.at(i).unicode();
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QString typed = held + text.mid(i, length);
+        i += length;
+        // Control characters cannot be typed into a one-line field.
+        if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0) || BreaksLengthRules(typed, maxLength, extension))
+            continue;
+        const QString result = Filtered(typed, key);
+        if (maxUtf8Bytes <= 0 || result.toUtf8().size() <= maxUtf8Bytes)
+            held = result;
+    }
+    return held;
+}
+
 WQTextField::WQTextField(QWidget *parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, &WQTextField::onTextChanged);
@@ -112,47 +165,20 @@ void WQTextField::textDidChange(QObject *)
 {
     QString s = text();
     const int n = static_cast<int>(s.size());
-    const int p = static_cast<int>(s.indexOf(QLatin1Char('.')));
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     bool accepted = false;
 
-    int32_t limit = maxLen;
-    if (maxExtension > 0 && p < 0)
-        limit = maxLen - 1 - maxExtension;
-
     do {
-        // A negative limit compares as a huge unsigned value: no limit.
-        if (static_cast<uint32_t>(n) > static_cast<uint32_t>(limit)) {
+        if (BreaksLengthRules(s, maxLen, maxExtension)) {
             restoreOldValue(start, n);
             break;
-        }
-        if (maxExtension > 0 && p >= 0) {
-            bool rejected = false;
-            if (p > maxLen - 1 - maxExtension) {
-                restoreOldValue(start, n);
-                rejected = true;
-            }
-            if (n - p > maxExtension + 1) {
-                restoreOldValue(start, n);
-                break;
-            }
-            if (!rejected && n >= 2 && s.indexOf(QLatin1Char('.'), p + 1) >= 0) {
-                restoreOldValue(start, n);
-                break;
-            }
-            if (rejected)
-                break;
         }
         if (s.isEmpty()) {
             accepted = true;
             break;
         }
 
-        std::vector<char16_t> units(static_cast<size_t>(n) + 1, u'\0');
-        std::copy_n(reinterpret_cast<const char16_t *>(s.utf16()), n, units.begin());
-        std::u16string filtered = s.toStdU16String();
-        CheckUniCharString(units.data(), static_cast<uint32_t>(n), inputkey, &filtered);
-        QString result = QString::fromStdU16String(filtered);
+        const QString result = Filtered(s, inputkey);
 
         if (maxBytes > 0 && result.toUtf8().size() > maxBytes) {
             restoreOldValue(start, n);
@@ -161,10 +187,7 @@ void WQTextField::textDidChange(QObject *)
         if (result != s) {
             // Keep the caret after the same characters it followed: only the
             // deleted units before it move it.
-            int caret = start;
-            std::u16string before = s.left(start).toStdU16String();
-            CheckUniCharString(units.data(), static_cast<uint32_t>(std::min(start, n)), inputkey, &before);
-            caret = static_cast<int>(before.size());
+            const int caret = static_cast<int>(Filtered(s.left(start), inputkey).size());
             setText(result);
             setCursorPosition(std::clamp(caret, 0, static_cast<int>(result.size())));
         }

@@ -23,3 +23,8 @@ class PDEPlugIn : public PDEPlugInProtocol
     // The bundle of the first initWithBundle ("" before it).
     static const std::string &pluginBundle();
 };
+
+// The bundle's one factory for its host: a new instance of the principal
+// class named runtimeClassName (a PDEPlugInProtocol *, owned by the caller),
+// or nullptr for any other name.
+extern "C" __attribute__((visibility("default"))) void *TintpaneCreateObject(const char *runtimeClassName);

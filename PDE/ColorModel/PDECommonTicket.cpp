@@ -10,9 +10,7 @@
 #include "PDECommon.h"
 #include "TintText.h"
 
-#if defined(TINT_HAVE_PROFILESTORE)
 #include "ProfileStore.h"
-#endif
 
 #include <QString>
 
@@ -50,7 +48,6 @@ struct ShownProfile {
     int32_t location;
 };
 
-#if defined(TINT_HAVE_PROFILESTORE)
 void AppendShown(const ProfileTable &table, std::vector<ShownProfile> *shown)
 {
     const int32_t used =
@@ -63,7 +60,6 @@ void AppendShown(const ProfileTable &table, std::vector<ShownProfile> *shown)
                               entry.location});
     }
 }
-#endif
 
 // The shown entries of every group, read once for as long as a snapshot of
 // the list lives on this thread.
@@ -80,32 +76,22 @@ thread_local ListSnapshot tSnapshot;
 // gives none.
 void ReadGroupShown(int32_t group, std::vector<ShownProfile> *shown)
 {
-#if defined(TINT_HAVE_PROFILESTORE)
     // The table is a 42 kB value; keep it off the dialog thread's stack.
     auto table = std::make_unique<ProfileTable>();
     WQPListReadProfile_Dict(table.get(), group);
     AppendShown(*table, shown);
-#else
-    (void)group;
-    (void)shown;
-#endif
 }
 
 // Every group with one read of the list; false when the list cannot be read
 // as a whole (a damaged group), and then each group is read on its own.
 bool ReadAllShown(std::vector<ShownProfile> (&groups)[3])
 {
-#if defined(TINT_HAVE_PROFILESTORE)
     auto tables = std::make_unique<ProfileTable[]>(3);
     if (WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]) != 0)
         return false;
     for (int g = 0; g < 3; ++g)
         AppendShown(tables[g], &groups[g]);
     return true;
-#else
-    (void)groups;
-    return true;
-#endif
 }
 
 const std::vector<ShownProfile> &ShownProfilesOfGroup(int32_t group)

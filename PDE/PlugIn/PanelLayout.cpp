@@ -1,14 +1,14 @@
-#include "LayoutLoader.h"
+#include "PanelLayout.h"
 
 #include "AdvancedColorOptions.h"
 #include "ClassRegistry.h"
 #include "ColorOptions.h"
+#include "LayoutLoader.h"
 #include "Outlet.h"
 #include "PDEPlugInInterface.h"
 #include "PainChangeController.h"
 #include "ProfileControl.h"
 
-#include <QFile>
 #include <QWidget>
 
 #include <cstring>
@@ -86,38 +86,11 @@ QObject *Resolve(QWidget *root, QObject *owner, const char *name)
 
 } // namespace
 
-tint::LayoutLoader::LayoutLoader(QObject *parent) : QUiLoader(parent) {}
-
-QWidget *tint::LayoutLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
-{
-    // A layout names the bundle's own view classes by run-time name or by
-    // bare name; both come from the class registry.
-    std::string runtimeName = className.toStdString();
-    if (!ClassRegistry::isWidgetClass(runtimeName))
-        runtimeName = ClassRegistry::runtimeName(runtimeName.c_str());
-    if (ClassRegistry::isWidgetClass(runtimeName)) {
-        QWidget *widget = ClassRegistry::createWidget(runtimeName, parent);
-        if (widget)
-            widget->setObjectName(name);
-        return widget;
-    }
-    return QUiLoader::createWidget(className, parent, name);
-}
-
-QWidget *tint::LayoutLoader::loadLayout(const QString &layoutPath, QWidget *parent)
-{
-    QFile file(layoutPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    LayoutLoader loader;
-    return loader.load(&file, parent);
-}
-
-QWidget *tint::LayoutLoader::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner)
+QWidget *tint::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *owner)
 {
     if (!owner)
         return nullptr;
-    QWidget *root = loadLayout(layoutPath, nullptr);
+    QWidget *root = LayoutLoader::loadLayout(layoutPath, nullptr);
     if (!root)
         return nullptr;
 

@@ -4,16 +4,14 @@
 #include "ClassRegistry.h"
 #include "ColorOptions.h"
 #include "ColorPresetConstraints.h"
-#include "LayoutLoader.h"
 #include "Localization.h"
 #include "PainChangeController.h"
+#include "PanelLayout.h"
 #include "PanelStatus.h"
 #include "ProfileControl.h"
 
-#if TINT_HAVE_PROFILESTORE
 #include "ProfileProbeReuse.h"
 #include "ProfileStore.h"
-#endif
 
 #include <QWidget>
 
@@ -29,11 +27,7 @@ constexpr int kMaxPaneTables = 5;
 // list refreshed from the printer.
 bool UserMayWriteProfileList()
 {
-#if TINT_HAVE_PROFILESTORE
     return WQPListIsAdminProfile() != 0;
-#else
-    return false;
-#endif
 }
 
 } // namespace
@@ -67,14 +61,12 @@ void PDEPlugInInterface::myLoad()
 {
     if (pdeMainView)
         return;
-#if TINT_HAVE_PROFILESTORE
     ProfileProbeReuse probeOnce;
-#endif
     const std::string bundle = Localization::bundlePath();
     if (bundle.empty())
         return;
     const QString layout = QString::fromStdString(bundle + "/Contents/Resources/PDEMain.ui");
-    loadedRoot = tint::LayoutLoader::loadPanelLayout(layout, this);
+    loadedRoot = tint::loadPanelLayout(layout, this);
     if (!pdeMainView) {
         // A layout without the panel's root view is no panel: drop it and
         // every outlet into it, so that a later request starts afresh.
@@ -106,11 +98,9 @@ void PDEPlugInInterface::myLoad()
 
 QWidget *PDEPlugInInterface::panelView()
 {
-#if TINT_HAVE_PROFILESTORE
     // One write probe per view request: the pane's "Management Profile"
     // button, the refresh below and the backup inside it all share it.
     ProfileProbeReuse probeOnce;
-#endif
     myLoad();
     if (UserMayWriteProfileList())
         PDECommon::commonGetProfilesFromMIB(session);
@@ -247,6 +237,11 @@ bool PDEPlugInInterface::showAdvancedPane()
         return false;
     painChange->ColorToAdvancedView(nullptr);
     return shownPane() == "AdvancedColorOptions";
+}
+
+PDEProfileEditing *PDEPlugInInterface::profileEditing()
+{
+    return profileControl ? profileControl->editing() : nullptr;
 }
 
 std::string PDEPlugInInterface::statusMessage()

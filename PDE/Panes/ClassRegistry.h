@@ -5,7 +5,7 @@
 // versions of the plug-in loaded into one dialog never share a name. The
 // layout loader creates the view classes and the two controller objects by
 // these names; the host creates the principal class through the one exported
-// factory TintpaneCreateObject.
+// factory TintpaneCreateObject (PDEPlugIn.h).
 //
 // A class registers itself from its own source file:
 //     TINT_REGISTER_WIDGET_CLASS(ColorOptions);        // QWidget *(QWidget *parent)
@@ -58,8 +58,3 @@ class ClassRegistry
 #define TINT_REGISTER_PLUGIN_CLASS(Class)                                                                    \
     static const bool Class##_registered_ =                                                                  \
         ClassRegistry::registerPlugInClass(#Class, []() -> PDEPlugInProtocol * { return new Class(); })
-
-// The bundle's one factory for its host: a new instance of the principal
-// class named runtimeClassName (a PDEPlugInProtocol *, owned by the caller),
-// or nullptr for any other name.
-extern "C" __attribute__((visibility("default"))) void *TintpaneCreateObject(const char *runtimeClassName);

@@ -3,9 +3,7 @@
 #include "ControlReason.h"
 
 #include "ClassRegistry.h"
-#if TINT_HAVE_PROFILESTORE
 #include "ProfileStore.h"
-#endif
 #include "TintPaths.h"
 
 #include <QComboBox>
@@ -168,7 +166,6 @@ void AdvancedColorOptions::didCreateControlTable()
 {
     if (tab_SwitchVew)
         tab_SwitchVew->setCurrentIndex(0);
-#if TINT_HAVE_PROFILESTORE
     if (button_ManageProfile) {
         std::string group;
         switch (tint::probeWritePermission(&group)) {
@@ -191,10 +188,6 @@ void AdvancedColorOptions::didCreateControlTable()
             break;
         }
     }
-#else
-    if (button_ManageProfile)
-        button_ManageProfile->setEnabled(false); // without the store nobody can write the list
-#endif
     // The button of a tool that is not installed would do nothing at all.
     if (button_Sendrix) {
         if (QFileInfo::exists(QString::fromStdString(TintSendrixPath())))

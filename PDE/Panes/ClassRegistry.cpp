@@ -110,14 +110,3 @@ PDEPlugInProtocol *ClassRegistry::createPlugIn(const std::string &runtimeName)
         return nullptr;
     }
 }
-
-extern "C" void *TintpaneCreateObject(const char *runtimeClassName)
-{
-    if (!runtimeClassName)
-        return nullptr;
-    try {
-        return ClassRegistry::createPlugIn(runtimeClassName);
-    } catch (...) {
-        return nullptr;
-    }
-}

@@ -47,6 +47,7 @@ class PDEPlugInInterface : public QObject, public PDEPanelProtocol, public PDEPa
     std::string shownPane() override;
     bool showAdvancedPane() override;
     std::string statusMessage() override;
+    PDEProfileEditing *profileEditing() override;
 
     // Actions of the layout's controls: the colour preset rules over the
     // Color Options table alone, or over both panes.

@@ -1,4 +1,6 @@
-// The profile management window: lists the profiles of one profile group
+// The profile management window, the view over a ProfileEditor (the working
+// tables, the edit mode, the checks and the save) and a ProfileListModel (the
+// table's rows). It lists the profiles of one profile group
 // (RGB, SIM or DST) of the user's current profile list, lets the user tick
 // which of them the profile pop-ups offer, add a profile by file name and
 // display name, edit and delete one. Everything acts on working copies of
@@ -15,8 +17,8 @@
 
 #include "PDECommon.h"
 #include "PrintCore.h"
+#include "ProfileEditor.h"
 
-#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -32,10 +34,8 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class WQTextField;
-struct ProfileEntry;
-struct ProfileTable;
 
-class ProfileTableModel;
+class ProfileListModel;
 
 class ProfileControl : public QObject
 {
@@ -45,8 +45,12 @@ class ProfileControl : public QObject
     // menu state code, for tools that report the window's contents.
     static constexpr int kInMenuRole = tint::kProfileInMenuRole;
 
-    // Local edit modes (buttonIdentify).
-    enum { kModeIdle = 0, kModeAdding = 1, kModeEditing = 2 };
+    // Local edit modes (the editor's buttonIdentify).
+    enum {
+        kModeIdle = ProfileEditor::kModeIdle,
+        kModeAdding = ProfileEditor::kModeAdding,
+        kModeEditing = ProfileEditor::kModeEditing
+    };
 
     explicit ProfileControl(QObject *parent = nullptr);
     ~ProfileControl() override;
@@ -91,8 +95,20 @@ class ProfileControl : public QObject
     // Working and deleted tables, for whoever inspects the window's state.
     const ProfileTable &workingTable(int group) const;
     const ProfileTable &deletedTable(int group) const;
-    int mode() const { return buttonIdentify; }
-    short protocol() const { return protocolType; }
+    int mode() const { return profileEditor->mode(); }
+    short protocol() const { return profileEditor->protocol(); }
+    // The window's state without its widgets, for hosts that drive it from
+    // a script.
+    ProfileEditor &editor() { return *profileEditor; }
+    PDEProfileEditing *editing();
+    // The window's OK without closing the window: writes the three groups,
+    // rebuilds the pane's menus and runs the preset rules again. "" when the
+    // list was saved, else the text the panel's status line now shows.
+    QString saveLists();
+    // The window prepared as its opening does, showing group (if not
+    // negative) with row (if there) selected as a click selects it; nullptr
+    // without its layout.
+    QDialog *preparedWindow(int group, int row);
 
   public slots:
     // Actions.
@@ -133,31 +149,24 @@ class ProfileControl : public QObject
 
   private:
     bool loadWindow();
+    // The edit area's three labels, two fields, location pop-up and buttons.
+    void setEditAreaEnabled(bool enabled);
     void forgetWindow();
     void reloadTable();
     void deselectAll();
     int selectedRow() const;
-    ProfileTable *deletedTableOfShownGroup();
-    void appendToDeleted(const ProfileEntry &entry);
     void endModal(bool accepted);
 
-    int buttonIdentify = kModeIdle;
-    short protocolType = -1;
-    // plistRGBDict, plistSIMDict, plistDSTDict and plistRGBDelete,
-    // plistSIMDDelete, plistDSTDelete: together a quarter of a megabyte, so
-    // they live on the heap.
-    struct Tables;
-    std::unique_ptr<Tables> tables;
+    std::unique_ptr<ProfileEditor> profileEditor;
+    std::unique_ptr<PDEProfileEditing> scripting;
     PMPrintSession session = nullptr;
     PMPrintSettings setting = nullptr;
     tint::ControlSpan constTable;
 
     // The window outlives neither this object nor the panel it is parented to.
     QPointer<QDialog> window;
-    ProfileTableModel *model = nullptr;
-    QIcon printerIcon;
+    ProfileListModel *model = nullptr;
     bool programmaticSelection = false;
 
-    friend class ProfileTableModel;
     friend class ProfileSelectionModel;
 };

@@ -5,13 +5,14 @@
 // are all derived from it.
 #pragma once
 
-#include "Outlet.h"
 #include "PDECommon.h"
 
 #include <cstdint>
 
 namespace tint
 {
+
+struct OutletMember; // Outlet.h
 
 // Where a control's user action goes.
 enum class ControlAction : uint8_t {
