@@ -69,22 +69,20 @@ std::string FormatText(const char *format, va_list ap)
         const char *q = p + 1;
         while (*q && std::strchr("-+ #0'", *q))
             directive += *q++;
-        if (*q == '*') {
-            directive += std::to_string(va_arg(ap, int));
-            ++q;
-        } else {
-            while (*q >= '0' && *q <= '9')
-                directive += *q++;
-        }
-        if (*q == '.') {
-            directive += *q++;
+        // A width or precision: digits, or "*" for the next argument.
+        auto number = [&] {
             if (*q == '*') {
                 directive += std::to_string(va_arg(ap, int));
                 ++q;
-            } else {
-                while (*q >= '0' && *q <= '9')
-                    directive += *q++;
+                return;
             }
+            while (*q >= '0' && *q <= '9')
+                directive += *q++;
+        };
+        number();
+        if (*q == '.') {
+            directive += *q++;
+            number();
         }
         std::string length;
         while (*q && std::strchr("hlLqjzt", *q))
@@ -97,6 +95,17 @@ std::string FormatText(const char *format, va_list ap)
         p = q + 1;
         directive += length;
         directive += conversion;
+        // An integer argument of the directive's length.
+        auto integer = [&]<typename Int, typename Long, typename LongLong, typename Size>() {
+            if (length == "l")
+                AppendFormatted(out, directive, va_arg(ap, Long));
+            else if (length == "ll" || length == "q" || length == "j")
+                AppendFormatted(out, directive, va_arg(ap, LongLong));
+            else if (length == "z" || length == "t")
+                AppendFormatted(out, directive, va_arg(ap, Size));
+            else
+                AppendFormatted(out, directive, va_arg(ap, Int));
+        };
         switch (conversion) {
         case '%':
             out += '%';
@@ -106,27 +115,13 @@ std::string FormatText(const char *format, va_list ap)
             break;
         case 'd':
         case 'i':
-            if (length == "l")
-                AppendFormatted(out, directive, va_arg(ap, long));
-            else if (length == "ll" || length == "q" || length == "j")
-                AppendFormatted(out, directive, va_arg(ap, long long));
-            else if (length == "z" || length == "t")
-                AppendFormatted(out, directive, va_arg(ap, ptrdiff_t));
-            else
-                AppendFormatted(out, directive, va_arg(ap, int));
+            integer.template operator()<int, long, long long, ptrdiff_t>();
             break;
         case 'u':
         case 'o':
         case 'x':
         case 'X':
-            if (length == "l")
-                AppendFormatted(out, directive, va_arg(ap, unsigned long));
-            else if (length == "ll" || length == "q" || length == "j")
-                AppendFormatted(out, directive, va_arg(ap, unsigned long long));
-            else if (length == "z" || length == "t")
-                AppendFormatted(out, directive, va_arg(ap, size_t));
-            else
-                AppendFormatted(out, directive, va_arg(ap, unsigned int));
+            integer.template operator()<unsigned int, unsigned long, unsigned long long, size_t>();
             break;
         case 'C':
             // The old spelling of %lc.

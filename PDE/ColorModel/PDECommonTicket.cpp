@@ -136,6 +136,18 @@ bool ShownProfilesOf(const PDEControlItem *item, std::vector<ShownProfile> *show
     return true;
 }
 
+// The records of table bound to a PPD option with choices: the ones the
+// ticket and the pane are synced through.
+std::vector<PDEControlItem *> PPDChoiceRecords(tint::ControlSpan table)
+{
+    std::vector<PDEControlItem *> records;
+    for (PDEControlItem &item : tint::boundRecords(table)) {
+        if (item.ppdKey && item.ppdKey[0] && item.choices)
+            records.push_back(&item);
+    }
+    return records;
+}
+
 } // namespace
 
 tint::ProfileListSnapshot::ProfileListSnapshot()
@@ -252,10 +264,7 @@ int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSes
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
         return tint::kNoErr;
-    for (PDEControlItem &record : tint::boundRecords(table)) {
-        PDEControlItem *item = &record;
-        if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
-            continue;
+    for (PDEControlItem *item : PPDChoiceRecords(table)) {
         const int32_t value = commonGetControlValueFromPPDWithSInt32(item);
         const int32_t count = static_cast<int32_t>(item->choices->size());
         if (value < 0)
@@ -278,10 +287,7 @@ int32_t PDECommon::commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSes
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
         return tint::kNoErr;
-    for (PDEControlItem &record : tint::boundRecords(table)) {
-        PDEControlItem *item = &record;
-        if (!item->ppdKey || !item->ppdKey[0] || !item->choices)
-            continue;
+    for (PDEControlItem *item : PPDChoiceRecords(table)) {
         // Every record starts without a value of its own, so that a record
         // the ticket says nothing usable about never takes the one before's.
         std::optional<int32_t> value;
