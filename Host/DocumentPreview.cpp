@@ -24,25 +24,13 @@ constexpr int kSheetHeight = 297;
 // Columns and rows of number-up pages on a sheet.
 QSize Grid(int numberUp, bool landscape)
 {
+    static const struct {
+        int numberUp, columns, rows;
+    } kGrids[] = {{2, 1, 2}, {4, 2, 2}, {6, 2, 3}, {9, 3, 3}, {16, 4, 4}};
     QSize grid(1, 1);
-    switch (numberUp) {
-    case 2:
-        grid = QSize(1, 2);
-        break;
-    case 4:
-        grid = QSize(2, 2);
-        break;
-    case 6:
-        grid = QSize(2, 3);
-        break;
-    case 9:
-        grid = QSize(3, 3);
-        break;
-    case 16:
-        grid = QSize(4, 4);
-        break;
-    default:
-        break;
+    for (const auto &g : kGrids) {
+        if (g.numberUp == numberUp)
+            grid = QSize(g.columns, g.rows);
     }
     return landscape ? grid.transposed() : grid;
 }

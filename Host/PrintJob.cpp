@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace
 {
@@ -383,23 +384,11 @@ PrintJobProgress PrintJobProgressOf(const PrintJobStatus &status)
 
 const char *PrintJobStateName(ipp_jstate_t state)
 {
-    switch (state) {
-    case IPP_JSTATE_PENDING:
-        return "pending";
-    case IPP_JSTATE_HELD:
-        return "held";
-    case IPP_JSTATE_PROCESSING:
-        return "processing";
-    case IPP_JSTATE_STOPPED:
-        return "stopped";
-    case IPP_JSTATE_CANCELED:
-        return "canceled";
-    case IPP_JSTATE_ABORTED:
-        return "aborted";
-    case IPP_JSTATE_COMPLETED:
-        return "completed";
-    }
-    return "unknown";
+    // In the order of the states, pending (3) to completed (9).
+    static const char *const kNames[] = {"pending",  "held",    "processing", "stopped",
+                                         "canceled", "aborted", "completed"};
+    const int index = state - IPP_JSTATE_PENDING;
+    return index >= 0 && index < static_cast<int>(std::size(kNames)) ? kNames[index] : "unknown";
 }
 
 std::string PrintJobStatusText(const std::string &queue, int jobID, const PrintJobStatus &status,

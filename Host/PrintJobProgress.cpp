@@ -5,6 +5,8 @@
 
 #include <cups/cups.h>
 
+#include <iterator>
+
 namespace
 {
 
@@ -16,23 +18,20 @@ QString Tr(const char *text)
 // The job's state as a person reads it.
 const char *StateWords(ipp_jstate_t state)
 {
-    switch (state) {
-    case IPP_JSTATE_PENDING:
-        return QT_TRANSLATE_NOOP("tintdialog", "waiting to print");
-    case IPP_JSTATE_HELD:
-        return QT_TRANSLATE_NOOP("tintdialog", "held");
-    case IPP_JSTATE_PROCESSING:
-        return QT_TRANSLATE_NOOP("tintdialog", "printing");
-    case IPP_JSTATE_STOPPED:
-        return QT_TRANSLATE_NOOP("tintdialog", "stopped");
-    case IPP_JSTATE_CANCELED:
-        return QT_TRANSLATE_NOOP("tintdialog", "cancelled");
-    case IPP_JSTATE_ABORTED:
-        return QT_TRANSLATE_NOOP("tintdialog", "aborted by the system");
-    case IPP_JSTATE_COMPLETED:
-        return QT_TRANSLATE_NOOP("tintdialog", "printed");
-    }
-    return QT_TRANSLATE_NOOP("tintdialog", "unknown");
+    // In the order of the states, pending (3) to completed (9).
+    static const char *const kWords[] = {
+        QT_TRANSLATE_NOOP("tintdialog", "waiting to print"),
+        QT_TRANSLATE_NOOP("tintdialog", "held"),
+        QT_TRANSLATE_NOOP("tintdialog", "printing"),
+        QT_TRANSLATE_NOOP("tintdialog", "stopped"),
+        QT_TRANSLATE_NOOP("tintdialog", "cancelled"),
+        QT_TRANSLATE_NOOP("tintdialog", "aborted by the system"),
+        QT_TRANSLATE_NOOP("tintdialog", "printed"),
+    };
+    const int index = state - IPP_JSTATE_PENDING;
+    return index >= 0 && index < static_cast<int>(std::size(kWords))
+               ? kWords[index]
+               : QT_TRANSLATE_NOOP("tintdialog", "unknown");
 }
 
 // Words for the job-state-reasons a person can act on or should know; the

@@ -284,10 +284,11 @@ int32_t PDECommon::commonSyncTicketFromPane(PMPrintSettings settings, PMPrintSes
 int32_t PDECommon::commonSyncPaneFromTicket(PMPrintSettings settings, PMPrintSession session,
                                             tint::ControlSpan table)
 {
+    const std::vector<PDEControlItem *> records = PPDChoiceRecords(table);
     const PMDictionaryRef model = commonGetModelDictionary(settings, session);
     if (!model)
         return tint::kNoErr;
-    for (PDEControlItem *item : PPDChoiceRecords(table)) {
+    for (PDEControlItem *item : records) {
         // Every record starts without a value of its own, so that a record
         // the ticket says nothing usable about never takes the one before's.
         std::optional<int32_t> value;

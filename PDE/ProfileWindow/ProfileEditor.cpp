@@ -147,28 +147,16 @@ bool ProfileEditor::toggle(int row)
 {
     if (!entryAt(row))
         return false;
+    // Each state and the same state with its tick flipped.
+    static const int32_t kTicked[][2] = {{InMenu::MissingHidden, InMenu::MissingShown},
+                                         {InMenu::DeviceHidden, InMenu::DeviceShown},
+                                         {InMenu::UserHidden, InMenu::UserShown}};
     int32_t &inMenu = currentProfileDict()->entry[row].inMenu;
-    switch (inMenu) {
-    case InMenu::MissingHidden:
-        inMenu = InMenu::MissingShown;
-        break;
-    case InMenu::MissingShown:
-        inMenu = InMenu::MissingHidden;
-        break;
-    case InMenu::DeviceHidden:
-        inMenu = InMenu::DeviceShown;
-        break;
-    case InMenu::DeviceShown:
-        inMenu = InMenu::DeviceHidden;
-        break;
-    case InMenu::UserHidden:
-        inMenu = InMenu::UserShown;
-        break;
-    case InMenu::UserShown:
-        inMenu = InMenu::UserHidden;
-        break;
-    default:
-        break;
+    for (const auto &pair : kTicked) {
+        if (inMenu == pair[0] || inMenu == pair[1]) {
+            inMenu = inMenu == pair[0] ? pair[1] : pair[0];
+            break;
+        }
     }
     return true;
 }
