@@ -638,9 +638,12 @@ TEST_F(TintDialogCups, ServerGoneBeforePrintingIsRefused)
     }
     ASSERT_GE(writer, 0) << errors();
     fcntl(writer, F_SETFL, 0);
-    cups.stop();
+    // The document is written while the dialog still holds the FIFO open (it
+    // lets go once the server is found gone); it ends only after the server
+    // has gone, so the dialog cannot finish the job first.
     const char ps[] = "%!PS\nshowpage\n";
     EXPECT_EQ(static_cast<ssize_t>(sizeof ps - 1), write(writer, ps, sizeof ps - 1));
+    cups.stop();
     close(writer);
     dialog.join();
     EXPECT_EQ(2, status);

@@ -7,8 +7,7 @@ add_executable(test_wq_text_field
   ${_window_src}/WQTextField.h
   ${_window_src}/TextInputFilter.cpp
   ${_window_src}/IconedCell.cpp
-  ${_window_src}/IconedCell.h
-  ${_window_src}/ClassRegistry.cpp)
+  ${_window_src}/IconedCell.h)
 set_target_properties(test_wq_text_field PROPERTIES AUTOMOC ON)
 target_include_directories(test_wq_text_field PRIVATE ${_window_src} ${CMAKE_SOURCE_DIR}/Platform/PrintCore)
 target_link_libraries(test_wq_text_field PRIVATE tint_test_support GTest::gtest_main Qt6::Widgets Qt6::Test

@@ -2,7 +2,6 @@
 
 #include "ControlReason.h"
 
-#include "ClassRegistry.h"
 #include "ProfileStore.h"
 #include "TintPaths.h"
 
@@ -14,8 +13,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
-
-TINT_REGISTER_WIDGET_CLASS(AdvancedColorOptions);
 
 namespace
 {

@@ -1,13 +1,9 @@
 #include "ColorOptions.h"
 
-#include "ClassRegistry.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-
-TINT_REGISTER_WIDGET_CLASS(ColorOptions);
 
 namespace
 {

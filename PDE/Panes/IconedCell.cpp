@@ -1,13 +1,9 @@
 #include "IconedCell.h"
 
-#include "ClassRegistry.h"
-
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
-
-TINT_REGISTER_OBJECT_CLASS(IconedCell);
 
 namespace
 {

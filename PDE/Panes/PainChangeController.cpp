@@ -1,15 +1,12 @@
 #include "PainChangeController.h"
 
 #include "AdvancedColorOptions.h"
-#include "ClassRegistry.h"
 #include "ColorOptions.h"
 
 #include <QStackedWidget>
 #include <QWidget>
 
 #include <algorithm>
-
-TINT_REGISTER_OBJECT_CLASS(PainChangeController);
 
 namespace
 {

@@ -1,6 +1,5 @@
 #include "WQTextField.h"
 
-#include "ClassRegistry.h"
 #include "TextInputFilter.h"
 
 #include <QFocusEvent>
@@ -8,8 +7,6 @@
 #include <algorithm>
 #include <string>
 #include <vector>
-
-TINT_REGISTER_WIDGET_CLASS(WQTextField);
 
 namespace
 {

@@ -4,8 +4,6 @@
 #include "Localization.h"
 #include "PDEPlugInInterface.h"
 
-TINT_REGISTER_PLUGIN_CLASS(PDEPlugIn);
-
 namespace
 {
 std::string &bundleStore()
@@ -50,7 +48,10 @@ extern "C" void *TintpaneCreateObject(const char *runtimeClassName)
     if (!runtimeClassName)
         return nullptr;
     try {
-        return ClassRegistry::createPlugIn(runtimeClassName);
+        // The principal class is the one class the host may ask for.
+        if (ClassRegistry::runtimeName("PDEPlugIn") == runtimeClassName)
+            return static_cast<PDEPlugInProtocol *>(new PDEPlugIn());
+        return nullptr;
     } catch (...) {
         return nullptr;
     }

@@ -1,7 +1,6 @@
 #include "PanelLayout.h"
 
 #include "AdvancedColorOptions.h"
-#include "ClassRegistry.h"
 #include "ColorOptions.h"
 #include "LayoutLoader.h"
 #include "Outlet.h"
@@ -20,14 +19,19 @@ namespace
 // is an object of the layout, named by its object name.
 constexpr char kOwner[] = "File's Owner";
 
-// Objects of the layout that are not views, created by run-time name.
+template <typename Class> QObject *Make(QObject *parent)
+{
+    return new Class(parent);
+}
+
+// Objects of the layout that are not views: the two controllers.
 struct LayoutObject {
-    const char *className; // bare class name
     const char *objectName;
+    QObject *(*make)(QObject *parent);
 };
 constexpr LayoutObject kLayoutObjects[] = {
-    {"PainChangeController", "painChange"},
-    {"ProfileControl", "profileControl"},
+    {"painChange", Make<PainChangeController>},
+    {"profileControl", Make<ProfileControl>},
     {nullptr, nullptr},
 };
 
@@ -94,8 +98,12 @@ QWidget *tint::loadPanelLayout(const QString &layoutPath, PDEPlugInInterface *ow
     if (!root)
         return nullptr;
 
-    for (const LayoutObject *object = kLayoutObjects; object->className; ++object) {
-        QObject *created = ClassRegistry::createObject(ClassRegistry::runtimeName(object->className), root);
+    for (const LayoutObject *object = kLayoutObjects; object->objectName; ++object) {
+        QObject *created = nullptr;
+        try {
+            created = object->make(root);
+        } catch (...) {
+        }
         if (created)
             created->setObjectName(QString::fromLatin1(object->objectName));
     }

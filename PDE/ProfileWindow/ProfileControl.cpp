@@ -4,7 +4,6 @@
 #include "ProfileListModel.h"
 
 #include "AdvancedColorOptions.h"
-#include "ClassRegistry.h"
 #include "ColorPresetConstraints.h"
 #include "ControlReason.h"
 #include "DebugLog.h"
@@ -29,8 +28,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
-
-TINT_REGISTER_OBJECT_CLASS(ProfileControl);
 
 namespace
 {
