@@ -12,9 +12,9 @@
 
 #include "ProfileTable.h"
 
-class ProfileStore;
-
 #include <cstddef>
+
+class ProfileStore;
 
 // Net-SNMP's records, kept out of this header so that its macros do not
 // reach every user of the walk.
