@@ -35,8 +35,8 @@ target_link_libraries(tint_pde_colormodel PUBLIC Qt6::Widgets Cups::Cups tint_pa
 target_link_libraries(tint_pde_panes PUBLIC Qt6::UiTools)
 
 # Everything of the plug-in except the module itself, so that tests link the
-# same objects the bundle is made of: tint_pde_objects without the store's
-# back end (for tests that bring another), tint_pde with it.
+# same objects the bundle is made of: tint_pde_objects without the relay
+# store (tint::relayProfileStore(); tests bring their own), tint_pde with it.
 add_library(tint_pde_objects INTERFACE)
 target_sources(tint_pde_objects INTERFACE ${_tintpane_objects})
 foreach(_floor ${_tintpane_floors})

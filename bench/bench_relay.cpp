@@ -123,7 +123,7 @@ int main(int argc, char **argv)
     FillFullGroup(dst.get(), 2);
     int failures = 0;
     const double throughRelay = Median(rounds, [&] {
-        if (WQPListWriteProfile_All(rgb.get(), sim.get(), dst.get()) != 0)
+        if (tint::relayProfileStore().WQPListWriteProfile_All(rgb.get(), sim.get(), dst.get()) != 0)
             ++failures;
     });
 

@@ -1,10 +1,10 @@
 // Times a full profile list (3 x 500 used entries) written and read by the
 // store, beside libplist's own serialise and parse of the same tree, and
 // prints a table. Usage: bench_store [rounds]
-#include "ProfileFileOps.h"
 #include "ProfilePlist.h"
 #include "ProfileStore.h"
 #include "ProfileStoreDirect.h"
+#include "ProfileStorePathBackend.h"
 #include "ProfileTables.h"
 
 #include <stdlib.h>

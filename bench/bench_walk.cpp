@@ -68,7 +68,7 @@ int WalkOnce(const std::string &host, const std::string &version, bool oneByOne)
     for (auto &a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    return mib_walk(static_cast<int>(args.size()), argv.data());
+    return mib_walk(static_cast<int>(args.size()), argv.data(), TestProfileStore());
 }
 
 // The walk without the merge and the write of the list, as the programs do.
@@ -226,7 +226,7 @@ int main(int argc, char **argv)
         }
     }
     for (int i = 0; i < rounds; ++i)
-        merge.push_back(Milliseconds([] { vRestructPlistSpool2Current(0); }));
+        merge.push_back(Milliseconds([] { vRestructPlistSpool2Current(0, TestProfileStore()); }));
 
     std::printf("rows %d (%d variables), fastest of %d rounds (behind the proxy: the cell walks once)\n",
                 kRows, kRows * 7, rounds);

@@ -20,7 +20,7 @@ gtest_discover_tests(test_vault DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120
 
 # The plug-in's back end of the store through the relay.
 add_executable(test_relay_store ${CMAKE_CURRENT_SOURCE_DIR}/test_relay_store.cpp)
-target_link_libraries(test_relay_store PRIVATE tint_profilestore_relay tint_test_support GTest::gtest_main)
+target_link_libraries(test_relay_store PRIVATE tint_profilestore_relay tint_profilestore_direct tint_test_support GTest::gtest_main)
 add_dependencies(test_relay_store Tintrelay Tintvault)
 gtest_discover_tests(test_relay_store DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120
   SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")

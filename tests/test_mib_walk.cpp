@@ -39,7 +39,7 @@ int Walk(const std::vector<std::string> &args)
     for (auto &a : copies)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    const int result = mib_walk(static_cast<int>(args.size()), argv.data());
+    const int result = mib_walk(static_cast<int>(args.size()), argv.data(), TestProfileStore());
     for (size_t i = 0; i < args.size(); ++i)
         EXPECT_EQ(std::string(argv[i]), args[i]) << "argument " << i << " was changed";
     return result;

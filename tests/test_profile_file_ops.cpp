@@ -1,7 +1,7 @@
 // The probe, backup/discard/restore, existence and removal on real files, and
 // the permission cases run as an unprivileged user.
 #include "PlistCheck.h"
-#include "ProfileFileOps.h"
+#include "ProfileStorePathBackend.h"
 #include "test_profile_fixture.h"
 
 #include <sys/stat.h>

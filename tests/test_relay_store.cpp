@@ -3,6 +3,7 @@
 #include "Precondition.h"
 #include "ProfileStore.h"
 #include "ProfileStoreBackend.h"
+#include "ProfileStoreDirect.h"
 #include "ProfileTable.h"
 #include "ProfileTables.h"
 #include "SessionBus.h"
@@ -42,7 +43,9 @@ class RelayStore : public ::testing::Test
         ::umask(002);
         ASSERT_TRUE(bus.running());
         ASSERT_FALSE(TintLoginName().empty());
+        SetTestProfileStore(&tint::relayProfileStore());
     }
+    void TearDown() override { SetTestProfileStore(nullptr); }
     TempRoot root;
     SessionBus bus;
 };

@@ -162,7 +162,7 @@ TEST_F(Spool, ClassesLocationsAndNamesDecideWhatIsMerged)
     SpoolInt(2, 12, 4);
     SpoolInt(5, 12, 2);
 
-    ASSERT_EQ(vRestructPlistSpool2Current(0), 0);
+    ASSERT_EQ(vRestructPlistSpool2Current(0, TestProfileStore()), 0);
     ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_NE(t.find(0, "RGB1.ICC"), nullptr);
@@ -199,7 +199,7 @@ TEST_F(Spool, NamesBreakingTheRuleLeaveEveryGroupWithoutDuplicates)
     SpoolRow(1, "KEEP.ICC", 3);
     SpoolRow(2, "KEEP.ICC", 2);
 
-    ASSERT_EQ(vRestructPlistSpool2Current(0), 0);
+    ASSERT_EQ(vRestructPlistSpool2Current(0, TestProfileStore()), 0);
     ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     for (int g = 0; g < 3; ++g) {
@@ -222,7 +222,7 @@ TEST_F(Spool, FullGroupDropsNewProfilesAndStillMatchesKnownOnes)
     SpoolRow(1, "NEW.ICC", 2);
     SpoolRow(2, "U499.ICC", 2);
 
-    ASSERT_EQ(vRestructPlistSpool2Current(0), 0);
+    ASSERT_EQ(vRestructPlistSpool2Current(0, TestProfileStore()), 0);
     ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_EQ(t[0].iNum, kProfileTableSlots);
@@ -234,7 +234,7 @@ TEST_F(Spool, MissingListIsCreatedUnwritableListIsReported)
 {
     SpoolRow(1, "ONLY.ICC", 3);
     ASSERT_FALSE(FileExists(WQ_PLIST_PROFILE_PATH));
-    ASSERT_EQ(vRestructPlistSpool2Current(1), 0); // merged even after a failure
+    ASSERT_EQ(vRestructPlistSpool2Current(1, TestProfileStore()), 0); // merged even after a failure
     ProfileTables t;
     ASSERT_EQ(t.read(), 0);
     EXPECT_EQ(t.find(1, "ONLY.ICC")->inMenu, InMenu::DeviceHidden);
@@ -253,5 +253,5 @@ TEST_F(Spool, MissingListIsCreatedUnwritableListIsReported)
     EXPECT_EQ(out, "1 1 0 '' 0\n");
 
     ASSERT_EQ(TintCopyPath(WQ_PLIST_PROFILE_PATH, (root.path() + "/no/such/folder/list.plist").c_str()), 0);
-    EXPECT_EQ(vRestructPlistSpool2Current(0), -1);
+    EXPECT_EQ(vRestructPlistSpool2Current(0, TestProfileStore()), -1);
 }

@@ -15,11 +15,11 @@ target_link_libraries(test_wq_text_field PRIVATE tint_test_support GTest::gtest_
 gtest_discover_tests(test_wq_text_field DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
-# The window over the plug-in's own objects, with the store's direct back end
-# in place of the relay so that OK writes the list file in the test's root.
+# The window over the plug-in's own objects, with the tests' store in place
+# of the relay store so that OK writes the list file in the test's root.
 add_executable(test_profile_control ${CMAKE_CURRENT_SOURCE_DIR}/test_profile_control.cpp)
 target_link_libraries(test_profile_control PRIVATE tint_pde_objects tint_test_support GTest::gtest_main
-  Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_direct
+  Qt6::Widgets Qt6::UiTools Qt6::Test Cups::Cups tint_paths tint_profilestore_in_place_of_relay
   tint_printcore tint_relaycall tint_split tint_bonjour)
 # One test loads the whole panel from the staged bundle.
 target_compile_definitions(test_profile_control PRIVATE TINT_PLUGIN_BUNDLE="${TINT_PLUGIN_DIR}")

@@ -109,7 +109,7 @@ int16_t PDECommon::commoniGetProtocol(PMPrintSession session)
 int PDECommon::commonGetProfilesFromMIB(PMPrintSession session)
 {
     // The backup is made whether or not a walk follows.
-    WQPListSwapProfile(kProfileSwapBackup);
+    tint::relayProfileStore().WQPListSwapProfile(kProfileSwapBackup);
 
     if (!session)
         return 0;
@@ -165,8 +165,8 @@ int PDECommon::commonAddMenuFromProfilePlist(tint::ControlSpan table)
         return tint::kBadArgument;
     // Three full tables are too large for the dialog thread's stack.
     auto groups = std::make_unique<ProfileTable[]>(kProfileGroupCount);
-    int32_t read = WQPListReadProfile_All(&groups[kProfileGroupRGB], &groups[kProfileGroupSIM],
-                                          &groups[kProfileGroupDST]);
+    int32_t read = tint::relayProfileStore().WQPListReadProfile_All(
+        &groups[kProfileGroupRGB], &groups[kProfileGroupSIM], &groups[kProfileGroupDST]);
     if (read != 0)
         return read;
 

@@ -78,7 +78,7 @@ void ReadGroupShown(int32_t group, std::vector<ShownProfile> *shown)
 {
     // The table is a 42 kB value; keep it off the dialog thread's stack.
     auto table = std::make_unique<ProfileTable>();
-    WQPListReadProfile_Dict(table.get(), group);
+    tint::relayProfileStore().WQPListReadProfile_Dict(table.get(), group);
     AppendShown(*table, shown);
 }
 
@@ -87,7 +87,7 @@ void ReadGroupShown(int32_t group, std::vector<ShownProfile> *shown)
 bool ReadAllShown(std::vector<ShownProfile> (&groups)[3])
 {
     auto tables = std::make_unique<ProfileTable[]>(3);
-    if (WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]) != 0)
+    if (tint::relayProfileStore().WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]) != 0)
         return false;
     for (int g = 0; g < 3; ++g)
         AppendShown(tables[g], &groups[g]);

@@ -165,7 +165,7 @@ void AdvancedColorOptions::didCreateControlTable()
         tab_SwitchVew->setCurrentIndex(0);
     if (button_ManageProfile) {
         std::string group;
-        switch (tint::probeWritePermission(&group)) {
+        switch (tint::relayProfileStore().probeWritePermission(&group)) {
         case ProfileListWriteProbe::MayWrite:
             tint::setControlAvailable(button_ManageProfile);
             break;

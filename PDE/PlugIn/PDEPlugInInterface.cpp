@@ -27,7 +27,7 @@ constexpr int kMaxPaneTables = 5;
 // list refreshed from the printer.
 bool UserMayWriteProfileList()
 {
-    return WQPListIsAdminProfile() != 0;
+    return tint::relayProfileStore().WQPListIsAdminProfile() != 0;
 }
 
 } // namespace

@@ -62,29 +62,31 @@ void ProfileEditor::load(short protocol)
     endEdit();
     protocolType = protocol;
     *tables = Tables{};
+    ProfileStore &store = tint::relayProfileStore();
     ProfileTable *working[kProfileGroupCount] = {&tables->plistRGBDict, &tables->plistSIMDict,
                                                  &tables->plistDSTDict};
     for (int32_t group = 0; group < kProfileGroupCount; ++group) {
         if (usesDirectConnection())
-            WQPListReadProfile_Dict_Pap(working[group], group);
+            store.WQPListReadProfile_Dict_Pap(working[group], group);
         else
-            WQPListReadProfile_Dict(working[group], group);
+            store.WQPListReadProfile_Dict(working[group], group);
     }
 }
 
 ProfileEditor::SaveResult ProfileEditor::save()
 {
     SaveResult result;
+    ProfileStore &store = tint::relayProfileStore();
     if (usesDirectConnection()) {
-        result.code = WQPListWriteProfile_All_Pap(&tables->plistRGBDict, &tables->plistSIMDict,
-                                                  &tables->plistDSTDict, &tables->plistRGBDelete,
-                                                  &tables->plistSIMDDelete, &tables->plistDSTDelete);
+        result.code = store.WQPListWriteProfile_All_Pap(&tables->plistRGBDict, &tables->plistSIMDict,
+                                                        &tables->plistDSTDict, &tables->plistRGBDelete,
+                                                        &tables->plistSIMDDelete, &tables->plistDSTDelete);
     } else {
-        result.code =
-            WQPListWriteProfile_All(&tables->plistRGBDict, &tables->plistSIMDict, &tables->plistDSTDict);
+        result.code = store.WQPListWriteProfile_All(&tables->plistRGBDict, &tables->plistSIMDict,
+                                                    &tables->plistDSTDict);
     }
     if (result.code != 0) {
-        result.reason = ProfileStoreLastError();
+        result.reason = store.LastError();
         if (result.reason.empty())
             result.reason = "the profile list cannot be written";
     }

@@ -29,12 +29,12 @@ namespace
 
 // Ends every walk: publishes what it saw for this thread's callers, merges
 // what the spool holds and hands back the result.
-int Finish(const MibWalkOutcome &outcome)
+int Finish(const MibWalkOutcome &outcome, ProfileStore &store)
 {
     numprinted = outcome.numprinted;
     std::memcpy(sDEBUGmsg, outcome.diagnostic, sizeof sDEBUGmsg);
     std::memcpy(&PlistForSpool, &outcome.spool, sizeof PlistForSpool);
-    MibWalkMergeIntoCurrentList(outcome.spool, outcome.result != kMibWalkSuccess ? 1 : 0);
+    MibWalkMergeIntoCurrentList(store, outcome.spool, outcome.result != kMibWalkSuccess ? 1 : 0);
     return outcome.result;
 }
 
@@ -88,7 +88,7 @@ int MibWalkFetch(const MibWalkRequest &request, MibWalkOutcome *outcome)
     return result;
 }
 
-int mib_walk(int argc, char *argv[])
+int mib_walk(int argc, char *argv[], ProfileStore &store)
 {
     // The outcome holds a whole spool table: kept off the thread's stack.
     auto outcome = std::make_unique<MibWalkOutcome>();
@@ -100,5 +100,5 @@ int mib_walk(int argc, char *argv[])
     } else {
         MibWalkFetch(request, outcome.get());
     }
-    return Finish(*outcome);
+    return Finish(*outcome, store);
 }

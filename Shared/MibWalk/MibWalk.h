@@ -14,6 +14,8 @@
 
 #include <cstddef>
 
+class ProfileStore;
+
 // Net-SNMP's records, kept out of this header so that its macros do not
 // reach every user of the walk.
 struct snmp_session;
@@ -94,11 +96,11 @@ constexpr int kMibWalkMaxRetries = 5;
 
 // Walks the agent named in argv (command-line form: program name, options,
 // host, optional root OID; default root 1.3.6.1.2.1) and merges the result
-// into the current profile list. argv is not modified. Returns one of the
-// walk results above. Never exits. Everything a walk sets, -C flags
+// into the current profile list of store. argv is not modified. Returns one
+// of the walk results above. Never exits. Everything a walk sets, -C flags
 // included, applies to that walk only; several walks may run at once on
-// different threads (their merges then share the store's current list).
-int mib_walk(int argc, char *argv[]);
+// different threads (their merges into one store share its current list).
+int mib_walk(int argc, char *argv[], ProfileStore &store);
 
 // The walk's own option -C, for the arguments being parsed on the calling
 // thread: each letter of the option's value (optarg) toggles a flag of that
@@ -134,12 +136,12 @@ void vSpoolPlist(const MibOid *name, std::size_t nameLength, const variable_list
 void MibWalkSpoolVariable(ProfileTable *spool, const MibOid *name, std::size_t nameLength,
                           const variable_list *vars);
 
-// Merges the spool into the current profile list and writes it back.
-// failure: 0 after a successful walk, otherwise non-zero. Returns the
+// Merges the spool into the current profile list of store and writes it
+// back. failure: 0 after a successful walk, otherwise non-zero. Returns the
 // write's result: 0 written, -1 not written.
-int vRestructPlistSpool2Current(int failure);
+int vRestructPlistSpool2Current(int failure, ProfileStore &store);
 // The same for any spool: one read of the current list, the merge, one write.
-int MibWalkMergeIntoCurrentList(const ProfileTable &spool, int failure);
+int MibWalkMergeIntoCurrentList(ProfileStore &store, const ProfileTable &spool, int failure);
 // The merge alone: the three groups of a list, as read, become the list to
 // write. Touches nothing but its arguments.
 void MibWalkMergeSpool(const ProfileTable &spool, int failure, ProfileTable *rgb, ProfileTable *sim,

@@ -158,17 +158,17 @@ void MibWalkMergeSpool(const ProfileTable &spool, int failure, ProfileTable *rgb
     }
 }
 
-int MibWalkMergeIntoCurrentList(const ProfileTable &spool, int failure)
+int MibWalkMergeIntoCurrentList(ProfileStore &store, const ProfileTable &spool, int failure)
 {
     auto tables = std::make_unique<ProfileTable[]>(3); // zeroed
     // A missing or unreadable list leaves the tables empty: the first walk
     // creates the list.
-    (void)WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]);
+    (void)store.WQPListReadProfile_All(&tables[0], &tables[1], &tables[2]);
     MibWalkMergeSpool(spool, failure, &tables[0], &tables[1], &tables[2]);
-    return WQPListWriteProfile_All(&tables[0], &tables[1], &tables[2]);
+    return store.WQPListWriteProfile_All(&tables[0], &tables[1], &tables[2]);
 }
 
-int vRestructPlistSpool2Current(int failure)
+int vRestructPlistSpool2Current(int failure, ProfileStore &store)
 {
-    return MibWalkMergeIntoCurrentList(PlistForSpool, failure);
+    return MibWalkMergeIntoCurrentList(store, PlistForSpool, failure);
 }

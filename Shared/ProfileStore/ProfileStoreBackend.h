@@ -55,7 +55,5 @@ bool ProfileReadListPath(const char *path, std::string *content);
 // no login name or the path would not fit.
 int ProfileStoreLoginPath(char out[TINT_PATH_BUFFER], const char *nameFormat);
 
-// The whole-file write of the calling thread's store (TintProfileStore()).
-int ProfileStoreWriteWholeFile(const char *xml, size_t length);
 // The name of the preferences folder's group ("" when it cannot be had).
 std::string ProfileStoreFolderGroup();

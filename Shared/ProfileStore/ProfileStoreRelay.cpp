@@ -152,7 +152,7 @@ class RelayBackend : public ProfileStoreBackend
 
 } // namespace
 
-ProfileStore &TintDefaultProfileStore()
+ProfileStore &tint::relayProfileStore()
 {
     static RelayBackend backend;
     static ProfileStore store(backend);

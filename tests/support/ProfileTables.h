@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProfileStore.h"
+#include "ProfileStoreDirect.h"
 #include "ProfileTable.h"
 
 #include <cstdio>

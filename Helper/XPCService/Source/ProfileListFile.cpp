@@ -50,25 +50,28 @@ bool ProfileListFile::IsProfileListName(const std::string &name)
     return false;
 }
 
-bool ProfileListFile::Resolve(const std::string &path, ProfileListFile *out)
+bool ProfileListFile::OpenAt(const std::string &path, ProfileListFile *out)
 {
     out->dir_.reset();
     out->name_.clear();
-    if (path.empty() || path[0] != '/' || path.size() >= TINT_PATH_BUFFER ||
-        path.find('\0') != std::string::npos)
-        return false;
     const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == 0 ? std::string("/") : path.substr(0, slash);
-    const std::string name = path.substr(slash + 1);
-    if (!IsProfileListName(name))
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (path.size() >= TINT_PATH_BUFFER || path.find('\0') != std::string::npos || name.empty() ||
+        name == "." || name == "..")
         return false;
-
-    UniqueFd given = OpenFolder(folder);
-    UniqueFd preferences = OpenFolder(TintPreferencesFolder());
-    if (!given.valid() || !preferences.valid() || !SameFile(given.get(), preferences.get()))
-        return false;
-    out->dir_ = std::move(given);
+    out->dir_ = OpenFolder(slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash));
     out->name_ = name;
+    return out->dir_.valid();
+}
+
+bool ProfileListFile::Resolve(const std::string &path, ProfileListFile *out)
+{
+    UniqueFd preferences = OpenFolder(TintPreferencesFolder());
+    if (path.empty() || path[0] != '/' || !IsProfileListName(path.substr(path.rfind('/') + 1)) ||
+        !OpenAt(path, out) || !preferences.valid() || !SameFile(out->dir_.get(), preferences.get())) {
+        *out = ProfileListFile();
+        return false;
+    }
     return true;
 }
 

@@ -22,6 +22,9 @@ class ProfileListFile
     // Checks path; false (and *out unusable) when it is refused. Paths longer
     // than 254 bytes are refused as everywhere else in the driver.
     static bool Resolve(const std::string &path, ProfileListFile *out);
+    // Opens path's folder and keeps its base name, without Resolve's checks
+    // of folder and name (for tools and tests on lists of their own).
+    static bool OpenAt(const std::string &path, ProfileListFile *out);
 
     int dir() const { return dir_.get(); }
     const std::string &name() const { return name_; }

@@ -22,19 +22,6 @@ bool FormatListPaths(const std::string &user, const std::string &model, char cur
                                      model.c_str()) == 0;
 }
 
-// The service has no list of its own outside a request: the store the
-// WQPList functions fall back to refuses everything.
-class NoListBackend : public ProfileStoreBackend
-{
-  public:
-    bool ReadCurrentList(std::string *) override { return false; }
-    int WriteWholeFile(const char *, size_t) override { return -1; }
-    int IsAdminProfile() override { return 0; }
-    void SwapProfile(int32_t) override {}
-    int ExistProfile() override { return 0; }
-    int Remove(int32_t) override { return 0; }
-};
-
 } // namespace
 
 bool VaultListNamesAcceptable(const std::string &user, const std::string &model)
@@ -86,11 +73,4 @@ int VaultListBackend::ExistProfile()
 int VaultListBackend::Remove(int32_t selector)
 {
     return VaultRemove(selector == kProfileRemoveCurrent ? current_ : previous_) ? 1 : 0;
-}
-
-ProfileStore &TintDefaultProfileStore()
-{
-    static NoListBackend backend;
-    static ProfileStore store(backend);
-    return store;
 }

@@ -43,7 +43,6 @@ int VaultRunWalk(const tint::WalkRequest &walk)
     // nothing, and other users' merges run beside it.
     ProfileStore store(*backend);
     ListLock lock(backend->current().name());
-    ProfileStoreScope scope(store);
-    MibWalkMergeIntoCurrentList(outcome->spool, result != kMibWalkSuccess ? 1 : 0);
+    MibWalkMergeIntoCurrentList(store, outcome->spool, result != kMibWalkSuccess ? 1 : 0);
     return result;
 }

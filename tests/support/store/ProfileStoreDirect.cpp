@@ -1,10 +1,11 @@
-// The direct back end: the current and previous list are the paths held in
-// the two globals (tools and tests set them), written directly.
+// The store of tests and tools: the double on the two path globals unless a
+// test points it elsewhere, and the WQPList functions on it.
 #include "ProfileStoreDirect.h"
 
-#include "ProfileStore.h"
+#include "ProfileStoreBackend.h"
 #include "ProfileStorePathBackend.h"
 
+#include <atomic>
 #include <cstring>
 
 char WQ_PLIST_PROFILE_PATH[TINT_PATH_BUFFER];
@@ -33,11 +34,96 @@ class GlobalPathBackend : public ProfileStorePathBackend
     std::string PreviousPath() const override { return FromGlobal(WQ_PLIST_PROFILE_PREV_PATH); }
 };
 
+std::atomic<ProfileStore *> gChosen{nullptr};
+
 } // namespace
 
-ProfileStore &TintDefaultProfileStore()
+ProfileStore &TestProfileStore()
 {
     static GlobalPathBackend backend;
-    static ProfileStore store(backend);
-    return store;
+    static ProfileStore onGlobals(backend);
+    ProfileStore *chosen = gChosen.load();
+    return chosen != nullptr ? *chosen : onGlobals;
+}
+
+void SetTestProfileStore(ProfileStore *store)
+{
+    gChosen.store(store);
+}
+
+int32_t WQPListReadProfile_All(ProfileTable *rgb, ProfileTable *sim, ProfileTable *dst)
+{
+    return TestProfileStore().WQPListReadProfile_All(rgb, sim, dst);
+}
+
+int32_t WQPListReadProfile_Dict(ProfileTable *table, int32_t group)
+{
+    return TestProfileStore().WQPListReadProfile_Dict(table, group);
+}
+
+int32_t WQPListReadProfile_Dict_Pap(ProfileTable *table, int32_t group)
+{
+    return TestProfileStore().WQPListReadProfile_Dict_Pap(table, group);
+}
+
+int32_t WQPListWriteProfile_All(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst)
+{
+    return TestProfileStore().WQPListWriteProfile_All(rgb, sim, dst);
+}
+
+int32_t WQPListWriteProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim, const ProfileTable *dst,
+                                    const ProfileTable *rgbDelete, const ProfileTable *simDelete,
+                                    const ProfileTable *dstDelete)
+{
+    return TestProfileStore().WQPListWriteProfile_All_Pap(rgb, sim, dst, rgbDelete, simDelete, dstDelete);
+}
+
+int32_t WQPListMappingProfile_All_Pap(const ProfileTable *rgb, const ProfileTable *sim,
+                                      const ProfileTable *dst, ProfileTable *rgbOut, ProfileTable *simOut,
+                                      ProfileTable *dstOut, const ProfileTable *rgbDelete,
+                                      const ProfileTable *simDelete, const ProfileTable *dstDelete)
+{
+    return TestProfileStore().WQPListMappingProfile_All_Pap(rgb, sim, dst, rgbOut, simOut, dstOut, rgbDelete,
+                                                            simDelete, dstDelete);
+}
+
+int32_t WQPListWriteProfile_Dict(const ProfileTable *table, int32_t group, ProfileTable *rgb,
+                                 ProfileTable *sim, ProfileTable *dst)
+{
+    return TestProfileStore().WQPListWriteProfile_Dict(table, group, rgb, sim, dst);
+}
+
+int32_t WQPListMappingGetMainDict_FromPlist(plist_t *rgbDict, plist_t *simDict, plist_t *dstDict)
+{
+    return TestProfileStore().WQPListMappingGetMainDict_FromPlist(rgbDict, simDict, dstDict);
+}
+
+int WQPListIsAdminProfile()
+{
+    return TestProfileStore().WQPListIsAdminProfile();
+}
+
+void WQPListSwapProfile(int32_t type)
+{
+    TestProfileStore().WQPListSwapProfile(type);
+}
+
+int WQPListExistProfile()
+{
+    return TestProfileStore().WQPListExistProfile();
+}
+
+int WQPListRemove(int32_t selector)
+{
+    return TestProfileStore().WQPListRemove(selector);
+}
+
+std::string ProfileStoreLastError()
+{
+    return TestProfileStore().LastError();
+}
+
+int ProfileStoreWriteWholeFile(const char *xml, size_t length)
+{
+    return TestProfileStore().backend().WriteWholeFile(xml, length);
 }

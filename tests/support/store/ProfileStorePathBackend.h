@@ -1,14 +1,34 @@
 // The store's back end on two full paths, for tests, tools, benches and
-// fuzz targets: reads, probes and writes the files there directly
-// (ProfileFileOps.h).
+// fuzz targets, on the service's own file steps (VaultFileOps.h) with each
+// path opened as its folder's descriptor and the base name.
 #pragma once
 
 #include "ProfileStoreBackend.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
-// A back end on two full paths: reads, probes and writes the files there
-// directly. Paths longer than 254 bytes or empty are refused.
+// The file steps on one or two paths. All return 1 or 0; a null or empty
+// path stands for an absent one and makes the step do nothing.
+//
+// Write-permission probe: sets the file-creation mask to 002 (for good),
+// opens path for appending (creating it) and deletes it again when it did
+// not exist before. 1 when it could be opened.
+int ProfileFileProbe(const char *path);
+// Swap steps without a probe: 2 backup, 1 discard, as the service does them;
+// 0 restore renames previous over current whatever it holds. No result.
+void ProfileFileSwap(int32_t type, const char *current, const char *previous);
+// 1 when path opens for reading (a file or a folder).
+int ProfileFileExist(const char *path);
+// Removes a file or an empty folder; 1 when removed.
+int ProfileFileRemove(const char *path);
+// Replaces path with data (length bytes) whole, as the service does; a
+// replaced file then gets its mode back. 1 when written.
+int ProfileFileWriteWhole(const char *path, const void *data, size_t length);
+
+// A back end on two full paths. Paths longer than 254 bytes or empty are
+// refused.
 class ProfileStorePathBackend : public ProfileStoreBackend
 {
   public:
