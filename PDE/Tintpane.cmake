@@ -11,8 +11,9 @@
 #                  panes, the main view and the pane switcher
 #   ProfileWindow  the profile management window: list model, editor, view
 #   PlugIn         the principal class, the panel and its wiring, the factory
-# Object libraries: the classes register themselves by run-time name from
-# their own source files, which a static archive would leave out.
+# Object libraries: the module is every object of the four, whether or not
+# another object refers to it (a static archive would leave out the exported
+# entry points, which nothing inside the bundle calls).
 set(_tintpane_floors ColorModel Panes ProfileWindow PlugIn)
 set(_tintpane_below "")
 foreach(_floor ${_tintpane_floors})

@@ -10,7 +10,7 @@ tint::LayoutLoader::LayoutLoader(QObject *parent) : QUiLoader(parent) {}
 QWidget *tint::LayoutLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
 {
     // A layout names the bundle's own view classes by run-time name or by
-    // bare name; both come from the class registry.
+    // bare name; both are looked up in the class registry.
     std::string runtimeName = className.toStdString();
     if (!ClassRegistry::isWidgetClass(runtimeName))
         runtimeName = ClassRegistry::runtimeName(runtimeName.c_str());
