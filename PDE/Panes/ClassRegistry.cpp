@@ -10,11 +10,6 @@
 namespace
 {
 
-template <typename Class> QWidget *Make(QWidget *parent)
-{
-    return new Class(parent);
-}
-
 struct WidgetClass {
     const char *bareName;
     QWidget *(*make)(QWidget *parent);
@@ -22,10 +17,10 @@ struct WidgetClass {
 
 // The view classes a layout may name, closed by a null name.
 const WidgetClass kWidgetClasses[] = {
-    {"MainView", Make<MainView>},
-    {"ColorOptions", Make<ColorOptions>},
-    {"AdvancedColorOptions", Make<AdvancedColorOptions>},
-    {"WQTextField", Make<WQTextField>},
+    {"MainView", ClassRegistry::make<MainView, QWidget>},
+    {"ColorOptions", ClassRegistry::make<ColorOptions, QWidget>},
+    {"AdvancedColorOptions", ClassRegistry::make<AdvancedColorOptions, QWidget>},
+    {"WQTextField", ClassRegistry::make<WQTextField, QWidget>},
     {nullptr, nullptr},
 };
 

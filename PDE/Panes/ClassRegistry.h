@@ -28,4 +28,11 @@ class ClassRegistry
     // A new instance of that view class, belonging to parent; nullptr when no
     // view class has the name or the instance cannot be made.
     static QWidget *createWidget(const std::string &runtimeName, QWidget *parent);
+
+    // The factory in a table of classes made by name: a new Class that
+    // belongs to parent.
+    template <typename Class, typename Parent> static Parent *make(Parent *parent)
+    {
+        return new Class(parent);
+    }
 };

@@ -1,6 +1,7 @@
 #include "PanelLayout.h"
 
 #include "AdvancedColorOptions.h"
+#include "ClassRegistry.h"
 #include "ColorOptions.h"
 #include "LayoutLoader.h"
 #include "Outlet.h"
@@ -19,19 +20,14 @@ namespace
 // is an object of the layout, named by its object name.
 constexpr char kOwner[] = "File's Owner";
 
-template <typename Class> QObject *Make(QObject *parent)
-{
-    return new Class(parent);
-}
-
 // Objects of the layout that are not views: the two controllers.
 struct LayoutObject {
     const char *objectName;
     QObject *(*make)(QObject *parent);
 };
 constexpr LayoutObject kLayoutObjects[] = {
-    {"painChange", Make<PainChangeController>},
-    {"profileControl", Make<ProfileControl>},
+    {"painChange", ClassRegistry::make<PainChangeController, QObject>},
+    {"profileControl", ClassRegistry::make<ProfileControl, QObject>},
     {nullptr, nullptr},
 };
 
