@@ -354,6 +354,7 @@ TEST_F(MibWalkTest, WalkFailingAfterTheTableMergesWhatWasSpooled)
     ASSERT_EQ(Walk(PluginArgs()), kMibWalkFailed);
     EXPECT_EQ(PlistForSpool.iNum, 6);
     ExpectTransitions(true);
+    EXPECT_STREQ(sDEBUGmsg, "[SNMP] Timeout: no answer from 127.0.0.1");
 }
 
 TEST_F(MibWalkTest, EachRequestIsTriedFourTimesUnlessRetriesAreGiven)

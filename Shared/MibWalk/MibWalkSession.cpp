@@ -5,6 +5,8 @@
 #include "ProfileStore.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -45,9 +47,31 @@ bool MibWalkSession::open()
     if (!handle_) {
         MyDebugMessage("[UTIL-MIB] SNMP Open Err\n", 0);
         snmp_sess_perror("snmpwalk", &session);
+        int libraryErrno = 0, snmpErrno = 0;
+        char *text = nullptr;
+        snmp_error(&session, &libraryErrno, &snmpErrno, &text);
+        std::snprintf(outcome_->diagnostic, sizeof outcome_->diagnostic, "[SNMP] Error: no session to %s: %s",
+                      request_.host.c_str(), text ? text : "unknown error");
+        std::free(text);
         return false;
     }
     return true;
+}
+
+void MibWalkSession::recordFailure(int status)
+{
+    if (status == STAT_TIMEOUT) {
+        std::snprintf(outcome_->diagnostic, sizeof outcome_->diagnostic, "[SNMP] Timeout: no answer from %s",
+                      request_.host.c_str());
+        return;
+    }
+    snmp_sess_perror("snmpwalk", snmp_sess_session(handle_.get()));
+    int libraryErrno = 0, snmpErrno = 0;
+    char *text = nullptr;
+    snmp_sess_error(handle_.get(), &libraryErrno, &snmpErrno, &text);
+    std::snprintf(outcome_->diagnostic, sizeof outcome_->diagnostic, "[SNMP] Error: %s",
+                  text ? text : "no answer");
+    std::free(text);
 }
 
 int MibWalkSession::exchange(int type, const std::vector<std::pair<const oid *, size_t>> &names,

@@ -52,7 +52,10 @@ class MibWalkSession
     // One GET whose variables are only counted (and printed), never stored.
     int getAndPrint(const oid *name, size_t length);
 
-    void perror() { snmp_sess_perror("snmpwalk", snmp_sess_session(handle_.get())); }
+    // Notes in the walk's diagnostic why a request got no usable answer
+    // (status as exchange() returned it); the library's error also goes to
+    // standard error, as snmpwalk says it.
+    void recordFailure(int status);
 
   private:
     const MibWalkRequest &request_;

@@ -173,12 +173,8 @@ class TableWalk
         PduHandle response;
         status_ = walker_->exchange(asked.bulk ? SNMP_MSG_GETBULK : SNMP_MSG_GETNEXT, names,
                                     asked.probe && asked.bulk ? 1 : 0, repetitions, &response);
-        if (status_ == STAT_TIMEOUT) {
-            fail(kMibWalkFailed);
-            return;
-        }
         if (status_ != STAT_SUCCESS || !response) {
-            walker_->perror();
+            walker_->recordFailure(status_);
             fail(kMibWalkFailed);
             return;
         }
@@ -199,6 +195,9 @@ class TableWalk
             }
         }
         if (response->errstat != SNMP_ERR_NOERROR) {
+            std::snprintf(outcome_->diagnostic, sizeof outcome_->diagnostic,
+                          "[SNMP] Error: the agent answered %s",
+                          snmp_errstring(static_cast<int>(response->errstat)));
             fail(kMibWalkAgentError);
             return;
         }

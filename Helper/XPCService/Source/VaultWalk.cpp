@@ -5,6 +5,7 @@
 #include "RequestSplitter.h"
 #include "VaultListStore.h"
 
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -13,7 +14,7 @@ bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args)
     return MibWalkOptionsFromRequestAcceptable(args);
 }
 
-int VaultRunWalk(const tint::WalkRequest &walk)
+int VaultRunWalk(const tint::WalkRequest &walk, std::string *reason)
 {
     if (walk.args.size() > kVaultMaxWalkArguments || !VaultListNamesAcceptable(walk.user, walk.model) ||
         !VaultWalkOptionsAcceptable(walk.args))
@@ -37,6 +38,8 @@ int VaultRunWalk(const tint::WalkRequest &walk)
     int result = MibWalkParseRequest(static_cast<int>(walk.args.size()), argv.data(), &request);
     if (result == kMibWalkSuccess)
         result = MibWalkFetch(request, outcome.get());
+    else
+        std::memcpy(outcome->diagnostic, request.diagnostic, sizeof outcome->diagnostic);
 
     // The merge (one read and one write) holds the lock of this user's list
     // only: the fetch, which may wait on a slow or silent printer, holds
@@ -44,5 +47,10 @@ int VaultRunWalk(const tint::WalkRequest &walk)
     ProfileStore store(*backend);
     ListLock lock(backend->current().name());
     MibWalkMergeIntoCurrentList(store, outcome->spool, result != kMibWalkSuccess ? 1 : 0);
+    if (reason && result != kMibWalkSuccess) {
+        *reason = std::string(outcome->diagnostic, strnlen(outcome->diagnostic, sizeof outcome->diagnostic));
+        while (!reason->empty() && reason->back() == '\n')
+            reason->pop_back();
+    }
     return result;
 }

@@ -24,5 +24,6 @@ bool VaultWalkOptionsAcceptable(const std::vector<std::string> &args);
 // Runs one walk: its own request, session and spool, then the merge into the
 // user's list. A walk waits for no other walk but for the moment another one
 // merges. Returns the walk's result, or -1 without walking when the request
-// is refused (names as VaultListNamesAcceptable checks them).
-int VaultRunWalk(const tint::WalkRequest &walk);
+// is refused (names as VaultListNamesAcceptable checks them). reason (may be
+// null) receives why a walk failed, one line, when the walk could tell.
+int VaultRunWalk(const tint::WalkRequest &walk, std::string *reason = nullptr);

@@ -158,9 +158,12 @@ void WQmacServiceXPC::writeDataToPlistFileRename_XPC(const std::string &request,
 void WQmacServiceXPC::mibwalk_XPC(const std::string &request, const tint::ReplyBlock &reply) const
 {
     tint::WalkRequest walk;
-    const int result = tint::splitWalkRequest(request, &walk) ? VaultRunWalk(walk) : -1;
+    std::string reason;
+    const int result = tint::splitWalkRequest(request, &walk) ? VaultRunWalk(walk, &reason) : -1;
     // Logged before the reply, so that the line is out once the caller has
-    // its answer.
+    // its answer; why a walk failed follows on a line of its own.
     syslog(LOG_ERR, "xpc - mibwalk_XPC - iRet=%d", result);
+    if (!reason.empty())
+        syslog(LOG_NOTICE, "xpc - mibwalk_XPC - %s", reason.c_str());
     reply(std::string(tint::kReplyWalkPrefix) + std::to_string(result));
 }
