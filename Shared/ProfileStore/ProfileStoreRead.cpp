@@ -4,6 +4,7 @@
 #include "ProfileStoreBackend.h"
 #include "PropertyListLimits.h"
 #include "TintText.h"
+#include "UniqueFd.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -255,12 +256,8 @@ bool ProfileReadListPath(const char *path, std::string *content)
 {
     if (path == nullptr || path[0] == '\0')
         return false;
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    const bool ok = ProfileReadListFd(fd, content);
-    ::close(fd);
-    return ok;
+    const UniqueFd fd(::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    return fd.valid() && ProfileReadListFd(fd.get(), content);
 }
 
 PlistPtr OpenProfileList(ProfileStoreBackend &backend)
