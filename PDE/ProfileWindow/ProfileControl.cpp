@@ -334,11 +334,7 @@ void ProfileControl::profileOK(QObject *)
     if (result != ProfileEditor::EntryResult::Applied)
         return;
 
-    vProfileSettingsClearEditText();
-    if (_profileMenu)
-        _profileMenu->setEnabled(true);
-    vHandlingButtonSetDisable(true, false, false);
-    vProfileSettingsAllDisablePart();
+    closeEditArea();
     reloadTable();
     deselectAll();
     focusTable();
@@ -346,14 +342,19 @@ void ProfileControl::profileOK(QObject *)
 
 void ProfileControl::profileCancel(QObject *)
 {
-    vProfileSettingsClearEditText();
     profileEditor->endEdit();
     deselectAll();
+    closeEditArea();
+    focusTable();
+}
+
+void ProfileControl::closeEditArea()
+{
+    vProfileSettingsClearEditText();
     if (_profileMenu)
         _profileMenu->setEnabled(true);
     vHandlingButtonSetDisable(true, false, false);
     vProfileSettingsAllDisablePart();
-    focusTable();
 }
 
 void ProfileControl::focusFirstEditField()

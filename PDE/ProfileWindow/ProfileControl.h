@@ -151,6 +151,9 @@ class ProfileControl : public QObject
     bool loadWindow();
     // The edit area's three labels, two fields, location pop-up and buttons.
     void setEditAreaEnabled(bool enabled);
+    // After the edit area's OK or Cancel: its fields emptied and greyed, the
+    // group pop-up and Add available again.
+    void closeEditArea();
     void forgetWindow();
     void reloadTable();
     void deselectAll();

@@ -1,8 +1,12 @@
-// An owned file descriptor, closed when it goes out of scope.
+// An owned file descriptor, closed when it goes out of scope, and the whole
+// write to a descriptor.
 #pragma once
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstddef>
+#include <string_view>
 #include <utility>
 
 class UniqueFd
@@ -34,3 +38,20 @@ class UniqueFd
   private:
     int fd_ = -1;
 };
+
+// Writes all of bytes to fd, going on after an interrupted or partial write;
+// false when the descriptor takes no more.
+inline bool WriteAll(int fd, std::string_view bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            return false;
+    }
+    return true;
+}

@@ -4,34 +4,13 @@
 #include "RelayClient.h"
 #include "RelayProtocol.h"
 #include "RequestBuilder.h"
+#include "UniqueFd.h"
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <string>
 #include <vector>
-
-namespace
-{
-
-// Writes the whole line before the process may end; a short write would
-// leave the plug-in with half a reply.
-void WriteAll(const std::string &text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else
-            return;
-    }
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -50,7 +29,9 @@ int main(int argc, char *argv[])
         std::string reply;
         if (!tint::relaySend(*method, request, &reply))
             return 0;
-        WriteAll(std::string(method->name) + "=" + reply + "\n");
+        // The whole line before the process may end: a short write would
+        // leave the plug-in with half a reply.
+        WriteAll(STDOUT_FILENO, std::string(method->name) + "=" + reply + "\n");
     } catch (...) {
     }
     return 0;

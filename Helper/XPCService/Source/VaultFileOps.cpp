@@ -36,21 +36,6 @@ bool IsRegularFd(int fd)
     return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else
-            return false;
-    }
-    return true;
-}
-
 // A fresh, hidden file beside the target, created exclusively.
 UniqueFd CreateTemporary(const ProfileListFile &target, std::string *tempName)
 {
