@@ -1,6 +1,5 @@
 #include "CupsQueue.h"
-
-#include <QCoreApplication>
+#include "TintDialogTranslation.h"
 
 #include <sys/socket.h>
 
@@ -24,30 +23,6 @@ constexpr int kDefaultTimeout = 30;
 int gTimeout = kDefaultTimeout;
 // How often libcups asks the timeout callback while a wait goes on.
 constexpr double kWaitSeconds = 1.0;
-
-std::string Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text).toStdString();
-}
-
-std::string Arg(const char *text, const std::string &a)
-{
-    return QCoreApplication::translate("tintdialog", text).arg(QString::fromStdString(a)).toStdString();
-}
-
-std::string Arg(const char *text, const std::string &a, const std::string &b)
-{
-    return QCoreApplication::translate("tintdialog", text)
-        .arg(QString::fromStdString(a), QString::fromStdString(b))
-        .toStdString();
-}
-
-std::string Arg(const char *text, const std::string &a, const std::string &b, const std::string &c)
-{
-    return QCoreApplication::translate("tintdialog", text)
-        .arg(QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c))
-        .toStdString();
-}
 
 const char *Option(const cups_dest_t *dest, const char *name)
 {
@@ -91,7 +66,7 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file,
     auto expired = [&] {
         if (!deadline.expired())
             return false;
-        *timedOut = CupsTimeoutMessage(Arg("send the PPD of %1", name), deadline.seconds());
+        *timedOut = CupsTimeoutMessage(TrArgs("send the PPD of %1", name), deadline.seconds());
         return true;
     };
     // The scheduler serves a printer's PPD at /printers/NAME.ppd: one
@@ -133,7 +108,7 @@ http_status_t FetchPPD(http_t *http, const std::string &name, std::string *file,
 
 std::string Refusal(http_t *http, const std::string &what)
 {
-    return Arg("the CUPS server %1 refused %2: %3", CupsServerName(), what, CupsFailureReason(http));
+    return TrArgs("the CUPS server %1 refused %2: %3", CupsServerName(), what, CupsFailureReason(http));
 }
 
 struct DestsFree {
@@ -152,7 +127,7 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     CupsHttp http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr));
     const int connected = http ? httpReconnect2(http.get(), gTimeout * 1000, nullptr) : -1;
     if (http && connected != 0 && httpError(http.get()) == ETIMEDOUT) {
-        *error = CupsTimeoutMessage(Tr("accept a connection"), gTimeout);
+        *error = CupsTimeoutMessage(TrArgs("accept a connection"), gTimeout);
         http.reset();
         return http;
     }
@@ -160,8 +135,9 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
         // As lpstat says it: libcups reports every failed connection alike
         // (refused, no socket, no route: "Host is down"); a name that does
         // not resolve gives no connection at all.
-        *error = Arg("cannot reach the CUPS server %1: %2", CupsServerName(),
-                     http ? Tr("Scheduler is not running") : Tr("the server's name cannot be resolved"));
+        *error = TrArgs("cannot reach the CUPS server %1: %2", CupsServerName(),
+                        http ? TrArgs("Scheduler is not running")
+                             : TrArgs("the server's name cannot be resolved"));
         http.reset();
         return http;
     }
@@ -172,12 +148,12 @@ CupsHttp CupsConnect(const std::string &server, std::string *error)
     const ipp_status_t status = cupsLastError();
     ippDelete(response);
     if (deadline.expired()) {
-        *error = CupsTimeoutMessage(Tr("answer a request"), gTimeout);
+        *error = CupsTimeoutMessage(TrArgs("answer a request"), gTimeout);
         http.reset();
     } else if (!response ||
                (status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND)) {
         *error =
-            Arg("the CUPS server %1 does not answer: %2", CupsServerName(), CupsFailureReason(http.get()));
+            TrArgs("the CUPS server %1 does not answer: %2", CupsServerName(), CupsFailureReason(http.get()));
         http.reset();
     }
     return http;
@@ -264,7 +240,8 @@ int CupsDeadline::OnTimeout(http_t * /*http*/, void *data)
 
 std::string CupsTimeoutMessage(const std::string &what, int seconds)
 {
-    return Arg("the CUPS server %1 did not %2 within %3 s", CupsServerName(), what, std::to_string(seconds));
+    return TrArgs("the CUPS server %1 did not %2 within %3 s", CupsServerName(), what,
+                  std::to_string(seconds));
 }
 
 std::string CupsFailureReason(http_t *http)
@@ -277,7 +254,7 @@ std::string CupsFailureReason(http_t *http)
         return std::strerror(httpError(http));
     if (http && httpGetStatus(http) >= HTTP_STATUS_BAD_REQUEST)
         return httpStatus(httpGetStatus(http));
-    return Tr("the server closed the connection");
+    return TrArgs("the server closed the connection");
 }
 
 std::string CupsPPDOpenError()
@@ -288,7 +265,7 @@ std::string CupsPPDOpenError()
         return std::strerror(errno);
     std::string reason = ppdErrorString(status);
     if (line > 0)
-        reason += Arg(" on line %1", std::to_string(line));
+        reason += TrArgs(" on line %1", std::to_string(line));
     return reason;
 }
 
@@ -303,14 +280,15 @@ std::string CupsServerName()
 std::string CupsQueueNameProblem(const std::string &name)
 {
     if (name.empty())
-        return Tr("the queue name is empty");
+        return TrArgs("the queue name is empty");
     if (name.size() > 127)
-        return Arg("the queue name %1 is longer than 127 bytes", name.substr(0, 40) + "...");
+        return TrArgs("the queue name %1 is longer than 127 bytes", name.substr(0, 40) + "...");
     for (unsigned char c : name) {
         if (c <= ' ' || c >= 127 || std::strchr("/\\?#'\"", c))
-            return Arg("%1 is not a queue name: CUPS names a queue with printable ASCII characters, without "
-                       "spaces or any of / \\ ? # ' \"",
-                       "\"" + name + "\"");
+            return TrArgs(
+                "%1 is not a queue name: CUPS names a queue with printable ASCII characters, without "
+                "spaces or any of / \\ ? # ' \"",
+                "\"" + name + "\"");
     }
     return {};
 }
@@ -334,12 +312,12 @@ bool CupsListQueues(http_t *http, std::vector<CupsQueueInfo> *queues, std::strin
     }
     std::unique_ptr<cups_dest_t, DestsFree> owned(dests, DestsFree{count});
     if (expired) {
-        *error = CupsTimeoutMessage(Tr("send the list of queues"), gTimeout);
+        *error = CupsTimeoutMessage(TrArgs("send the list of queues"), gTimeout);
         return false;
     }
     if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
         cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-        *error = Refusal(http, Tr("the list of queues"));
+        *error = Refusal(http, TrArgs("the list of queues"));
         return false;
     }
     queues->clear();
@@ -394,18 +372,19 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
     }
     std::unique_ptr<cups_dest_t, DestsFree> owned(dest, DestsFree{1});
     if (expired) {
-        *error = CupsTimeoutMessage(
-            name.empty() ? Tr("name the default queue") : Arg("describe the queue %1", name), gTimeout);
+        *error = CupsTimeoutMessage(name.empty() ? TrArgs("name the default queue")
+                                                 : TrArgs("describe the queue %1", name),
+                                    gTimeout);
         return Result::kRefused;
     }
     if (!dest) {
         if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-            *error = Refusal(http, name.empty() ? Tr("the default queue") : Arg("the queue %1", name));
+            *error = Refusal(http, name.empty() ? TrArgs("the default queue") : TrArgs("the queue %1", name));
             return Result::kRefused;
         }
         if (name.empty())
             return Result::kNoDefault;
-        *error = Arg("the CUPS server %1 has no queue %2", CupsServerName(), name);
+        *error = TrArgs("the CUPS server %1 has no queue %2", CupsServerName(), name);
         return Result::kRefused;
     }
     FillInfo(dest, &info_);
@@ -424,23 +403,23 @@ CupsQueue::Result CupsQueue::open(http_t *http, const std::string &name, std::st
         CupsDeadline deadline(http, gTimeout);
         queueOptions_ = QueueIPPOptionsOf(http, dest);
         if (deadline.expired()) {
-            *error = CupsTimeoutMessage(Arg("describe the queue %1", info_.name), gTimeout);
+            *error = CupsTimeoutMessage(TrArgs("describe the queue %1", info_.name), gTimeout);
             return Result::kRefused;
         }
         return Result::kOpened;
     }
     if (status != HTTP_STATUS_OK) {
-        *error = Refusal(http, Arg("the PPD of %1", info_.name));
+        *error = Refusal(http, TrArgs("the PPD of %1", info_.name));
         return Result::kRefused;
     }
     std::unique_ptr<ppd_file_t, PPDClose> ppd(ppdOpenFile(ppdFile_.c_str()));
     if (!ppd) {
-        *error = Arg("the PPD of the queue %1 cannot be read: %2", info_.name, CupsPPDOpenError());
+        *error = TrArgs("the PPD of the queue %1 cannot be read: %2", info_.name, CupsPPDOpenError());
         return Result::kRefused;
     }
     if (!CupsPPDIsQVMR52(ppd.get())) {
-        *error = Arg("the queue %1 is not a QV-MR52 (its PPD, %2, has no Color Options)", info_.name,
-                     info_.makeAndModel.empty() ? std::string("?") : info_.makeAndModel);
+        *error = TrArgs("the queue %1 is not a QV-MR52 (its PPD, %2, has no Color Options)", info_.name,
+                        info_.makeAndModel.empty() ? std::string("?") : info_.makeAndModel);
         return Result::kRefused;
     }
     info_.hasPPD = true;

@@ -1,29 +1,15 @@
 // The user's defaults in the lpoptions file: edited line by line so that
 // lines of queues on other servers and of other instances survive.
 #include "CupsQueue.h"
+#include "TintDialogTranslation.h"
 
 #include "PrintSettingsFile.h"
-
-#include <QCoreApplication>
 
 #include <strings.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
-
-namespace
-{
-
-// An lpoptions file larger than this is not one a person wrote.
-constexpr std::size_t kMaxOptionsFile = 16u * 1024u * 1024u;
-
-std::string Arg(const char *text, const std::string &a)
-{
-    return QCoreApplication::translate("tintdialog", text).arg(QString::fromStdString(a)).toStdString();
-}
-
-} // namespace
 
 std::string CupsUserOptionsFile()
 {
@@ -38,6 +24,9 @@ std::string CupsUserOptionsFile()
 
 namespace
 {
+
+// An lpoptions file larger than this is not one a person wrote.
+constexpr std::size_t kMaxOptionsFile = 16u * 1024u * 1024u;
 
 // One line of an lpoptions file: "Dest NAME[/INSTANCE] OPTIONS" or
 // "Default ...". false for anything else (kept as it stands).
@@ -112,7 +101,7 @@ bool CupsSetUserDefaults(http_t * /*http*/, const std::string &queue, ppd_file_t
     if (lock.lock(path, &reason) && !PMReadFileWhole(path, &text, &reason, kMaxOptionsFile))
         lock.unlock();
     if (!lock.locked()) {
-        *error = Arg("cannot write the user's lpoptions: %1", reason);
+        *error = TrArgs("cannot write the user's lpoptions: %1", reason);
         return false;
     }
     const bool clear = choices.empty();
@@ -165,7 +154,7 @@ bool CupsSetUserDefaults(http_t * /*http*/, const std::string &queue, ppd_file_t
     if (out == text)
         return true;
     if (!PMWriteFileWhole(path, out, &reason)) {
-        *error = Arg("cannot write the user's lpoptions: %1", reason);
+        *error = TrArgs("cannot write the user's lpoptions: %1", reason);
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
 #include "DocumentPages.h"
+#include "TintDialogTranslation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,11 +16,6 @@
 
 namespace
 {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 // The first bytes of the file: the kind of document, as the printer's
 // filters tell it, not its name.

@@ -1,4 +1,5 @@
 #include "DocumentPreview.h"
+#include "TintDialogTranslation.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -11,11 +12,6 @@
 
 namespace
 {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 // The sheet drawn, portrait, in pixels (A4's proportions).
 constexpr int kSheetWidth = 210;

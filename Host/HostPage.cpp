@@ -1,5 +1,6 @@
 #include "HostPage.h"
 #include "StandardJobOptions.h"
+#include "TintDialogTranslation.h"
 
 #include "PanelReport.h"
 
@@ -23,11 +24,6 @@ namespace
 {
 
 constexpr int kMaxCopies = 9999;
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 QString Text(const char *s)
 {

@@ -1,4 +1,5 @@
 #include "PrintDialogWindow.h"
+#include "TintDialogTranslation.h"
 
 #include "DocumentPreview.h"
 #include "KeyboardAccess.h"
@@ -33,11 +34,6 @@ namespace
 
 // Between two looks at the job the window follows.
 constexpr int kFollowIntervalMs = 250;
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 QString Q(const std::string &s)
 {

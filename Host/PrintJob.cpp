@@ -1,4 +1,5 @@
 #include "PrintJob.h"
+#include "TintDialogTranslation.h"
 
 #include <QCoreApplication>
 
@@ -17,11 +18,6 @@ namespace
 // As cupsd's default MaxCopies.
 constexpr long kMaxCopies = 9999;
 constexpr size_t kChunk = 64 * 1024;
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 QString Q(const std::string &s)
 {

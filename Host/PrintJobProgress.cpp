@@ -1,4 +1,5 @@
 #include "PrintJobProgress.h"
+#include "TintDialogTranslation.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,11 +10,6 @@
 
 namespace
 {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 // The job's state as a person reads it.
 const char *StateWords(ipp_jstate_t state)

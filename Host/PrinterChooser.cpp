@@ -1,4 +1,5 @@
 #include "PrinterChooser.h"
+#include "TintDialogTranslation.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -10,11 +11,6 @@
 
 namespace
 {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 struct ServerState {
     std::vector<std::string> reasons;

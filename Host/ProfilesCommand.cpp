@@ -25,11 +25,6 @@ namespace
 
 constexpr const char *kGroups[] = {"RGB", "SIM", "DST"};
 
-QString Tr(const char *text)
-{
-    return TintDialogTr(text);
-}
-
 constexpr const char kFileNameRefused[] =
     QT_TRANSLATE_NOOP("tintdialog", "the file-name field does not take \"%1\" (it holds \"%2\")");
 constexpr const char kProfileNameRefused[] =

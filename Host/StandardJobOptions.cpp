@@ -1,4 +1,5 @@
 #include "StandardJobOptions.h"
+#include "TintDialogTranslation.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -11,11 +12,6 @@
 
 namespace
 {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("tintdialog", text);
-}
 
 struct Choice {
     const char *value;

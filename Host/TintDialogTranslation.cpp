@@ -23,7 +23,8 @@ QString TranslationFolder()
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
         return QString();
-    return QString::fromStdString((exe.parent_path() / kTintDialogDataFromProgram).lexically_normal().string());
+    return QString::fromStdString(
+        (exe.parent_path() / kTintDialogDataFromProgram).lexically_normal().string());
 }
 
 QTranslator *Translator()

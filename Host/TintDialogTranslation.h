@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <string>
+
 inline constexpr const char kTintDialogTranslationContext[] = "tintdialog";
 
 // Installs the translations for the user's locale into the application
@@ -15,3 +17,17 @@ inline constexpr const char kTintDialogTranslationContext[] = "tintdialog";
 void TintDialogInstallTranslator();
 // text translated; usable before the application exists (usage errors).
 QString TintDialogTr(const char *text);
+// What the host's own files write for TintDialogTr.
+inline QString Tr(const char *text)
+{
+    return TintDialogTr(text);
+}
+// The same with %1, %2, ... replaced by args, as UTF-8 (the host's error
+// lines).
+template <typename... Args> std::string TrArgs(const char *text, const Args &...args)
+{
+    if constexpr (sizeof...(args) == 0)
+        return Tr(text).toStdString();
+    else
+        return Tr(text).arg(QString::fromStdString(args)...).toStdString();
+}
